@@ -1,0 +1,28 @@
+# The cross build: the game, and the test programs that run under Wine.
+enable_language(RC)
+
+add_library(tickerdell_win32 STATIC
+    runtime/MessageBoxes.cpp
+    shell/Dispatch.cpp
+    shell/MainWindow.cpp
+    shell/ShellState.cpp
+    shell/Startup.cpp)
+target_link_libraries(tickerdell_win32 PUBLIC tickerdell_core)
+target_compile_definitions(tickerdell_win32 PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX)
+
+set(GAME_RESOURCES ${CMAKE_SOURCE_DIR}/resources/Tickerdell.rc)
+set_source_files_properties(${GAME_RESOURCES} PROPERTIES
+    OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/resources/resource.h;${CMAKE_SOURCE_DIR}/resources/tickerdell.ico")
+
+add_executable(Tickerdell WIN32 shell/WinMain.cpp ${GAME_RESOURCES})
+target_link_libraries(Tickerdell PRIVATE tickerdell_win32)
+set_target_properties(Tickerdell PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${TICKERDELL_GAME_DIR})
+
+# The GUI tests link the same game code and resources as the .exe and drive its real windows.
+add_executable(gui_tests
+    tests/gui/GuiHarness.cpp
+    tests/gui/GuiTestMain.cpp
+    tests/gui/MainWindowTest.cpp
+    tests/gui/StartupFailureTest.cpp
+    ${GAME_RESOURCES})
+target_link_libraries(gui_tests PRIVATE tickerdell_win32 GTest::gtest)

@@ -1,0 +1,39 @@
+# Builds the Windows side with the mingw-w64 toolchain and registers the tests that run it under Wine.
+include(ExternalProject)
+
+set(WINDOWS_BUILD_DIR ${CMAKE_BINARY_DIR}/windows)
+set(WINE_PREFIX_DIR ${CMAKE_BINARY_DIR}/wineprefix)
+set(RUN_UNDER_WINE ${CMAKE_SOURCE_DIR}/tools/run-under-wine.sh)
+
+ExternalProject_Add(windows_build
+    SOURCE_DIR ${CMAKE_SOURCE_DIR}
+    BINARY_DIR ${WINDOWS_BUILD_DIR}
+    CMAKE_ARGS
+        -DCMAKE_TOOLCHAIN_FILE=${CMAKE_SOURCE_DIR}/cmake/mingw-w64-x86_64.cmake
+        -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE}
+        -DTICKERDELL_GAME_DIR=${TICKERDELL_GAME_DIR}
+        -DGOOGLETEST_SOURCE_DIR=${GOOGLETEST_SOURCE_DIR}
+    BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> --target Tickerdell core_tests gui_tests
+    BUILD_ALWAYS ON
+    INSTALL_COMMAND "")
+add_dependencies(windows_build market_data)
+
+# One private Wine prefix for the whole build, made once and reused.
+add_test(NAME wine_prefix COMMAND bash ${CMAKE_SOURCE_DIR}/tools/wine-prefix.sh ${WINE_PREFIX_DIR})
+set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine RESOURCE_LOCK wine)
+
+# Each Wine test gets its own virtual screen of the size given, in the game folder.
+function(add_wine_test name screen program)
+    add_test(NAME ${name}
+        COMMAND bash ${RUN_UNDER_WINE} --prefix ${WINE_PREFIX_DIR} --screen ${screen} -- ${program} ${ARGN}
+        WORKING_DIRECTORY ${TICKERDELL_GAME_DIR})
+    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine TIMEOUT 300)
+endfunction()
+
+add_wine_test(wine_core_tests 800x600 ${WINDOWS_BUILD_DIR}/core_tests.exe)
+add_wine_test(wine_gui_tests_800x600 800x600 ${WINDOWS_BUILD_DIR}/gui_tests.exe
+    --game=${TICKERDELL_GAME_DIR}/Tickerdell.exe)
+add_wine_test(wine_gui_placement_640x480 640x480 ${WINDOWS_BUILD_DIR}/gui_tests.exe
+    --gtest_filter=MainWindow.*Placement*)
+add_wine_test(wine_gui_placement_1024x768 1024x768 ${WINDOWS_BUILD_DIR}/gui_tests.exe
+    --gtest_filter=MainWindow.*Placement*)

@@ -1,0 +1,86 @@
+// Start-up, the message loop and shut-down of the program.
+#include "shell/Startup.h"
+
+#include <string>
+
+#include "model/MarketFiles.h"
+#include "runtime/MessageBoxes.h"
+#include "shell/MainWindow.h"
+#include "shell/ShellState.h"
+
+namespace {
+constexpr int kFirstVersionWith3dControls = 4;
+
+using Ctl3dCall = BOOL(WINAPI*)(HINSTANCE);
+
+void callCtl3d(HMODULE module, const char* entryPoint, HINSTANCE instance) {
+    // A library without the entry point is simply not called.
+    const auto call = reinterpret_cast<Ctl3dCall>(reinterpret_cast<void*>(GetProcAddress(module, entryPoint)));
+    if (call) call(instance);
+}
+
+// Old systems draw flat dialogs unless the 3D controls library is present; newer ones need nothing.
+void initialiseControlLook(ShellState& shell) {
+    if (LOBYTE(LOWORD(GetVersion())) >= kFirstVersionWith3dControls) return;
+    shell.ctl3dModule = LoadLibraryA("CTL3D32.DLL");
+    if (!shell.ctl3dModule) return;
+    callCtl3d(shell.ctl3dModule, "Ctl3dRegister", shell.appInstance);
+    callCtl3d(shell.ctl3dModule, "Ctl3dAutoSubclass", shell.appInstance);
+}
+
+std::string workingDirectory() {
+    char path[MAX_PATH] = "";
+    const DWORD length = GetCurrentDirectoryA(sizeof path, path);
+    return length > 0 && length < sizeof path ? path : "(unknown)";
+}
+}  // namespace
+
+bool initialiseShell(HINSTANCE instance, HINSTANCE previousInstance) {
+    ShellState& shell = shellState();
+    shell.appInstance = instance;
+    initialiseControlLook(shell);
+    shell.toolbarMessageId = RegisterWindowMessageA("BLDToolbarMessage");
+    shell.helpMessageId = RegisterWindowMessageA("BLDHelpMessage");
+    return previousInstance != nullptr || registerMainWindowClass(instance);
+}
+
+bool startNewGame(HWND owner) {
+    ShellState& shell = shellState();
+    shell.screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    shell.screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    MarketLoadFailure failure;
+    gGame = GameModel{};
+    if (loadMarketData(gGame, &failure)) return true;
+    showFatalError(owner, describeLoadFailure(failure, workingDirectory()));
+    return false;
+}
+
+int runMessageLoop() {
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+void shutdownShell() {
+    ShellState& shell = shellState();
+    if (!shell.ctl3dModule) return;
+    callCtl3d(shell.ctl3dModule, "Ctl3dUnregister", shell.appInstance);
+    FreeLibrary(shell.ctl3dModule);
+    shell.ctl3dModule = nullptr;
+}
+
+int runTickerdell(HINSTANCE instance, HINSTANCE previousInstance, int showState) {
+    if (!initialiseShell(instance, previousInstance)) return 0;
+    // The market is loaded before any window exists, so a missing file ends the game cleanly.
+    constexpr int kMarketUnreadable = 2;
+    if (!startNewGame(nullptr)) return kMarketUnreadable;
+    HWND window = createMainWindow();
+    if (!window) return 0;
+    showMainWindow(window, showState);
+    const int exitCode = runMessageLoop();
+    shutdownShell();
+    return exitCode;
+}

@@ -1,0 +1,136 @@
+// The GUI test harness: main window set-up and the answering of modal windows.
+#include "tests/gui/GuiHarness.h"
+
+#include <algorithm>
+
+#include "shell/ShellState.h"
+#include "shell/Startup.h"
+
+namespace {
+std::string& programPath() {
+    static std::string path;
+    return path;
+}
+
+std::string windowText(HWND window) {
+    char text[1024] = "";
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+std::string className(HWND window) {
+    char name[64] = "";
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+LPCSTR standardIconOf(HICON icon) {
+    for (LPCSTR id : {IDI_QUESTION, IDI_EXCLAMATION, IDI_HAND, IDI_ASTERISK})
+        if (icon && icon == LoadIconA(nullptr, id)) return id;
+    return nullptr;
+}
+
+BOOL CALLBACK collectChild(HWND child, LPARAM context) {
+    auto& seen = *reinterpret_cast<SeenDialog*>(context);
+    const std::string kind = className(child);
+    const LONG style = GetWindowLongA(child, GWL_STYLE);
+    if (kind == "Static" && (style & SS_TYPEMASK) == SS_ICON) {
+        seen.icon = standardIconOf(reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0)));
+    } else if (kind == "Static") {
+        const std::string text = windowText(child);
+        if (!text.empty()) seen.text += (seen.text.empty() ? "" : "\n") + text;
+    } else if (kind == "Button" && IsWindowVisible(child)) {
+        seen.buttonIds.push_back(GetDlgCtrlID(child));
+    }
+    return TRUE;
+}
+
+struct DialogSearch {
+    DWORD processId;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK collectDialog(HWND window, LPARAM context) {
+    auto& search = *reinterpret_cast<DialogSearch*>(context);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == search.processId && IsWindowVisible(window) && className(window) == "#32770")
+        search.found.push_back(window);
+    return TRUE;
+}
+}  // namespace
+
+const std::string& gameProgramPath() { return programPath(); }
+void setGameProgramPath(const std::string& path) { programPath() = path; }
+
+SeenDialog readDialog(HWND dialog) {
+    SeenDialog seen;
+    seen.found = true;
+    seen.caption = windowText(dialog);
+    EnumChildWindows(dialog, collectChild, reinterpret_cast<LPARAM>(&seen));
+    return seen;
+}
+
+std::vector<HWND> visibleDialogsOf(DWORD processId) {
+    DialogSearch search{processId, {}};
+    EnumWindows(collectDialog, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+DialogAnswerer::DialogAnswerer(int buttonId, DWORD timeoutMs)
+    : before_(visibleDialogsOf(GetCurrentProcessId())), thread_([this, buttonId, timeoutMs] { watch(buttonId, timeoutMs); }) {}
+
+DialogAnswerer::~DialogAnswerer() {
+    if (thread_.joinable()) thread_.join();
+}
+
+void DialogAnswerer::watch(int buttonId, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < timeoutMs) {
+        for (HWND dialog : visibleDialogsOf(GetCurrentProcessId())) {
+            if (std::find(before_.begin(), before_.end(), dialog) != before_.end()) continue;
+            seen_ = readDialog(dialog);
+            PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(GetDlgItem(dialog, buttonId)));
+            return;
+        }
+        Sleep(20);
+    }
+}
+
+SeenDialog DialogAnswerer::seen() {
+    if (thread_.joinable()) thread_.join();
+    return seen_;
+}
+
+bool pumpMessagesUntilIdle() {
+    bool quitSeen = false;
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            quitSeen = true;
+            continue;
+        }
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return quitSeen;
+}
+
+void GameWindowTest::SetUp() {
+    ASSERT_TRUE(startNewGame(nullptr)) << "the market files must be in the working directory";
+    window_ = createMainWindow();
+    ASSERT_NE(window_, nullptr);
+    showMainWindow(window_, SW_SHOWNORMAL);
+    pumpMessagesUntilIdle();
+}
+
+void GameWindowTest::TearDown() {
+    if (window_ && IsWindow(window_)) DestroyWindow(window_);
+    // The main window posts the quit message as it goes; it must not end the next test's loops.
+    pumpMessagesUntilIdle();
+}
+
+LRESULT GameWindowTest::chooseMenuCommand(int commandId) {
+    return SendMessageA(window_, WM_COMMAND, MAKEWPARAM(commandId, 0), 0);
+}
