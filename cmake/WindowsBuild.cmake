@@ -2,13 +2,18 @@
 enable_language(RC)
 
 add_library(tickerdell_win32 STATIC
+    runtime/ControlFonts.cpp
+    runtime/DialogHost.cpp
+    runtime/EditFilters.cpp
     runtime/MessageBoxes.cpp
     shell/Dispatch.cpp
     shell/MainWindow.cpp
     shell/ShellState.cpp
-    shell/Startup.cpp)
+    shell/Startup.cpp
+    trading/PairedFields.cpp)
 target_link_libraries(tickerdell_win32 PUBLIC tickerdell_core)
 target_compile_definitions(tickerdell_win32 PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX)
+target_link_libraries(tickerdell_win32 PUBLIC comctl32)
 
 set(GAME_RESOURCES ${CMAKE_SOURCE_DIR}/resources/Tickerdell.rc)
 set_source_files_properties(${GAME_RESOURCES} PROPERTIES
@@ -23,6 +28,9 @@ add_executable(gui_tests
     tests/gui/GuiHarness.cpp
     tests/gui/GuiTestMain.cpp
     tests/gui/MainWindowTest.cpp
+    tests/gui/PairedFieldsTest.cpp
+    tests/gui/RuntimeTest.cpp
     tests/gui/StartupFailureTest.cpp
+    tests/gui/TestDialogs.rc
     ${GAME_RESOURCES})
 target_link_libraries(gui_tests PRIVATE tickerdell_win32 GTest::gtest)

@@ -13,7 +13,6 @@ ExternalProject_Add(windows_build
         -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE}
         -DTICKERDELL_GAME_DIR=${TICKERDELL_GAME_DIR}
         -DGOOGLETEST_SOURCE_DIR=${GOOGLETEST_SOURCE_DIR}
-    BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> --target Tickerdell core_tests gui_tests
     BUILD_ALWAYS ON
     INSTALL_COMMAND "")
 add_dependencies(windows_build market_data)

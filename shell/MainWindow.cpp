@@ -2,6 +2,7 @@
 #include "shell/MainWindow.h"
 
 #include "resources/resource.h"
+#include "runtime/DialogHost.h"
 #include "runtime/MessageBoxes.h"
 #include "shell/Dispatch.h"
 #include "shell/ShellState.h"
@@ -23,6 +24,16 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             return 0;
         case WM_DESTROY:
             if (shellState().mainWindow == window) shellState().mainWindow = nullptr;
+            return 0;
+        // The hosted main screen follows the frame: placed on every size, focused with the frame.
+        case WM_MOVE:
+            focusBars(window);
+            return 0;
+        case WM_SIZE:
+            layOutFrame(window, static_cast<int>(wParam), LOWORD(lParam), HIWORD(lParam), false);
+            return 0;
+        case WM_SETFOCUS:
+            focusClientDialog(window);
             return 0;
         default:
             return DefWindowProcA(window, message, wParam, lParam);

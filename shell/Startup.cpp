@@ -4,6 +4,7 @@
 #include <string>
 
 #include "model/MarketFiles.h"
+#include "runtime/DialogHost.h"
 #include "runtime/MessageBoxes.h"
 #include "shell/MainWindow.h"
 #include "shell/ShellState.h"
@@ -58,6 +59,7 @@ bool startNewGame(HWND owner) {
 int runMessageLoop() {
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (dispatchToModelessDialogs(&message)) continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }

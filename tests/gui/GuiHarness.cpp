@@ -77,8 +77,9 @@ std::vector<HWND> visibleDialogsOf(DWORD processId) {
     return search.found;
 }
 
-DialogAnswerer::DialogAnswerer(int buttonId, DWORD timeoutMs)
-    : before_(visibleDialogsOf(GetCurrentProcessId())), thread_([this, buttonId, timeoutMs] { watch(buttonId, timeoutMs); }) {}
+DialogAnswerer::DialogAnswerer(int buttonId, Inspection inspect, DWORD timeoutMs)
+    : inspect_(std::move(inspect)),
+      before_(visibleDialogsOf(GetCurrentProcessId())), thread_([this, buttonId, timeoutMs] { watch(buttonId, timeoutMs); }) {}
 
 DialogAnswerer::~DialogAnswerer() {
     if (thread_.joinable()) thread_.join();
@@ -90,6 +91,7 @@ void DialogAnswerer::watch(int buttonId, DWORD timeoutMs) {
         for (HWND dialog : visibleDialogsOf(GetCurrentProcessId())) {
             if (std::find(before_.begin(), before_.end(), dialog) != before_.end()) continue;
             seen_ = readDialog(dialog);
+            if (inspect_) inspect_(dialog);
             PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED),
                          reinterpret_cast<LPARAM>(GetDlgItem(dialog, buttonId)));
             return;

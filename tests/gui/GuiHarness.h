@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -29,11 +30,13 @@ SeenDialog readDialog(HWND dialog);
 // Top-level dialog windows ("#32770") of a process that are visible now.
 std::vector<HWND> visibleDialogsOf(DWORD processId);
 
-// Waits on a second thread for a dialog of this process to appear, records it and presses one of its
-// buttons, so that the test's thread can sit in the modal loop the command opened.
+// Waits on a second thread for a dialog of this process to appear, records it, lets the test inspect
+// it (on that thread, while it is open) and presses one of its buttons, so that the test's thread can
+// sit in the modal loop the command opened.
 class DialogAnswerer {
 public:
-    explicit DialogAnswerer(int buttonId, DWORD timeoutMs = 10000);
+    using Inspection = std::function<void(HWND dialog)>;
+    explicit DialogAnswerer(int buttonId, Inspection inspect = {}, DWORD timeoutMs = 10000);
     ~DialogAnswerer();
     DialogAnswerer(const DialogAnswerer&) = delete;
     DialogAnswerer& operator=(const DialogAnswerer&) = delete;
@@ -44,6 +47,7 @@ public:
 private:
     void watch(int buttonId, DWORD timeoutMs);
 
+    Inspection inspect_;
     std::vector<HWND> before_;
     SeenDialog seen_;
     std::thread thread_;
