@@ -10,6 +10,7 @@ add_library(tickerdell_win32 STATIC
     shell/MainWindow.cpp
     shell/ShellState.cpp
     shell/Startup.cpp
+    trading/OrderPrompts.cpp
     trading/PairedFields.cpp)
 target_link_libraries(tickerdell_win32 PUBLIC tickerdell_core)
 target_compile_definitions(tickerdell_win32 PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX)
@@ -28,6 +29,7 @@ add_executable(gui_tests
     tests/gui/GuiHarness.cpp
     tests/gui/GuiTestMain.cpp
     tests/gui/MainWindowTest.cpp
+    tests/gui/OrderPromptsTest.cpp
     tests/gui/PairedFieldsTest.cpp
     tests/gui/RuntimeTest.cpp
     tests/gui/StartupFailureTest.cpp

@@ -108,11 +108,12 @@ std::string transactionsFilePath() { return joinPath("THistory", "Trans.db"); }
 int readPriceHistory(GameModel& model, int shareNumber) {
     std::ifstream file(historyFilePath(shareNumber), std::ios::binary);
     if (!file) return -1;
-    unsigned char bytes[kMaxPriceRecords * 8];
+    constexpr std::size_t kRecordSize = 8;
+    unsigned char bytes[kMaxPriceRecords * kRecordSize];
     file.read(reinterpret_cast<char*>(bytes), sizeof bytes);
-    const int records = static_cast<int>(file.gcount() / 8);  // a trailing partial record is ignored
-    for (int i = 0; i < records; ++i) model.priceBuffer[i] = littleEndianDouble(bytes + 8 * i);
-    return records;
+    const auto records = static_cast<std::size_t>(file.gcount()) / kRecordSize;  // a partial record is ignored
+    for (std::size_t i = 0; i < records; ++i) model.priceBuffer[i] = littleEndianDouble(bytes + kRecordSize * i);
+    return static_cast<int>(records);
 }
 
 double priceOnDay(GameModel& model, int shareNumber, int dayIndex) {

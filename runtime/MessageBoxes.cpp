@@ -20,6 +20,10 @@ bool askYesNo(HWND owner, const std::string& text) {
     return MessageBoxA(owner, text.c_str(), kGameCaption, MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
+void showNotice(HWND owner, const std::string& text, const std::string& caption, UINT icon) {
+    MessageBoxA(owner, text.c_str(), caption.c_str(), MB_OK | icon);
+}
+
 void showFatalError(HWND owner, const std::string& text) {
     MessageBoxA(owner, text.c_str(), kGameCaption, MB_OK | MB_ICONHAND);
 }

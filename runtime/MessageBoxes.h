@@ -16,5 +16,8 @@ void refuse(HWND owner, const std::string& text);
 // A question with Yes and No; only Yes proceeds.
 bool askYesNo(HWND owner, const std::string& text);
 
+// An OK message with its own caption and icon, for the few notices that differ from a refusal.
+void showNotice(HWND owner, const std::string& text, const std::string& caption, UINT icon);
+
 // A problem that ends the game: OK button, stop icon.
 void showFatalError(HWND owner, const std::string& text);
