@@ -2,6 +2,8 @@
 #include "tests/gui/GuiHarness.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <fstream>
 
 #include "shell/ShellState.h"
 #include "shell/Startup.h"
@@ -135,4 +137,32 @@ void GameWindowTest::TearDown() {
 
 LRESULT GameWindowTest::chooseMenuCommand(int commandId) {
     return SendMessageA(window_, WM_COMMAND, MAKEWPARAM(commandId, 0), 0);
+}
+
+void saveWindowPicture(HWND window, const std::string& name) {
+    const char* folder = std::getenv("TICKERDELL_SCREENSHOTS");
+    if (!folder || !*folder) return;
+    RECT r;
+    GetWindowRect(window, &r);
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP picture = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = SelectObject(memory, picture);
+    BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+    SelectObject(memory, old);
+
+    BITMAPINFOHEADER header = {sizeof header, width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    const int stride = (width * 3 + 3) & ~3;
+    std::vector<char> pixels(static_cast<std::size_t>(stride) * height);
+    GetDIBits(memory, picture, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
+    BITMAPFILEHEADER file = {0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof header + pixels.size()), 0, 0,
+                             sizeof(BITMAPFILEHEADER) + sizeof header};
+    std::ofstream out(std::string(folder) + "\\" + name + ".bmp", std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&file), sizeof file);
+    out.write(reinterpret_cast<const char*>(&header), sizeof header);
+    out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
+    DeleteObject(picture);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
 }

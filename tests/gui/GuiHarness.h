@@ -53,6 +53,10 @@ private:
     std::thread thread_;
 };
 
+// Saves a picture of the window as FOLDER/name.bmp when TICKERDELL_SCREENSHOTS names a folder, so a
+// person can look at what a test showed; does nothing otherwise.
+void saveWindowPicture(HWND window, const std::string& name);
+
 // Lets the window procedures run: handles every queued message except WM_QUIT, which it reports.
 bool pumpMessagesUntilIdle();
 
