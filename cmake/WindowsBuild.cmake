@@ -2,11 +2,13 @@
 enable_language(RC)
 
 add_library(tickerdell_win32 STATIC
+    runtime/BitmapDisplay.cpp
     runtime/ControlFonts.cpp
     runtime/DialogHost.cpp
     runtime/EditFilters.cpp
     runtime/MessageBoxes.cpp
     shell/Dispatch.cpp
+    shell/MainScreen.cpp
     shell/MainWindow.cpp
     shell/ShellState.cpp
     shell/Startup.cpp

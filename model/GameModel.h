@@ -67,6 +67,8 @@ struct GameModel {
     int32_t transactionCount = 0;
     int32_t selectedShare = 0;
     int32_t selectedHolding = 0;
+    // 1 when the latest admission test refused an order; the portfolio's Sell command reads it.
+    int32_t orderRefused = 0;
 
     // Display options of the price graph; only their start values are set here.
     int32_t graphBackground = 1;

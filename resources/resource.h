@@ -20,6 +20,15 @@
 #define IDM_ABOUT 4011
 #define IDM_DELETE_PENDING 10112
 
+/* ---- main screen "CLIENT" ---- */
+#define RES_DLG_CLIENT "CLIENT"
+#define RES_BMP_TITLE "TD_TITLE"
+#define IDC_MAIN_RING_BROKER 10028
+#define IDC_MAIN_PORTFOLIO 10029
+#define IDC_MAIN_DISCOVER 10111
+#define IDC_MAIN_ABOUT 10031
+#define IDC_MAIN_EXIT 10044
+
 /* ---- windowing error texts: 4000-4005 ---- */
 #define IDS_ERR_RUN 4000
 #define IDS_ERR_DIALOG 4001

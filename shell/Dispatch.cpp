@@ -6,6 +6,7 @@
 #include "runtime/MessageBoxes.h"
 #include "shell/GameCommands.h"
 #include "shell/HelpFilePath.h"
+#include "shell/MainScreen.h"
 #include "shell/ShellState.h"
 
 namespace {
@@ -20,6 +21,9 @@ int dispatchCommand(HWND window, UINT /*message*/, WPARAM commandWord, LPARAM /*
     switch (*command) {
         case GameCommand::Exit:
             confirmQuit(window);
+            break;
+        case GameCommand::DeletePendingTransactions:
+            deletePendingTransactions(window);
             break;
         default:
             // The remaining screens are opened here as each of them is built.

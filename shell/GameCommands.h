@@ -1,7 +1,11 @@
-// The menu commands of the main window and what each one opens.
+// The main window's commands and the main screen's texts, free of any window.
 #pragma once
 
+#include <cstdint>
 #include <optional>
+#include <string>
+
+#include "model/GameModel.h"
 
 enum class GameCommand {
     MessageToAdministrator = 4000,
@@ -24,3 +28,29 @@ std::optional<GameCommand> gameCommandFor(int commandId);
 
 // The question asked before quitting; pending orders would be lost, so they get the sterner one.
 const char* quitQuestion(bool ordersPending);
+
+// ---- the main screen's texts and the deletion of every pending order ----
+
+constexpr const char* kPendingMarker = "[Pending transactions]";
+constexpr const char* kDeleteAllQuestion = "Are you sure you want to delete ALL pending transactions ?";
+constexpr const char* kNothingToDelete = "There are no pending transactions to delete";
+
+// "Todays Date : " and the current day's date text.
+std::string dateLineText(const GameModel& model);
+
+// Cancels every pending order, giving back what booking took, then packs the holdings; answers how
+// many orders were cancelled.
+int cancelAllPendingOrders(GameModel& model);
+
+// Where the main screen draws its two texts: a dark shadow, then the bright text one pixel down-right.
+struct ShadowedText {
+    int x;
+    int y;
+};
+constexpr ShadowedText kMarkerAt{20, 14};
+constexpr ShadowedText kDateAt{470, 14};
+constexpr uint32_t kTextShadowRgb = 0x7A7A00;  // red 122, green 122, blue 0
+constexpr uint32_t kTextRgb = 0xFFFF00;        // red 255, green 255, blue 0
+
+// The main screen lays out 2 pixels to a dialog unit, so its buttons meet the faces in its picture.
+constexpr int kMainScreenPixelsPerUnit = 2;

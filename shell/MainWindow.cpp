@@ -5,6 +5,7 @@
 #include "runtime/DialogHost.h"
 #include "runtime/MessageBoxes.h"
 #include "shell/Dispatch.h"
+#include "shell/MainScreen.h"
 #include "shell/ShellState.h"
 #include "shell/Startup.h"
 #include "shell/WindowPlacement.h"
@@ -13,7 +14,10 @@ namespace {
 constexpr DWORD kRestoredStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kFullStyle = kRestoredStyle | WS_MAXIMIZEBOX;
 
-void OnCreate(HWND window) { shellState().mainWindow = window; }
+void OnCreate(HWND window) {
+    shellState().mainWindow = window;
+    createMainScreen(window);
+}
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_COMMAND && dispatchCommand(window, message, wParam, lParam)) return 0;

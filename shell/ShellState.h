@@ -13,6 +13,7 @@ struct ShellState {
     HMODULE ctl3dModule = nullptr;
     int screenWidth = 0;
     int screenHeight = 0;
+    bool marketLoaded = false;  // set by the main screen, which loads the market as it starts
 };
 
 ShellState& shellState();

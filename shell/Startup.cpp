@@ -4,6 +4,7 @@
 #include <string>
 
 #include "model/MarketFiles.h"
+#include "runtime/BitmapDisplay.h"
 #include "runtime/DialogHost.h"
 #include "runtime/MessageBoxes.h"
 #include "shell/MainWindow.h"
@@ -42,6 +43,7 @@ bool initialiseShell(HINSTANCE instance, HINSTANCE previousInstance) {
     initialiseControlLook(shell);
     shell.toolbarMessageId = RegisterWindowMessageA("BLDToolbarMessage");
     shell.helpMessageId = RegisterWindowMessageA("BLDHelpMessage");
+    setBitmapResourceModule(instance);
     return previousInstance != nullptr || registerMainWindowClass(instance);
 }
 
@@ -76,11 +78,14 @@ void shutdownShell() {
 
 int runTickerdell(HINSTANCE instance, HINSTANCE previousInstance, int showState) {
     if (!initialiseShell(instance, previousInstance)) return 0;
-    // The market is loaded before any window exists, so a missing file ends the game cleanly.
-    constexpr int kMarketUnreadable = 2;
-    if (!startNewGame(nullptr)) return kMarketUnreadable;
     HWND window = createMainWindow();
     if (!window) return 0;
+    // The main screen loads the market as it is created; without it the game ends before it shows.
+    if (!shellState().marketLoaded) {
+        DestroyWindow(window);
+        constexpr int kMarketUnreadable = 2;
+        return kMarketUnreadable;
+    }
     showMainWindow(window, showState);
     const int exitCode = runMessageLoop();
     shutdownShell();

@@ -1,6 +1,7 @@
 // The shell's rules that need no window: placement, command ids, the help file path, error texts.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,7 @@
 #include "shell/GameCommands.h"
 #include "shell/HelpFilePath.h"
 #include "shell/WindowPlacement.h"
+#include "trading/OrderRules.h"
 
 TEST(MainWindowPlacement, FillsA640By480ScreenAndCentresElsewhere) {
     const WindowPlacement small = mainWindowPlacement(640, 480);
@@ -80,4 +82,55 @@ TEST(ErrorText, AppendsTheNameOnlyWhileItFitsIn200Characters) {
     const std::string fits(200 - 21 - 1, 'n');
     EXPECT_EQ(composeErrorText(text, fits.c_str()), text + " " + fits);
     EXPECT_EQ(composeErrorText(text, (fits + "n").c_str()), text);
+}
+
+namespace {
+GameModel marketOfThree() {
+    GameModel model;
+    for (int s = 0; s < 3; ++s) {
+        model.shareTable[s].shareNumber = s;
+        model.shareTable[s].currentPrice = 1.25 + s;
+    }
+    model.dateCount = 300;
+    std::snprintf(model.dateTable[300 - 2 - 260], kDateTextSize, "21-May-97");
+    return model;
+}
+}  // namespace
+
+TEST(MainScreenText, TheDateLineNamesTheCurrentDay) {
+    GameModel model = marketOfThree();
+    EXPECT_EQ(dateLineText(model), "Todays Date : 21-May-97");
+    model.dayIndex = 5000;  // beyond the dates: an empty date, never a read outside the table
+    EXPECT_EQ(dateLineText(model), "Todays Date : ");
+}
+
+TEST(DeletePendingOrders, GivesEverythingBackAndFreesOnlyTheSlotsTheyOpened) {
+    GameModel model = marketOfThree();
+    model.holdings[0].shareNumber = 1;  // held before: 200 shares of share 1
+    model.holdings[0].heldQuantity = 200;
+    model.holdings[0].totalCost = 400.0;
+    model.holdings[1].shareNumber = 2;  // held: 50 shares of share 2
+    model.holdings[1].heldQuantity = 50;
+    model.holdings[1].totalCost = 150.0;
+
+    model.selectedShare = 0;  // a new holding
+    ASSERT_TRUE(bookPurchase(model, 100).booked());
+    model.selectedShare = 1;  // more of a held share
+    ASSERT_TRUE(bookPurchase(model, 10).booked());
+    model.selectedShare = 2;
+    ASSERT_TRUE(bookSale(model, 20));
+    ASSERT_NE(model.pendingBalance, model.cashBalance);
+
+    EXPECT_EQ(cancelAllPendingOrders(model), 3);
+    EXPECT_NEAR(model.pendingBalance, model.cashBalance, 1e-8);
+    EXPECT_FALSE(anyPendingOrder(model));
+    EXPECT_EQ(model.holdings[0].shareNumber, 1);
+    EXPECT_EQ(model.holdings[0].heldQuantity, 200);
+    EXPECT_EQ(model.holdings[0].repeatPurchases, 1);  // cancelling does not undo the count
+    EXPECT_EQ(model.holdings[1].shareNumber, 2);
+    EXPECT_EQ(model.holdings[1].heldQuantity, 50);
+    EXPECT_EQ(model.holdings[2].shareNumber, kEmptySlot);  // the new holding is gone again
+
+    EXPECT_EQ(cancelAllPendingOrders(model), 0);
+    EXPECT_NEAR(model.pendingBalance, model.cashBalance, 1e-8);
 }

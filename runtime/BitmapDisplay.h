@@ -1,0 +1,29 @@
+// Drawing the game's 256-colour bitmap resources with their own palettes, and the picture buttons.
+#pragma once
+
+#include <windows.h>
+
+#include "runtime/BitmapGeometry.h"
+
+// Who reports a missing bitmap: the game's screens, or the window runtime (string 4004).
+enum class BitmapReporter { Game, Runtime };
+
+// Where the bitmaps are looked up; the runtime falls back to the program's own module.
+void setBitmapResourceModule(HINSTANCE module);
+
+// Draws the named bitmap resource; 1 on success, 0 (after reporting a missing resource) on failure.
+int drawBitmapResource(HDC dc, const char* name, int x, int y, int width, int height, DWORD rasterOperation,
+                       int mode, BitmapReporter reporter = BitmapReporter::Game);
+
+// Draws the bitmap over the window's client area (or over one of its controls) during a paint.
+int paintWindowBackground(HWND window, const PAINTSTRUCT& paint, const char* name, int controlId, int mode,
+                          bool overControl);
+
+// Draws the bitmap over the whole item of an owner-drawn control.
+int drawControlPicture(const DRAWITEMSTRUCT& item, const char* name, int mode);
+
+// A picture button: the focus image when it has the focus, the pressed image over it when pressed.
+void drawPictureButton(const DRAWITEMSTRUCT& item, const char* focusImage, const char* pressedImage);
+
+// The first focus draw after a reset shows no focus image (the main screen resets on each command).
+void resetFocusDrawCounter();
