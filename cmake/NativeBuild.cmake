@@ -9,9 +9,10 @@ add_custom_command(
     COMMENT "Generating the market files in ${TICKERDELL_GAME_DIR}")
 add_custom_target(market_data ALL DEPENDS ${MARKET_STAMP})
 
-add_executable(data_tests tests/data/MarketDataTest.cpp tools/marketgen/MarketGenerator.cpp)
+add_executable(data_tests tests/data/MarketDataTest.cpp tests/data/BitmapFilesTest.cpp tools/marketgen/MarketGenerator.cpp)
 target_include_directories(data_tests PRIVATE ${CMAKE_SOURCE_DIR})
-target_compile_definitions(data_tests PRIVATE TICKERDELL_GAME_DIR="${TICKERDELL_GAME_DIR}")
+target_compile_definitions(data_tests PRIVATE TICKERDELL_GAME_DIR="${TICKERDELL_GAME_DIR}"
+                                              TICKERDELL_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 target_link_libraries(data_tests PRIVATE GTest::gtest_main)
 add_dependencies(data_tests market_data)
 

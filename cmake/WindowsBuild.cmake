@@ -19,8 +19,12 @@ target_compile_definitions(tickerdell_win32 PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX)
 target_link_libraries(tickerdell_win32 PUBLIC comctl32)
 
 set(GAME_RESOURCES ${CMAKE_SOURCE_DIR}/resources/Tickerdell.rc)
-set_source_files_properties(${GAME_RESOURCES} PROPERTIES
-    OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/resources/resource.h;${CMAKE_SOURCE_DIR}/resources/tickerdell.ico")
+file(GLOB GAME_RESOURCE_INPUTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*.h ${CMAKE_SOURCE_DIR}/resources/*.rc
+     ${CMAKE_SOURCE_DIR}/resources/*.ico ${CMAKE_SOURCE_DIR}/resources/dialogs/*.rc
+     ${CMAKE_SOURCE_DIR}/resources/bitmaps/*.bmp)
+set_source_files_properties(${GAME_RESOURCES} PROPERTIES OBJECT_DEPENDS "${GAME_RESOURCE_INPUTS}")
+# The script's includes and bitmap paths are relative to its own folder.
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/resources")
 
 add_executable(Tickerdell WIN32 shell/WinMain.cpp ${GAME_RESOURCES})
 target_link_libraries(Tickerdell PRIVATE tickerdell_win32)
@@ -30,6 +34,7 @@ set_target_properties(Tickerdell PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${TICKERDEL
 add_executable(gui_tests
     tests/gui/GuiHarness.cpp
     tests/gui/GuiTestMain.cpp
+    tests/gui/MainScreenTest.cpp
     tests/gui/MainWindowTest.cpp
     tests/gui/OrderPromptsTest.cpp
     tests/gui/PairedFieldsTest.cpp

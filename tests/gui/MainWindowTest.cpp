@@ -79,8 +79,11 @@ TEST_F(MainWindow, ClassCaptionAndPlacement) {
     EXPECT_FALSE(IsZoomed(window_));
     EXPECT_FALSE(style & WS_MAXIMIZEBOX);
     EXPECT_TRUE(style & WS_MINIMIZEBOX);
-    EXPECT_EQ(r.right - r.left, 640);
-    EXPECT_EQ(r.bottom - r.top, 480);
+    // Created 640 x 480 there, then fitted around the main screen it hosts; it keeps its place.
+    RECT client;
+    GetClientRect(window_, &client);
+    EXPECT_EQ(client.right, 640);
+    EXPECT_EQ(client.bottom, 480);
     if (width == 800 && height == 600) {
         EXPECT_EQ(r.left, 80);
         EXPECT_EQ(r.top, 50);

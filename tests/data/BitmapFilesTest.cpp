@@ -1,0 +1,331 @@
+// Checks the picture files built into the program (resources/bitmaps, listed by resources/Bitmaps.rc).
+// The drawing code reads every bitmap resource as a 40-byte information header, 8 bits per pixel, no
+// compression and a full 256-entry colour table, and lays screens and buttons out for the sizes below, so
+// a file of another form or size would be drawn wrongly or not at all. The pictures also sit under text
+// and owner-drawn buttons that the game draws itself; the last tests check that they leave room for them.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <regex>
+#include <set>
+#include <string>
+#include <vector>
+
+#ifndef TICKERDELL_SOURCE_DIR
+#error "TICKERDELL_SOURCE_DIR must name the root of the source tree"
+#endif
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct BitmapSize {
+    const char* name;
+    int width;
+    int height;
+};
+
+// Every bitmap resource the game loads, with the size its screens are laid out for.
+constexpr BitmapSize kBitmaps[] = {
+    {"TD_TITLE", 640, 480}, {"X_TRADTR", 640, 480}, {"EARNER", 640, 420},  {"PSHARE", 640, 420},
+    {"STATE", 640, 480},    {"GRAPDARK", 561, 377}, {"X_TD_LOG", 288, 151}, {"CREDIT", 422, 238},
+    {"OGPIC", 640, 460},    {"FORREAL", 640, 480},
+    {"BT_RTB", 104, 69},    {"BT_RTB1", 104, 69},   {"BT_PORT", 104, 69},  {"BT_PORT1", 104, 69},
+    {"BT_ABOUT", 104, 69},  {"BT_ABOU1", 104, 69},  {"BT_EXIT", 104, 69},  {"BT_EXIT1", 104, 69},
+    {"BT_CAR", 104, 69},    {"BT_CAR1", 104, 69},   {"BT_POP", 104, 69},   {"BT_POP1", 104, 69},
+    {"BT_STPV", 99, 53},    {"BT_STNX", 99, 53},    {"BT_STEX", 99, 53},
+    {"BT_STPV1", 97, 51},   {"BT_STNX1", 97, 51},   {"BT_STEX1", 96, 51},
+};
+
+constexpr std::size_t kFileHeaderBytes = 14;
+constexpr std::size_t kInfoHeaderBytes = 40;
+constexpr std::size_t kColourTableBytes = 256 * 4;
+constexpr std::size_t kPixelOffset = kFileHeaderBytes + kInfoHeaderBytes + kColourTableBytes;
+
+fs::path sourceDir() { return fs::path(TICKERDELL_SOURCE_DIR); }
+
+fs::path bitmapPath(const std::string& name) {
+    return sourceDir() / "resources" / "bitmaps" / (name + ".bmp");
+}
+
+std::vector<std::uint8_t> readFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::uint16_t u16(const std::vector<std::uint8_t>& b, std::size_t at) {
+    return static_cast<std::uint16_t>(b[at] | (b[at + 1] << 8));
+}
+
+std::uint32_t u32(const std::vector<std::uint8_t>& b, std::size_t at) {
+    return static_cast<std::uint32_t>(b[at]) | (static_cast<std::uint32_t>(b[at + 1]) << 8) |
+           (static_cast<std::uint32_t>(b[at + 2]) << 16) | (static_cast<std::uint32_t>(b[at + 3]) << 24);
+}
+
+std::int32_t s32(const std::vector<std::uint8_t>& b, std::size_t at) {
+    return static_cast<std::int32_t>(u32(b, at));
+}
+
+std::size_t rowStride(int width) { return (static_cast<std::size_t>(width) + 3) / 4 * 4; }
+
+std::string upper(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return s;
+}
+
+// A decoded 8-bit picture, read through its colour table; rows top first.
+struct Picture {
+    int width = 0;
+    int height = 0;
+    std::vector<std::array<std::uint8_t, 3>> colours;  // red, green, blue per pixel
+
+    const std::array<std::uint8_t, 3>& at(int x, int y) const {
+        return colours[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)];
+    }
+};
+
+// Loads a picture whose headers have the form checked in the first test; fails the calling test otherwise.
+Picture loadPicture(const std::string& name) {
+    Picture pic;
+    const std::vector<std::uint8_t> bytes = readFile(bitmapPath(name));
+    if (bytes.size() < kPixelOffset || u16(bytes, 28) != 8 || u32(bytes, 10) != kPixelOffset) {
+        ADD_FAILURE() << name << " is missing or not an 8-bit bitmap with a full colour table";
+        return pic;
+    }
+    const int width = s32(bytes, 18);
+    const int height = s32(bytes, 22);
+    if (width <= 0 || height <= 0 || bytes.size() < kPixelOffset + rowStride(width) * height) {
+        ADD_FAILURE() << name << " has a bad size";
+        return pic;
+    }
+    pic.width = width;
+    pic.height = height;
+    pic.colours.resize(static_cast<std::size_t>(width) * height);
+    for (int y = 0; y < height; ++y) {
+        const std::size_t row = kPixelOffset + rowStride(width) * static_cast<std::size_t>(height - 1 - y);
+        for (int x = 0; x < width; ++x) {
+            const std::size_t entry = kFileHeaderBytes + kInfoHeaderBytes + 4u * bytes[row + x];
+            pic.colours[static_cast<std::size_t>(y) * width + x] = {bytes[entry + 2], bytes[entry + 1], bytes[entry]};
+        }
+    }
+    return pic;
+}
+
+double luminance(const std::array<std::uint8_t, 3>& c) { return 0.299 * c[0] + 0.587 * c[1] + 0.114 * c[2]; }
+
+struct Rect {
+    int x, y, w, h;
+};
+
+// Darkest and lightest pixel of a rectangle.
+std::pair<double, double> luminanceRange(const Picture& pic, const Rect& r) {
+    double lo = 255.0, hi = 0.0;
+    for (int y = r.y; y < r.y + r.h; ++y)
+        for (int x = r.x; x < r.x + r.w; ++x) {
+            const double l = luminance(pic.at(x, y));
+            lo = std::min(lo, l);
+            hi = std::max(hi, l);
+        }
+    return {lo, hi};
+}
+
+// Dialog units are two pixels each on these screens.
+Rect fromDialogUnits(int x, int y, int w, int h) { return {2 * x, 2 * y, 2 * w, 2 * h}; }
+
+TEST(BitmapFiles, EveryPictureIsAnUncompressed256ColourBitmapOfItsSize) {
+    for (const BitmapSize& spec : kBitmaps) {
+        SCOPED_TRACE(spec.name);
+        const fs::path path = bitmapPath(spec.name);
+        ASSERT_TRUE(fs::is_regular_file(path)) << path;
+        const std::vector<std::uint8_t> b = readFile(path);
+        ASSERT_GE(b.size(), kPixelOffset);
+
+        // BITMAPFILEHEADER
+        EXPECT_EQ(b[0], 'B');
+        EXPECT_EQ(b[1], 'M');
+        EXPECT_EQ(u32(b, 2), b.size()) << "file size field";
+        EXPECT_EQ(u32(b, 10), kPixelOffset) << "pixel data offset";
+
+        // BITMAPINFOHEADER
+        EXPECT_EQ(u32(b, 14), kInfoHeaderBytes);
+        EXPECT_EQ(s32(b, 18), spec.width);
+        EXPECT_EQ(s32(b, 22), spec.height) << "height must be positive (rows stored bottom-up)";
+        EXPECT_EQ(u16(b, 26), 1) << "planes";
+        EXPECT_EQ(u16(b, 28), 8) << "bits per pixel";
+        EXPECT_EQ(u32(b, 30), 0u) << "compression must be BI_RGB";
+        const std::size_t image = rowStride(spec.width) * static_cast<std::size_t>(spec.height);
+        EXPECT_TRUE(u32(b, 34) == 0 || u32(b, 34) == image) << "image size field " << u32(b, 34);
+        EXPECT_EQ(u32(b, 46), 0u) << "colours used (0 means the full 256-entry table)";
+        EXPECT_TRUE(u32(b, 50) == 0 || u32(b, 50) == 256) << "colours important " << u32(b, 50);
+
+        // colour table, then rows padded to four bytes, then nothing
+        EXPECT_EQ(b.size(), kPixelOffset + image);
+        for (std::size_t i = 0; i < 256; ++i)
+            EXPECT_EQ(b[kFileHeaderBytes + kInfoHeaderBytes + 4 * i + 3], 0) << "reserved byte of colour " << i;
+    }
+}
+
+TEST(BitmapFiles, ResourceScriptNamesEveryPictureOnceWithItsFile) {
+    const fs::path script = sourceDir() / "resources" / "Bitmaps.rc";
+    std::ifstream in(script);
+    ASSERT_TRUE(in) << script;
+
+    const std::regex entry(R"(^\s*([A-Za-z0-9_]+)\s+BITMAP\s+\"([^\"]+)\"\s*$)");
+    std::map<std::string, std::vector<std::string>> files;  // upper-case resource name -> files named for it
+    std::string line;
+    int lineNumber = 0;
+    while (std::getline(in, line)) {
+        ++lineNumber;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        const std::size_t comment = line.find("//");
+        if (comment != std::string::npos) line.erase(comment);
+        if (line.find_first_not_of(" \t") == std::string::npos) continue;
+        std::smatch m;
+        if (!std::regex_match(line, m, entry)) {
+            ADD_FAILURE() << "Bitmaps.rc line " << lineNumber << " is not a bitmap entry: " << line;
+            continue;
+        }
+        files[upper(m[1].str())].push_back(m[2].str());  // resource names are matched without regard to case
+    }
+
+    std::set<std::string> known;
+    for (const BitmapSize& spec : kBitmaps) {
+        SCOPED_TRACE(spec.name);
+        known.insert(spec.name);
+        const auto it = files.find(spec.name);
+        ASSERT_NE(it, files.end()) << "not named in Bitmaps.rc";
+        ASSERT_EQ(it->second.size(), 1u) << "named more than once";
+        EXPECT_EQ(it->second.front(), std::string("bitmaps/") + spec.name + ".bmp");
+        EXPECT_TRUE(fs::is_regular_file(sourceDir() / "resources" / it->second.front()));
+    }
+    for (const auto& [name, paths] : files)
+        EXPECT_TRUE(known.count(name)) << "Bitmaps.rc names an unknown bitmap " << name;
+}
+
+// The main screen's five picture buttons draw nothing in their normal state: the faces must be in TD_TITLE.
+TEST(BitmapFiles, MainScreenShowsTheFiveButtonFaces) {
+    const Picture title = loadPicture("TD_TITLE");
+    ASSERT_EQ(title.width, 640);
+    ASSERT_EQ(title.height, 480);
+    for (const int x : {20, 144, 268, 392, 516}) {
+        SCOPED_TRACE("button at x = " + std::to_string(x));
+        const Rect face = fromDialogUnits(x / 2, 21, 52, 35);
+        std::set<std::array<std::uint8_t, 3>> colours;
+        for (int y = face.y; y < face.y + face.h; ++y)
+            for (int xx = face.x; xx < face.x + face.w; ++xx) colours.insert(title.at(xx, y));
+        EXPECT_GE(colours.size(), 12u) << "a face with an icon and a label needs more than a few colours";
+        const auto [lo, hi] = luminanceRange(title, face);
+        EXPECT_GE(hi - lo, 120.0) << "the label and edges must stand out from the face";
+    }
+}
+
+struct ButtonPair {
+    const char* screen;
+    const char* focus;
+    const char* pressed;
+    Rect button;  // the button's rectangle on its screen, in pixels
+};
+
+// Focus and pressed images are drawn at (0, 1) inside the button, clipped to it; what shows of them must
+// differ clearly from the face the screen paints there, or the player sees no change of state.
+TEST(BitmapFiles, ButtonImagesChangeTheFaceTheyCover) {
+    const ButtonPair pairs[] = {
+        {"TD_TITLE", "BT_RTB", "BT_RTB1", fromDialogUnits(10, 21, 52, 35)},
+        {"TD_TITLE", "BT_PORT", "BT_PORT1", fromDialogUnits(72, 21, 52, 35)},
+        {"TD_TITLE", "BT_CAR", "BT_CAR1", fromDialogUnits(134, 21, 52, 35)},
+        {"TD_TITLE", "BT_ABOUT", "BT_ABOU1", fromDialogUnits(196, 21, 52, 35)},
+        {"TD_TITLE", "BT_EXIT", "BT_EXIT1", fromDialogUnits(258, 21, 52, 35)},
+        {"STATE", "BT_STPV", "BT_STPV1", fromDialogUnits(135, 207, 49, 26)},
+        {"STATE", "BT_STNX", "BT_STNX1", fromDialogUnits(189, 207, 49, 26)},
+        {"STATE", "BT_STEX", "BT_STEX1", fromDialogUnits(242, 207, 49, 26)},
+        {"PSHARE", "BT_POP", "BT_POP1", fromDialogUnits(257, 166, 51, 34)},
+    };
+    for (const ButtonPair& pair : pairs) {
+        SCOPED_TRACE(pair.focus);
+        const Picture screen = loadPicture(pair.screen);
+        const Picture focus = loadPicture(pair.focus);
+        const Picture pressed = loadPicture(pair.pressed);
+        ASSERT_FALSE(screen.colours.empty() || focus.colours.empty() || pressed.colours.empty());
+        ASSERT_LE(pair.button.x + pair.button.w, screen.width);
+        ASSERT_LE(pair.button.y + pair.button.h, screen.height);
+
+        auto changedShare = [&](const Picture& image, const Picture& other, bool otherIsScreen) {
+            const int w = std::min({image.width, other.width, pair.button.w});
+            const int h = std::min({image.height, other.height, pair.button.h - 1});
+            int changed = 0;
+            for (int y = 0; y < h; ++y)
+                for (int x = 0; x < w; ++x) {
+                    const auto& under = otherIsScreen ? other.at(pair.button.x + x, pair.button.y + 1 + y)
+                                                      : other.at(x, y);
+                    changed += image.at(x, y) != under;
+                }
+            return static_cast<double>(changed) / (w * h);
+        };
+        EXPECT_GE(changedShare(focus, screen, true), 0.10) << "focus image looks like the normal face";
+        EXPECT_GE(changedShare(pressed, screen, true), 0.10) << "pressed image looks like the normal face";
+        EXPECT_GE(changedShare(focus, pressed, false), 0.10) << "focus and pressed images look alike";
+    }
+}
+
+// Text the game draws straight onto the pictures must stay readable: yellow on the main screen's top
+// strip, black on the statement, the newspaper and the credits, white on the other-games screen and the
+// yellow price line on the graph background.
+TEST(BitmapFiles, PicturesLeaveReadableGroundForTheGameText) {
+    struct Ground {
+        const char* picture;
+        Rect area;
+        bool light;  // true: black text lies here; false: yellow or white text or lines
+    };
+    const Ground grounds[] = {
+        // main screen: "[Pending transactions]" at (20, 14) and the date at (470, 14)
+        {"TD_TITLE", {0, 0, 640, 34}, false},
+        // statement: headings, ten rows, the page total and the statement number
+        {"STATE", {60, 140, 506, 30}, true},
+        {"STATE", {60, 175, 506, 150}, true},
+        {"STATE", {320, 380, 230, 15}, true},
+        {"STATE", {390, 20, 160, 15}, true},
+        // newspaper: the headline and the seven story paragraphs
+        {"X_TRADTR", fromDialogUnits(22, 58, 252, 27), true},
+        {"X_TRADTR", fromDialogUnits(22, 93, 123, 44), true},
+        {"X_TRADTR", fromDialogUnits(22, 137, 123, 35), true},
+        {"X_TRADTR", fromDialogUnits(22, 173, 123, 43), true},
+        {"X_TRADTR", fromDialogUnits(22, 217, 123, 16), true},
+        {"X_TRADTR", fromDialogUnits(161, 93, 127, 36), true},
+        {"X_TRADTR", fromDialogUnits(161, 129, 123, 41), true},
+        {"X_TRADTR", fromDialogUnits(161, 174, 130, 36), true},
+        // credits: the column of roles, the names and the special-thanks lines
+        {"CREDIT", fromDialogUnits(9, 2, 96, 104), true},
+        {"CREDIT", fromDialogUnits(80, 3, 58, 19), true},
+        {"CREDIT", fromDialogUnits(111, 32, 49, 21), true},
+        {"CREDIT", fromDialogUnits(111, 58, 39, 21), true},
+        {"CREDIT", fromDialogUnits(112, 84, 69, 8), true},
+        {"CREDIT", fromDialogUnits(66, 100, 134, 17), true},
+        // other games: seven white paragraphs
+        {"OGPIC", fromDialogUnits(19, 44, 286, 152), false},
+        // graph: the whole plot, under a yellow line and grey grid
+        {"GRAPDARK", {0, 0, 561, 377}, false},
+    };
+    for (const Ground& g : grounds) {
+        SCOPED_TRACE(std::string(g.picture) + " at " + std::to_string(g.area.x) + "," + std::to_string(g.area.y));
+        const Picture pic = loadPicture(g.picture);
+        ASSERT_FALSE(pic.colours.empty());
+        ASSERT_LE(g.area.x + g.area.w, pic.width);
+        ASSERT_LE(g.area.y + g.area.h, pic.height);
+        const auto [lo, hi] = luminanceRange(pic, g.area);
+        if (g.light)
+            EXPECT_GE(lo, 180.0) << "too dark for black text";
+        else
+            EXPECT_LE(hi, 80.0) << "too light for yellow or white text";
+    }
+}
+
+}  // namespace

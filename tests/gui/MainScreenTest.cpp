@@ -1,0 +1,176 @@
+// The main screen as the player sees it: hosted in the main window, its buttons over its picture,
+// today's date, the pending-orders marker, quitting and deleting pending orders.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "model/MarketFiles.h"
+#include "resources/resource.h"
+#include "runtime/BitmapDisplay.h"
+#include "runtime/DialogHost.h"
+#include "runtime/GdiHandles.h"
+#include "shell/GameCommands.h"
+#include "shell/MainScreen.h"
+#include "shell/ShellState.h"
+#include "tests/gui/GuiHarness.h"
+#include "trading/OrderRules.h"
+
+namespace {
+using MainScreen = GameWindowTest;
+
+RECT placeIn(HWND parent, HWND child) {
+    RECT r;
+    GetWindowRect(child, &r);
+    MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+// Counts the bright yellow text pixels the screen shows in a band of its own client area.
+int yellowPixelsIn(HWND screen, const RECT& band) {
+    RedrawWindow(screen, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    pumpMessagesUntilIdle();
+    WindowDc dc(screen);
+    int count = 0;
+    for (int y = band.top; y < band.bottom; ++y)
+        for (int x = band.left; x < band.right; ++x) count += GetPixel(dc.get(), x, y) == RGB(255, 255, 0);
+    return count;
+}
+
+constexpr RECT kMarkerBand = {18, 10, 200, 34};
+constexpr RECT kDateBand = {468, 10, 640, 34};
+
+void bookPendingPurchase(int share, int quantity) {
+    gGame.selectedShare = share;
+    ASSERT_TRUE(bookPurchase(gGame, quantity).booked());
+}
+
+void clickMainButton(int id) {
+    SendMessageA(mainScreenWindow(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(mainScreenWindow(), id)));
+}
+}  // namespace
+
+TEST_F(MainScreen, IsHostedInTheMainWindowWithItsButtonsAtTheirPictureFaces) {
+    HWND screen = mainScreenWindow();
+    ASSERT_NE(screen, nullptr);
+    EXPECT_EQ(GetParent(screen), window_);
+    EXPECT_EQ(windowKindOf(screen), kHostedClientKind);
+    const RECT at = placeIn(window_, screen);
+    EXPECT_EQ(at.left, 0);
+    EXPECT_EQ(at.top, 0);
+    EXPECT_EQ(at.right, 640);
+    EXPECT_EQ(at.bottom, 480);
+    RECT client;
+    GetClientRect(window_, &client);
+    EXPECT_EQ(client.right, 640);  // the frame was fitted around the screen
+    EXPECT_EQ(client.bottom, 480);
+
+    const int buttonIds[] = {IDC_MAIN_RING_BROKER, IDC_MAIN_PORTFOLIO, IDC_MAIN_DISCOVER, IDC_MAIN_ABOUT, IDC_MAIN_EXIT};
+    const char* captions[] = {"&RingBroker", "&Porfolio", "&Discover", "&About", "&Exit"};
+    const int lefts[] = {20, 144, 268, 392, 516};
+    for (int i = 0; i < 5; ++i) {
+        HWND button = GetDlgItem(screen, buttonIds[i]);
+        ASSERT_NE(button, nullptr);
+        const RECT r = placeIn(screen, button);
+        EXPECT_EQ(r.left, lefts[i]);
+        EXPECT_EQ(r.top, 42);
+        EXPECT_EQ(r.right - r.left, 104);
+        EXPECT_EQ(r.bottom - r.top, 70);
+        char caption[32] = "";
+        GetWindowTextA(button, caption, sizeof caption);
+        EXPECT_STREQ(caption, captions[i]);
+        EXPECT_EQ(GetWindowLongA(button, GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
+    }
+    saveWindowPicture(window_, "main_screen");
+}
+
+TEST_F(MainScreen, ShowsTheDateAndTheMarkerOnlyWhileOrdersWait) {
+    HWND screen = mainScreenWindow();
+    EXPECT_GT(yellowPixelsIn(screen, kDateBand), 20);
+    EXPECT_EQ(yellowPixelsIn(screen, kMarkerBand), 0);
+
+    bookPendingPurchase(4, 100);
+    drawDateLine(screen);
+    EXPECT_GT(yellowPixelsIn(screen, kMarkerBand), 20);
+    saveWindowPicture(window_, "main_screen_pending");
+
+    cancelAllPendingOrders(gGame);
+    EXPECT_EQ(yellowPixelsIn(screen, kMarkerBand), 0);
+    EXPECT_GT(yellowPixelsIn(screen, kDateBand), 20);
+}
+
+TEST_F(MainScreen, DeletingWithNoPendingOrdersOnlySaysSo) {
+    const double balance = gGame.pendingBalance;
+    DialogAnswerer ok(IDOK);
+    chooseMenuCommand(IDM_DELETE_PENDING);
+    const SeenDialog seen = ok.seen();
+    EXPECT_EQ(seen.caption, "Tickerdell");
+    EXPECT_EQ(seen.text, "There are no pending transactions to delete");
+    EXPECT_EQ(seen.icon, IDI_EXCLAMATION);
+    EXPECT_EQ(gGame.pendingBalance, balance);
+}
+
+TEST_F(MainScreen, DeletingAsksFirstAndNoLeavesEverything) {
+    bookPendingPurchase(4, 100);
+    bookPendingPurchase(9, 50);
+    const GameModel before = gGame;
+    {
+        DialogAnswerer no(IDNO);
+        chooseMenuCommand(IDM_DELETE_PENDING);
+        const SeenDialog seen = no.seen();
+        EXPECT_EQ(seen.text, "Are you sure you want to delete ALL pending transactions ?");
+        EXPECT_EQ(seen.icon, IDI_QUESTION);
+    }
+    EXPECT_EQ(gGame.pendingBalance, before.pendingBalance);
+    EXPECT_EQ(gGame.holdings[1].pendingQuantity, 50);
+    {
+        DialogAnswerer yes(IDYES);
+        chooseMenuCommand(IDM_DELETE_PENDING);
+        EXPECT_TRUE(yes.seen().found);
+    }
+    EXPECT_FALSE(anyPendingOrder(gGame));
+    EXPECT_NEAR(gGame.pendingBalance, gGame.cashBalance, 1e-9);
+    EXPECT_EQ(gGame.holdings[0].shareNumber, kEmptySlot);
+    EXPECT_EQ(yellowPixelsIn(mainScreenWindow(), kMarkerBand), 0);
+}
+
+TEST_F(MainScreen, TheExitButtonAsksTheQuitQuestion) {
+    bookPendingPurchase(2, 10);
+    DialogAnswerer no(IDNO);
+    clickMainButton(IDC_MAIN_EXIT);
+    EXPECT_EQ(no.seen().text, "To quit now will lose all pending transactions, Are you sure?");
+    EXPECT_FALSE(pumpMessagesUntilIdle());
+}
+
+TEST_F(MainScreen, AMissingBitmapIsReportedByEachVariant) {
+    WindowDc dc(mainScreenWindow());
+    {
+        DialogAnswerer ok(IDOK);
+        EXPECT_EQ(drawBitmapResource(dc.get(), "NOPICTURE", 0, 0, 0, 0, SRCCOPY, kNaturalSize), 0);
+        const SeenDialog seen = ok.seen();
+        EXPECT_EQ(seen.caption, "NOPICTURE");
+        EXPECT_EQ(seen.text, "Cannot Load Bitmap");
+        EXPECT_EQ(seen.icon, IDI_ASTERISK);
+    }
+    {
+        DialogAnswerer ok(IDOK);
+        EXPECT_EQ(drawBitmapResource(dc.get(), "NOPICTURE", 0, 0, 0, 0, SRCCOPY, kNaturalSize, BitmapReporter::Runtime),
+                  0);
+        const SeenDialog seen = ok.seen();
+        EXPECT_EQ(seen.caption, "Tickerdell");
+        EXPECT_EQ(seen.text, "Cannot load bitmap  NOPICTURE");
+    }
+}
+
+TEST_F(MainScreen, DrawingLeavesNoGdiObjectBehind) {
+    const DWORD before = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    for (int i = 0; i < 50; ++i) {
+        drawTitleAndDate(mainScreenWindow());
+        RedrawWindow(mainScreenWindow(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    }
+    EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), before + 2);
+    WindowDc dc(mainScreenWindow());
+    EXPECT_EQ(GetCurrentObject(dc.get(), OBJ_PAL), GetStockObject(DEFAULT_PALETTE));
+}
