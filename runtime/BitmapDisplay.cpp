@@ -33,9 +33,9 @@ OwnedPalette paletteOf(const uint8_t* header, const DibLayout& layout) {
     auto* palette = reinterpret_cast<LOGPALETTE*>(storage.data());
     palette->palVersion = 0x300;
     palette->palNumEntries = static_cast<WORD>(layout.paletteColours);
-    const uint8_t* table = header + kInfoHeaderSize;
-    for (int i = 0; i < layout.paletteColours; ++i)
-        palette->palPalEntry[i] = {table[4 * i + 2], table[4 * i + 1], table[4 * i], 0};  // stored blue, green, red
+    const uint8_t* entry = header + kInfoHeaderSize;
+    for (int i = 0; i < layout.paletteColours; ++i, entry += 4)
+        palette->palPalEntry[i] = {entry[2], entry[1], entry[0], 0};  // stored blue, green, red
     return OwnedPalette(CreatePalette(palette));
 }
 
