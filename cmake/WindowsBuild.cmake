@@ -3,6 +3,7 @@ enable_language(RC)
 
 add_library(tickerdell_win32 STATIC
     runtime/BitmapDisplay.cpp
+    runtime/ClassicUnits.cpp
     runtime/ControlFonts.cpp
     runtime/DialogHost.cpp
     runtime/EditFilters.cpp
@@ -10,10 +11,15 @@ add_library(tickerdell_win32 STATIC
     shell/Dispatch.cpp
     shell/MainScreen.cpp
     shell/MainWindow.cpp
+    shell/RingBrokerScreen.cpp
     shell/ShellState.cpp
     shell/Startup.cpp
+    trading/BuyScreen.cpp
     trading/OrderPrompts.cpp
-    trading/PairedFields.cpp)
+    trading/PairedFields.cpp
+    trading/PortfolioScreen.cpp
+    trading/SellScreen.cpp
+    views/ShareIndexScreen.cpp)
 target_link_libraries(tickerdell_win32 PUBLIC tickerdell_core)
 target_compile_definitions(tickerdell_win32 PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX)
 target_link_libraries(tickerdell_win32 PUBLIC comctl32)
@@ -32,13 +38,19 @@ set_target_properties(Tickerdell PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${TICKERDEL
 
 # The GUI tests link the same game code and resources as the .exe and drive its real windows.
 add_executable(gui_tests
+    tests/gui/BuyDialogTest.cpp
+    tests/gui/BuyingTest.cpp
     tests/gui/GuiHarness.cpp
     tests/gui/GuiTestMain.cpp
     tests/gui/MainScreenTest.cpp
     tests/gui/MainWindowTest.cpp
     tests/gui/OrderPromptsTest.cpp
     tests/gui/PairedFieldsTest.cpp
+    tests/gui/PortfolioScreenTest.cpp
     tests/gui/RuntimeTest.cpp
+    tests/gui/RingBrokerTest.cpp
+    tests/gui/SellDialogTest.cpp
+    tests/gui/ShareIndexScreenTest.cpp
     tests/gui/StartupFailureTest.cpp
     tests/gui/TestDialogs.rc
     ${GAME_RESOURCES})

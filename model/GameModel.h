@@ -69,6 +69,8 @@ struct GameModel {
     int32_t selectedHolding = 0;
     // 1 when the latest admission test refused an order; the portfolio's Sell command reads it.
     int32_t orderRefused = 0;
+    // 1 once a Buy or Buy Max has passed the broker's-charge question: the share index closes itself.
+    int32_t purchaseMade = 0;
 
     // Display options of the price graph; only their start values are set here.
     int32_t graphBackground = 1;

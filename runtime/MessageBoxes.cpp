@@ -16,8 +16,8 @@ void refuse(HWND owner, const std::string& text) {
     MessageBoxA(owner, text.c_str(), kGameCaption, MB_OK | MB_ICONEXCLAMATION);
 }
 
-bool askYesNo(HWND owner, const std::string& text) {
-    return MessageBoxA(owner, text.c_str(), kGameCaption, MB_YESNO | MB_ICONQUESTION) == IDYES;
+bool askYesNo(HWND owner, const std::string& text, UINT icon) {
+    return MessageBoxA(owner, text.c_str(), kGameCaption, MB_YESNO | icon) == IDYES;
 }
 
 void showNotice(HWND owner, const std::string& text, const std::string& caption, UINT icon) {

@@ -13,8 +13,8 @@ int reportError(HWND owner, UINT textId, const char* extra, UINT style);
 // A refusal: OK button, exclamation icon.
 void refuse(HWND owner, const std::string& text);
 
-// A question with Yes and No; only Yes proceeds.
-bool askYesNo(HWND owner, const std::string& text);
+// A question with Yes and No; only Yes proceeds. A warning question passes MB_ICONEXCLAMATION.
+bool askYesNo(HWND owner, const std::string& text, UINT icon = MB_ICONQUESTION);
 
 // An OK message with its own caption and icon, for the few notices that differ from a refusal.
 void showNotice(HWND owner, const std::string& text, const std::string& caption, UINT icon);

@@ -7,7 +7,9 @@
 #include "shell/GameCommands.h"
 #include "shell/HelpFilePath.h"
 #include "shell/MainScreen.h"
+#include "shell/RingBrokerScreen.h"
 #include "shell/ShellState.h"
+#include "trading/PortfolioScreen.h"
 
 namespace {
 constexpr DWORD kProgramPathLimit = 256;
@@ -24,6 +26,12 @@ int dispatchCommand(HWND window, UINT /*message*/, WPARAM commandWord, LPARAM /*
             break;
         case GameCommand::DeletePendingTransactions:
             deletePendingTransactions(window);
+            break;
+        case GameCommand::RingTheBroker:
+            showRingTheBrokerDialog(window);
+            break;
+        case GameCommand::Portfolio:
+            showPortfolioScreen(window);
             break;
         default:
             // The remaining screens are opened here as each of them is built.

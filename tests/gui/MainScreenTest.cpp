@@ -164,13 +164,11 @@ TEST_F(MainScreen, AMissingBitmapIsReportedByEachVariant) {
     }
 }
 
-TEST_F(MainScreen, DrawingLeavesNoGdiObjectBehind) {
-    const DWORD before = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-    for (int i = 0; i < 50; ++i) {
-        drawTitleAndDate(mainScreenWindow());
-        RedrawWindow(mainScreenWindow(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    }
-    EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), before + 2);
+TEST_F(MainScreen, DrawingHandsTheContextBackWithItsOwnPalette) {
     WindowDc dc(mainScreenWindow());
+    ASSERT_EQ(drawBitmapResource(dc.get(), RES_BMP_TITLE, 0, 0, 0, 0, SRCCOPY, kNaturalSize), 1);
+    // The bitmap's palette was selected for the copy and deselected before it was deleted.
+    EXPECT_EQ(GetCurrentObject(dc.get(), OBJ_PAL), GetStockObject(DEFAULT_PALETTE));
+    EXPECT_EQ(drawBitmapResource(dc.get(), "BT_STEX1", 10, 10, 200, 100, SRCCOPY, kCentred), 1);
     EXPECT_EQ(GetCurrentObject(dc.get(), OBJ_PAL), GetStockObject(DEFAULT_PALETTE));
 }

@@ -1,0 +1,79 @@
+// What a player does to the trading screens, for the GUI tests: typing, pressing, double-clicking,
+// reading texts back, and waiting for what a posted message brings.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+inline std::string textOf(HWND dialog, int id) {
+    char text[256] = "";
+    GetDlgItemTextA(dialog, id, text, sizeof text);
+    return text;
+}
+
+inline void type(HWND dialog, int id, const std::string& text) {
+    for (unsigned char c : text) SendMessageA(GetDlgItem(dialog, id), WM_CHAR, c, 1);
+}
+
+inline void moveFocus(HWND dialog, int toId) {
+    SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, toId)), TRUE);
+}
+
+// Presses a button as a click would; from an answering thread this waits for whatever the button opens.
+inline void press(HWND dialog, int id) {
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+// Presses a button without waiting for what it opens.
+inline void pressLater(HWND dialog, int id) {
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+inline std::string listLine(HWND list, int row) {
+    const LRESULT length = SendMessageA(list, LB_GETTEXTLEN, row, 0);
+    if (length == LB_ERR) return "";
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    SendMessageA(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(length));
+    return text;
+}
+
+inline int listCount(HWND list) { return static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0)); }
+inline int listSelection(HWND list) { return static_cast<int>(SendMessageA(list, LB_GETCURSEL, 0, 0)); }
+
+// A double click on a row of the list, posted as the mouse would send it.
+inline void doubleClickRow(HWND list, int row) {
+    RECT item = {};
+    SendMessageA(list, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&item));
+    const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+    PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageA(list, WM_LBUTTONUP, 0, at);
+    PostMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    PostMessageA(list, WM_LBUTTONUP, 0, at);
+}
+
+// Polls until the condition holds or two seconds have passed; answers the condition.
+inline bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 2000) {
+    const DWORD start = GetTickCount();
+    while (!condition()) {
+        if (GetTickCount() - start > timeoutMs) return false;
+        Sleep(20);
+    }
+    return true;
+}
+
+inline HWND focusOfThread(DWORD threadId) {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(threadId, &info) ? info.hwndFocus : nullptr;
+}
+
+// The face and height of the font a control draws with.
+inline LOGFONTA fontOf(HWND dialog, int id) {
+    LOGFONTA font = {};
+    HFONT handle = reinterpret_cast<HFONT>(SendMessageA(GetDlgItem(dialog, id), WM_GETFONT, 0, 0));
+    if (handle) GetObjectA(handle, sizeof font, &font);
+    return font;
+}

@@ -1,0 +1,132 @@
+// The portfolio screen's texts and its removal of pending orders, all from the game model.
+#include "trading/Portfolio.h"
+
+#include <cstring>
+
+#include "model/MarketFiles.h"
+#include "trading/OrderRules.h"
+#include "views/Formats.h"
+
+namespace {
+constexpr int kNameWidth = 20;
+constexpr int kCountWidth = 7;
+constexpr const char* kNoFigure = "    n/a";
+constexpr const char* kNoShareValue = "     n/a";
+constexpr const char* kNothingHeld = "     n/a     ";
+constexpr const char* kNoOrder = "          ";  // ten blanks, as wide as the action and pending pieces
+
+const ShareRecord& shareOf(const GameModel& model, const Holding& holding) {
+    static const ShareRecord unknown{};
+    if (holding.shareNumber < 0 || holding.shareNumber >= kShareCount) return unknown;
+    return model.shareTable[holding.shareNumber];
+}
+
+std::string padLeft(std::string text, int width) {
+    if (static_cast<int>(text.size()) < width) text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
+    return text;
+}
+
+std::string paddedName(const char* name) {
+    std::string text(name, strnlen(name, kShareNameSize));
+    if (text.size() < static_cast<std::size_t>(kNameWidth)) text.append(kNameWidth - text.size(), ' ');
+    return text;
+}
+
+std::string heldPiece(int32_t held) {
+    if (held == 0) return kNothingHeld;
+    return "  " + padLeft(std::to_string(held), kCountWidth) + "    ";
+}
+
+std::string actionPiece(char action) {
+    if (action == kBuyAction) return "  [Buy]  +";
+    if (action == kSellAction) return "  [Sell] -";
+    return kNoOrder;
+}
+
+std::string pendingPiece(int32_t pending) {
+    if (pending == 0) return kNoOrder;
+    return " " + padLeft(std::to_string(pending), kCountWidth) + "  ";
+}
+
+AccountFigures accountFiguresOf(const GameModel& model) {
+    const double total = model.portfolioValue + model.cashBalance;
+    const double profit = total - kStartingCash;
+    AccountFigures figures;
+    figures.caption = std::string("Account Details on : ") + dateOfDay(model, model.dayIndex);
+    figures.portfolioValue = formatPounds(model.portfolioValue);
+    figures.cashBalance = formatPounds(model.cashBalance);
+    figures.total = formatTotalPounds(total);
+    figures.profit = formatPounds(profit);
+    figures.pendingBalance = formatPounds(model.pendingBalance);
+    figures.cashNegative = model.cashBalance < 0.0;
+    figures.pendingNegative = model.pendingBalance < 0.0;
+    figures.totalNegative = total < 0.0;
+    figures.profitNegative = profit < 0.0;
+    return figures;
+}
+
+void cancelEveryPendingOrder(GameModel& model) {
+    for (int i = 0; i < kHoldingCount; ++i)
+        if (model.holdings[i].hasPendingOrder()) cancelOrder(model, i);
+    compactHoldings(model);
+}
+}  // namespace
+
+std::string holdingLine(const GameModel& model, const Holding& holding) {
+    const ShareRecord& share = shareOf(model, holding);
+    return paddedName(share.name) + heldPiece(holding.heldQuantity) + actionPiece(holding.action) +
+           pendingPiece(holding.pendingQuantity) + "   " + formatListPrice(share.currentPrice * 100.0) + "  " +
+           "  " + formatListPrice((share.currentPrice - share.previousPrice) * 100.0) + "  ";
+}
+
+PortfolioDisplay rebuildPortfolio(GameModel& model) {
+    model.purchaseMade = 0;
+    model.portfolioValue = 0.0;
+    PortfolioDisplay display;
+    for (const Holding& holding : model.holdings) {
+        if (!holding.isOccupied()) continue;
+        display.lines.push_back(holdingLine(model, holding));
+        model.portfolioValue += holding.heldQuantity * shareOf(model, holding).currentPrice;
+    }
+    display.account = accountFiguresOf(model);
+    return display;
+}
+
+std::string shareDetailsCaption(const std::string& name) { return "Share Details for : " + name; }
+
+ShareDetails emptyShareDetails() { return {shareDetailsCaption(""), kNoFigure, kNoFigure, kNoFigure}; }
+
+ShareDetails shareDetailsFor(const GameModel& model, int holding) {
+    if (holding < 0 || holding >= kHoldingCount || !model.holdings[holding].isOccupied()) return emptyShareDetails();
+    const Holding& slot = model.holdings[holding];
+    const ShareRecord& share = shareOf(model, slot);
+    ShareDetails details;
+    details.caption = shareDetailsCaption(std::string(share.name, strnlen(share.name, kShareNameSize)));
+    details.openingPrice = formatPriceWithUnit(share.previousPrice * 100.0);
+    details.brokersFees = formatTotalPounds(slot.commissionToDate + slot.pendingCommission);
+    // Until an order settles there is no cost to value the holding against.
+    details.shareValue = slot.totalCost != 0.0 && !slot.hasPendingOrder()
+                             ? formatTotalPounds(slot.heldQuantity * share.currentPrice)
+                             : kNoShareValue;
+    return details;
+}
+
+PortfolioButtons buttonsFor(const Holding& holding) {
+    PortfolioButtons buttons;
+    if (!holding.hasPendingOrder()) {
+        buttons.sell = buttons.buy = buttons.valuation = true;
+        return buttons;
+    }
+    buttons.remove = true;
+    buttons.valuation = holding.heldQuantity > 0;
+    return buttons;
+}
+
+bool removePendingOrder(GameModel& model, int holding) {
+    if (holding < 0 || holding >= kHoldingCount) return false;
+    cancelOrder(model, holding);
+    if (!model.holdings[holding].isOccupied()) compactHoldings(model);
+    if (model.pendingBalance >= 0.0) return false;
+    cancelEveryPendingOrder(model);
+    return true;
+}

@@ -1,0 +1,121 @@
+// Sell and Sell All: which order the entries stand for, and why one is refused.
+#include "trading/SaleRules.h"
+
+#include <cstdio>
+
+#include "trading/OrderRules.h"
+#include "views/Formats.h"
+
+namespace {
+const ShareRecord* selectedShareOf(const GameModel& model) {
+    if (model.selectedShare < 0 || model.selectedShare >= kShareCount) return nullptr;
+    return &model.shareTable[model.selectedShare];
+}
+
+std::string nameOf(const ShareRecord& share) {
+    std::size_t length = 0;
+    while (length < sizeof share.name && share.name[length] != '\0') ++length;
+    return std::string(share.name, length);
+}
+
+// A share without a price (suspended, or a day it did not trade) would sell for nothing while the
+// broker still charged his fee, and its price is divided by below.
+bool isPriced(const ShareRecord& share) {
+    return share.currentPrice > 0.0;
+}
+
+SalePlan refused(SaleRefusal refusal, std::string text, NoticeIcon icon = NoticeIcon::Exclamation) {
+    SalePlan plan;
+    plan.refusal = refusal;
+    plan.text = std::move(text);
+    plan.icon = icon;
+    return plan;
+}
+
+SalePlan notEnoughShares() {
+    return refused(SaleRefusal::NotEnoughShares, kNotEnoughSharesText, NoticeIcon::Information);
+}
+
+// The quantity that a value stands for: the quotient rounded to one decimal, as text, and read back.
+double quantityForValue(double value, double price) {
+    const std::string rounded = formatFixed(value / price, 1);
+    return readFieldNumber(rounded, rounded.size());
+}
+
+SalePlan accepted(const ShareRecord& share, int32_t quantity) {
+    SalePlan plan;
+    plan.quantity = quantity;
+    // The charge quoted is the one booked: that of the whole shares sold.
+    plan.chargedValue = share.currentPrice * quantity;
+    return plan;
+}
+}  // namespace
+
+std::string suspendedSaleText(const GameModel& model) {
+    const ShareRecord* share = selectedShareOf(model);
+    return "Dealings in " + (share ? nameOf(*share) : std::string("this share")) +
+           " are suspended: it has no price today, so its shares cannot be sold until it trades again.";
+}
+
+std::string insufficientSaleFundsText(const GameModel& model) {
+    const ShareRecord* share = selectedShareOf(model);
+    return std::string("You have insufficient funds to sell that amount of shares in ") + " " +
+           (share ? nameOf(*share) : std::string());
+}
+
+int32_t sharesAvailable(const GameModel& model) {
+    const int slot = findShareSlot(model, model.selectedShare);
+    return slot < 0 || model.selectedShare == kEmptySlot ? 0 : model.holdings[slot].heldQuantity;
+}
+
+SaleFigures saleFigures(const GameModel& model) {
+    SaleFigures figures;
+    const ShareRecord* share = selectedShareOf(model);
+    const double price = share ? share->currentPrice : 0.0;
+    const int32_t held = sharesAvailable(model);
+    char available[16];
+    std::snprintf(available, sizeof available, "%7d", static_cast<int>(held));
+    figures.title = "Sell Shares In " + (share ? nameOf(*share) : std::string());
+    figures.available = available;
+    figures.price = formatPriceWithUnit(price * 100.0);
+    figures.totalValue = formatTotalPounds(held * price);
+    return figures;
+}
+
+SalePlan planSale(const GameModel& model, const std::string& valueText, const std::string& quantityText) {
+    const ShareRecord* share = selectedShareOf(model);
+    if (!share) return notEnoughShares();
+    if (!isPriced(*share)) return refused(SaleRefusal::Suspended, suspendedSaleText(model));
+
+    const double value = readFieldNumber(valueText);
+    // A filled Value field decides the quantity.
+    const double quantity =
+        value != 0.0 ? quantityForValue(value, share->currentPrice) : readFieldNumber(quantityText);
+    if (!canFundSale(model, value))
+        return refused(SaleRefusal::InsufficientFunds, insufficientSaleFundsText(model));
+    if (share->currentPrice > value) return refused(SaleRefusal::TooSmall, kSaleTooSmallText);
+    if (sharesAvailable(model) < quantity) return notEnoughShares();
+    return accepted(*share, wholeShares(quantity));
+}
+
+EntryTexts sellAllTexts(const GameModel& model) {
+    const ShareRecord* share = selectedShareOf(model);
+    const int32_t held = sharesAvailable(model);
+    return {std::to_string(held), formatFixed(held * (share ? share->currentPrice : 0.0), 2)};
+}
+
+SalePlan planSellAll(const GameModel& model) {
+    const ShareRecord* share = selectedShareOf(model);
+    if (!share) return notEnoughShares();
+    if (!isPriced(*share)) return refused(SaleRefusal::Suspended, suspendedSaleText(model));
+    const int32_t held = sharesAvailable(model);
+    // A holding still waiting for its first purchase has nothing to sell yet.
+    if (held < 1) return notEnoughShares();
+    if (!canFundSale(model, held * share->currentPrice))
+        return refused(SaleRefusal::InsufficientFunds, insufficientSaleFundsText(model));
+    return accepted(*share, held);
+}
+
+bool placeSale(GameModel& model, const SalePlan& plan) {
+    return plan.hasOrder() && bookSale(model, plan.quantity);
+}

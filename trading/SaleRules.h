@@ -1,0 +1,64 @@
+// The Sell dialog's rules without its window: its figures, the checks of Sell and Sell All, and
+// their refusals' texts.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "model/GameModel.h"
+#include "trading/EntryFields.h"
+
+enum class SaleRefusal {
+    None,
+    Suspended,          // the share has no price today
+    InsufficientFunds,  // the pending balance is so far below the flat fee that the proceeds do not cover it
+    TooSmall,           // the value is below one share's price (or nothing was entered)
+    NotEnoughShares,    // more shares than the holding has
+};
+
+enum class NoticeIcon { Exclamation, Information };
+
+// What pressing Sell or Sell All leads to: a refusal with its message, or the order to book once the
+// broker's charge on chargedValue has been accepted.
+struct SalePlan {
+    SaleRefusal refusal = SaleRefusal::None;
+    std::string text;  // the refusal's message (caption "Tickerdell", OK button); empty when accepted
+    NoticeIcon icon = NoticeIcon::Exclamation;
+    int32_t quantity = 0;       // whole shares to sell
+    double chargedValue = 0.0;  // the order value the broker's charge is quoted on
+
+    bool accepted() const { return refusal == SaleRefusal::None; }
+    // False when there is nothing to book, so no charge is quoted either.
+    bool hasOrder() const { return accepted() && quantity >= 1; }
+};
+
+// The dialog's title and its three figures, from the model as the dialog opens.
+struct SaleFigures {
+    std::string title;       // "Sell Shares In " and the share's name
+    std::string available;   // the holding's heldQuantity, "%7d"
+    std::string price;       // currentPrice in pence, "%5sp"
+    std::string totalValue;  // heldQuantity x currentPrice, pound sign "%-.2f"
+};
+SaleFigures saleFigures(const GameModel& model);
+
+// The shares held in the holding of model.selectedShare; 0 when it has none.
+int32_t sharesAvailable(const GameModel& model);
+
+// Sell: the Value field decides the quantity when it holds a number other than zero, else the Quantity
+// field does; both are read as the entry fields are (19 characters).
+SalePlan planSale(const GameModel& model, const std::string& valueText, const std::string& quantityText);
+
+// The texts Sell All puts into the Quantity and Value fields: the whole holding and its value.
+EntryTexts sellAllTexts(const GameModel& model);
+
+// Sell All: the whole holding of model.selectedShare.
+SalePlan planSellAll(const GameModel& model);
+
+// Books the planned order with bookSale; false (nothing booked) for a refused plan or no order.
+bool placeSale(GameModel& model, const SalePlan& plan);
+
+// The refusals' texts.
+std::string suspendedSaleText(const GameModel& model);
+std::string insufficientSaleFundsText(const GameModel& model);
+constexpr const char* kSaleTooSmallText = "You must first sell some shares";
+constexpr const char* kNotEnoughSharesText = "You don`t have that quantity of shares to sell";
