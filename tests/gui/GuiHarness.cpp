@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "runtime/DialogHost.h"
 #include "shell/ShellState.h"
 #include "shell/Startup.h"
 
@@ -115,6 +116,7 @@ bool pumpMessagesUntilIdle() {
             quitSeen = true;
             continue;
         }
+        if (dispatchToModelessDialogs(&message)) continue;  // as the game's own loop does
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }

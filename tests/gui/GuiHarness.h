@@ -57,7 +57,8 @@ private:
 // person can look at what a test showed; does nothing otherwise.
 void saveWindowPicture(HWND window, const std::string& name);
 
-// Lets the window procedures run: handles every queued message except WM_QUIT, which it reports.
+// Lets the window procedures run as the game's message loop would: handles every queued message
+// except WM_QUIT, which it reports.
 bool pumpMessagesUntilIdle();
 
 // A fresh game in a new main window, destroyed after the test.

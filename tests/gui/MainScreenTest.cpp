@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "model/MarketFiles.h"
 #include "resources/resource.h"
@@ -40,6 +42,52 @@ int yellowPixelsIn(HWND screen, const RECT& band) {
 
 constexpr RECT kMarkerBand = {18, 10, 200, 34};
 constexpr RECT kDateBand = {468, 10, 640, 34};
+
+// The colour TD_TITLE itself holds at a pixel, read from the program's own bitmap resource.
+COLORREF titlePixel(int x, int y) {
+    HRSRC resource = FindResourceA(GetModuleHandleA(nullptr), RES_BMP_TITLE, MAKEINTRESOURCEA(2));
+    const auto* bytes = static_cast<const uint8_t*>(LockResource(LoadResource(GetModuleHandleA(nullptr), resource)));
+    const DibLayout dib = readDibLayout(bytes, SizeofResource(GetModuleHandleA(nullptr), resource));
+    const std::size_t stride = (static_cast<std::size_t>(dib.width) + 3) & ~std::size_t{3};
+    const uint8_t index = bytes[dib.pixelOffset + stride * static_cast<std::size_t>(dib.height - 1 - y) + x];
+    const uint8_t* colour = bytes + kInfoHeaderSize + 4 * static_cast<std::size_t>(index);
+    return RGB(colour[2], colour[1], colour[0]);
+}
+
+// Where the bright text pixels of a date line lie, drawn as the screen draws it on a black ground.
+std::vector<POINT> expectedTextPixels(HWND screen, const std::string& text, const RECT& band) {
+    WindowDc screenDc(screen);
+    MemoryDc memory(CreateCompatibleDC(screenDc.get()));
+    OwnedBitmap canvas(CreateCompatibleBitmap(screenDc.get(), 640, 40));
+    Selected onCanvas(memory.get(), canvas.get());
+    Selected sameFont(memory.get(), GetCurrentObject(screenDc.get(), OBJ_FONT));
+    SetBkMode(memory.get(), TRANSPARENT);
+    SetTextColor(memory.get(), RGB(122, 122, 0));
+    TextOutA(memory.get(), 470, 14, text.c_str(), static_cast<int>(text.size()));
+    SetTextColor(memory.get(), RGB(255, 255, 0));
+    TextOutA(memory.get(), 471, 15, text.c_str(), static_cast<int>(text.size()));
+    std::vector<POINT> pixels;
+    for (int y = band.top; y < band.bottom; ++y)
+        for (int x = band.left; x < band.right; ++x)
+            if (GetPixel(memory.get(), x, y) == RGB(255, 255, 0)) pixels.push_back({x, y});
+    return pixels;
+}
+
+std::vector<POINT> shownTextPixels(HWND screen, const RECT& band) {
+    WindowDc dc(screen);
+    std::vector<POINT> pixels;
+    for (int y = band.top; y < band.bottom; ++y)
+        for (int x = band.left; x < band.right; ++x)
+            if (GetPixel(dc.get(), x, y) == RGB(255, 255, 0)) pixels.push_back({x, y});
+    return pixels;
+}
+
+bool samePixels(const std::vector<POINT>& a, const std::vector<POINT>& b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (a[i].x != b[i].x || a[i].y != b[i].y) return false;
+    return true;
+}
 
 void bookPendingPurchase(int share, int quantity) {
     gGame.selectedShare = share;
@@ -84,6 +132,47 @@ TEST_F(MainScreen, IsHostedInTheMainWindowWithItsButtonsAtTheirPictureFaces) {
         EXPECT_EQ(GetWindowLongA(button, GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
     }
     saveWindowPicture(window_, "main_screen");
+}
+
+TEST_F(MainScreen, PaintsTheTitlePictureWithItsOwnColours) {
+    HWND screen = mainScreenWindow();
+    RedrawWindow(screen, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    pumpMessagesUntilIdle();
+    WindowDc dc(screen);
+    // Points away from the buttons and the date line, over the title, the ticker and the skyline.
+    const POINT points[] = {{320, 240}, {100, 200}, {600, 300}, {50, 420}, {400, 470}, {5, 130}, {639, 479}};
+    for (const POINT& p : points) {
+        SCOPED_TRACE(testing::Message() << "at " << p.x << "," << p.y);
+        EXPECT_EQ(GetPixel(dc.get(), p.x, p.y), titlePixel(p.x, p.y));
+    }
+}
+
+TEST_F(MainScreen, TheDateLineIsTheDateOfTheCurrentDay) {
+    HWND screen = mainScreenWindow();
+    RedrawWindow(screen, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    pumpMessagesUntilIdle();
+    const std::string expected = std::string("Todays Date : ") + dateOfDay(gGame, 260);
+    const std::vector<POINT> shown = shownTextPixels(screen, kDateBand);
+    ASSERT_GT(shown.size(), 20u);
+    EXPECT_TRUE(samePixels(shown, expectedTextPixels(screen, expected, kDateBand)));
+    // A different date would light other pixels: the comparison can tell them apart.
+    EXPECT_FALSE(samePixels(shown, expectedTextPixels(screen, std::string("Todays Date : ") + dateOfDay(gGame, 259),
+                                                      kDateBand)));
+}
+
+TEST_F(MainScreen, AltMnemonicsPressTheButtons) {
+    {
+        DialogAnswerer no(IDNO);
+        PostMessageA(GetDlgItem(mainScreenWindow(), IDC_MAIN_RING_BROKER), WM_SYSCHAR, 'e', 0x20000001);
+        pumpMessagesUntilIdle();
+        EXPECT_EQ(no.seen().text, "Are you sure you want to Quit ?");
+    }
+    {
+        DialogAnswerer close(IDC_PORT_MAIN_MENU);
+        PostMessageA(GetDlgItem(mainScreenWindow(), IDC_MAIN_RING_BROKER), WM_SYSCHAR, 'p', 0x20000001);
+        pumpMessagesUntilIdle();
+        EXPECT_EQ(close.seen().caption, "Portfolio");
+    }
 }
 
 TEST_F(MainScreen, ShowsTheDateAndTheMarkerOnlyWhileOrdersWait) {

@@ -16,8 +16,8 @@ namespace {
 using PairedFieldsDialog = GameWindowTest;
 
 struct FieldsDialog {
-    FieldsDialog(double price, EntryRounding rounding)
-        : price(price), fields({IDC_TEST_QUANTITY, IDC_TEST_VALUE, IDC_TEST_MAIN}, rounding) {}
+    FieldsDialog(double sharePrice, EntryRounding rounding)
+        : price(sharePrice), fields({IDC_TEST_QUANTITY, IDC_TEST_VALUE, IDC_TEST_MAIN}, rounding) {}
     double price;
     PairedFields fields;
     bool mainPressed = false;

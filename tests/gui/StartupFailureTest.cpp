@@ -109,3 +109,37 @@ TEST_F(StartupFailure, ShippedMarketStartsTheGame) {
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
 }
+
+TEST_F(StartupFailure, TheExitButtonAndYesEndTheGameWithCodeZero) {
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    std::string commandLine = "\"" + gameProgramPath() + "\"";
+    ASSERT_TRUE(CreateProcessA(gameProgramPath().c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                               folder_.string().c_str(), &startup, &process));
+    HWND exitButton = nullptr;
+    for (int tries = 0; tries < 500 && !exitButton; ++tries) {
+        if (HWND main = FindWindowA("BLDPROJECT", "Tickerdell"))
+            if (HWND screen = FindWindowExA(main, nullptr, "#32770", nullptr))
+                exitButton = FindWindowExA(screen, nullptr, "Button", "&Exit");
+        if (!exitButton) Sleep(20);
+    }
+    ASSERT_NE(exitButton, nullptr);
+    PostMessageA(exitButton, BM_CLICK, 0, 0);
+    SeenDialog question;
+    for (int tries = 0; tries < 500 && !question.found; ++tries) {
+        for (HWND dialog : visibleDialogsOf(process.dwProcessId)) {
+            question = readDialog(dialog);
+            SendMessageA(GetDlgItem(dialog, IDYES), BM_CLICK, 0, 0);
+            break;
+        }
+        if (!question.found) Sleep(20);
+    }
+    EXPECT_EQ(question.text, "Are you sure you want to Quit ?");
+    EXPECT_EQ(WaitForSingleObject(process.hProcess, 10000), static_cast<DWORD>(WAIT_OBJECT_0));
+    DWORD code = 99;
+    GetExitCodeProcess(process.hProcess, &code);
+    EXPECT_EQ(code, 0u);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+}
