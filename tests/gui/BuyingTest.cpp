@@ -163,3 +163,52 @@ TEST_F(Buying, APurchaseFromTheShareIndexAndItsRemoval) {
     EXPECT_NEAR(gGame.pendingBalance, balance, 1e-9);
     EXPECT_EQ(yellowPixelsIn(mainScreenWindow(), kMarkerBand), 0);
 }
+
+TEST_F(Buying, APurchaseBecomesAHoldingWhenTheBrokerIsRung) {
+    std::string pendingLine;
+    DialogAnswerer portfolio(IDC_PORT_MAIN_MENU, [&](HWND screen) {
+        DialogAnswerer index(IDC_CANCEL_BUTTON, [&](HWND indexDialog) {
+            HWND list = GetDlgItem(indexDialog, IDC_INDEX_LIST);
+            tryToBuy([&] { doubleClickRow(list, 0); }, "250", IDYES);
+            waitUntil([&] { return !IsWindow(indexDialog); });
+        });
+        press(screen, IDC_PORT_SHARE_INDEX);
+        index.seen();
+        waitUntil([&] { return listCount(GetDlgItem(screen, IDC_PORT_LIST)) == 1; });
+        pendingLine = listLine(GetDlgItem(screen, IDC_PORT_LIST), 0);
+    });
+    clickMainPortfolioButton();
+    ASSERT_TRUE(portfolio.seen().found);
+    ASSERT_NE(pendingLine.find("[Buy]"), std::string::npos) << pendingLine;
+    const Holding bought = gGame.holdings[0];
+    const double pendingBalance = gGame.pendingBalance;
+
+    // The main screen's RingBroker button, one working day, Done.
+    std::string daysOffered;
+    DialogAnswerer broker(IDC_RING_DONE, [&](HWND dialog) { daysOffered = textOf(dialog, IDC_RING_DAYS); });
+    HWND screen = mainScreenWindow();
+    SendMessageA(screen, WM_COMMAND, MAKEWPARAM(IDC_MAIN_RING_BROKER, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(screen, IDC_MAIN_RING_BROKER)));
+    EXPECT_EQ(broker.seen().caption, "Password Protection");
+    EXPECT_EQ(daysOffered, "1");
+    EXPECT_EQ(gGame.dayIndex, 259);
+    EXPECT_EQ(gGame.cashBalance, pendingBalance);
+    EXPECT_EQ(yellowPixelsIn(mainScreenWindow(), kMarkerBand), 0) << "nothing waits for the broker now";
+
+    std::string settledLine;
+    DialogAnswerer after(IDC_PORT_MAIN_MENU, [&](HWND portfolioScreen) {
+        waitUntil([&] { return listCount(GetDlgItem(portfolioScreen, IDC_PORT_LIST)) == 1; });
+        settledLine = listLine(GetDlgItem(portfolioScreen, IDC_PORT_LIST), 0);
+        Sleep(200);
+        saveWindowPicture(portfolioScreen, "portfolio_settled");
+    });
+    chooseMenuCommand(IDM_PORTFOLIO);
+    ASSERT_TRUE(after.seen().found);
+    EXPECT_EQ(gGame.holdings[0].shareNumber, bought.shareNumber);
+    EXPECT_EQ(gGame.holdings[0].heldQuantity, 250);
+    EXPECT_EQ(gGame.holdings[0].totalCost, bought.pendingAmount);
+    EXPECT_EQ(gGame.holdings[0].commissionToDate, bought.pendingCommission);
+    EXPECT_EQ(settledLine, holdingLine(gGame, gGame.holdings[0]));
+    EXPECT_EQ(settledLine.find("[Buy]"), std::string::npos) << settledLine;
+    EXPECT_NE(settledLine.find("250"), std::string::npos) << settledLine;
+}
