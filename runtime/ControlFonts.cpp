@@ -26,12 +26,12 @@ int releaseFontOf(HWND control) {
 }
 }  // namespace
 
-int setControlFont(HWND dialog, int controlId, const FontSpec& spec) {
+int setControlFont(HWND dialog, int controlId, const FontSpec& wanted) {
     HWND control = controlOf(dialog, controlId);
     if (!control) return 0;
-    HFONT font = CreateFontA(spec.height, 0, 0, 0, spec.weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+    HFONT font = CreateFontA(wanted.height, 0, 0, 0, wanted.weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                              OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                             spec.face);
+                             wanted.face);
     if (!font) return 0;
     // A second font for the same control replaces the first, which would otherwise never be deleted.
     HFONT earlier = static_cast<HFONT>(GetPropA(control, kControlFontProperty));

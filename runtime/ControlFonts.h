@@ -18,7 +18,7 @@ struct FontSpec {
 
 // Creates the font, stores it on the control and gives it to the control; 1, or 0 when the control
 // does not exist or the font cannot be made.
-int setControlFont(HWND dialog, int controlId, const FontSpec& spec);
+int setControlFont(HWND dialog, int controlId, const FontSpec& wanted);
 
 // Gives the control the system font back and deletes the font it held; 0 when it had none.
 int releaseControlFont(HWND dialog, int controlId);

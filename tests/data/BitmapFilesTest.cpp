@@ -142,9 +142,9 @@ std::pair<double, double> luminanceRange(const Picture& pic, const Rect& r) {
 Rect fromDialogUnits(int x, int y, int w, int h) { return {2 * x, 2 * y, 2 * w, 2 * h}; }
 
 TEST(BitmapFiles, EveryPictureIsAnUncompressed256ColourBitmapOfItsSize) {
-    for (const BitmapSize& spec : kBitmaps) {
-        SCOPED_TRACE(spec.name);
-        const fs::path path = bitmapPath(spec.name);
+    for (const BitmapSize& expected : kBitmaps) {
+        SCOPED_TRACE(expected.name);
+        const fs::path path = bitmapPath(expected.name);
         ASSERT_TRUE(fs::is_regular_file(path)) << path;
         const std::vector<std::uint8_t> b = readFile(path);
         ASSERT_GE(b.size(), kPixelOffset);
@@ -157,12 +157,12 @@ TEST(BitmapFiles, EveryPictureIsAnUncompressed256ColourBitmapOfItsSize) {
 
         // BITMAPINFOHEADER
         EXPECT_EQ(u32(b, 14), kInfoHeaderBytes);
-        EXPECT_EQ(s32(b, 18), spec.width);
-        EXPECT_EQ(s32(b, 22), spec.height) << "height must be positive (rows stored bottom-up)";
+        EXPECT_EQ(s32(b, 18), expected.width);
+        EXPECT_EQ(s32(b, 22), expected.height) << "height must be positive (rows stored bottom-up)";
         EXPECT_EQ(u16(b, 26), 1) << "planes";
         EXPECT_EQ(u16(b, 28), 8) << "bits per pixel";
         EXPECT_EQ(u32(b, 30), 0u) << "compression must be BI_RGB";
-        const std::size_t image = rowStride(spec.width) * static_cast<std::size_t>(spec.height);
+        const std::size_t image = rowStride(expected.width) * static_cast<std::size_t>(expected.height);
         EXPECT_TRUE(u32(b, 34) == 0 || u32(b, 34) == image) << "image size field " << u32(b, 34);
         EXPECT_EQ(u32(b, 46), 0u) << "colours used (0 means the full 256-entry table)";
         EXPECT_TRUE(u32(b, 50) == 0 || u32(b, 50) == 256) << "colours important " << u32(b, 50);
@@ -198,13 +198,13 @@ TEST(BitmapFiles, ResourceScriptNamesEveryPictureOnceWithItsFile) {
     }
 
     std::set<std::string> known;
-    for (const BitmapSize& spec : kBitmaps) {
-        SCOPED_TRACE(spec.name);
-        known.insert(spec.name);
-        const auto it = files.find(spec.name);
+    for (const BitmapSize& expected : kBitmaps) {
+        SCOPED_TRACE(expected.name);
+        known.insert(expected.name);
+        const auto it = files.find(expected.name);
         ASSERT_NE(it, files.end()) << "not named in Bitmaps.rc";
         ASSERT_EQ(it->second.size(), 1u) << "named more than once";
-        EXPECT_EQ(it->second.front(), std::string("bitmaps/") + spec.name + ".bmp");
+        EXPECT_EQ(it->second.front(), std::string("bitmaps/") + expected.name + ".bmp");
         EXPECT_TRUE(fs::is_regular_file(sourceDir() / "resources" / it->second.front()));
     }
     for (const auto& [name, paths] : files)

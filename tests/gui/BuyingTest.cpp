@@ -22,18 +22,6 @@
 namespace {
 using Buying = GameWindowTest;
 
-constexpr RECT kMarkerBand = {18, 10, 200, 34};
-
-int yellowPixelsIn(HWND screen, const RECT& band) {
-    RedrawWindow(screen, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    pumpMessagesUntilIdle();
-    WindowDc dc(screen);
-    int count = 0;
-    for (int y = band.top; y < band.bottom; ++y)
-        for (int x = band.left; x < band.right; ++x) count += GetPixel(dc.get(), x, y) == RGB(255, 255, 0);
-    return count;
-}
-
 int biggestFaller() {
     int faller = 0;
     for (const ShareRecord& share : gGame.shareTable)
@@ -141,7 +129,7 @@ TEST_F(Buying, APurchaseFromTheShareIndexAndItsRemoval) {
 
     // Back on the main screen the order waits for the broker.
     EXPECT_TRUE(anyPendingOrder(gGame));
-    EXPECT_GT(yellowPixelsIn(mainScreenWindow(), kMarkerBand), 20);
+    EXPECT_GT(brightTextPixels(mainScreenWindow(), kMarkerBand).size(), 20u);
 
     std::string question, balanceAfterRemove;
     int linesAfterRemove = -1;
@@ -161,7 +149,7 @@ TEST_F(Buying, APurchaseFromTheShareIndexAndItsRemoval) {
     EXPECT_EQ(balanceAfterRemove, formatPounds(balance));
     EXPECT_FALSE(anyPendingOrder(gGame));
     EXPECT_NEAR(gGame.pendingBalance, balance, 1e-9);
-    EXPECT_EQ(yellowPixelsIn(mainScreenWindow(), kMarkerBand), 0);
+    EXPECT_EQ(brightTextPixels(mainScreenWindow(), kMarkerBand).size(), 0u);
 }
 
 TEST_F(Buying, APurchaseBecomesAHoldingWhenTheBrokerIsRung) {
@@ -193,7 +181,7 @@ TEST_F(Buying, APurchaseBecomesAHoldingWhenTheBrokerIsRung) {
     EXPECT_EQ(daysOffered, "1");
     EXPECT_EQ(gGame.dayIndex, 259);
     EXPECT_EQ(gGame.cashBalance, pendingBalance);
-    EXPECT_EQ(yellowPixelsIn(mainScreenWindow(), kMarkerBand), 0) << "nothing waits for the broker now";
+    EXPECT_EQ(brightTextPixels(mainScreenWindow(), kMarkerBand).size(), 0u) << "nothing waits for the broker now";
 
     std::string settledLine;
     DialogAnswerer after(IDC_PORT_MAIN_MENU, [&](HWND portfolioScreen) {

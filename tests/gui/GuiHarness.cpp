@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "runtime/DialogHost.h"
+#include "runtime/GdiHandles.h"
 #include "shell/ShellState.h"
 #include "shell/Startup.h"
 
@@ -167,4 +168,20 @@ void saveWindowPicture(HWND window, const std::string& name) {
     DeleteObject(picture);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
+}
+
+std::vector<POINT> brightTextPixels(HWND window, const RECT& band) {
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    pumpMessagesUntilIdle();
+    WindowDc dc(window);
+    std::vector<POINT> pixels;
+    for (int y = band.top; y < band.bottom; ++y)
+        for (int x = band.left; x < band.right; ++x)
+            if (GetPixel(dc.get(), x, y) == RGB(255, 255, 0)) pixels.push_back({x, y});
+    return pixels;
+}
+
+bool samePixels(const std::vector<POINT>& a, const std::vector<POINT>& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](const POINT& p, const POINT& q) { return p.x == q.x && p.y == q.y; });
 }

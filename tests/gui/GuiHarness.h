@@ -57,6 +57,15 @@ private:
 // person can look at what a test showed; does nothing otherwise.
 void saveWindowPicture(HWND window, const std::string& name);
 
+// The main screen's two text bands: the pending-orders marker and the date line.
+constexpr RECT kMarkerBand = {18, 10, 200, 34};
+constexpr RECT kDateBand = {468, 10, 640, 34};
+
+// Repaints the window and answers where, inside the band of its client area, it shows the bright
+// yellow of the main screen's texts: a picture of the text, to tell two texts apart.
+std::vector<POINT> brightTextPixels(HWND window, const RECT& band);
+bool samePixels(const std::vector<POINT>& a, const std::vector<POINT>& b);
+
 // Lets the window procedures run as the game's message loop would: handles every queued message
 // except WM_QUIT, which it reports.
 bool pumpMessagesUntilIdle();

@@ -24,32 +24,13 @@
 namespace {
 using RingBroker = GameWindowTest;
 
-constexpr RECT kDateBand = {468, 10, 640, 34};
-
 std::string textOf(HWND dialog, int id) {
     char text[128] = "";
     GetDlgItemTextA(dialog, id, text, sizeof text);
     return text;
 }
 
-// Which pixels of the date band show the bright text: a picture of the date, to tell two dates apart.
-std::vector<bool> datePixels() {
-    HWND screen = mainScreenWindow();
-    RedrawWindow(screen, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    pumpMessagesUntilIdle();
-    WindowDc dc(screen);
-    std::vector<bool> lit;
-    for (int y = kDateBand.top; y < kDateBand.bottom; ++y)
-        for (int x = kDateBand.left; x < kDateBand.right; ++x)
-            lit.push_back(GetPixel(dc.get(), x, y) == RGB(255, 255, 0));
-    return lit;
-}
-
-int litCount(const std::vector<bool>& pixels) {
-    int count = 0;
-    for (bool lit : pixels) count += lit;
-    return count;
-}
+std::vector<POINT> datePixels() { return brightTextPixels(mainScreenWindow(), kDateBand); }
 
 void clickRingBroker() {
     HWND screen = mainScreenWindow();
@@ -139,8 +120,8 @@ TEST_F(RingBroker, DoneSettlesAPurchaseAndTheMainScreenShowsTheNewDay) {
     ASSERT_TRUE(bookPurchase(gGame, 100).booked());
     const double price = gGame.shareTable[4].currentPrice;
     const double pending = gGame.pendingBalance;
-    const std::vector<bool> before = datePixels();
-    ASSERT_GT(litCount(before), 20);
+    const std::vector<POINT> before = datePixels();
+    ASSERT_GT(before.size(), 20u);
 
     const RingResult result = ring("1");
     EXPECT_EQ(result.dialog.caption, "Password Protection");
@@ -160,9 +141,9 @@ TEST_F(RingBroker, DoneSettlesAPurchaseAndTheMainScreenShowsTheNewDay) {
     EXPECT_TRUE(visibleDialogsOf(GetCurrentProcessId()).empty());  // no message for a plain day
 
     EXPECT_EQ(dateLineText(gGame), std::string("Todays Date : ") + dateOfDay(gGame, 259));
-    const std::vector<bool> after = datePixels();
-    EXPECT_GT(litCount(after), 20);
-    EXPECT_NE(after, before);
+    const std::vector<POINT> after = datePixels();
+    EXPECT_GT(after.size(), 20u);
+    EXPECT_FALSE(samePixels(after, before));
     saveWindowPicture(window_, "ring_broker_after");
 }
 

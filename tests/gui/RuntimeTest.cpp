@@ -46,8 +46,8 @@ INT_PTR CALLBACK FontsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
             SetWindowLongPtrA(dialog, DWLP_USER, lParam);
             state = reinterpret_cast<FontsDialog*>(lParam);
             applyFonts(dialog, kTestFonts);
-            for (const FontSpec& spec : kTestFonts)
-                state->fonts.push_back(static_cast<HFONT>(GetPropA(GetDlgItem(dialog, spec.controlId), kControlFontProperty)));
+            for (const FontSpec& font : kTestFonts)
+                state->fonts.push_back(static_cast<HFONT>(GetPropA(GetDlgItem(dialog, font.controlId), kControlFontProperty)));
             if (state->closeAtOnce) PostMessageA(dialog, WM_COMMAND, IDOK, 0);
             return TRUE;
         case WM_COMMAND:
@@ -121,8 +121,8 @@ TEST_F(Runtime, ControlsHoldTheirOwnFontsWhileTheDialogIsOpen) {
     bool unstyledLabelHasFont = true;
     DialogAnswerer answer(IDOK, [&](HWND dialog) {
         kindAnswered = windowKindOf(dialog);
-        for (const FontSpec& spec : kTestFonts) {
-            HWND control = GetDlgItem(dialog, spec.controlId);
+        for (const FontSpec& font : kTestFonts) {
+            HWND control = GetDlgItem(dialog, font.controlId);
             HANDLE property = GetPropA(control, kControlFontProperty);
             fontIsOnControl.push_back(property && property == reinterpret_cast<HANDLE>(SendMessageA(control, WM_GETFONT, 0, 0)));
         }
