@@ -7,9 +7,9 @@
 
 #include "trading/BuyRules.h"
 #include "trading/OrderRules.h"
+#include "tests/core/MoneyInvariant.h"
 
 namespace {
-constexpr double kMillionthOfAPenny = 1e-8;
 
 // Fifty shares; share 4 costs exactly one pound, share 7 two pounds fifty, share 9 thirty pounds.
 GameModel market() {
@@ -27,16 +27,6 @@ GameModel market() {
     model.dateCount = 300;
     std::strcpy(model.dateTable[model.dateCount - 2 - 260], "4-Jan-95");
     return model;
-}
-
-void expectMoneyInvariant(const GameModel& model) {
-    double expected = model.cashBalance;
-    for (const Holding& slot : model.holdings) {
-        if (slot.action == kBuyAction) expected -= slot.pendingAmount + slot.pendingCommission;
-        if (slot.action == kSellAction)
-            expected += model.shareTable[slot.shareNumber].currentPrice * slot.pendingQuantity - slot.pendingCommission;
-    }
-    EXPECT_NEAR(model.pendingBalance, expected, kMillionthOfAPenny);
 }
 
 // What the dialog does on Yes: book the decided quantity.

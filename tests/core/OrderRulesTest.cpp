@@ -12,9 +12,9 @@
 
 #include "model/MarketFiles.h"
 #include "trading/OrderRules.h"
+#include "tests/core/MoneyInvariant.h"
 
 namespace {
-constexpr double kMillionthOfAPenny = 1e-8;  // in pounds
 
 // A market of fifty priced shares with a date table that names day 260 "D260".
 GameModel market() {
@@ -38,19 +38,6 @@ Holding held(int share, int quantity, double cost) {
     slot.heldQuantity = quantity;
     slot.totalCost = cost;
     return slot;
-}
-
-// The account's one invariant: the pending balance is the cash less the pending purchases with their
-// commission, plus the pending sales' proceeds less theirs.
-void expectMoneyInvariant(const GameModel& model) {
-    double expected = model.cashBalance;
-    for (const Holding& slot : model.holdings) {
-        if (slot.action == kBuyAction) expected -= slot.pendingAmount + slot.pendingCommission;
-        if (slot.action == kSellAction)
-            expected += model.shareTable[slot.shareNumber].currentPrice * slot.pendingQuantity -
-                        slot.pendingCommission;
-    }
-    EXPECT_NEAR(model.pendingBalance, expected, kMillionthOfAPenny);
 }
 
 // Every field of a holding, so that two holdings compare (and print) as one value.

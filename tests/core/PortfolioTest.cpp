@@ -8,9 +8,9 @@
 
 #include "trading/OrderRules.h"
 #include "trading/Portfolio.h"
+#include "tests/core/MoneyInvariant.h"
 
 namespace {
-constexpr double kMillionthOfAPenny = 1e-8;
 
 // Fifty shares at 1.00 pound that did not move, with day 260 dated "4-Jan-95"; a few are special.
 GameModel market() {
@@ -47,16 +47,6 @@ void sell(GameModel& model, int share, int quantity) {
     model.selectedShare = share;
     ASSERT_TRUE(admitOrder(model, OrderKind::Sale).admitted());
     ASSERT_TRUE(bookSale(model, quantity));
-}
-
-void expectMoneyInvariant(const GameModel& model) {
-    double expected = model.cashBalance;
-    for (const Holding& slot : model.holdings) {
-        if (slot.action == kBuyAction) expected -= slot.pendingAmount + slot.pendingCommission;
-        if (slot.action == kSellAction)
-            expected += model.shareTable[slot.shareNumber].currentPrice * slot.pendingQuantity - slot.pendingCommission;
-    }
-    EXPECT_NEAR(model.pendingBalance, expected, kMillionthOfAPenny);
 }
 
 std::string padded(const char* name) {

@@ -15,11 +15,12 @@
 #include "model/Settlement.h"
 #include "tests/core/TestFolder.h"
 #include "trading/OrderRules.h"
+#include "tests/core/MoneyInvariant.h"
 
 namespace settlement_test {
 
 constexpr int kRecords = 1400;
-constexpr double kPennyFraction = 1e-8;
+constexpr double kPennyFraction = kMillionthOfAPenny;
 
 inline int recordOfDay(int dayIndex) {
     return kRecords - 3 - dayIndex;
@@ -70,17 +71,6 @@ inline Holding heldShares(int share, int quantity, double cost) {
     slot.heldQuantity = quantity;
     slot.totalCost = cost;
     return slot;
-}
-
-inline void expectMoneyInvariant(const GameModel& model) {
-    double expected = model.cashBalance;
-    for (const Holding& slot : model.holdings) {
-        if (slot.action == kBuyAction) expected -= slot.pendingAmount + slot.pendingCommission;
-        if (slot.action == kSellAction)
-            expected += model.shareTable[slot.shareNumber].currentPrice * slot.pendingQuantity -
-                        slot.pendingCommission;
-    }
-    EXPECT_NEAR(model.pendingBalance, expected, kPennyFraction);
 }
 
 // What every settlement leaves, whatever it was asked.

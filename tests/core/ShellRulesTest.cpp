@@ -9,6 +9,7 @@
 #include "shell/GameCommands.h"
 #include "shell/HelpFilePath.h"
 #include "shell/WindowPlacement.h"
+#include "tests/core/MoneyInvariant.h"
 #include "trading/OrderRules.h"
 
 TEST(MainWindowPlacement, FillsA640By480ScreenAndCentresElsewhere) {
@@ -115,14 +116,18 @@ TEST(DeletePendingOrders, GivesEverythingBackAndFreesOnlyTheSlotsTheyOpened) {
 
     model.selectedShare = 0;  // a new holding
     ASSERT_TRUE(bookPurchase(model, 100).booked());
+    expectMoneyInvariant(model);
     model.selectedShare = 1;  // more of a held share
     ASSERT_TRUE(bookPurchase(model, 10).booked());
+    expectMoneyInvariant(model);
     model.selectedShare = 2;
     ASSERT_TRUE(bookSale(model, 20));
+    expectMoneyInvariant(model);
     ASSERT_NE(model.pendingBalance, model.cashBalance);
 
     EXPECT_EQ(cancelAllPendingOrders(model), 3);
-    EXPECT_NEAR(model.pendingBalance, model.cashBalance, 1e-8);
+    expectMoneyInvariant(model);
+    EXPECT_NEAR(model.pendingBalance, model.cashBalance, kMillionthOfAPenny);
     EXPECT_FALSE(anyPendingOrder(model));
     EXPECT_EQ(model.holdings[0].shareNumber, 1);
     EXPECT_EQ(model.holdings[0].heldQuantity, 200);
@@ -132,5 +137,5 @@ TEST(DeletePendingOrders, GivesEverythingBackAndFreesOnlyTheSlotsTheyOpened) {
     EXPECT_EQ(model.holdings[2].shareNumber, kEmptySlot);  // the new holding is gone again
 
     EXPECT_EQ(cancelAllPendingOrders(model), 0);
-    EXPECT_NEAR(model.pendingBalance, model.cashBalance, 1e-8);
+    EXPECT_NEAR(model.pendingBalance, model.cashBalance, kMillionthOfAPenny);
 }
