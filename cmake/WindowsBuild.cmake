@@ -51,7 +51,7 @@ add_executable(gui_tests
     tests/gui/RingBrokerTest.cpp
     tests/gui/SellDialogTest.cpp
     tests/gui/ShareIndexScreenTest.cpp
-    tests/gui/StartupFailureTest.cpp
+    tests/gui/GameProcessTest.cpp
     tests/gui/TestDialogs.rc
     ${GAME_RESOURCES})
 target_link_libraries(gui_tests PRIVATE tickerdell_win32 GTest::gtest)
