@@ -36,22 +36,24 @@ add_executable(Tickerdell WIN32 shell/WinMain.cpp ${GAME_RESOURCES})
 target_link_libraries(Tickerdell PRIVATE tickerdell_win32)
 set_target_properties(Tickerdell PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${TICKERDELL_GAME_DIR})
 
-# The GUI tests link the same game code and resources as the .exe and drive its real windows.
-add_executable(gui_tests
-    tests/gui/BuyDialogTest.cpp
-    tests/gui/BuyingTest.cpp
-    tests/gui/GuiHarness.cpp
-    tests/gui/GuiTestMain.cpp
-    tests/gui/MainScreenTest.cpp
-    tests/gui/MainWindowTest.cpp
-    tests/gui/OrderPromptsTest.cpp
-    tests/gui/PairedFieldsTest.cpp
-    tests/gui/PortfolioScreenTest.cpp
-    tests/gui/RuntimeTest.cpp
-    tests/gui/RingBrokerTest.cpp
-    tests/gui/SellDialogTest.cpp
-    tests/gui/ShareIndexScreenTest.cpp
-    tests/gui/GameProcessTest.cpp
-    tests/gui/TestDialogs.rc
-    ${GAME_RESOURCES})
-target_link_libraries(gui_tests PRIVATE tickerdell_win32 GTest::gtest)
+if(TICKERDELL_TESTS)
+    # The GUI tests link the same game code and resources as the .exe and drive its real windows.
+    add_executable(gui_tests
+        tests/gui/BuyDialogTest.cpp
+        tests/gui/BuyingTest.cpp
+        tests/gui/GuiHarness.cpp
+        tests/gui/GuiTestMain.cpp
+        tests/gui/MainScreenTest.cpp
+        tests/gui/MainWindowTest.cpp
+        tests/gui/OrderPromptsTest.cpp
+        tests/gui/PairedFieldsTest.cpp
+        tests/gui/PortfolioScreenTest.cpp
+        tests/gui/RuntimeTest.cpp
+        tests/gui/RingBrokerTest.cpp
+        tests/gui/SellDialogTest.cpp
+        tests/gui/ShareIndexScreenTest.cpp
+        tests/gui/GameProcessTest.cpp
+        tests/gui/TestDialogs.rc
+        ${GAME_RESOURCES})
+    target_link_libraries(gui_tests PRIVATE tickerdell_win32 GTest::gtest)
+endif()
