@@ -37,6 +37,9 @@ int dispatchCommand(HWND window, UINT /*message*/, WPARAM commandWord, LPARAM /*
             // The remaining screens are opened here as each of them is built.
             break;
     }
+    // A screen that closed may have placed or settled orders. The desktop need not repaint what it
+    // uncovered (Wine restores it from the window's own surface), so the main screen is asked to.
+    if (HWND screen = mainScreenWindow()) InvalidateRect(screen, nullptr, FALSE);
     return 1;
 }
 

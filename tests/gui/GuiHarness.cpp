@@ -170,8 +170,8 @@ void saveWindowPicture(HWND window, const std::string& name) {
     ReleaseDC(nullptr, screen);
 }
 
-std::vector<POINT> brightTextPixels(HWND window, const RECT& band) {
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+std::vector<POINT> brightTextPixels(HWND window, const RECT& band, Repaint repaint) {
+    if (repaint == Repaint::First) RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     pumpMessagesUntilIdle();
     WindowDc dc(window);
     std::vector<POINT> pixels;

@@ -61,9 +61,11 @@ void saveWindowPicture(HWND window, const std::string& name);
 constexpr RECT kMarkerBand = {18, 10, 200, 34};
 constexpr RECT kDateBand = {468, 10, 640, 34};
 
-// Repaints the window and answers where, inside the band of its client area, it shows the bright
-// yellow of the main screen's texts: a picture of the text, to tell two texts apart.
-std::vector<POINT> brightTextPixels(HWND window, const RECT& band);
+// Answers where, inside the band of its client area, the window shows the bright yellow of the main
+// screen's texts: a picture of the text, to tell two texts apart. It repaints the window first unless
+// told to read only what the window shows of its own accord.
+enum class Repaint { First, Never };
+std::vector<POINT> brightTextPixels(HWND window, const RECT& band, Repaint repaint = Repaint::First);
 bool samePixels(const std::vector<POINT>& a, const std::vector<POINT>& b);
 
 // Lets the window procedures run as the game's message loop would: handles every queued message

@@ -159,6 +159,20 @@ TEST_F(MainScreen, ShowsTheDateAndTheMarkerOnlyWhileOrdersWait) {
     EXPECT_GT(brightTextPixels(screen, kDateBand).size(), 20u);
 }
 
+TEST_F(MainScreen, TheMarkerComesAndGoesAsScreensThatChangeOrdersClose) {
+    // Nothing forces a repaint here: the main screen must notice by itself when a screen closes.
+    ASSERT_EQ(brightTextPixels(mainScreenWindow(), kMarkerBand).size(), 0u);
+    DialogAnswerer buyWhileOpen(IDC_PORT_MAIN_MENU, [](HWND) { bookPendingPurchase(6, 40); });
+    clickMainButton(IDC_MAIN_PORTFOLIO);
+    ASSERT_TRUE(buyWhileOpen.seen().found);
+    EXPECT_GT(brightTextPixels(mainScreenWindow(), kMarkerBand, Repaint::Never).size(), 20u);
+
+    DialogAnswerer cancelWhileOpen(IDC_PORT_MAIN_MENU, [](HWND) { cancelAllPendingOrders(gGame); });
+    chooseMenuCommand(IDM_PORTFOLIO);
+    ASSERT_TRUE(cancelWhileOpen.seen().found);
+    EXPECT_EQ(brightTextPixels(mainScreenWindow(), kMarkerBand, Repaint::Never).size(), 0u);
+}
+
 TEST_F(MainScreen, DeletingWithNoPendingOrdersOnlySaysSo) {
     const double balance = gGame.pendingBalance;
     DialogAnswerer ok(IDOK);
