@@ -51,6 +51,3 @@ constexpr ShadowedText kMarkerAt{20, 14};
 constexpr ShadowedText kDateAt{470, 14};
 constexpr uint32_t kTextShadowRgb = 0x7A7A00;  // red 122, green 122, blue 0
 constexpr uint32_t kTextRgb = 0xFFFF00;        // red 255, green 255, blue 0
-
-// The main screen lays out 2 pixels to a dialog unit, so its buttons meet the faces in its picture.
-constexpr int kMainScreenPixelsPerUnit = 2;

@@ -8,6 +8,7 @@
 #include "model/MarketFiles.h"
 #include "resources/resource.h"
 #include "runtime/BitmapDisplay.h"
+#include "runtime/ClassicUnits.h"
 #include "runtime/DialogHost.h"
 #include "runtime/GdiHandles.h"
 #include "runtime/MessageBoxes.h"
@@ -46,21 +47,10 @@ void drawShadowed(HDC dc, const ShadowedText& at, const std::string& text) {
     TextOutA(dc, at.x + 1, at.y + 1, text.c_str(), static_cast<int>(text.size()));
 }
 
-// The template is laid out in dialog units; the picture is in pixels, two to a unit, whatever font
-// the dialog got, so the screen and its buttons are placed in pixels here.
-void placeInPixels(HWND screen) {
-    RECT size = {0, 0, 320 * kMainScreenPixelsPerUnit, 240 * kMainScreenPixelsPerUnit};
-    SetWindowPos(screen, nullptr, 0, 0, size.right, size.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    constexpr int kButtonLeft[] = {10, 72, 134, 196, 258};
-    for (int i = 0; i < 5; ++i)
-        SetWindowPos(GetDlgItem(screen, kButtons[i].id), nullptr, kButtonLeft[i] * kMainScreenPixelsPerUnit,
-                     21 * kMainScreenPixelsPerUnit, 52 * kMainScreenPixelsPerUnit, 35 * kMainScreenPixelsPerUnit,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 BOOL OnInitDialog(HWND screen, HWND, LPARAM) {
     screenWindow() = screen;
-    placeInPixels(screen);
+    // The picture is in pixels, two to a unit; the buttons must meet the faces painted in it.
+    layOutInClassicUnits(screen);
     if (GetParent(screen)) addModelessDialog(screen, MainScreenProc);
     shellState().marketLoaded = startNewGame(nullptr);
     return TRUE;
