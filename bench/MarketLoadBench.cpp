@@ -17,7 +17,9 @@ std::size_t readWhole(const std::string& path) {
     return bytes;
 }
 
-void enterGameFolder() { std::filesystem::current_path(TICKERDELL_GAME_DIR); }
+void enterGameFolder() {
+    std::filesystem::current_path(TICKERDELL_GAME_DIR);
+}
 
 void BM_LoadMarketData(benchmark::State& state) {
     enterGameFolder();

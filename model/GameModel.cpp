@@ -25,4 +25,6 @@ int findShareSlot(const GameModel& model, int shareNumber) {
     return -1;
 }
 
-int findFreeSlot(const GameModel& model) { return findShareSlot(model, kEmptySlot); }
+int findFreeSlot(const GameModel& model) {
+    return findShareSlot(model, kEmptySlot);
+}

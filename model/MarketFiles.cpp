@@ -51,7 +51,8 @@ bool readShareNames(GameModel& model, MarketLoadFailure* failure) {
     // A 20-byte name field read with a bounded line read: a line of 19 or more characters spills over.
     BoundedLineReader lines(*text, kShareNameSize);
     std::string name;
-    for (ShareRecord& share : model.shareTable) copyText(share.name, kShareNameSize, lines.next(name) ? name : "");
+    for (ShareRecord& share : model.shareTable)
+        copyText(share.name, kShareNameSize, lines.next(name) ? name : "");
     return true;
 }
 
@@ -93,7 +94,9 @@ void emptyTransactionHistory() {
 }
 }  // namespace
 
-std::string sharesFilePath() { return "SHARES.NMS"; }
+std::string sharesFilePath() {
+    return "SHARES.NMS";
+}
 
 std::string historyFilePath(int shareNumber) {
     char name[16];
@@ -101,9 +104,15 @@ std::string historyFilePath(int shareNumber) {
     return joinPath("SHistory", name);
 }
 
-std::string datesFilePath() { return joinPath("SHistory", "dates"); }
-std::string transactionsDirectoryPath() { return "THistory"; }
-std::string transactionsFilePath() { return joinPath("THistory", "Trans.db"); }
+std::string datesFilePath() {
+    return joinPath("SHistory", "dates");
+}
+std::string transactionsDirectoryPath() {
+    return "THistory";
+}
+std::string transactionsFilePath() {
+    return joinPath("THistory", "Trans.db");
+}
 
 int readPriceHistory(GameModel& model, int shareNumber) {
     std::ifstream file(historyFilePath(shareNumber), std::ios::binary);
@@ -111,8 +120,10 @@ int readPriceHistory(GameModel& model, int shareNumber) {
     constexpr std::size_t kRecordSize = 8;
     unsigned char bytes[kMaxPriceRecords * kRecordSize];
     file.read(reinterpret_cast<char*>(bytes), sizeof bytes);
-    const auto records = static_cast<std::size_t>(file.gcount()) / kRecordSize;  // a partial record is ignored
-    for (std::size_t i = 0; i < records; ++i) model.priceBuffer[i] = littleEndianDouble(bytes + kRecordSize * i);
+    const auto records =
+        static_cast<std::size_t>(file.gcount()) / kRecordSize;  // a partial record is ignored
+    for (std::size_t i = 0; i < records; ++i)
+        model.priceBuffer[i] = littleEndianDouble(bytes + kRecordSize * i);
     return static_cast<int>(records);
 }
 

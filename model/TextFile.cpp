@@ -7,7 +7,9 @@
 namespace {
 constexpr char kEndOfFileMark = '\x1a';
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
 }  // namespace
 
 std::optional<std::string> readTextFile(const std::string& path) {

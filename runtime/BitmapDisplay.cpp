@@ -49,7 +49,8 @@ void fillAroundCentred(HDC dc, const Rect& request, const Rect& target) {
         if (band.right > band.left && band.bottom > band.top) FillRect(dc, &band, grey);
 }
 
-int drawDib(HDC dc, const uint8_t* header, const DibLayout& layout, const Rect& request, DWORD rop, int mode) {
+int drawDib(HDC dc, const uint8_t* header, const DibLayout& layout, const Rect& request, DWORD rop,
+            int mode) {
     OwnedPalette palette = paletteOf(header, layout);
     SelectedPalette realised(dc, palette.get());
     const BitmapPlacement place = placeBitmap(mode, request, layout.width, std::abs(layout.height));
@@ -73,14 +74,19 @@ int drawDeviceBitmap(HDC dc, HINSTANCE module, const char* name, const Rect& req
         StretchBlt(dc, request.left, request.top, request.width(), request.height(), memory.get(), 0, 0,
                    info.bmWidth, info.bmHeight, rop);
     else
-        BitBlt(dc, place.target.left, place.target.top, request.width(), request.height(), memory.get(), 0, 0, rop);
+        BitBlt(dc, place.target.left, place.target.top, request.width(), request.height(), memory.get(), 0, 0,
+               rop);
     return 1;
 }
 
-bool canCopyBitmaps(HDC dc) { return (GetDeviceCaps(dc, RASTERCAPS) & RC_BITBLT) != 0; }
+bool canCopyBitmaps(HDC dc) {
+    return (GetDeviceCaps(dc, RASTERCAPS) & RC_BITBLT) != 0;
+}
 }  // namespace
 
-void setBitmapResourceModule(HINSTANCE module) { resourceModule() = module; }
+void setBitmapResourceModule(HINSTANCE module) {
+    resourceModule() = module;
+}
 
 int drawBitmapResource(HDC dc, const char* name, int x, int y, int width, int height, DWORD rasterOperation,
                        int mode, BitmapReporter reporter) {
@@ -111,25 +117,28 @@ int paintWindowBackground(HWND window, const PAINTSTRUCT& paint, const char* nam
     } else {
         GetClientRect(window, &area);
     }
-    const Rect target = scrolledBackground({area.left, area.top, area.right, area.bottom}, scrollOffsetsOf(window),
-                                           mode, overControl);
+    const Rect target = scrolledBackground({area.left, area.top, area.right, area.bottom},
+                                           scrollOffsetsOf(window), mode, overControl);
     const Rect dirty{paint.rcPaint.left, paint.rcPaint.top, paint.rcPaint.right, paint.rcPaint.bottom};
     if (!rectanglesMeet(target, dirty)) return 1;  // nothing of it needs repainting
-    return drawBitmapResource(paint.hdc, name, target.left, target.top, target.width(), target.height(), SRCCOPY,
-                              mode, BitmapReporter::Runtime);
+    return drawBitmapResource(paint.hdc, name, target.left, target.top, target.width(), target.height(),
+                              SRCCOPY, mode, BitmapReporter::Runtime);
 }
 
 int drawControlPicture(const DRAWITEMSTRUCT& item, const char* name, int mode) {
     if (!canCopyBitmaps(item.hDC)) return 0;
     const RECT& r = item.rcItem;
-    return drawBitmapResource(item.hDC, name, r.left, r.top, r.right - r.left, r.bottom - r.top, SRCCOPY, mode,
-                              BitmapReporter::Runtime);
+    return drawBitmapResource(item.hDC, name, r.left, r.top, r.right - r.left, r.bottom - r.top, SRCCOPY,
+                              mode, BitmapReporter::Runtime);
 }
 
 void drawPictureButton(const DRAWITEMSTRUCT& item, const char* focusImage, const char* pressedImage) {
     if ((item.itemState & ODS_FOCUS) && focusDrawCounter().takeTurn())
         drawBitmapResource(item.hDC, focusImage, 0, 1, 0, 0, SRCCOPY, kNaturalSize);
-    if (item.itemState & ODS_SELECTED) drawBitmapResource(item.hDC, pressedImage, 0, 1, 0, 0, SRCCOPY, kNaturalSize);
+    if (item.itemState & ODS_SELECTED)
+        drawBitmapResource(item.hDC, pressedImage, 0, 1, 0, 0, SRCCOPY, kNaturalSize);
 }
 
-void resetFocusDrawCounter() { focusDrawCounter().reset(); }
+void resetFocusDrawCounter() {
+    focusDrawCounter().reset();
+}

@@ -15,16 +15,21 @@ T readAt(const uint8_t* bytes, std::size_t offset) {
 int paletteColourCount(int bitsPerPixel, uint32_t coloursUsed) {
     if (coloursUsed != 0) return static_cast<int>(coloursUsed);
     switch (bitsPerPixel) {
-        case 1: return 2;
-        case 4: return 16;
-        case 8: return 256;
-        default: return 0;
+        case 1:
+            return 2;
+        case 4:
+            return 16;
+        case 8:
+            return 256;
+        default:
+            return 0;
     }
 }
 
 DibLayout readDibLayout(const uint8_t* resource, std::size_t size) {
     DibLayout layout;
-    if (!resource || size < kInfoHeaderSize || readAt<uint32_t>(resource, 0) != kInfoHeaderSize) return layout;
+    if (!resource || size < kInfoHeaderSize || readAt<uint32_t>(resource, 0) != kInfoHeaderSize)
+        return layout;
     layout.width = readAt<int32_t>(resource, 4);
     layout.height = readAt<int32_t>(resource, 8);
     layout.bitsPerPixel = readAt<uint16_t>(resource, 14);
@@ -35,7 +40,8 @@ DibLayout readDibLayout(const uint8_t* resource, std::size_t size) {
     layout.pixelOffset = kInfoHeaderSize + 4u * static_cast<std::size_t>(layout.paletteColours);
     const long long absHeight = layout.height < 0 ? -static_cast<long long>(layout.height) : layout.height;
     const long long stride = ((static_cast<long long>(layout.width) * layout.bitsPerPixel + 31) / 32) * 4;
-    const bool sane = layout.width > 0 && absHeight > 0 && layout.bitsPerPixel > 0 && layout.bitsPerPixel <= 32;
+    const bool sane =
+        layout.width > 0 && absHeight > 0 && layout.bitsPerPixel > 0 && layout.bitsPerPixel <= 32;
     layout.valid = sane && layout.pixelOffset + static_cast<std::size_t>(stride * absHeight) <= size;
     return layout;
 }

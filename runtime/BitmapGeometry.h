@@ -16,7 +16,7 @@ struct DibLayout {
     int width = 0;
     int height = 0;
     int bitsPerPixel = 0;
-    int paletteColours = 0;     // entries of the colour table that become the logical palette
+    int paletteColours = 0;       // entries of the colour table that become the logical palette
     std::size_t pixelOffset = 0;  // from the start of the header
 };
 

@@ -26,7 +26,8 @@ void layOutInClassicUnits(HWND dialog) {
     if (!MapDialogRect(dialog, &units) || units.right <= 0 || units.bottom <= 0) return;
     // Rounding back to whole units first undoes the rounding the template's placement made.
     const DialogBase base{units.right, units.bottom};
-    if (base.across == kQuartersAcross * kClassicPixelsPerUnit && base.down == kEighthsDown * kClassicPixelsPerUnit)
+    if (base.across == kQuartersAcross * kClassicPixelsPerUnit &&
+        base.down == kEighthsDown * kClassicPixelsPerUnit)
         return;
     for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         const RECT r = placeInDialog(dialog, child);

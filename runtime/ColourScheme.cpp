@@ -9,8 +9,8 @@ struct ClassBit {
     const char* name;
     uint32_t bit;
 };
-constexpr ClassBit kClassBits[] = {{"BUTTON", 0x02},    {"COMBOBOX", 0x04}, {"LISTBOX", 0x08},
-                                   {"EDIT", 0x10},      {"SCROLLBAR", 0x20}, {"STATIC", 0x40}};
+constexpr ClassBit kClassBits[] = {{"BUTTON", 0x02}, {"COMBOBOX", 0x04},  {"LISTBOX", 0x08},
+                                   {"EDIT", 0x10},   {"SCROLLBAR", 0x20}, {"STATIC", 0x40}};
 constexpr std::size_t kClassNameLimit = 19;
 
 std::string upperName(const char* className) {

@@ -8,7 +8,9 @@
 namespace {
 constexpr int kClassNameRead = 20;  // 19 characters and the terminator
 
-HWND controlOf(HWND dialog, int controlId) { return dialog ? GetDlgItem(dialog, controlId) : nullptr; }
+HWND controlOf(HWND dialog, int controlId) {
+    return dialog ? GetDlgItem(dialog, controlId) : nullptr;
+}
 
 BOOL CALLBACK collectChild(HWND child, LPARAM context) {
     reinterpret_cast<std::vector<HWND>*>(context)->push_back(child);
@@ -30,8 +32,8 @@ int setControlFont(HWND dialog, int controlId, const FontSpec& wanted) {
     HWND control = controlOf(dialog, controlId);
     if (!control) return 0;
     HFONT font = CreateFontA(wanted.height, 0, 0, 0, wanted.weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                             wanted.face);
+                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                             DEFAULT_PITCH | FF_DONTCARE, wanted.face);
     if (!font) return 0;
     // A second font for the same control replaces the first, which would otherwise never be deleted.
     HFONT earlier = static_cast<HFONT>(GetPropA(control, kControlFontProperty));
@@ -41,7 +43,9 @@ int setControlFont(HWND dialog, int controlId, const FontSpec& wanted) {
     return 1;
 }
 
-int releaseControlFont(HWND dialog, int controlId) { return releaseFontOf(controlOf(dialog, controlId)); }
+int releaseControlFont(HWND dialog, int controlId) {
+    return releaseFontOf(controlOf(dialog, controlId));
+}
 
 int releaseControlBrush(HWND control) {
     HBRUSH brush = control ? static_cast<HBRUSH>(GetPropA(control, kControlBrushProperty)) : nullptr;
@@ -60,7 +64,7 @@ void releaseDialogFonts(HWND dialog) {
     EnumChildWindows(dialog, collectChild, reinterpret_cast<LPARAM>(&children));
     for (HWND child : children) {
         if (GetParent(child) != dialog) continue;  // controls of a nested dialog are its own
-        releaseFontOf(child);  // labels often share one id, so go by window, not by id
+        releaseFontOf(child);                      // labels often share one id, so go by window, not by id
         releaseControlBrush(child);
     }
 }

@@ -23,8 +23,12 @@ std::vector<ModelessDialog>& modelessDialogs() {
     return dialogs;
 }
 
-Rect rectOf(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
-Size sizeOf(const RECT& r) { return {r.right - r.left, r.bottom - r.top}; }
+Rect rectOf(const RECT& r) {
+    return {r.left, r.top, r.right, r.bottom};
+}
+Size sizeOf(const RECT& r) {
+    return {r.right - r.left, r.bottom - r.top};
+}
 
 std::vector<HWND> childrenOf(HWND frame) {
     std::vector<HWND> children;
@@ -90,7 +94,8 @@ int windowKindOf(HWND window) {
 }
 
 INT_PTR showModalDialog(HWND parent, const char* templateName, DLGPROC procedure, LPARAM parameter) {
-    const INT_PTR result = DialogBoxParamA(shellState().appInstance, templateName, parent, procedure, parameter);
+    const INT_PTR result =
+        DialogBoxParamA(shellState().appInstance, templateName, parent, procedure, parameter);
     if (result == -1) reportError(parent, IDS_ERR_DIALOG, templateName, MB_ICONHAND);
     return result;
 }
@@ -103,8 +108,8 @@ HWND createChildDialog(const char* templateName, HWND parent, UINT originatingMe
 
     const std::vector<BYTE> copy = hostedTemplate(templateName, kind);
     if (copy.empty()) return nullptr;
-    HWND dialog = CreateDialogIndirectParamA(shellState().appInstance,
-                                             reinterpret_cast<const DLGTEMPLATE*>(copy.data()), host, procedure, 0);
+    HWND dialog = CreateDialogIndirectParamA(
+        shellState().appInstance, reinterpret_cast<const DLGTEMPLATE*>(copy.data()), host, procedure, 0);
     if (!dialog) return nullptr;
     if (kind == kClientDialog) {
         fitFrameToClient(host, dialog);
@@ -123,7 +128,8 @@ int addModelessDialog(HWND dialog, DLGPROC procedure) {
 
 int removeModelessDialog(HWND dialog) {
     auto& dialogs = modelessDialogs();
-    const auto found = std::find_if(dialogs.begin(), dialogs.end(), [&](const auto& d) { return d.dialog == dialog; });
+    const auto found =
+        std::find_if(dialogs.begin(), dialogs.end(), [&](const auto& d) { return d.dialog == dialog; });
     if (found == dialogs.end()) return 0;
     dialogs.erase(found);
     if (dialogs.empty()) std::vector<ModelessDialog>().swap(dialogs);  // the last one gone: free the list
@@ -137,7 +143,9 @@ int dispatchToModelessDialogs(MSG* message) {
     return 0;
 }
 
-int modelessDialogCount() { return static_cast<int>(modelessDialogs().size()); }
+int modelessDialogCount() {
+    return static_cast<int>(modelessDialogs().size());
+}
 
 BarSizes barSizesOf(HWND frame) {
     BarSizes bars;
@@ -145,11 +153,20 @@ BarSizes barSizesOf(HWND frame) {
         RECT r;
         GetWindowRect(child, &r);
         switch (windowKindOf(child)) {
-            case kTopBar: bars.top = r.bottom - r.top; break;
-            case kBottomBar: bars.bottom = r.bottom - r.top; break;
-            case kLeftBar: bars.left = r.right - r.left; break;
-            case kRightBar: bars.right = r.right - r.left; break;
-            default: break;
+            case kTopBar:
+                bars.top = r.bottom - r.top;
+                break;
+            case kBottomBar:
+                bars.bottom = r.bottom - r.top;
+                break;
+            case kLeftBar:
+                bars.left = r.right - r.left;
+                break;
+            case kRightBar:
+                bars.right = r.right - r.left;
+                break;
+            default:
+                break;
         }
     }
     return bars;
@@ -214,6 +231,8 @@ void moveWindowOnScreen(HWND window, int x, int y, int width, int height, bool r
 }
 
 Point scrollOffsetsOf(HWND window) {
-    const auto offset = [&](const char* name) { return static_cast<int>(reinterpret_cast<INT_PTR>(GetPropA(window, name))); };
+    const auto offset = [&](const char* name) {
+        return static_cast<int>(reinterpret_cast<INT_PTR>(GetPropA(window, name)));
+    };
     return {offset("BLDPROPHSCROLLED"), offset("BLDPROPVSCROLLED")};
 }

@@ -22,8 +22,12 @@ private:
     Handle handle_;
 };
 
-inline void deleteGdiObject(HGDIOBJ object) { DeleteObject(object); }
-inline void deleteMemoryDc(HDC dc) { DeleteDC(dc); }
+inline void deleteGdiObject(HGDIOBJ object) {
+    DeleteObject(object);
+}
+inline void deleteMemoryDc(HDC dc) {
+    DeleteDC(dc);
+}
 
 using OwnedBitmap = Owned<HBITMAP, deleteGdiObject>;
 using OwnedPalette = Owned<HPALETTE, deleteGdiObject>;
@@ -48,7 +52,8 @@ private:
 // Selects and realises a palette in the foreground for the guard's lifetime.
 class SelectedPalette {
 public:
-    SelectedPalette(HDC dc, HPALETTE palette) : dc_(dc), old_(palette ? SelectPalette(dc, palette, FALSE) : nullptr) {
+    SelectedPalette(HDC dc, HPALETTE palette)
+        : dc_(dc), old_(palette ? SelectPalette(dc, palette, FALSE) : nullptr) {
         if (old_) RealizePalette(dc);
     }
     SelectedPalette(const SelectedPalette&) = delete;

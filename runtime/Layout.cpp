@@ -2,9 +2,10 @@
 #include "runtime/Layout.h"
 
 namespace {
-constexpr uint32_t kBarKeepMask = 0x5EFFFFFD;     // drops WS_POPUP, WS_MINIMIZE, WS_MAXIMIZE, DS_SYSMODAL
-constexpr uint32_t kClientKeepMask = 0x5E33FF7D;  // also drops the caption, system menu, frame and modal frame
-constexpr uint32_t kChildStyle = 0x44000000;      // WS_CHILD | WS_CLIPSIBLINGS
+constexpr uint32_t kBarKeepMask = 0x5EFFFFFD;  // drops WS_POPUP, WS_MINIMIZE, WS_MAXIMIZE, DS_SYSMODAL
+constexpr uint32_t kClientKeepMask =
+    0x5E33FF7D;                               // also drops the caption, system menu, frame and modal frame
+constexpr uint32_t kChildStyle = 0x44000000;  // WS_CHILD | WS_CLIPSIBLINGS
 }  // namespace
 
 Point centredOrigin(int screenWidth, int screenHeight, const Rect& window) {
@@ -22,12 +23,14 @@ uint32_t hostedChildStyle(uint32_t templateStyle, int kind) {
     return (templateStyle & keep) | kChildStyle;
 }
 
-Size frameSizeForClient(const Size& frame, const Size& frameClient, const Size& dialog, const BarSizes& bars) {
+Size frameSizeForClient(const Size& frame, const Size& frameClient, const Size& dialog,
+                        const BarSizes& bars) {
     return {frame.width + (dialog.width - frameClient.width) + bars.left + bars.right,
             frame.height + (dialog.height - frameClient.height) + bars.top + bars.bottom};
 }
 
-Rect layoutRectFor(int kind, int width, int height, const BarSizes& bars, const Size& childSize, bool fullWidth) {
+Rect layoutRectFor(int kind, int width, int height, const BarSizes& bars, const Size& childSize,
+                   bool fullWidth) {
     switch (kind) {
         case kTopBar:
         case kBottomBar: {

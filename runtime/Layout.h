@@ -54,4 +54,5 @@ Size frameSizeForClient(const Size& frame, const Size& frameClient, const Size& 
 
 // The rectangle of a child of the given kind in a frame whose client area is width x height.
 // childSize is the child's present size; the full-width flag lets top and bottom bars span the corners.
-Rect layoutRectFor(int kind, int width, int height, const BarSizes& bars, const Size& childSize, bool fullWidth);
+Rect layoutRectFor(int kind, int width, int height, const BarSizes& bars, const Size& childSize,
+                   bool fullWidth);

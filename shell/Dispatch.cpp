@@ -14,7 +14,9 @@
 namespace {
 constexpr DWORD kProgramPathLimit = 256;
 
-bool fileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool fileExists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 }  // namespace
 
 int dispatchCommand(HWND window, UINT /*message*/, WPARAM commandWord, LPARAM /*control*/) {
@@ -52,7 +54,9 @@ int dialogPreFilter(HWND /*dialog*/, UINT message, WPARAM /*wParam*/, LPARAM lPa
     return 1;
 }
 
-void requestHelp(HWND window) { PostMessageA(window, shellState().helpMessageId, 0, 0); }
+void requestHelp(HWND window) {
+    PostMessageA(window, shellState().helpMessageId, 0, 0);
+}
 
 int findHelpFile(char* buffer) {
     char programPath[kProgramPathLimit + 1] = "";

@@ -38,7 +38,9 @@ HWND& screenWindow() {
     return window;
 }
 
-COLORREF colourOf(uint32_t rgb) { return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
+COLORREF colourOf(uint32_t rgb) {
+    return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+}
 
 void drawShadowed(HDC dc, const ShadowedText& at, const std::string& text) {
     SetTextColor(dc, colourOf(kTextShadowRgb));
@@ -66,7 +68,8 @@ void OnPaint(HWND screen) {
 
 void OnDrawItem(HWND, const DRAWITEMSTRUCT* item) {
     for (const PictureButton& button : kButtons)
-        if (static_cast<int>(item->CtlID) == button.id) drawPictureButton(*item, button.focusImage, button.pressedImage);
+        if (static_cast<int>(item->CtlID) == button.id)
+            drawPictureButton(*item, button.focusImage, button.pressedImage);
 }
 
 HBRUSH OnCtlColorBtn(HWND, HDC dc, HWND control, int) {
@@ -121,7 +124,8 @@ INT_PTR CALLBACK MainScreenProc(HWND screen, UINT message, WPARAM wParam, LPARAM
 }  // namespace
 
 HWND createMainScreen(HWND mainWindow) {
-    HWND screen = createChildDialog(RES_DLG_CLIENT, mainWindow, WM_CREATE, MainScreenProc, kHostedClientKind, false);
+    HWND screen =
+        createChildDialog(RES_DLG_CLIENT, mainWindow, WM_CREATE, MainScreenProc, kHostedClientKind, false);
     if (!screen) {
         reportError(mainWindow, IDS_ERR_DIALOG, RES_DLG_CLIENT, MB_ICONHAND);
         return nullptr;
@@ -130,7 +134,9 @@ HWND createMainScreen(HWND mainWindow) {
     return screen;
 }
 
-HWND mainScreenWindow() { return screenWindow(); }
+HWND mainScreenWindow() {
+    return screenWindow();
+}
 
 void drawDateLine(HWND screen) {
     if (!screen) return;

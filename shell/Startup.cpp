@@ -17,7 +17,8 @@ using Ctl3dCall = BOOL(WINAPI*)(HINSTANCE);
 
 void callCtl3d(HMODULE module, const char* entryPoint, HINSTANCE instance) {
     // A library without the entry point is simply not called.
-    const auto call = reinterpret_cast<Ctl3dCall>(reinterpret_cast<void*>(GetProcAddress(module, entryPoint)));
+    const auto call =
+        reinterpret_cast<Ctl3dCall>(reinterpret_cast<void*>(GetProcAddress(module, entryPoint)));
     if (call) call(instance);
 }
 

@@ -14,7 +14,9 @@ const ShareRecord* shareAt(const GameModel& model, int shareNumber) {
 }
 
 // A share without a positive price would make every quantity affordable and divide by zero.
-bool hasPrice(const ShareRecord* share) { return share && share->currentPrice > 0.0; }
+bool hasPrice(const ShareRecord* share) {
+    return share && share->currentPrice > 0.0;
+}
 
 BuyStep refusal(std::string text) {
     BuyStep step;
@@ -23,9 +25,13 @@ BuyStep refusal(std::string text) {
 }
 }  // namespace
 
-std::string buyDialogTitle(const ShareRecord& share) { return std::string("Buy Shares In ") + share.name; }
+std::string buyDialogTitle(const ShareRecord& share) {
+    return std::string("Buy Shares In ") + share.name;
+}
 
-std::string buyPriceText(const ShareRecord& share) { return formatPriceWithUnit(share.currentPrice * 100.0); }
+std::string buyPriceText(const ShareRecord& share) {
+    return formatPriceWithUnit(share.currentPrice * 100.0);
+}
 
 std::string insufficientFundsText(const ShareRecord& share) {
     return std::string("You have insufficient funds to buy that amount of shares in ") + " " + share.name;

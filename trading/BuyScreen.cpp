@@ -22,12 +22,12 @@ constexpr int kBuyHelp = 20004;
 constexpr int kFieldTextRead = 64;  // the rules take their own 29 characters out of this
 
 constexpr FontSpec kBuyFonts[] = {
-    {IDC_BUY_QUANTITY, "Helv", -13, FW_NORMAL},        {IDC_BUY_VALUE, "Helv", -13, FW_NORMAL},
-    {IDC_BUY_BUY, "Helv", -11, FW_NORMAL},             {IDC_BUY_MAX, "Helv", -11, FW_NORMAL},
-    {IDC_CANCEL_BUTTON, "Helv", -11, FW_NORMAL},       {IDC_BUY_QUANTITY_LABEL, "Helv", -11, FW_NORMAL},
-    {IDC_BUY_VALUE_LABEL, "Helv", -11, FW_NORMAL},     {IDC_BUY_PRICE_LABEL, "Helv", -11, FW_NORMAL},
-    {IDC_BUY_PRICE, "Helv", -11, FW_NORMAL},           {IDC_BUY_BALANCE_LABEL, "Helv", -11, FW_NORMAL},
-    {IDC_BUY_BALANCE, "Helv", -11, FW_NORMAL},         {IDC_BUY_INFORMATION, "Helv", -11, FW_NORMAL},
+    {IDC_BUY_QUANTITY, "Helv", -13, FW_NORMAL},    {IDC_BUY_VALUE, "Helv", -13, FW_NORMAL},
+    {IDC_BUY_BUY, "Helv", -11, FW_NORMAL},         {IDC_BUY_MAX, "Helv", -11, FW_NORMAL},
+    {IDC_CANCEL_BUTTON, "Helv", -11, FW_NORMAL},   {IDC_BUY_QUANTITY_LABEL, "Helv", -11, FW_NORMAL},
+    {IDC_BUY_VALUE_LABEL, "Helv", -11, FW_NORMAL}, {IDC_BUY_PRICE_LABEL, "Helv", -11, FW_NORMAL},
+    {IDC_BUY_PRICE, "Helv", -11, FW_NORMAL},       {IDC_BUY_BALANCE_LABEL, "Helv", -11, FW_NORMAL},
+    {IDC_BUY_BALANCE, "Helv", -11, FW_NORMAL},     {IDC_BUY_INFORMATION, "Helv", -11, FW_NORMAL},
 };
 
 struct BuyDialog {
@@ -35,11 +35,17 @@ struct BuyDialog {
 };
 
 // Null until WM_INITDIALOG has stored it.
-BuyDialog* stateOf(HWND dialog) { return reinterpret_cast<BuyDialog*>(GetWindowLongPtrA(dialog, DWLP_USER)); }
+BuyDialog* stateOf(HWND dialog) {
+    return reinterpret_cast<BuyDialog*>(GetWindowLongPtrA(dialog, DWLP_USER));
+}
 
-const ShareRecord& selectedShare() { return gGame.shareTable[gGame.selectedShare]; }
+const ShareRecord& selectedShare() {
+    return gGame.shareTable[gGame.selectedShare];
+}
 
-std::string textOf(HWND dialog, int id) { return fieldText(GetDlgItem(dialog, id), kFieldTextRead); }
+std::string textOf(HWND dialog, int id) {
+    return fieldText(GetDlgItem(dialog, id), kFieldTextRead);
+}
 
 // Refuses, or asks about the broker's charge and books on Yes; the share index closes itself after a
 // Yes even when the admission test inside the booking then refuses.
@@ -88,12 +94,19 @@ void OnCommand(HWND dialog, int id, HWND control, UINT notification) {
     BuyDialog* state = stateOf(dialog);
     if (!state || state->fields.onCommand(id, notification)) return;
     switch (id) {
-        case IDC_BUY_BUY: OnBuy(dialog); break;
-        case IDC_BUY_MAX: OnBuyMax(dialog); break;
+        case IDC_BUY_BUY:
+            OnBuy(dialog);
+            break;
+        case IDC_BUY_MAX:
+            OnBuyMax(dialog);
+            break;
         case IDC_CANCEL_BUTTON:
         case IDOK:
-        case IDCANCEL: EndDialog(dialog, id); break;
-        default: break;
+        case IDCANCEL:
+            EndDialog(dialog, id);
+            break;
+        default:
+            break;
     }
 }
 
@@ -110,7 +123,8 @@ INT_PTR CALLBACK BuyProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam
         DLG_MSG(dialog, WM_INITDIALOG, OnInitDialog);
         DLG_MSG(dialog, WM_COMMAND, OnCommand);
         DLG_MSG(dialog, WM_DESTROY, OnDestroy);
-        default: return FALSE;
+        default:
+            return FALSE;
     }
 }
 }  // namespace

@@ -10,7 +10,9 @@ void showRefusal(HWND owner, const Admission& admission) {
 }
 }  // namespace
 
-bool confirmBrokerCharge(HWND owner, double value) { return askYesNo(owner, brokerChargeMessage(gGame, value)); }
+bool confirmBrokerCharge(HWND owner, double value) {
+    return askYesNo(owner, brokerChargeMessage(gGame, value));
+}
 
 Admission admitOrder(HWND owner, OrderKind kind) {
     Admission admission = admitOrder(gGame, kind);

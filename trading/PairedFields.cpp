@@ -10,7 +10,9 @@ constexpr UINT_PTR kEnterSubclassId = 0x7D02;
 constexpr int kFieldTextLimit = 64;  // the rules read their own 19 characters out of this
 constexpr LPARAM kKeyWasDown = 1 << 30;
 
-bool quantityFilter(unsigned int typed, const std::string&) { return isQuantityCharAllowed(typed); }
+bool quantityFilter(unsigned int typed, const std::string&) {
+    return isQuantityCharAllowed(typed);
+}
 
 bool isEnterKeyDown(const MSG* message) {
     return message && message->message == WM_KEYDOWN && message->wParam == VK_RETURN;
@@ -43,8 +45,10 @@ bool PairedFields::onCommand(int controlId, UINT notification) {
         SendMessageA(field(controlId), EM_SETSEL, 0, -1);
         entryActive_ = true;
     } else if (notification == EN_KILLFOCUS) {
-        if (controlId == ids_.quantity) quantityLeft();
-        else valueLeft();
+        if (controlId == ids_.quantity)
+            quantityLeft();
+        else
+            valueLeft();
         entryActive_ = false;
     }
     return true;

@@ -22,7 +22,8 @@ const ShareRecord& shareOf(const GameModel& model, const Holding& holding) {
 }
 
 std::string padLeft(std::string text, int width) {
-    if (static_cast<int>(text.size()) < width) text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
+    if (static_cast<int>(text.size()) < width)
+        text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
     return text;
 }
 
@@ -75,8 +76,8 @@ void cancelEveryPendingOrder(GameModel& model) {
 std::string holdingLine(const GameModel& model, const Holding& holding) {
     const ShareRecord& share = shareOf(model, holding);
     return paddedName(share.name) + heldPiece(holding.heldQuantity) + actionPiece(holding.action) +
-           pendingPiece(holding.pendingQuantity) + "   " + formatListPrice(share.currentPrice * 100.0) + "  " +
-           "  " + formatListPrice((share.currentPrice - share.previousPrice) * 100.0) + "  ";
+           pendingPiece(holding.pendingQuantity) + "   " + formatListPrice(share.currentPrice * 100.0) +
+           "  " + "  " + formatListPrice((share.currentPrice - share.previousPrice) * 100.0) + "  ";
 }
 
 PortfolioDisplay rebuildPortfolio(GameModel& model) {
@@ -92,12 +93,17 @@ PortfolioDisplay rebuildPortfolio(GameModel& model) {
     return display;
 }
 
-std::string shareDetailsCaption(const std::string& name) { return "Share Details for : " + name; }
+std::string shareDetailsCaption(const std::string& name) {
+    return "Share Details for : " + name;
+}
 
-ShareDetails emptyShareDetails() { return {shareDetailsCaption(""), kNoFigure, kNoFigure, kNoFigure}; }
+ShareDetails emptyShareDetails() {
+    return {shareDetailsCaption(""), kNoFigure, kNoFigure, kNoFigure};
+}
 
 ShareDetails shareDetailsFor(const GameModel& model, int holding) {
-    if (holding < 0 || holding >= kHoldingCount || !model.holdings[holding].isOccupied()) return emptyShareDetails();
+    if (holding < 0 || holding >= kHoldingCount || !model.holdings[holding].isOccupied())
+        return emptyShareDetails();
     const Holding& slot = model.holdings[holding];
     const ShareRecord& share = shareOf(model, slot);
     ShareDetails details;

@@ -28,14 +28,37 @@ constexpr POINT kSumLineTo = {260, 352};
 
 constexpr FontSpec kListFont = {IDC_PORT_LIST, "Courier", -13, FW_NORMAL};
 constexpr int kHelvControls[] = {
-    IDC_PORT_NAME_HEADING,     IDC_PORT_HELD_HEADING,  IDC_PORT_ACTION_HEADING,    IDC_PORT_PENDING_HEADING,
-    IDC_PORT_PRICE_HEADING,    IDC_PORT_MOVEMENT_HEADING, IDC_PORT_SHARE_DETAILS,  IDC_PORT_OPENING_LABEL,
-    IDC_PORT_OPENING_PRICE,    IDC_PORT_SHARE_VALUE_LABEL, IDC_PORT_SHARE_VALUE,   IDC_PORT_FEES_LABEL,
-    IDC_PORT_FEES,             IDC_PORT_ACCOUNT_DETAILS, IDC_PORT_VALUE_LABEL,     IDC_PORT_VALUE,
-    IDC_PORT_CASH_LABEL,       IDC_PORT_CASH,          IDC_PORT_TOTAL,             IDC_PORT_PROFIT_LABEL,
-    IDC_PORT_PROFIT,           IDC_PORT_PENDING_LABEL, IDC_PORT_PENDING_BALANCE,   IDC_PORT_SHARE_INDEX,
-    IDC_PORT_BUY,              IDC_PORT_SELL,          IDC_PORT_REMOVE,            IDC_PORT_SELECT_PORTFOLIO,
-    IDC_PORT_VALUATION,        IDC_PORT_MAIN_MENU,     IDC_PORT_TEXT,
+    IDC_PORT_NAME_HEADING,
+    IDC_PORT_HELD_HEADING,
+    IDC_PORT_ACTION_HEADING,
+    IDC_PORT_PENDING_HEADING,
+    IDC_PORT_PRICE_HEADING,
+    IDC_PORT_MOVEMENT_HEADING,
+    IDC_PORT_SHARE_DETAILS,
+    IDC_PORT_OPENING_LABEL,
+    IDC_PORT_OPENING_PRICE,
+    IDC_PORT_SHARE_VALUE_LABEL,
+    IDC_PORT_SHARE_VALUE,
+    IDC_PORT_FEES_LABEL,
+    IDC_PORT_FEES,
+    IDC_PORT_ACCOUNT_DETAILS,
+    IDC_PORT_VALUE_LABEL,
+    IDC_PORT_VALUE,
+    IDC_PORT_CASH_LABEL,
+    IDC_PORT_CASH,
+    IDC_PORT_TOTAL,
+    IDC_PORT_PROFIT_LABEL,
+    IDC_PORT_PROFIT,
+    IDC_PORT_PENDING_LABEL,
+    IDC_PORT_PENDING_BALANCE,
+    IDC_PORT_SHARE_INDEX,
+    IDC_PORT_BUY,
+    IDC_PORT_SELL,
+    IDC_PORT_REMOVE,
+    IDC_PORT_SELECT_PORTFOLIO,
+    IDC_PORT_VALUATION,
+    IDC_PORT_MAIN_MENU,
+    IDC_PORT_TEXT,
 };
 
 // Where each heading's column stands in a list line, in characters: it is centred over them.
@@ -45,7 +68,7 @@ struct ColumnHeading {
     int lastChar;
 };
 constexpr ColumnHeading kHeadings[] = {
-    {IDC_PORT_HELD_HEADING, 22, 28},  {IDC_PORT_ACTION_HEADING, 35, 42}, {IDC_PORT_PENDING_HEADING, 44, 50},
+    {IDC_PORT_HELD_HEADING, 22, 28},  {IDC_PORT_ACTION_HEADING, 35, 42},   {IDC_PORT_PENDING_HEADING, 44, 50},
     {IDC_PORT_PRICE_HEADING, 56, 60}, {IDC_PORT_MOVEMENT_HEADING, 65, 69},
 };
 
@@ -58,7 +81,9 @@ PortfolioScreen* stateOf(HWND dialog) {
     return reinterpret_cast<PortfolioScreen*>(GetWindowLongPtrA(dialog, DWLP_USER));
 }
 
-HWND listOf(HWND dialog) { return GetDlgItem(dialog, IDC_PORT_LIST); }
+HWND listOf(HWND dialog) {
+    return GetDlgItem(dialog, IDC_PORT_LIST);
+}
 
 RECT placeInDialog(HWND dialog, HWND control) {
     RECT r;
@@ -89,7 +114,9 @@ void placeHeadings(HWND dialog) {
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void setText(HWND dialog, int id, const std::string& text) { SetDlgItemTextA(dialog, id, text.c_str()); }
+void setText(HWND dialog, int id, const std::string& text) {
+    SetDlgItemTextA(dialog, id, text.c_str());
+}
 
 void showDetails(HWND dialog, const ShareDetails& details) {
     setText(dialog, IDC_PORT_SHARE_DETAILS, details.caption);
@@ -141,7 +168,9 @@ void rebuild(HWND dialog) {
     showSelection(dialog);
 }
 
-bool anyHolding() { return gGame.holdings[0].isOccupied(); }  // occupied holdings stand at the front
+bool anyHolding() {
+    return gGame.holdings[0].isOccupied();
+}  // occupied holdings stand at the front
 
 void focusListOrShareIndex(HWND dialog, bool listHasLines) {
     SetFocus(listHasLines ? listOf(dialog) : GetDlgItem(dialog, IDC_PORT_SHARE_INDEX));
@@ -215,16 +244,33 @@ void OnCommand(HWND dialog, int id, HWND control, UINT notification) {
         dispatchCommand(dialog, WM_COMMAND, MAKEWPARAM(id, notification), 0))
         return;
     switch (id) {
-        case IDC_PORT_LIST: OnListNotification(dialog, notification); break;
-        case IDC_PORT_SHARE_INDEX: OnShareIndex(dialog); break;
-        case IDC_PORT_BUY: OnBuy(dialog); break;
-        case IDC_PORT_SELL: OnSell(dialog); break;
-        case IDC_PORT_REMOVE: OnRemove(dialog); break;
-        case IDC_PORT_VALUATION: SetFocus(listOf(dialog)); break;  // the valuation is a later screen
+        case IDC_PORT_LIST:
+            OnListNotification(dialog, notification);
+            break;
+        case IDC_PORT_SHARE_INDEX:
+            OnShareIndex(dialog);
+            break;
+        case IDC_PORT_BUY:
+            OnBuy(dialog);
+            break;
+        case IDC_PORT_SELL:
+            OnSell(dialog);
+            break;
+        case IDC_PORT_REMOVE:
+            OnRemove(dialog);
+            break;
+        case IDC_PORT_VALUATION:
+            SetFocus(listOf(dialog));
+            break;  // the valuation is a later screen
         case IDC_PORT_MAIN_MENU:
-        case IDCANCEL: EndDialog(dialog, id); break;
-        case IDOK: OnEnter(dialog); break;
-        default: break;
+        case IDCANCEL:
+            EndDialog(dialog, id);
+            break;
+        case IDOK:
+            OnEnter(dialog);
+            break;
+        default:
+            break;
     }
 }
 
@@ -234,11 +280,20 @@ HBRUSH OnCtlColorStatic(HWND dialog, HDC dc, HWND control, int) {
     const AccountFigures& shown = state->shown;
     bool negative = false;
     switch (GetDlgCtrlID(control)) {
-        case IDC_PORT_CASH: negative = shown.cashNegative; break;
-        case IDC_PORT_PENDING_BALANCE: negative = shown.pendingNegative; break;
-        case IDC_PORT_TOTAL: negative = shown.totalNegative; break;
-        case IDC_PORT_PROFIT: negative = shown.profitNegative; break;
-        default: return nullptr;  // every other control keeps its normal colours
+        case IDC_PORT_CASH:
+            negative = shown.cashNegative;
+            break;
+        case IDC_PORT_PENDING_BALANCE:
+            negative = shown.pendingNegative;
+            break;
+        case IDC_PORT_TOTAL:
+            negative = shown.totalNegative;
+            break;
+        case IDC_PORT_PROFIT:
+            negative = shown.profitNegative;
+            break;
+        default:
+            return nullptr;  // every other control keeps its normal colours
     }
     SetTextColor(dc, negative ? kNegativeColour : kFigureColour);
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));

@@ -34,7 +34,9 @@ int compareNames(const char* a, const char* b) {
     return 0;
 }
 
-int sign(double difference) { return difference < 0.0 ? -1 : difference > 0.0 ? 1 : 0; }
+int sign(double difference) {
+    return difference < 0.0 ? -1 : difference > 0.0 ? 1 : 0;
+}
 
 int compare(const ShareRecord& record, const SortKey& pivot, ShareOrder order) {
     switch (order) {
@@ -55,7 +57,9 @@ std::string paddedName(const char* name) {
 }
 }  // namespace
 
-ShareList sortedSharesOf(const GameModel& model) { return model.shareTable; }
+ShareList sortedSharesOf(const GameModel& model) {
+    return model.shareTable;
+}
 
 double relativeChange(const ShareRecord& share) {
     if (share.previousPrice == 0.0) return 0.0;

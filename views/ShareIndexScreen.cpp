@@ -41,7 +41,9 @@ ShareIndexScreen* stateOf(HWND dialog) {
     return reinterpret_cast<ShareIndexScreen*>(GetWindowLongPtrA(dialog, DWLP_USER));
 }
 
-HWND listOf(HWND dialog) { return GetDlgItem(dialog, IDC_INDEX_LIST); }
+HWND listOf(HWND dialog) {
+    return GetDlgItem(dialog, IDC_INDEX_LIST);
+}
 
 void fillShareList(HWND dialog, const ShareList& shares) {
     HWND list = listOf(dialog);
@@ -61,7 +63,8 @@ void checkSortButton(HWND dialog, int chosen) {
 }
 
 void postCommand(HWND dialog, int id) {
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
 void OnBuy(HWND dialog) {
@@ -114,16 +117,31 @@ void OnCommand(HWND dialog, int id, HWND control, UINT notification) {
         dispatchCommand(dialog, WM_COMMAND, MAKEWPARAM(id, notification), 0))
         return;
     switch (id) {
-        case IDC_INDEX_LIST: OnListNotification(dialog, notification); break;
-        case IDC_INDEX_BUY: OnBuy(dialog); break;
-        case IDC_INDEX_GRAPH: OnGraph(dialog); break;
-        case IDC_INDEX_ALPHABETICAL: OnSort(dialog, id, ShareOrder::ByName); break;
-        case IDC_INDEX_FALLERS: OnSort(dialog, id, ShareOrder::Fallers); break;
-        case IDC_INDEX_CLIMBERS: OnSort(dialog, id, ShareOrder::Climbers); break;
+        case IDC_INDEX_LIST:
+            OnListNotification(dialog, notification);
+            break;
+        case IDC_INDEX_BUY:
+            OnBuy(dialog);
+            break;
+        case IDC_INDEX_GRAPH:
+            OnGraph(dialog);
+            break;
+        case IDC_INDEX_ALPHABETICAL:
+            OnSort(dialog, id, ShareOrder::ByName);
+            break;
+        case IDC_INDEX_FALLERS:
+            OnSort(dialog, id, ShareOrder::Fallers);
+            break;
+        case IDC_INDEX_CLIMBERS:
+            OnSort(dialog, id, ShareOrder::Climbers);
+            break;
         case IDC_CANCEL_BUTTON:
         case IDOK:
-        case IDCANCEL: EndDialog(dialog, id); break;
-        default: break;
+        case IDCANCEL:
+            EndDialog(dialog, id);
+            break;
+        default:
+            break;
     }
 }
 
@@ -138,7 +156,9 @@ HBRUSH OnCtlColorListbox(HWND, HDC dc, HWND list, int) {
     return stockBrushForColours(list, WHITE_BRUSH);
 }
 
-void OnDestroy(HWND dialog) { releaseDialogFonts(dialog); }
+void OnDestroy(HWND dialog) {
+    releaseDialogFonts(dialog);
+}
 
 INT_PTR CALLBACK ShareIndexProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;

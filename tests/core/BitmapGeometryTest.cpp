@@ -7,9 +7,11 @@
 #include "runtime/BitmapGeometry.h"
 
 namespace {
-std::vector<uint8_t> dibHeader(int width, int height, int bits, uint32_t coloursUsed, std::size_t colourEntries) {
+std::vector<uint8_t> dibHeader(int width, int height, int bits, uint32_t coloursUsed,
+                               std::size_t colourEntries) {
     const std::size_t stride = ((static_cast<std::size_t>(width) * bits + 31) / 32) * 4;
-    std::vector<uint8_t> bytes(40 + 4 * colourEntries + stride * static_cast<std::size_t>(height < 0 ? -height : height));
+    std::vector<uint8_t> bytes(40 + 4 * colourEntries +
+                               stride * static_cast<std::size_t>(height < 0 ? -height : height));
     auto put32 = [&](std::size_t at, uint32_t v) { std::memcpy(&bytes[at], &v, 4); };
     put32(0, 40);
     put32(4, static_cast<uint32_t>(width));

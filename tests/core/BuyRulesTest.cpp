@@ -110,7 +110,8 @@ TEST(Buy, AQuantityBeyondThirtyTwoBitsNeverWrapsIntoASmallOne) {
     // 2^32 + 10 would wrap to 10 in 32 bits, 2^31 + 5 to a negative number.
     for (const char* quantity : {"4294967306", "2147483653", "99999999999999999999999999999"}) {
         SCOPED_TRACE(quantity);
-        EXPECT_EQ(decideBuy(model, 7, quantity, "99999999999999").refusal, insufficientFundsText(model.shareTable[7]));
+        EXPECT_EQ(decideBuy(model, 7, quantity, "99999999999999").refusal,
+                  insufficientFundsText(model.shareTable[7]));
     }
     // Even where the balance would pay for it, more shares than 32 bits hold are never booked short.
     model.pendingBalance = 1e15;
@@ -124,7 +125,8 @@ TEST(Buy, AQuantityBeyondThirtyTwoBitsNeverWrapsIntoASmallOne) {
 TEST(Buy, AShareWithoutAPriceCannotBeBought) {
     GameModel model = market();
     model.shareTable[7].currentPrice = 0.0;
-    EXPECT_EQ(decideBuy(model, 7, "10", "100").refusal, "This share has no price today, so it cannot be bought");
+    EXPECT_EQ(decideBuy(model, 7, "10", "100").refusal,
+              "This share has no price today, so it cannot be bought");
     EXPECT_EQ(decideBuy(model, 7, "9", "").refusal, kNoPriceText);
     model.shareTable[7].currentPrice = -1.0;
     EXPECT_EQ(decideBuy(model, 7, "10", "100").refusal, kNoPriceText);

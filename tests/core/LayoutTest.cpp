@@ -26,12 +26,13 @@ TEST(KeepOnScreen, PullsBackOnlyWindowsThatFit) {
 }
 
 TEST(HostedChildStyle, DropsThePopUpPartsAndMakesAChild) {
-    const uint32_t popup = 0x80000000u | 0x00C00000u | 0x00080000u | 0x00040000u | 0x80u | 0x02u | 0x10000000u;
+    const uint32_t popup =
+        0x80000000u | 0x00C00000u | 0x00080000u | 0x00040000u | 0x80u | 0x02u | 0x10000000u;
     // WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | DS_MODALFRAME | DS_SYSMODAL | WS_VISIBLE
     EXPECT_EQ(hostedChildStyle(popup, kClientDialog), 0x10000000u | 0x44000000u);
     EXPECT_EQ(hostedChildStyle(popup, kTopBar), (popup & 0x5EFFFFFDu) | 0x44000000u);
     EXPECT_EQ(hostedChildStyle(popup, kTopBar) & 0x00C00000u, 0x00C00000u);  // bars keep their caption
-    EXPECT_EQ(hostedChildStyle(0x21000000u, kRightBar), 0x44000000u);  // WS_MINIMIZE | WS_MAXIMIZE go
+    EXPECT_EQ(hostedChildStyle(0x21000000u, kRightBar), 0x44000000u);        // WS_MINIMIZE | WS_MAXIMIZE go
 }
 
 TEST(FrameLayout, FitsTheFrameAroundDialogAndBars) {

@@ -135,7 +135,8 @@ TEST(LoadMarketData, ReportsEachUnusableFileByName) {
 }
 
 TEST(LoadMarketData, FailureMessageNamesTheFileAndTheFolder) {
-    const std::string text = describeLoadFailure({"SHistory\\07.new", "The file could not be opened."}, "C:\\games");
+    const std::string text =
+        describeLoadFailure({"SHistory\\07.new", "The file could not be opened."}, "C:\\games");
     EXPECT_NE(text.find("SHistory\\07.new"), std::string::npos);
     EXPECT_NE(text.find("C:\\games"), std::string::npos);
     EXPECT_NE(text.find("The file could not be opened."), std::string::npos);
@@ -144,7 +145,8 @@ TEST(LoadMarketData, FailureMessageNamesTheFileAndTheFolder) {
 TEST(ShareNames, BoundedLineReadOf19Characters) {
     MarketFolder folder;
     folder.writeMarket();
-    folder.writeFile("SHARES.NMS", namesFile({"Eighteen Chars Ltd", "Nineteen Chars Ltd.", "Twenty Characters Plc", "Short"}) +
+    folder.writeFile("SHARES.NMS", namesFile({"Eighteen Chars Ltd", "Nineteen Chars Ltd.",
+                                              "Twenty Characters Plc", "Short"}) +
                                        "No End Of Line");
     GameModel model;
     ASSERT_EQ(loadMarketData(model), 1);

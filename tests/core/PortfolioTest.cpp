@@ -58,7 +58,9 @@ std::string padded(const char* name) {
 // The enabled ones among Remove, Sell, Buy and Valuation, named in that order.
 std::string enabled(const PortfolioButtons& buttons) {
     std::string names;
-    for (auto [on, name] : {std::pair{buttons.remove, "Remove"}, {buttons.sell, "Sell"}, {buttons.buy, "Buy"},
+    for (auto [on, name] : {std::pair{buttons.remove, "Remove"},
+                            {buttons.sell, "Sell"},
+                            {buttons.buy, "Buy"},
                             {buttons.valuation, "Valuation"}})
         if (on) names += names.empty() ? name : std::string(" ") + name;
     return names;
@@ -72,18 +74,23 @@ TEST(PortfolioDisplay, AFreshGame) {
     EXPECT_TRUE(display.lines.empty());
     EXPECT_EQ(model.purchaseMade, 0);
     EXPECT_EQ(display.account.caption, "Account Details on : 4-Jan-95");
-    EXPECT_EQ(display.account.portfolioValue, "\xA3"
-                                              "0.00");
-    EXPECT_EQ(display.account.cashBalance, "\xA3"
-                                           "100000.00");
-    EXPECT_EQ(display.account.total, "\xA3"
-                                     "100000.00");
-    EXPECT_EQ(display.account.profit, "\xA3"
-                                      "0.00");
-    EXPECT_EQ(display.account.pendingBalance, "\xA3"
-                                              "100000.00");
-    EXPECT_FALSE(display.account.cashNegative || display.account.pendingNegative || display.account.totalNegative ||
-                 display.account.profitNegative);
+    EXPECT_EQ(display.account.portfolioValue,
+              "\xA3"
+              "0.00");
+    EXPECT_EQ(display.account.cashBalance,
+              "\xA3"
+              "100000.00");
+    EXPECT_EQ(display.account.total,
+              "\xA3"
+              "100000.00");
+    EXPECT_EQ(display.account.profit,
+              "\xA3"
+              "0.00");
+    EXPECT_EQ(display.account.pendingBalance,
+              "\xA3"
+              "100000.00");
+    EXPECT_FALSE(display.account.cashNegative || display.account.pendingNegative ||
+                 display.account.totalNegative || display.account.profitNegative);
 
     const ShareDetails details = emptyShareDetails();
     EXPECT_EQ(details.caption, "Share Details for : ");
@@ -97,25 +104,30 @@ TEST(PortfolioDisplay, APendingPurchaseOfANewShare) {
     buy(model, 3, 100);
     const PortfolioDisplay display = rebuildPortfolio(model);
     ASSERT_EQ(display.lines.size(), 1u);
-    EXPECT_EQ(display.lines[0], padded("Abbey Foods") + "     n/a     " + "  [Buy]  +" + "     100  " + "    125\xBD  " +
-                                    "     2\xBC  ");
+    EXPECT_EQ(display.lines[0], padded("Abbey Foods") + "     n/a     " + "  [Buy]  +" + "     100  " +
+                                    "    125\xBD  " + "     2\xBC  ");
     EXPECT_EQ(display.lines[0].size(), 72u);
     // Only the pending balance shows the order: 125.50 for the shares and 10.251 commission.
-    EXPECT_EQ(display.account.pendingBalance, "\xA3"
-                                              "99864.25");
-    EXPECT_EQ(display.account.cashBalance, "\xA3"
-                                           "100000.00");
-    EXPECT_EQ(display.account.portfolioValue, "\xA3"
-                                              "0.00");
-    EXPECT_EQ(display.account.profit, "\xA3"
-                                      "0.00");
+    EXPECT_EQ(display.account.pendingBalance,
+              "\xA3"
+              "99864.25");
+    EXPECT_EQ(display.account.cashBalance,
+              "\xA3"
+              "100000.00");
+    EXPECT_EQ(display.account.portfolioValue,
+              "\xA3"
+              "0.00");
+    EXPECT_EQ(display.account.profit,
+              "\xA3"
+              "0.00");
 
     const ShareDetails details = shareDetailsFor(model, 0);
     EXPECT_EQ(details.caption, "Share Details for : Abbey Foods");
     EXPECT_EQ(details.openingPrice, " 123\xBCp");
     EXPECT_EQ(details.shareValue, "     n/a");
-    EXPECT_EQ(details.brokersFees, "\xA3"
-                                   "10.25");
+    EXPECT_EQ(details.brokersFees,
+              "\xA3"
+              "10.25");
     EXPECT_EQ(enabled(buttonsFor(model.holdings[0])), "Remove");
 }
 
@@ -125,22 +137,27 @@ TEST(PortfolioDisplay, AHeldShareWhosePriceFell) {
     model.holdings[0].commissionToDate = 14.8;
     const PortfolioDisplay display = rebuildPortfolio(model);
     ASSERT_EQ(display.lines.size(), 1u);
-    EXPECT_EQ(display.lines[0], padded("Castle Brewing") + "     1200    " + std::string(20, ' ') + "     150  " +
-                                    "    -50  ");
+    EXPECT_EQ(display.lines[0],
+              padded("Castle Brewing") + "     1200    " + std::string(20, ' ') + "     150  " + "    -50  ");
     EXPECT_EQ(model.portfolioValue, 1800.0);
-    EXPECT_EQ(display.account.portfolioValue, "\xA3"
-                                              "1800.00");
-    EXPECT_EQ(display.account.total, "\xA3"
-                                     "101800.00");
-    EXPECT_EQ(display.account.profit, "\xA3"
-                                      "1800.00");
+    EXPECT_EQ(display.account.portfolioValue,
+              "\xA3"
+              "1800.00");
+    EXPECT_EQ(display.account.total,
+              "\xA3"
+              "101800.00");
+    EXPECT_EQ(display.account.profit,
+              "\xA3"
+              "1800.00");
 
     const ShareDetails details = shareDetailsFor(model, 0);
     EXPECT_EQ(details.openingPrice, "  200p");
-    EXPECT_EQ(details.shareValue, "\xA3"
-                                  "1800.00");
-    EXPECT_EQ(details.brokersFees, "\xA3"
-                                   "14.80");
+    EXPECT_EQ(details.shareValue,
+              "\xA3"
+              "1800.00");
+    EXPECT_EQ(details.brokersFees,
+              "\xA3"
+              "14.80");
     EXPECT_EQ(enabled(buttonsFor(model.holdings[0])), "Sell Buy Valuation");
 }
 
@@ -160,8 +177,9 @@ TEST(PortfolioDisplay, PendingOrdersOnHeldShares) {
     EXPECT_EQ(enabled(buttonsFor(model.holdings[0])), "Remove Valuation");
     EXPECT_EQ(enabled(buttonsFor(model.holdings[1])), "Remove Valuation");
     EXPECT_EQ(shareDetailsFor(model, 0).shareValue, "     n/a");
-    EXPECT_EQ(shareDetailsFor(model, 1).brokersFees, "\xA3"
-                                                     "10.05");
+    EXPECT_EQ(shareDetailsFor(model, 1).brokersFees,
+              "\xA3"
+              "10.05");
     // Settled holdings are valued at today's price; the orders move only the pending balance.
     EXPECT_EQ(model.portfolioValue, 1800.0 + 40.0 + 25000000.0);
     expectMoneyInvariant(model);
@@ -173,21 +191,25 @@ TEST(PortfolioDisplay, NegativeFiguresAreBracketedOrSignedAndMarkedRed) {
     model.cashBalance = 99000.0;
     model.pendingBalance = -12.0;
     const PortfolioDisplay display = rebuildPortfolio(model);
-    EXPECT_EQ(display.account.profit, "(\xA3"
-                                      "250.00)");
+    EXPECT_EQ(display.account.profit,
+              "(\xA3"
+              "250.00)");
     EXPECT_TRUE(display.account.profitNegative);
-    EXPECT_EQ(display.account.pendingBalance, "(\xA3"
-                                              "12.00)");
+    EXPECT_EQ(display.account.pendingBalance,
+              "(\xA3"
+              "12.00)");
     EXPECT_TRUE(display.account.pendingNegative);
     EXPECT_FALSE(display.account.cashNegative);
     EXPECT_FALSE(display.account.totalNegative);
 
     model.cashBalance = -1762.0;
     const AccountFigures figures = rebuildPortfolio(model).account;
-    EXPECT_EQ(figures.cashBalance, "(\xA3"
-                                   "1762.00)");
-    EXPECT_EQ(figures.total, "\xA3"
-                             "-1012.00");
+    EXPECT_EQ(figures.cashBalance,
+              "(\xA3"
+              "1762.00)");
+    EXPECT_EQ(figures.total,
+              "\xA3"
+              "-1012.00");
     EXPECT_TRUE(figures.cashNegative);
     EXPECT_TRUE(figures.totalNegative);
 }
@@ -260,6 +282,7 @@ TEST(PortfolioRemove, AHoldingWithoutAnOrderIsLeftAlone) {
 
 TEST(PortfolioTexts, TheQuestionAndTheResetMessage) {
     EXPECT_STREQ(kRemoveQuestion, "Are you sure you want to remove this pending transaction");
-    EXPECT_STREQ(kPortfolioResetText,
-                 "Your portfolio does not appear to be in order. ALL pending transactions will now be removed");
+    EXPECT_STREQ(
+        kPortfolioResetText,
+        "Your portfolio does not appear to be in order. ALL pending transactions will now be removed");
 }

@@ -59,7 +59,8 @@ std::string padded(const char* name) {
 TEST(ShareIndexLine, TheWorkedExample) {
     const ShareRecord record = share(3, "Abbey Foods", 123.25, 125.5);
     const std::string line = shareIndexLine(record);
-    EXPECT_EQ(line, padded("Abbey Foods") + "    " + " 125\xBD" + "  " + "     " + "   2\xBC" + "      " + "    1.83");
+    EXPECT_EQ(line, padded("Abbey Foods") + "    " + " 125\xBD" + "  " + "     " + "   2\xBC" + "      " +
+                        "    1.83");
     EXPECT_EQ(line.size(), 55u);
 }
 
@@ -72,7 +73,8 @@ TEST(ShareIndexLine, AFallShowsMinusSignsInBothMovementColumns) {
 
 TEST(ShareIndexLine, NoMovementShowsBlanksInTheThreeMovementColumns) {
     const std::string line = shareIndexLine(share(0, "Dunmore Estates", 98.75, 98.75));
-    EXPECT_EQ(line, padded("Dunmore Estates") + "      98\xBE  " + "     " + "     " + "      " + std::string(12, ' '));
+    EXPECT_EQ(line, padded("Dunmore Estates") + "      98\xBE  " + "     " + "     " + "      " +
+                        std::string(12, ' '));
     EXPECT_EQ(line.size(), 59u);
 }
 
@@ -103,7 +105,8 @@ TEST(ShareIndexLine, LinesFollowTheListOrder) {
 
 TEST(ShareIndexCopy, OpensInTableOrderAndSortingLeavesTheModelAlone) {
     GameModel model;
-    for (int i = 0; i < kShareCount; ++i) model.shareTable[i] = share(i, i % 2 ? "Beta" : "Alpha", 100.0, 100.0 + i);
+    for (int i = 0; i < kShareCount; ++i)
+        model.shareTable[i] = share(i, i % 2 ? "Beta" : "Alpha", 100.0, 100.0 + i);
     std::strcpy(model.shareTable[0].name, "Zulu");
     ShareList shares = sortedSharesOf(model);
     EXPECT_EQ(numbersOf(shares.data(), kShareCount), numbersOf(model.shareTable.data(), kShareCount));
@@ -121,8 +124,7 @@ TEST(ShareIndexSort, ByNameComparesBytesAsUnsignedValues) {
     shares[30] = share(30, "\xC9toile", 100.0, 100.0);  // an accented capital, byte 0xC9
     shares[40] = share(40, "Share", 100.0, 100.0);      // a prefix sorts before its longer names
     sortShares(shares, ShareOrder::ByName);
-    for (int i = 1; i < kShareCount; ++i)
-        EXPECT_LE(std::strcmp(shares[i - 1].name, shares[i].name), 0) << i;
+    for (int i = 1; i < kShareCount; ++i) EXPECT_LE(std::strcmp(shares[i - 1].name, shares[i].name), 0) << i;
     EXPECT_STREQ(shares[0].name, "Share");
     EXPECT_STREQ(shares[1].name, "Share 00");
     EXPECT_STREQ(shares[47].name, "Zebra");
@@ -193,7 +195,8 @@ TEST(ShareIndexSort, NoPriceYesterdaySortsAsNoMovementBothWays) {
     shares[2] = share(2, "Newly listed", 0.0, 900.0);
     for (ShareOrder order : {ShareOrder::Fallers, ShareOrder::Climbers}) {
         sortShares(shares, order);
-        const auto at = std::find_if(shares.begin(), shares.end(), [](const ShareRecord& r) { return r.shareNumber == 2; });
+        const auto at = std::find_if(shares.begin(), shares.end(),
+                                     [](const ShareRecord& r) { return r.shareNumber == 2; });
         const auto position = at - shares.begin();
         EXPECT_GT(position, 0);
         EXPECT_LT(position, 49);

@@ -75,7 +75,8 @@ TEST(HelpFilePath, BesideTheProgramOnlyWhenItExists) {
 }
 
 TEST(ErrorText, AppendsTheNameOnlyWhileItFitsIn200Characters) {
-    EXPECT_EQ(composeErrorText("Cannot create dialog box ", "BUYSHARES"), "Cannot create dialog box  BUYSHARES");
+    EXPECT_EQ(composeErrorText("Cannot create dialog box ", "BUYSHARES"),
+              "Cannot create dialog box  BUYSHARES");
     EXPECT_EQ(composeErrorText("Cannot load bitmap ", nullptr), "Cannot load bitmap ");
     EXPECT_EQ(composeErrorText("", "X"), " X");
 

@@ -8,7 +8,8 @@
 
 MarketFolder::MarketFolder() : previous_(std::filesystem::current_path()) {
     static std::atomic<int> serial{0};
-    const auto stamp = std::to_string(reinterpret_cast<std::uintptr_t>(this)) + "_" + std::to_string(++serial);
+    const auto stamp =
+        std::to_string(reinterpret_cast<std::uintptr_t>(this)) + "_" + std::to_string(++serial);
     root_ = std::filesystem::temp_directory_path() / ("tickerdell_test_" + stamp);
     std::filesystem::remove_all(root_);
     std::filesystem::create_directories(root_ / "SHistory");
@@ -27,7 +28,8 @@ void MarketFolder::writeFile(const std::string& relativePath, const std::string&
     std::ofstream(full, std::ios::binary) << bytes;
 }
 
-void MarketFolder::writeHistory(int shareNumber, const std::vector<double>& prices, const std::string& tail) const {
+void MarketFolder::writeHistory(int shareNumber, const std::vector<double>& prices,
+                                const std::string& tail) const {
     std::string bytes;
     for (double price : prices) {
         uint64_t bits;
@@ -39,7 +41,9 @@ void MarketFolder::writeHistory(int shareNumber, const std::vector<double>& pric
     writeFile(name, bytes + tail);
 }
 
-double marketPrice(int shareNumber, int record) { return shareNumber + 1 + record / 1000.0; }
+double marketPrice(int shareNumber, int record) {
+    return shareNumber + 1 + record / 1000.0;
+}
 
 std::vector<double> rampPrices(int shareNumber, int records) {
     std::vector<double> prices;

@@ -36,14 +36,13 @@ struct BitmapSize {
 
 // Every bitmap resource the game loads, with the size its screens are laid out for.
 constexpr BitmapSize kBitmaps[] = {
-    {"TD_TITLE", 640, 480}, {"X_TRADTR", 640, 480}, {"EARNER", 640, 420},  {"PSHARE", 640, 420},
+    {"TD_TITLE", 640, 480}, {"X_TRADTR", 640, 480}, {"EARNER", 640, 420},   {"PSHARE", 640, 420},
     {"STATE", 640, 480},    {"GRAPDARK", 561, 377}, {"X_TD_LOG", 288, 151}, {"CREDIT", 422, 238},
-    {"OGPIC", 640, 460},    {"FORREAL", 640, 480},
-    {"BT_RTB", 104, 69},    {"BT_RTB1", 104, 69},   {"BT_PORT", 104, 69},  {"BT_PORT1", 104, 69},
-    {"BT_ABOUT", 104, 69},  {"BT_ABOU1", 104, 69},  {"BT_EXIT", 104, 69},  {"BT_EXIT1", 104, 69},
-    {"BT_CAR", 104, 69},    {"BT_CAR1", 104, 69},   {"BT_POP", 104, 69},   {"BT_POP1", 104, 69},
-    {"BT_STPV", 99, 53},    {"BT_STNX", 99, 53},    {"BT_STEX", 99, 53},
-    {"BT_STPV1", 97, 51},   {"BT_STNX1", 97, 51},   {"BT_STEX1", 96, 51},
+    {"OGPIC", 640, 460},    {"FORREAL", 640, 480},  {"BT_RTB", 104, 69},    {"BT_RTB1", 104, 69},
+    {"BT_PORT", 104, 69},   {"BT_PORT1", 104, 69},  {"BT_ABOUT", 104, 69},  {"BT_ABOU1", 104, 69},
+    {"BT_EXIT", 104, 69},   {"BT_EXIT1", 104, 69},  {"BT_CAR", 104, 69},    {"BT_CAR1", 104, 69},
+    {"BT_POP", 104, 69},    {"BT_POP1", 104, 69},   {"BT_STPV", 99, 53},    {"BT_STNX", 99, 53},
+    {"BT_STEX", 99, 53},    {"BT_STPV1", 97, 51},   {"BT_STNX1", 97, 51},   {"BT_STEX1", 96, 51},
 };
 
 constexpr std::size_t kFileHeaderBytes = 14;
@@ -51,7 +50,9 @@ constexpr std::size_t kInfoHeaderBytes = 40;
 constexpr std::size_t kColourTableBytes = 256 * 4;
 constexpr std::size_t kPixelOffset = kFileHeaderBytes + kInfoHeaderBytes + kColourTableBytes;
 
-fs::path sourceDir() { return fs::path(TICKERDELL_SOURCE_DIR); }
+fs::path sourceDir() {
+    return fs::path(TICKERDELL_SOURCE_DIR);
+}
 
 fs::path bitmapPath(const std::string& name) {
     return sourceDir() / "resources" / "bitmaps" / (name + ".bmp");
@@ -75,10 +76,13 @@ std::int32_t s32(const std::vector<std::uint8_t>& b, std::size_t at) {
     return static_cast<std::int32_t>(u32(b, at));
 }
 
-std::size_t rowStride(int width) { return (static_cast<std::size_t>(width) + 3) / 4 * 4; }
+std::size_t rowStride(int width) {
+    return (static_cast<std::size_t>(width) + 3) / 4 * 4;
+}
 
 std::string upper(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    std::transform(s.begin(), s.end(), s.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
     return s;
 }
 
@@ -89,7 +93,8 @@ struct Picture {
     std::vector<std::array<std::uint8_t, 3>> colours;  // red, green, blue per pixel
 
     const std::array<std::uint8_t, 3>& at(int x, int y) const {
-        return colours[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)];
+        return colours[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                       static_cast<std::size_t>(x)];
     }
 };
 
@@ -114,13 +119,16 @@ Picture loadPicture(const std::string& name) {
         const std::size_t row = kPixelOffset + rowStride(width) * static_cast<std::size_t>(height - 1 - y);
         for (int x = 0; x < width; ++x) {
             const std::size_t entry = kFileHeaderBytes + kInfoHeaderBytes + 4u * bytes[row + x];
-            pic.colours[static_cast<std::size_t>(y) * width + x] = {bytes[entry + 2], bytes[entry + 1], bytes[entry]};
+            pic.colours[static_cast<std::size_t>(y) * width + x] = {bytes[entry + 2], bytes[entry + 1],
+                                                                    bytes[entry]};
         }
     }
     return pic;
 }
 
-double luminance(const std::array<std::uint8_t, 3>& c) { return 0.299 * c[0] + 0.587 * c[1] + 0.114 * c[2]; }
+double luminance(const std::array<std::uint8_t, 3>& c) {
+    return 0.299 * c[0] + 0.587 * c[1] + 0.114 * c[2];
+}
 
 struct Rect {
     int x, y, w, h;
@@ -139,7 +147,9 @@ std::pair<double, double> luminanceRange(const Picture& pic, const Rect& r) {
 }
 
 // Dialog units are two pixels each on these screens.
-Rect fromDialogUnits(int x, int y, int w, int h) { return {2 * x, 2 * y, 2 * w, 2 * h}; }
+Rect fromDialogUnits(int x, int y, int w, int h) {
+    return {2 * x, 2 * y, 2 * w, 2 * h};
+}
 
 TEST(BitmapFiles, EveryPictureIsAnUncompressed256ColourBitmapOfItsSize) {
     for (const BitmapSize& expected : kBitmaps) {
@@ -170,7 +180,8 @@ TEST(BitmapFiles, EveryPictureIsAnUncompressed256ColourBitmapOfItsSize) {
         // colour table, then rows padded to four bytes, then nothing
         EXPECT_EQ(b.size(), kPixelOffset + image);
         for (std::size_t i = 0; i < 256; ++i)
-            EXPECT_EQ(b[kFileHeaderBytes + kInfoHeaderBytes + 4 * i + 3], 0) << "reserved byte of colour " << i;
+            EXPECT_EQ(b[kFileHeaderBytes + kInfoHeaderBytes + 4 * i + 3], 0)
+                << "reserved byte of colour " << i;
     }
 }
 
@@ -264,8 +275,8 @@ TEST(BitmapFiles, ButtonImagesChangeTheFaceTheyCover) {
             int changed = 0;
             for (int y = 0; y < h; ++y)
                 for (int x = 0; x < w; ++x) {
-                    const auto& under = otherIsScreen ? other.at(pair.button.x + x, pair.button.y + 1 + y)
-                                                      : other.at(x, y);
+                    const auto& under =
+                        otherIsScreen ? other.at(pair.button.x + x, pair.button.y + 1 + y) : other.at(x, y);
                     changed += image.at(x, y) != under;
                 }
             return static_cast<double>(changed) / (w * h);
@@ -315,7 +326,8 @@ TEST(BitmapFiles, PicturesLeaveReadableGroundForTheGameText) {
         {"GRAPDARK", {0, 0, 561, 377}, false},
     };
     for (const Ground& g : grounds) {
-        SCOPED_TRACE(std::string(g.picture) + " at " + std::to_string(g.area.x) + "," + std::to_string(g.area.y));
+        SCOPED_TRACE(std::string(g.picture) + " at " + std::to_string(g.area.x) + "," +
+                     std::to_string(g.area.y));
         const Picture pic = loadPicture(g.picture);
         ASSERT_FALSE(pic.colours.empty());
         ASSERT_LE(g.area.x + g.area.w, pic.width);

@@ -37,10 +37,11 @@ BuyRun runBuy(HWND owner, const std::function<void(HWND)>& fill, int button, int
     DialogAnswerer answer(button, [&](HWND dialog) {
         buyDialog = dialog;
         if (fill) fill(dialog);
-        if (reply) message = std::make_unique<DialogAnswerer>(reply, [&](HWND) {
-            run.quantityBehind = textOf(buyDialog, IDC_BUY_QUANTITY);
-            run.valueBehind = textOf(buyDialog, IDC_BUY_VALUE);
-        });
+        if (reply)
+            message = std::make_unique<DialogAnswerer>(reply, [&](HWND) {
+                run.quantityBehind = textOf(buyDialog, IDC_BUY_QUANTITY);
+                run.valueBehind = textOf(buyDialog, IDC_BUY_VALUE);
+            });
     });
     gGame.selectedShare = kShare;
     showBuyDialog(owner);
@@ -80,23 +81,27 @@ TEST_F(BuyDialog, OpensCentredWithTheShareThePriceAndTheBalance) {
     HWND focus = nullptr, quantityField = nullptr;
     RECT outer = {}, client = {};
     LOGFONTA edit = {}, label = {};
-    const BuyRun run = runBuy(window_, [&](HWND dialog) {
-        price = textOf(dialog, IDC_BUY_PRICE);
-        balance = textOf(dialog, IDC_BUY_BALANCE);
-        quantity = textOf(dialog, IDC_BUY_QUANTITY);
-        value = textOf(dialog, IDC_BUY_VALUE);
-        focus = focusOfThread(uiThread);
-        quantityField = GetDlgItem(dialog, IDC_BUY_QUANTITY);
-        GetWindowRect(dialog, &outer);
-        GetClientRect(dialog, &client);
-        edit = fontOf(dialog, IDC_BUY_VALUE);
-        label = fontOf(dialog, IDC_BUY_BALANCE_LABEL);
-    }, IDC_CANCEL_BUTTON, 0);
+    const BuyRun run = runBuy(
+        window_,
+        [&](HWND dialog) {
+            price = textOf(dialog, IDC_BUY_PRICE);
+            balance = textOf(dialog, IDC_BUY_BALANCE);
+            quantity = textOf(dialog, IDC_BUY_QUANTITY);
+            value = textOf(dialog, IDC_BUY_VALUE);
+            focus = focusOfThread(uiThread);
+            quantityField = GetDlgItem(dialog, IDC_BUY_QUANTITY);
+            GetWindowRect(dialog, &outer);
+            GetClientRect(dialog, &client);
+            edit = fontOf(dialog, IDC_BUY_VALUE);
+            label = fontOf(dialog, IDC_BUY_BALANCE_LABEL);
+        },
+        IDC_CANCEL_BUTTON, 0);
     EXPECT_EQ(run.dialog.caption, std::string("Buy Shares In ") + share.name);
     EXPECT_EQ(price, formatPriceWithUnit(share.currentPrice * 100.0));
     EXPECT_EQ(price.size(), 6u);
-    EXPECT_EQ(balance, "(\xA3"
-                       "12.50)");
+    EXPECT_EQ(balance,
+              "(\xA3"
+              "12.50)");
     EXPECT_EQ(quantity, "");
     EXPECT_EQ(value, "");
     EXPECT_EQ(focus, quantityField);
@@ -113,11 +118,14 @@ TEST_F(BuyDialog, OpensCentredWithTheShareThePriceAndTheBalance) {
 }
 
 TEST_F(BuyDialog, AnEmptiedValueRefusesWithYouMustFirstBuySomeShares) {
-    const BuyRun run = runBuy(window_, [](HWND dialog) {
-        type(dialog, IDC_BUY_QUANTITY, "10");
-        moveFocus(dialog, IDC_BUY_VALUE);
-        SetDlgItemTextA(dialog, IDC_BUY_VALUE, "");
-    }, IDC_BUY_BUY, IDOK);
+    const BuyRun run = runBuy(
+        window_,
+        [](HWND dialog) {
+            type(dialog, IDC_BUY_QUANTITY, "10");
+            moveFocus(dialog, IDC_BUY_VALUE);
+            SetDlgItemTextA(dialog, IDC_BUY_VALUE, "");
+        },
+        IDC_BUY_BUY, IDOK);
     EXPECT_EQ(run.message.text, "You must first buy some shares");
     EXPECT_EQ(run.message.caption, "Tickerdell");
     EXPECT_EQ(run.message.icon, IDI_EXCLAMATION);
@@ -143,10 +151,13 @@ TEST_F(BuyDialog, NoToTheChargeBooksNothing) {
 }
 
 TEST_F(BuyDialog, AQuantityTooBigForThirtyTwoBitsIsNotBoughtAsTen) {
-    const BuyRun run = runBuy(window_, [](HWND dialog) {
-        type(dialog, IDC_BUY_QUANTITY, "4294967306");
-        SetDlgItemTextA(dialog, IDC_BUY_VALUE, "99999999");
-    }, IDC_BUY_BUY, IDOK);
+    const BuyRun run = runBuy(
+        window_,
+        [](HWND dialog) {
+            type(dialog, IDC_BUY_QUANTITY, "4294967306");
+            SetDlgItemTextA(dialog, IDC_BUY_VALUE, "99999999");
+        },
+        IDC_BUY_BUY, IDOK);
     EXPECT_EQ(run.message.text, insufficientFundsText(gGame.shareTable[kShare]));
     expectNothingBooked();
 }
@@ -155,15 +166,19 @@ TEST_F(BuyDialog, EnterInTheQuantityMovesToBuyAndFillsTheValue) {
     const DWORD uiThread = GetCurrentThreadId();
     HWND focus = nullptr, buyButton = nullptr;
     std::string value;
-    const BuyRun run = runBuy(window_, [&](HWND dialog) {
-        type(dialog, IDC_BUY_QUANTITY, "30");
-        PostMessageA(GetDlgItem(dialog, IDC_BUY_QUANTITY), WM_KEYDOWN, VK_RETURN, 1);
-        buyButton = GetDlgItem(dialog, IDC_BUY_BUY);
-        waitUntil([&] { return focusOfThread(uiThread) == buyButton; });
-        focus = focusOfThread(uiThread);
-        value = textOf(dialog, IDC_BUY_VALUE);
-        EXPECT_TRUE(visibleDialogsOf(GetCurrentProcessId()).size() == 1) << "no message: nothing was bought";
-    }, IDC_CANCEL_BUTTON, 0);
+    const BuyRun run = runBuy(
+        window_,
+        [&](HWND dialog) {
+            type(dialog, IDC_BUY_QUANTITY, "30");
+            PostMessageA(GetDlgItem(dialog, IDC_BUY_QUANTITY), WM_KEYDOWN, VK_RETURN, 1);
+            buyButton = GetDlgItem(dialog, IDC_BUY_BUY);
+            waitUntil([&] { return focusOfThread(uiThread) == buyButton; });
+            focus = focusOfThread(uiThread);
+            value = textOf(dialog, IDC_BUY_VALUE);
+            EXPECT_TRUE(visibleDialogsOf(GetCurrentProcessId()).size() == 1)
+                << "no message: nothing was bought";
+        },
+        IDC_CANCEL_BUTTON, 0);
     EXPECT_EQ(focus, buyButton);
     EXPECT_EQ(value, formatFixed(gGame.shareTable[kShare].currentPrice * 30, 2));
     expectNothingBooked();
@@ -202,10 +217,13 @@ TEST_F(BuyDialog, BuyMaxForLessThanOneShareSaysInsufficientFunds) {
 TEST_F(BuyDialog, AShareWithoutAPriceIsRefusedByBuyAndBuyMax) {
     gGame.shareTable[kShare].currentPrice = 0.0;
     std::string price;
-    const BuyRun buy = runBuy(window_, [&](HWND dialog) {
-        price = textOf(dialog, IDC_BUY_PRICE);
-        enterQuantity("10")(dialog);
-    }, IDC_BUY_BUY, IDOK);
+    const BuyRun buy = runBuy(
+        window_,
+        [&](HWND dialog) {
+            price = textOf(dialog, IDC_BUY_PRICE);
+            enterQuantity("10")(dialog);
+        },
+        IDC_BUY_BUY, IDOK);
     EXPECT_EQ(price, "     p");
     EXPECT_EQ(buy.message.text, "This share has no price today, so it cannot be bought");
     const BuyRun max = runBuy(window_, {}, IDC_BUY_MAX, IDOK);
@@ -218,9 +236,13 @@ TEST_F(BuyDialog, AShareWithoutAPriceIsRefusedByBuyAndBuyMax) {
 TEST_F(BuyDialog, BuyMaxWithTenOtherHoldingsAsksThenIsRefusedYetCountsAsMade) {
     fillHoldingsWithOtherShares();
     std::unique_ptr<DialogAnswerer> question, limit;
-    runBuy(window_, [&](HWND) {
-        question = std::make_unique<DialogAnswerer>(IDYES, [&](HWND) { limit = std::make_unique<DialogAnswerer>(IDOK); });
-    }, IDC_BUY_MAX, 0);
+    runBuy(
+        window_,
+        [&](HWND) {
+            question = std::make_unique<DialogAnswerer>(
+                IDYES, [&](HWND) { limit = std::make_unique<DialogAnswerer>(IDOK); });
+        },
+        IDC_BUY_MAX, 0);
     ASSERT_TRUE(question);
     EXPECT_EQ(question->seen().text.substr(0, 23), "The broker will charge ");
     ASSERT_TRUE(limit);
@@ -237,15 +259,21 @@ TEST_F(BuyDialog, CancelEscapeAndCloseLeaveWithoutAnOrder) {
     EXPECT_TRUE(runBuy(window_, enterQuantity("10"), IDC_CANCEL_BUTTON, 0).closed);
     // Escape and the system menu's Close, each given the time to close the dialog by itself.
     bool closedByEscape = false, closedByClose = false;
-    runBuy(window_, [&](HWND dialog) {
-        type(dialog, IDC_BUY_QUANTITY, "10");
-        PostMessageA(GetDlgItem(dialog, IDC_BUY_QUANTITY), WM_KEYDOWN, VK_ESCAPE, 1);
-        closedByEscape = waitUntil([&] { return !IsWindow(dialog); });
-    }, IDCANCEL, 0);
-    runBuy(window_, [&](HWND dialog) {
-        PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
-        closedByClose = waitUntil([&] { return !IsWindow(dialog); });
-    }, IDCANCEL, 0);
+    runBuy(
+        window_,
+        [&](HWND dialog) {
+            type(dialog, IDC_BUY_QUANTITY, "10");
+            PostMessageA(GetDlgItem(dialog, IDC_BUY_QUANTITY), WM_KEYDOWN, VK_ESCAPE, 1);
+            closedByEscape = waitUntil([&] { return !IsWindow(dialog); });
+        },
+        IDCANCEL, 0);
+    runBuy(
+        window_,
+        [&](HWND dialog) {
+            PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+            closedByClose = waitUntil([&] { return !IsWindow(dialog); });
+        },
+        IDCANCEL, 0);
     EXPECT_TRUE(closedByEscape);
     EXPECT_TRUE(closedByClose);
     EXPECT_EQ(gGame.purchaseMade, 0);

@@ -78,7 +78,8 @@ TEST_F(Buying, APurchaseFromTheShareIndexAndItsRemoval) {
     BuyTry nine, tooMany, ten;
     bool indexClosedItself = false;
     DialogAnswerer portfolio(IDC_PORT_MAIN_MENU, [&](HWND screen) {
-        EXPECT_TRUE(waitUntil([&] { return textOf(screen, IDC_PORT_PENDING_BALANCE) == formatPounds(balance); }));
+        EXPECT_TRUE(
+            waitUntil([&] { return textOf(screen, IDC_PORT_PENDING_BALANCE) == formatPounds(balance); }));
         DialogAnswerer index(IDC_CANCEL_BUTTON, [&](HWND indexDialog) {
             HWND list = GetDlgItem(indexDialog, IDC_INDEX_LIST);
             SendMessageA(GetDlgItem(indexDialog, IDC_INDEX_FALLERS), BM_CLICK, 0, 0);
@@ -181,7 +182,8 @@ TEST_F(Buying, APurchaseBecomesAHoldingWhenTheBrokerIsRung) {
     EXPECT_EQ(daysOffered, "1");
     EXPECT_EQ(gGame.dayIndex, 259);
     EXPECT_EQ(gGame.cashBalance, pendingBalance);
-    EXPECT_EQ(brightTextPixels(mainScreenWindow(), kMarkerBand).size(), 0u) << "nothing waits for the broker now";
+    EXPECT_EQ(brightTextPixels(mainScreenWindow(), kMarkerBand).size(), 0u)
+        << "nothing waits for the broker now";
 
     std::string settledLine;
     DialogAnswerer after(IDC_PORT_MAIN_MENU, [&](HWND portfolioScreen) {

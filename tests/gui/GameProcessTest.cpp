@@ -25,7 +25,8 @@ public:
     }
     ~GameProcess() {
         if (!started_) return;
-        if (WaitForSingleObject(process_.hProcess, 0) != WAIT_OBJECT_0) TerminateProcess(process_.hProcess, 99);
+        if (WaitForSingleObject(process_.hProcess, 0) != WAIT_OBJECT_0)
+            TerminateProcess(process_.hProcess, 99);
         CloseHandle(process_.hThread);
         CloseHandle(process_.hProcess);
     }

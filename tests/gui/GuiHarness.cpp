@@ -64,8 +64,12 @@ BOOL CALLBACK collectDialog(HWND window, LPARAM context) {
 }
 }  // namespace
 
-const std::string& gameProgramPath() { return programPath(); }
-void setGameProgramPath(const std::string& path) { programPath() = path; }
+const std::string& gameProgramPath() {
+    return programPath();
+}
+void setGameProgramPath(const std::string& path) {
+    programPath() = path;
+}
 
 SeenDialog readDialog(HWND dialog) {
     SeenDialog seen;
@@ -83,7 +87,8 @@ std::vector<HWND> visibleDialogsOf(DWORD processId) {
 
 DialogAnswerer::DialogAnswerer(int buttonId, Inspection inspect, DWORD timeoutMs)
     : inspect_(std::move(inspect)),
-      before_(visibleDialogsOf(GetCurrentProcessId())), thread_([this, buttonId, timeoutMs] { watch(buttonId, timeoutMs); }) {}
+      before_(visibleDialogsOf(GetCurrentProcessId())),
+      thread_([this, buttonId, timeoutMs] { watch(buttonId, timeoutMs); }) {}
 
 DialogAnswerer::~DialogAnswerer() {
     if (thread_.joinable()) thread_.join();
@@ -158,9 +163,11 @@ void saveWindowPicture(HWND window, const std::string& name) {
     BITMAPINFOHEADER header = {sizeof header, width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
     const int stride = (width * 3 + 3) & ~3;
     std::vector<char> pixels(static_cast<std::size_t>(stride) * height);
-    GetDIBits(memory, picture, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
-    BITMAPFILEHEADER file = {0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof header + pixels.size()), 0, 0,
-                             sizeof(BITMAPFILEHEADER) + sizeof header};
+    GetDIBits(memory, picture, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&header),
+              DIB_RGB_COLORS);
+    BITMAPFILEHEADER file = {0x4D42,
+                             static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof header + pixels.size()), 0,
+                             0, sizeof(BITMAPFILEHEADER) + sizeof header};
     std::ofstream out(std::string(folder) + "\\" + name + ".bmp", std::ios::binary);
     out.write(reinterpret_cast<const char*>(&file), sizeof file);
     out.write(reinterpret_cast<const char*>(&header), sizeof header);
@@ -171,7 +178,8 @@ void saveWindowPicture(HWND window, const std::string& name) {
 }
 
 std::vector<POINT> brightTextPixels(HWND window, const RECT& band, Repaint repaint) {
-    if (repaint == Repaint::First) RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    if (repaint == Repaint::First)
+        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     pumpMessagesUntilIdle();
     WindowDc dc(window);
     std::vector<POINT> pixels;

@@ -29,11 +29,11 @@ RECT placeIn(HWND parent, HWND child) {
     return r;
 }
 
-
 // The colour TD_TITLE itself holds at a pixel, read from the program's own bitmap resource.
 COLORREF titlePixel(int x, int y) {
     HRSRC resource = FindResourceA(GetModuleHandleA(nullptr), RES_BMP_TITLE, MAKEINTRESOURCEA(2));
-    const auto* bytes = static_cast<const uint8_t*>(LockResource(LoadResource(GetModuleHandleA(nullptr), resource)));
+    const auto* bytes =
+        static_cast<const uint8_t*>(LockResource(LoadResource(GetModuleHandleA(nullptr), resource)));
     const DibLayout dib = readDibLayout(bytes, SizeofResource(GetModuleHandleA(nullptr), resource));
     const std::size_t stride = (static_cast<std::size_t>(dib.width) + 3) & ~std::size_t{3};
     const uint8_t index = bytes[dib.pixelOffset + stride * static_cast<std::size_t>(dib.height - 1 - y) + x];
@@ -86,7 +86,8 @@ TEST_F(MainScreen, IsHostedInTheMainWindowWithItsButtonsAtTheirPictureFaces) {
     EXPECT_EQ(client.right, 640);  // the frame was fitted around the screen
     EXPECT_EQ(client.bottom, 480);
 
-    const int buttonIds[] = {IDC_MAIN_RING_BROKER, IDC_MAIN_PORTFOLIO, IDC_MAIN_DISCOVER, IDC_MAIN_ABOUT, IDC_MAIN_EXIT};
+    const int buttonIds[] = {IDC_MAIN_RING_BROKER, IDC_MAIN_PORTFOLIO, IDC_MAIN_DISCOVER, IDC_MAIN_ABOUT,
+                             IDC_MAIN_EXIT};
     const char* captions[] = {"&RingBroker", "&Porfolio", "&Discover", "&About", "&Exit"};
     const int lefts[] = {20, 144, 268, 392, 516};
     for (int i = 0; i < 5; ++i) {
@@ -125,8 +126,8 @@ TEST_F(MainScreen, TheDateLineIsTheDateOfTheCurrentDay) {
     ASSERT_GT(shown.size(), 20u);
     EXPECT_TRUE(samePixels(shown, expectedTextPixels(screen, expected, kDateBand)));
     // A different date would light other pixels: the comparison can tell them apart.
-    EXPECT_FALSE(samePixels(shown, expectedTextPixels(screen, std::string("Todays Date : ") + dateOfDay(gGame, 259),
-                                                      kDateBand)));
+    EXPECT_FALSE(samePixels(
+        shown, expectedTextPixels(screen, std::string("Todays Date : ") + dateOfDay(gGame, 259), kDateBand)));
 }
 
 TEST_F(MainScreen, AltMnemonicsPressTheButtons) {
@@ -228,7 +229,8 @@ TEST_F(MainScreen, AMissingBitmapIsReportedByEachVariant) {
     }
     {
         DialogAnswerer ok(IDOK);
-        EXPECT_EQ(drawBitmapResource(dc.get(), "NOPICTURE", 0, 0, 0, 0, SRCCOPY, kNaturalSize, BitmapReporter::Runtime),
+        EXPECT_EQ(drawBitmapResource(dc.get(), "NOPICTURE", 0, 0, 0, 0, SRCCOPY, kNaturalSize,
+                                     BitmapReporter::Runtime),
                   0);
         const SeenDialog seen = ok.seen();
         EXPECT_EQ(seen.caption, "Tickerdell");

@@ -63,7 +63,8 @@ TEST_F(MainWindow, ClassCaptionAndPlacement) {
     char caption[64] = "";
     GetWindowTextA(window_, caption, sizeof caption);
     EXPECT_STREQ(caption, "Tickerdell");
-    EXPECT_EQ(GetClassLongPtrA(window_, GCL_STYLE), CS_BYTEALIGNWINDOW | CS_BYTEALIGNCLIENT | CS_SAVEBITS | CS_DBLCLKS);
+    EXPECT_EQ(GetClassLongPtrA(window_, GCL_STYLE),
+              CS_BYTEALIGNWINDOW | CS_BYTEALIGNCLIENT | CS_SAVEBITS | CS_DBLCLKS);
     EXPECT_NE(GetClassLongPtrA(window_, GCLP_HICON), 0u);
     EXPECT_EQ(shellState().mainWindow, window_);
 
@@ -128,7 +129,8 @@ TEST_F(MainWindow, RegisteredMessagesAndTheToolbarQuery) {
 
     int kind = 0;
     LRESULT result = 0;
-    EXPECT_EQ(dialogPreFilter(window_, shell.toolbarMessageId, 0, reinterpret_cast<LPARAM>(&kind), 6, 20007, &result),
+    EXPECT_EQ(dialogPreFilter(window_, shell.toolbarMessageId, 0, reinterpret_cast<LPARAM>(&kind), 6, 20007,
+                              &result),
               1);
     EXPECT_EQ(kind, 6);
     EXPECT_EQ(result, 1);

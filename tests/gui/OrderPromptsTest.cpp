@@ -48,7 +48,8 @@ TEST_F(OrderPrompts, ASecondOrderForAShareIsRefusedWithMessageCaption) {
     EXPECT_FALSE(booking.booked());
     EXPECT_EQ(seen.caption, "Message!");
     EXPECT_EQ(seen.text,
-              "You already have a pending transaction for this share either ring the broker or delete the transaction");
+              "You already have a pending transaction for this share either ring the broker or delete the "
+              "transaction");
     EXPECT_EQ(seen.icon, IDI_QUESTION);
     EXPECT_EQ(gGame.orderRefused, 1);
     EXPECT_EQ(gGame.pendingBalance, balance);

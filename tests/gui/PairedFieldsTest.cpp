@@ -34,7 +34,8 @@ INT_PTR CALLBACK FieldsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
         case WM_COMMAND:
             if (state->fields.onCommand(LOWORD(wParam), HIWORD(wParam))) return TRUE;
             if (LOWORD(wParam) == IDC_TEST_MAIN) state->mainPressed = true;
-            if (LOWORD(wParam) == IDC_TEST_MAIN || LOWORD(wParam) == IDCANCEL) EndDialog(dialog, LOWORD(wParam));
+            if (LOWORD(wParam) == IDC_TEST_MAIN || LOWORD(wParam) == IDCANCEL)
+                EndDialog(dialog, LOWORD(wParam));
             return TRUE;
         case WM_DESTROY:
             state->fields.detach();
@@ -58,7 +59,9 @@ void moveFocus(HWND dialog, int toId) {
     SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, toId)), TRUE);
 }
 
-std::string textOf(HWND dialog, int id) { return fieldText(GetDlgItem(dialog, id), 64); }
+std::string textOf(HWND dialog, int id) {
+    return fieldText(GetDlgItem(dialog, id), 64);
+}
 
 // Runs the test dialog; the inspection runs on the answering thread while it is open.
 void runFieldsDialog(FieldsDialog& state, HWND owner, DialogAnswerer::Inspection inspect) {

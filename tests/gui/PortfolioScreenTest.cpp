@@ -23,22 +23,28 @@
 namespace {
 using PortfolioScreen = GameWindowTest;
 
-SeenDialog runPortfolio(HWND owner, const std::function<void(HWND)>& work, int closeWith = IDC_PORT_MAIN_MENU) {
+SeenDialog runPortfolio(HWND owner, const std::function<void(HWND)>& work,
+                        int closeWith = IDC_PORT_MAIN_MENU) {
     DialogAnswerer answer(closeWith, [&](HWND screen) {
         // The first activation builds the display.
-        waitUntil([&] { return textOf(screen, IDC_PORT_ACCOUNT_DETAILS).rfind("Account Details on : ", 0) == 0; });
+        waitUntil(
+            [&] { return textOf(screen, IDC_PORT_ACCOUNT_DETAILS).rfind("Account Details on : ", 0) == 0; });
         work(screen);
     });
     showPortfolioScreen(owner);
     return answer.seen();
 }
 
-bool enabled(HWND screen, int id) { return IsWindowEnabled(GetDlgItem(screen, id)) != FALSE; }
+bool enabled(HWND screen, int id) {
+    return IsWindowEnabled(GetDlgItem(screen, id)) != FALSE;
+}
 
 // Remove, Sell, Buy and Valuation, named when enabled.
 std::string enabledButtons(HWND screen) {
     std::string names;
-    for (auto [id, name] : {std::pair{IDC_PORT_REMOVE, "Remove"}, {IDC_PORT_SELL, "Sell"}, {IDC_PORT_BUY, "Buy"},
+    for (auto [id, name] : {std::pair{IDC_PORT_REMOVE, "Remove"},
+                            {IDC_PORT_SELL, "Sell"},
+                            {IDC_PORT_BUY, "Buy"},
                             {IDC_PORT_VALUATION, "Valuation"}})
         if (enabled(screen, id)) names += names.empty() ? name : std::string(" ") + name;
     return names;
@@ -82,8 +88,8 @@ TEST_F(PortfolioScreen, AFreshGame) {
     LOGFONTA listFont = {};
     const SeenDialog seen = runPortfolio(window_, [&](HWND screen) {
         int i = 0;
-        for (int id : {IDC_PORT_VALUE, IDC_PORT_CASH, IDC_PORT_TOTAL, IDC_PORT_PROFIT, IDC_PORT_PENDING_BALANCE,
-                       IDC_PORT_ACCOUNT_DETAILS})
+        for (int id : {IDC_PORT_VALUE, IDC_PORT_CASH, IDC_PORT_TOTAL, IDC_PORT_PROFIT,
+                       IDC_PORT_PENDING_BALANCE, IDC_PORT_ACCOUNT_DETAILS})
             figures[i++] = textOf(screen, id);
         i = 0;
         for (int id : {IDC_PORT_SHARE_DETAILS, IDC_PORT_OPENING_PRICE, IDC_PORT_SHARE_VALUE, IDC_PORT_FEES})
@@ -98,16 +104,21 @@ TEST_F(PortfolioScreen, AFreshGame) {
     });
     EXPECT_EQ(seen.caption, "Portfolio");
     EXPECT_EQ(lines, 0);
-    EXPECT_EQ(figures[0], "\xA3"
-                          "0.00");
-    EXPECT_EQ(figures[1], "\xA3"
-                          "100000.00");
-    EXPECT_EQ(figures[2], "\xA3"
-                          "100000.00");
-    EXPECT_EQ(figures[3], "\xA3"
-                          "0.00");
-    EXPECT_EQ(figures[4], "\xA3"
-                          "100000.00");
+    EXPECT_EQ(figures[0],
+              "\xA3"
+              "0.00");
+    EXPECT_EQ(figures[1],
+              "\xA3"
+              "100000.00");
+    EXPECT_EQ(figures[2],
+              "\xA3"
+              "100000.00");
+    EXPECT_EQ(figures[3],
+              "\xA3"
+              "0.00");
+    EXPECT_EQ(figures[4],
+              "\xA3"
+              "100000.00");
     EXPECT_EQ(figures[5], std::string("Account Details on : ") + dateOfDay(gGame, gGame.dayIndex));
     EXPECT_EQ(details[0], "Share Details for : ");
     for (int i = 1; i < 4; ++i) EXPECT_EQ(details[i], "    n/a");
@@ -135,7 +146,8 @@ TEST_F(PortfolioScreen, LinesDetailsAndButtonsFollowTheSelectedHolding) {
             values[line] = textOf(screen, IDC_PORT_SHARE_VALUE);
         }
     });
-    for (int line = 0; line < 3; ++line) EXPECT_EQ(lines[line], holdingLine(gGame, gGame.holdings[line])) << line;
+    for (int line = 0; line < 3; ++line)
+        EXPECT_EQ(lines[line], holdingLine(gGame, gGame.holdings[line])) << line;
     EXPECT_EQ(states[0], "Sell Buy Valuation");
     EXPECT_EQ(states[1], "Remove Valuation");
     EXPECT_EQ(states[2], "Remove");
@@ -183,7 +195,9 @@ TEST_F(PortfolioScreen, BuyingMoreOfAHeldShare) {
         });
         press(screen, IDC_PORT_BUY);
         buyCaption = buyDialog.seen().caption;
-        waitUntil([&] { return listLine(GetDlgItem(screen, IDC_PORT_LIST), 1).find("[Buy]") != std::string::npos; });
+        waitUntil([&] {
+            return listLine(GetDlgItem(screen, IDC_PORT_LIST), 1).find("[Buy]") != std::string::npos;
+        });
         firstLine = listLine(GetDlgItem(screen, IDC_PORT_LIST), 1);
         selectedAfter = listSelection(GetDlgItem(screen, IDC_PORT_LIST));
     });
@@ -212,7 +226,8 @@ TEST_F(PortfolioScreen, SellOpensTheSellDialogAndADoubleClickOnAPendingLineIsRef
     EXPECT_EQ(sellDialog.caption, std::string("Sell Shares In ") + gGame.shareTable[4].name);
     EXPECT_EQ(refusal.caption, "Message!");
     EXPECT_EQ(refusal.text,
-              "You already have a pending transaction for this share either ring the broker or delete the transaction");
+              "You already have a pending transaction for this share either ring the broker or delete the "
+              "transaction");
     EXPECT_EQ(gGame.orderRefused, 1);
 }
 
@@ -254,7 +269,8 @@ TEST_F(PortfolioScreen, RemovingASaleWhoseProceedsWereSpentResetsEveryOrder) {
         line = listLine(GetDlgItem(screen, IDC_PORT_LIST), 0);
         buttons = enabledButtons(screen);
     });
-    EXPECT_EQ(reset.text, "Your portfolio does not appear to be in order. ALL pending transactions will now be removed");
+    EXPECT_EQ(reset.text,
+              "Your portfolio does not appear to be in order. ALL pending transactions will now be removed");
     EXPECT_EQ(reset.caption, "Tickerdell");
     EXPECT_EQ(reset.icon, IDI_EXCLAMATION);
     EXPECT_FALSE(anyPendingOrder(gGame));
@@ -268,17 +284,20 @@ TEST_F(PortfolioScreen, EnterOnTheListGoesToShareIndexAndEscapeCloses) {
     const DWORD uiThread = GetCurrentThreadId();
     HWND focusAfterEnter = nullptr, shareIndex = nullptr, focusAfterValuation = nullptr, list = nullptr;
     bool closedByEscape = false;
-    runPortfolio(window_, [&](HWND screen) {
-        list = GetDlgItem(screen, IDC_PORT_LIST);
-        shareIndex = GetDlgItem(screen, IDC_PORT_SHARE_INDEX);
-        press(screen, IDC_PORT_VALUATION);
-        focusAfterValuation = focusOfThread(uiThread);
-        PostMessageA(list, WM_KEYDOWN, VK_RETURN, 1);
-        waitUntil([&] { return focusOfThread(uiThread) == shareIndex; });
-        focusAfterEnter = focusOfThread(uiThread);
-        PostMessageA(shareIndex, WM_KEYDOWN, VK_ESCAPE, 1);
-        closedByEscape = waitUntil([&] { return !IsWindow(screen); });
-    }, IDCANCEL);
+    runPortfolio(
+        window_,
+        [&](HWND screen) {
+            list = GetDlgItem(screen, IDC_PORT_LIST);
+            shareIndex = GetDlgItem(screen, IDC_PORT_SHARE_INDEX);
+            press(screen, IDC_PORT_VALUATION);
+            focusAfterValuation = focusOfThread(uiThread);
+            PostMessageA(list, WM_KEYDOWN, VK_RETURN, 1);
+            waitUntil([&] { return focusOfThread(uiThread) == shareIndex; });
+            focusAfterEnter = focusOfThread(uiThread);
+            PostMessageA(shareIndex, WM_KEYDOWN, VK_ESCAPE, 1);
+            closedByEscape = waitUntil([&] { return !IsWindow(screen); });
+        },
+        IDCANCEL);
     EXPECT_EQ(focusAfterValuation, list);
     EXPECT_EQ(focusAfterEnter, shareIndex);
     EXPECT_TRUE(closedByEscape);

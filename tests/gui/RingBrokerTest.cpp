@@ -30,7 +30,9 @@ std::string textOf(HWND dialog, int id) {
     return text;
 }
 
-std::vector<POINT> datePixels() { return brightTextPixels(mainScreenWindow(), kDateBand); }
+std::vector<POINT> datePixels() {
+    return brightTextPixels(mainScreenWindow(), kDateBand);
+}
 
 void clickRingBroker() {
     HWND screen = mainScreenWindow();

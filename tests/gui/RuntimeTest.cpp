@@ -47,7 +47,8 @@ INT_PTR CALLBACK FontsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
             state = reinterpret_cast<FontsDialog*>(lParam);
             applyFonts(dialog, kTestFonts);
             for (const FontSpec& font : kTestFonts)
-                state->fonts.push_back(static_cast<HFONT>(GetPropA(GetDlgItem(dialog, font.controlId), kControlFontProperty)));
+                state->fonts.push_back(
+                    static_cast<HFONT>(GetPropA(GetDlgItem(dialog, font.controlId), kControlFontProperty)));
             if (state->closeAtOnce) PostMessageA(dialog, WM_COMMAND, IDOK, 0);
             return TRUE;
         case WM_COMMAND:
@@ -124,7 +125,8 @@ TEST_F(Runtime, ControlsHoldTheirOwnFontsWhileTheDialogIsOpen) {
         for (const FontSpec& font : kTestFonts) {
             HWND control = GetDlgItem(dialog, font.controlId);
             HANDLE property = GetPropA(control, kControlFontProperty);
-            fontIsOnControl.push_back(property && property == reinterpret_cast<HANDLE>(SendMessageA(control, WM_GETFONT, 0, 0)));
+            fontIsOnControl.push_back(
+                property && property == reinterpret_cast<HANDLE>(SendMessageA(control, WM_GETFONT, 0, 0)));
         }
         unstyledLabelHasFont = countFontProperties(dialog) != static_cast<int>(std::size(kTestFonts));
     });
@@ -158,8 +160,10 @@ TEST_F(Runtime, ReleasingAFontThatWasNeverSetChangesNothing) {
         EXPECT_EQ(releaseControlBrush(GetDlgItem(dialog, IDOK)), 0);
         // With the game's options no class is painted grey: the request leaves the colours alone.
         EXPECT_EQ(greyBrushForClass(GetDlgItem(dialog, IDC_TEST_EDIT), nullptr), nullptr);
-        EXPECT_EQ(stockBrushForColours(GetDlgItem(dialog, IDC_TEST_EDIT), WHITE_BRUSH), GetStockObject(WHITE_BRUSH));
-        EXPECT_EQ(stockBrushForColours(GetDlgItem(dialog, IDC_TEST_EDIT), HOLLOW_BRUSH), GetStockObject(HOLLOW_BRUSH));
+        EXPECT_EQ(stockBrushForColours(GetDlgItem(dialog, IDC_TEST_EDIT), WHITE_BRUSH),
+                  GetStockObject(WHITE_BRUSH));
+        EXPECT_EQ(stockBrushForColours(GetDlgItem(dialog, IDC_TEST_EDIT), HOLLOW_BRUSH),
+                  GetStockObject(HOLLOW_BRUSH));
     });
     FontsDialog state;
     showModalDialog(window_, "TESTFONTS", FontsProc, reinterpret_cast<LPARAM>(&state));
@@ -177,15 +181,18 @@ TEST_F(Runtime, FontFacesResolveToSensibleFaces) {
 }
 
 constexpr FontSpec kFaceFonts[] = {
-    {IDC_FACE_HELV, "Helv", -13, FW_NORMAL},          {IDC_FACE_HELV_SMALL, "Helv", -11, FW_NORMAL},
-    {IDC_FACE_COURIER, "Courier", -13, FW_NORMAL},    {IDC_FACE_TIMES, "Times New Roman", -15, FW_NORMAL},
+    {IDC_FACE_HELV, "Helv", -13, FW_NORMAL},
+    {IDC_FACE_HELV_SMALL, "Helv", -11, FW_NORMAL},
+    {IDC_FACE_COURIER, "Courier", -13, FW_NORMAL},
+    {IDC_FACE_TIMES, "Times New Roman", -15, FW_NORMAL},
     {IDC_FACE_HEADLINE, "Times New Roman", -43, FW_NORMAL},
 };
 
 INT_PTR CALLBACK FacesProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     if (message == WM_INITDIALOG) {
         applyFonts(dialog, kFaceFonts);
-        for (const char* row : {"Aldermoor Bank       931\xBD    -0.75   -0.08%", "Ottery Maltings       45\xBC   +12.25  +37.12%",
+        for (const char* row : {"Aldermoor Bank       931\xBD    -0.75   -0.08%",
+                                "Ottery Maltings       45\xBC   +12.25  +37.12%",
                                 "Pellinor Gold          0        0          "})
             SendDlgItemMessageA(dialog, IDC_FACE_COURIER, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row));
         return TRUE;

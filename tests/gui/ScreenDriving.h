@@ -23,12 +23,14 @@ inline void moveFocus(HWND dialog, int toId) {
 
 // Presses a button as a click would; from an answering thread this waits for whatever the button opens.
 inline void press(HWND dialog, int id) {
-    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
 // Presses a button without waiting for what it opens.
 inline void pressLater(HWND dialog, int id) {
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
 inline std::string listLine(HWND list, int row) {
@@ -40,8 +42,12 @@ inline std::string listLine(HWND list, int row) {
     return text;
 }
 
-inline int listCount(HWND list) { return static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0)); }
-inline int listSelection(HWND list) { return static_cast<int>(SendMessageA(list, LB_GETCURSEL, 0, 0)); }
+inline int listCount(HWND list) {
+    return static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+}
+inline int listSelection(HWND list) {
+    return static_cast<int>(SendMessageA(list, LB_GETCURSEL, 0, 0));
+}
 
 // A double click on a row of the list, posted as the mouse would send it.
 inline void doubleClickRow(HWND list, int row) {

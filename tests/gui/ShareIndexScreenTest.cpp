@@ -45,7 +45,8 @@ void clickRow(HWND list, int row) {
 int shareWith(bool (*better)(double, double)) {
     int chosen = 0;
     for (const ShareRecord& share : gGame.shareTable)
-        if (better(relativeChange(share), relativeChange(gGame.shareTable[chosen]))) chosen = share.shareNumber;
+        if (better(relativeChange(share), relativeChange(gGame.shareTable[chosen])))
+            chosen = share.shareNumber;
     return chosen;
 }
 }  // namespace
@@ -67,7 +68,8 @@ TEST_F(ShareIndexScreen, OpensInTableOrderWithAlphabeticalChecked) {
     });
     EXPECT_EQ(seen.caption, "Make Purchase");
     ASSERT_EQ(count, kShareCount);
-    for (int row = 0; row < kShareCount; ++row) EXPECT_EQ(lines[row], shareIndexLine(gGame.shareTable[row])) << row;
+    for (int row = 0; row < kShareCount; ++row)
+        EXPECT_EQ(lines[row], shareIndexLine(gGame.shareTable[row])) << row;
     EXPECT_EQ(selected, 0);
     EXPECT_EQ(checked, IDC_INDEX_ALPHABETICAL);
     EXPECT_STREQ(listFont.lfFaceName, "Courier");
@@ -162,8 +164,8 @@ TEST_F(ShareIndexScreen, TheListIsDrawnOnWhite) {
     runIndex(window_, [&](HWND dialog) {
         HWND list = GetDlgItem(dialog, IDC_INDEX_LIST);
         WindowDc dc(list);
-        brush = reinterpret_cast<HBRUSH>(
-            SendMessageA(dialog, WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(dc.get()), reinterpret_cast<LPARAM>(list)));
+        brush = reinterpret_cast<HBRUSH>(SendMessageA(
+            dialog, WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(dc.get()), reinterpret_cast<LPARAM>(list)));
         background = GetBkColor(dc.get());
         mode = GetBkMode(dc.get());
     });
@@ -184,26 +186,35 @@ TEST_F(ShareIndexScreen, AMenuCommandGoesToTheDispatcher) {
 
 TEST_F(ShareIndexScreen, EscapeAndCancelClose) {
     bool closedByEscape = false, closedByCancel = false;
-    runIndex(window_, [&](HWND dialog) {
-        PostMessageA(GetDlgItem(dialog, IDC_INDEX_LIST), WM_KEYDOWN, VK_ESCAPE, 1);
-        closedByEscape = waitUntil([&] { return !IsWindow(dialog); });
-    }, IDCANCEL);
-    runIndex(window_, [&](HWND dialog) {
-        pressLater(dialog, IDC_CANCEL_BUTTON);
-        closedByCancel = waitUntil([&] { return !IsWindow(dialog); });
-    }, IDCANCEL);
+    runIndex(
+        window_,
+        [&](HWND dialog) {
+            PostMessageA(GetDlgItem(dialog, IDC_INDEX_LIST), WM_KEYDOWN, VK_ESCAPE, 1);
+            closedByEscape = waitUntil([&] { return !IsWindow(dialog); });
+        },
+        IDCANCEL);
+    runIndex(
+        window_,
+        [&](HWND dialog) {
+            pressLater(dialog, IDC_CANCEL_BUTTON);
+            closedByCancel = waitUntil([&] { return !IsWindow(dialog); });
+        },
+        IDCANCEL);
     EXPECT_TRUE(closedByEscape);
     EXPECT_TRUE(closedByCancel);
 }
 
 TEST_F(ShareIndexScreen, ClosesItselfWhenActivatedAfterAPurchase) {
     bool closedItself = false;
-    runIndex(window_, [&](HWND dialog) {
-        gGame.purchaseMade = 1;
-        // Another window takes the activation and gives it back, as the Buy dialog does when it ends.
-        SendMessageA(dialog, WM_ACTIVATE, WA_INACTIVE, 0);
-        closedItself = waitUntil([&] { return !IsWindow(dialog); });
-    }, IDCANCEL);
+    runIndex(
+        window_,
+        [&](HWND dialog) {
+            gGame.purchaseMade = 1;
+            // Another window takes the activation and gives it back, as the Buy dialog does when it ends.
+            SendMessageA(dialog, WM_ACTIVATE, WA_INACTIVE, 0);
+            closedItself = waitUntil([&] { return !IsWindow(dialog); });
+        },
+        IDCANCEL);
     EXPECT_TRUE(closedItself);
     gGame.purchaseMade = 0;
 }
