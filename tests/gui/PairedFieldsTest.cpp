@@ -9,6 +9,7 @@
 #include "runtime/DialogHost.h"
 #include "runtime/EditFilters.h"
 #include "tests/gui/GuiHarness.h"
+#include "tests/gui/ScreenDriving.h"
 #include "tests/gui/TestDialogs.h"
 #include "trading/PairedFields.h"
 
@@ -45,24 +46,6 @@ INT_PTR CALLBACK FieldsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
     }
 }
 
-HWND focusOfThread(DWORD threadId) {
-    GUITHREADINFO info = {};
-    info.cbSize = sizeof info;
-    return GetGUIThreadInfo(threadId, &info) ? info.hwndFocus : nullptr;
-}
-
-void type(HWND field, const std::string& text) {
-    for (unsigned char c : text) SendMessageA(field, WM_CHAR, c, 1);
-}
-
-void moveFocus(HWND dialog, int toId) {
-    SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, toId)), TRUE);
-}
-
-std::string textOf(HWND dialog, int id) {
-    return fieldText(GetDlgItem(dialog, id), 64);
-}
-
 // Runs the test dialog; the inspection runs on the answering thread while it is open.
 void runFieldsDialog(FieldsDialog& state, HWND owner, DialogAnswerer::Inspection inspect) {
     DialogAnswerer answer(IDCANCEL, std::move(inspect));
@@ -75,13 +58,13 @@ TEST_F(PairedFieldsDialog, FiltersTypingAndFillsTheOtherFieldOnFocusLoss) {
     FieldsDialog state(1.25, EntryRounding::Buy);
     std::string quantity, value, valueAfterLetters, quantityFromValue, valueRewritten;
     runFieldsDialog(state, window_, [&](HWND dialog) {
-        type(GetDlgItem(dialog, IDC_TEST_QUANTITY), "1a2.-x ");
+        type(dialog, IDC_TEST_QUANTITY, "1a2.-x ");
         quantity = textOf(dialog, IDC_TEST_QUANTITY);
         moveFocus(dialog, IDC_TEST_VALUE);
         value = textOf(dialog, IDC_TEST_VALUE);
 
         SetWindowTextA(GetDlgItem(dialog, IDC_TEST_VALUE), "");
-        type(GetDlgItem(dialog, IDC_TEST_VALUE), "1x2.5.0q");
+        type(dialog, IDC_TEST_VALUE, "1x2.5.0q");
         valueAfterLetters = textOf(dialog, IDC_TEST_VALUE);
         moveFocus(dialog, IDC_TEST_QUANTITY);
         quantityFromValue = textOf(dialog, IDC_TEST_QUANTITY);
@@ -107,9 +90,9 @@ TEST_F(PairedFieldsDialog, EnterMovesTheFocusToTheMainButtonWithoutPressingIt) {
         PostMessageA(quantity, WM_KEYDOWN, VK_RETURN, 0x40000001);
         Sleep(150);
         focusAfterHeldEnter = focusOfThread(uiThread);
-        type(quantity, "30");
+        type(dialog, IDC_TEST_QUANTITY, "30");
         PostMessageA(quantity, WM_KEYDOWN, VK_RETURN, 1);
-        Sleep(150);
+        waitUntil([&] { return focusOfThread(uiThread) != quantity; });
         focusAfterEnter = focusOfThread(uiThread);
         value = textOf(dialog, IDC_TEST_VALUE);
         EXPECT_EQ(focusAtOpening, quantity);
@@ -128,7 +111,7 @@ TEST_F(PairedFieldsDialog, BuyingRoundsTheQuotientUpwardWhereSellingDoesNot) {
         std::string& quantity = rounding == EntryRounding::Buy ? bought : sold;
         runFieldsDialog(state, window_, [&](HWND dialog) {
             moveFocus(dialog, IDC_TEST_VALUE);
-            type(GetDlgItem(dialog, IDC_TEST_VALUE), "99.999");
+            type(dialog, IDC_TEST_VALUE, "99.999");
             moveFocus(dialog, IDC_TEST_QUANTITY);
             quantity = textOf(dialog, IDC_TEST_QUANTITY);
         });
