@@ -32,6 +32,15 @@ set_source_files_properties(${GAME_RESOURCES} PROPERTIES OBJECT_DEPENDS "${GAME_
 # The script's includes and bitmap paths are relative to its own folder.
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/resources")
 
+# Built on Windows itself (not cross-compiled), the game folder gets its market files here too.
+add_executable(marketgen tools/marketgen/marketgen.cpp tools/marketgen/MarketGenerator.cpp)
+if(NOT CMAKE_CROSSCOMPILING)
+    set(MARKET_STAMP ${TICKERDELL_GAME_DIR}/SHistory/dates)
+    add_custom_command(OUTPUT ${MARKET_STAMP} COMMAND marketgen ${TICKERDELL_GAME_DIR} DEPENDS marketgen
+                       COMMENT "Generating the market files in ${TICKERDELL_GAME_DIR}")
+    add_custom_target(market_data ALL DEPENDS ${MARKET_STAMP})
+endif()
+
 add_executable(Tickerdell WIN32 shell/WinMain.cpp ${GAME_RESOURCES})
 target_link_libraries(Tickerdell PRIVATE tickerdell_win32)
 set_target_properties(Tickerdell PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${TICKERDELL_GAME_DIR})
