@@ -1,22 +1,13 @@
 // How long starting a game takes on the shipped market, beside a plain read of the same files.
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
 
+#include "bench/RawRead.h"
 #include "model/MarketFiles.h"
 
 namespace {
-std::size_t readWhole(const std::string& path) {
-    static char buffer[1 << 16];
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) return 0;
-    const std::size_t bytes = std::fread(buffer, 1, sizeof buffer, file);
-    std::fclose(file);
-    return bytes;
-}
-
 void enterGameFolder() {
     std::filesystem::current_path(TICKERDELL_GAME_DIR);
 }

@@ -2,24 +2,15 @@
 // of the price files a settlement reads.
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
 
+#include "bench/RawRead.h"
 #include "model/MarketFiles.h"
 #include "model/Settlement.h"
 #include "trading/OrderRules.h"
 
 namespace {
-std::size_t readWhole(const std::string& path) {
-    static char buffer[1 << 16];
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) return 0;
-    const std::size_t bytes = std::fread(buffer, 1, sizeof buffer, file);
-    std::fclose(file);
-    return bytes;
-}
-
 // A private copy of the shipped market, so that the history file written here is nobody else's.
 void enterScratchMarket() {
     static const std::filesystem::path scratch = [] {

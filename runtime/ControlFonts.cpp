@@ -55,8 +55,8 @@ int releaseControlBrush(HWND control) {
     return 1;
 }
 
-void applyFonts(HWND dialog, const FontSpec* specs, std::size_t count) {
-    for (std::size_t i = 0; i < count; ++i) setControlFont(dialog, specs[i].controlId, specs[i]);
+void applyFonts(HWND dialog, const FontSpec* table, std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i) setControlFont(dialog, table[i].controlId, table[i]);
 }
 
 void releaseDialogFonts(HWND dialog) {

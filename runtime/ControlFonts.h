@@ -27,10 +27,10 @@ int releaseControlFont(HWND dialog, int controlId);
 int releaseControlBrush(HWND control);
 
 // Applies a dialog's whole font table, usually from its WM_INITDIALOG.
-void applyFonts(HWND dialog, const FontSpec* specs, std::size_t count);
+void applyFonts(HWND dialog, const FontSpec* table, std::size_t count);
 template <std::size_t N>
-void applyFonts(HWND dialog, const FontSpec (&specs)[N]) {
-    applyFonts(dialog, specs, N);
+void applyFonts(HWND dialog, const FontSpec (&table)[N]) {
+    applyFonts(dialog, table, N);
 }
 
 // Releases the font and brush of every control of the dialog, from its WM_DESTROY; no screen can

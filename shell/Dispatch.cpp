@@ -45,6 +45,11 @@ int dispatchCommand(HWND window, UINT /*message*/, WPARAM commandWord, LPARAM /*
     return 1;
 }
 
+bool dispatchCommandFromNoControl(HWND dialog, int id, HWND control, UINT notification) {
+    return !control && !GetDlgItem(dialog, id) &&
+           dispatchCommand(dialog, WM_COMMAND, MAKEWPARAM(id, notification), 0) != 0;
+}
+
 int dialogPreFilter(HWND /*dialog*/, UINT message, WPARAM /*wParam*/, LPARAM lParam, int kindCode,
                     int /*helpNumber*/, LRESULT* result) {
     const UINT toolbarQuery = shellState().toolbarMessageId;

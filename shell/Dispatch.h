@@ -6,6 +6,10 @@
 // Opens the screen of a menu command; 1 when the command was handled, else 0.
 int dispatchCommand(HWND window, UINT message, WPARAM commandWord, LPARAM control);
 
+// A dialog's command that came from no control of it (a menu or accelerator command) goes to the
+// dispatcher before the dialog looks at it; true when the dispatcher handled it.
+bool dispatchCommandFromNoControl(HWND dialog, int id, HWND control, UINT notification);
+
 // 1 when the message was consumed, the handler then returning *result.
 int dialogPreFilter(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam, int kindCode, int helpNumber,
                     LRESULT* result);

@@ -88,9 +88,7 @@ BOOL OnInitDialog(HWND dialog, HWND, LPARAM parameter) {
 }
 
 void OnCommand(HWND dialog, int id, HWND control, UINT notification) {
-    if (!control && !GetDlgItem(dialog, id) &&
-        dispatchCommand(dialog, WM_COMMAND, MAKEWPARAM(id, notification), 0))
-        return;
+    if (dispatchCommandFromNoControl(dialog, id, control, notification)) return;
     BuyDialog* state = stateOf(dialog);
     if (!state || state->fields.onCommand(id, notification)) return;
     switch (id) {

@@ -98,9 +98,7 @@ BOOL OnInitDialog(HWND dialog, HWND, LPARAM parameter) {
 
 void OnCommand(HWND dialog, int id, HWND control, UINT notification) {
     // A menu or accelerator command is the dispatcher's before it is this dialog's.
-    if (!control && !GetDlgItem(dialog, id) &&
-        dispatchCommand(dialog, WM_COMMAND, MAKEWPARAM(id, notification), 0))
-        return;
+    if (dispatchCommandFromNoControl(dialog, id, control, notification)) return;
     if (stateOf(dialog).fields.onCommand(id, notification) || notification != BN_CLICKED) return;
     switch (id) {
         case IDC_SELL_SELL:

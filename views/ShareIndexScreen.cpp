@@ -113,9 +113,7 @@ BOOL OnInitDialog(HWND dialog, HWND, LPARAM parameter) {
 }
 
 void OnCommand(HWND dialog, int id, HWND control, UINT notification) {
-    if (!control && !GetDlgItem(dialog, id) &&
-        dispatchCommand(dialog, WM_COMMAND, MAKEWPARAM(id, notification), 0))
-        return;
+    if (dispatchCommandFromNoControl(dialog, id, control, notification)) return;
     switch (id) {
         case IDC_INDEX_LIST:
             OnListNotification(dialog, notification);

@@ -8,18 +8,13 @@
 #include "trading/BuyRules.h"
 #include "trading/OrderRules.h"
 #include "tests/core/MoneyInvariant.h"
+#include "tests/core/TestMarket.h"
 
 namespace {
 
 // Fifty shares; share 4 costs exactly one pound, share 7 two pounds fifty, share 9 thirty pounds.
 GameModel market() {
-    GameModel model;
-    for (int i = 0; i < kShareCount; ++i) {
-        model.shareTable[i].shareNumber = i;
-        std::snprintf(model.shareTable[i].name, kShareNameSize, "Company %d", i);
-        model.shareTable[i].currentPrice = 0.5 + 0.25 * i;
-        model.shareTable[i].previousPrice = model.shareTable[i].currentPrice;
-    }
+    GameModel model = fiftyShares([](int i) { return 0.5 + 0.25 * i; });
     model.shareTable[4].currentPrice = 1.0;
     model.shareTable[7].currentPrice = 2.5;
     model.shareTable[9].currentPrice = 30.0;

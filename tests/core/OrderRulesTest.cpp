@@ -13,18 +13,14 @@
 #include "model/MarketFiles.h"
 #include "trading/OrderRules.h"
 #include "tests/core/MoneyInvariant.h"
+#include "tests/core/TestMarket.h"
 
 namespace {
 
 // A market of fifty priced shares with a date table that names day 260 "D260".
 GameModel market() {
-    GameModel model;
-    for (int i = 0; i < kShareCount; ++i) {
-        model.shareTable[i].shareNumber = i;
-        std::snprintf(model.shareTable[i].name, kShareNameSize, "Company %d", i);
-        model.shareTable[i].currentPrice = 0.25 * (i + 1) + 0.005 * i;
-        model.shareTable[i].previousPrice = model.shareTable[i].currentPrice - 0.01;
-    }
+    GameModel model = fiftyShares([](int i) { return 0.25 * (i + 1) + 0.005 * i; });
+    for (ShareRecord& share : model.shareTable) share.previousPrice = share.currentPrice - 0.01;
     model.dateCount = 400;
     for (int entry = 0; entry < model.dateCount; ++entry)
         std::strncpy(model.dateTable[entry], ("D" + std::to_string(model.dateCount - 2 - entry)).c_str(),

@@ -9,17 +9,13 @@
 #include "trading/OrderRules.h"
 #include "trading/Portfolio.h"
 #include "tests/core/MoneyInvariant.h"
+#include "tests/core/TestMarket.h"
 
 namespace {
 
 // Fifty shares at 1.00 pound that did not move, with day 260 dated "4-Jan-95"; a few are special.
 GameModel market() {
-    GameModel model;
-    for (int i = 0; i < kShareCount; ++i) {
-        model.shareTable[i].shareNumber = i;
-        std::snprintf(model.shareTable[i].name, kShareNameSize, "Company %d", i);
-        model.shareTable[i].currentPrice = model.shareTable[i].previousPrice = 1.0;
-    }
+    GameModel model = fiftyShares([](int) { return 1.0; });
     std::strcpy(model.shareTable[3].name, "Abbey Foods");
     model.shareTable[3].previousPrice = 1.2325;
     model.shareTable[3].currentPrice = 1.255;

@@ -9,18 +9,15 @@
 #include "trading/EntryFields.h"
 #include "trading/OrderRules.h"
 #include "trading/SaleRules.h"
+#include "tests/core/TestMarket.h"
 
 namespace {
 constexpr int kShare = 7;
 
 // A holding of `held` shares of share 7 at the given price, chosen for selling as the portfolio does.
 GameModel holdingOf(int held, double price) {
-    GameModel model;
-    for (int i = 0; i < kShareCount; ++i) {
-        model.shareTable[i].shareNumber = i;
-        std::snprintf(model.shareTable[i].name, kShareNameSize, "Company %d", i);
-        model.shareTable[i].currentPrice = 1.0 + i;
-    }
+    // Yesterday's prices play no part in a sale.
+    GameModel model = fiftyShares([](int i) { return 1.0 + i; });
     std::snprintf(model.shareTable[kShare].name, kShareNameSize, "Pellinor Gold");
     model.shareTable[kShare].currentPrice = price;
     model.holdings[0].shareNumber = 3;

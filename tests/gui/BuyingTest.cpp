@@ -59,11 +59,6 @@ BuyTry tryToBuy(const std::function<void()>& open, const std::string& quantity, 
     return result;
 }
 
-void clickMainPortfolioButton() {
-    HWND screen = mainScreenWindow();
-    SendMessageA(screen, WM_COMMAND, MAKEWPARAM(IDC_MAIN_PORTFOLIO, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(screen, IDC_MAIN_PORTFOLIO)));
-}
 }  // namespace
 
 TEST_F(Buying, APurchaseFromTheShareIndexAndItsRemoval) {
@@ -103,7 +98,7 @@ TEST_F(Buying, APurchaseFromTheShareIndexAndItsRemoval) {
         Sleep(200);
         saveWindowPicture(screen, "portfolio_pending");
     });
-    clickMainPortfolioButton();
+    press(mainScreenWindow(), IDC_MAIN_PORTFOLIO);
     ASSERT_EQ(portfolio.seen().caption, "Portfolio");
 
     EXPECT_EQ(sortChecked, "Fallers");
@@ -166,7 +161,7 @@ TEST_F(Buying, APurchaseBecomesAHoldingWhenTheBrokerIsRung) {
         waitUntil([&] { return listCount(GetDlgItem(screen, IDC_PORT_LIST)) == 1; });
         pendingLine = listLine(GetDlgItem(screen, IDC_PORT_LIST), 0);
     });
-    clickMainPortfolioButton();
+    press(mainScreenWindow(), IDC_MAIN_PORTFOLIO);
     ASSERT_TRUE(portfolio.seen().found);
     ASSERT_NE(pendingLine.find("[Buy]"), std::string::npos) << pendingLine;
     const Holding bought = gGame.holdings[0];
@@ -175,9 +170,7 @@ TEST_F(Buying, APurchaseBecomesAHoldingWhenTheBrokerIsRung) {
     // The main screen's RingBroker button, one working day, Done.
     std::string daysOffered;
     DialogAnswerer broker(IDC_RING_DONE, [&](HWND dialog) { daysOffered = textOf(dialog, IDC_RING_DAYS); });
-    HWND screen = mainScreenWindow();
-    SendMessageA(screen, WM_COMMAND, MAKEWPARAM(IDC_MAIN_RING_BROKER, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(screen, IDC_MAIN_RING_BROKER)));
+    press(mainScreenWindow(), IDC_MAIN_RING_BROKER);
     EXPECT_EQ(broker.seen().caption, "Password Protection");
     EXPECT_EQ(daysOffered, "1");
     EXPECT_EQ(gGame.dayIndex, 259);

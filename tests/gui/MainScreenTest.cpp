@@ -17,6 +17,7 @@
 #include "shell/MainScreen.h"
 #include "shell/ShellState.h"
 #include "tests/gui/GuiHarness.h"
+#include "tests/gui/ScreenDriving.h"
 #include "trading/OrderRules.h"
 
 namespace {
@@ -63,11 +64,6 @@ std::vector<POINT> expectedTextPixels(HWND screen, const std::string& text, cons
 void bookPendingPurchase(int share, int quantity) {
     gGame.selectedShare = share;
     ASSERT_TRUE(bookPurchase(gGame, quantity).booked());
-}
-
-void clickMainButton(int id) {
-    SendMessageA(mainScreenWindow(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(mainScreenWindow(), id)));
 }
 }  // namespace
 
@@ -164,7 +160,7 @@ TEST_F(MainScreen, TheMarkerComesAndGoesAsScreensThatChangeOrdersClose) {
     // Nothing forces a repaint here: the main screen must notice by itself when a screen closes.
     ASSERT_EQ(brightTextPixels(mainScreenWindow(), kMarkerBand).size(), 0u);
     DialogAnswerer buyWhileOpen(IDC_PORT_MAIN_MENU, [](HWND) { bookPendingPurchase(6, 40); });
-    clickMainButton(IDC_MAIN_PORTFOLIO);
+    press(mainScreenWindow(), IDC_MAIN_PORTFOLIO);
     ASSERT_TRUE(buyWhileOpen.seen().found);
     EXPECT_GT(brightTextPixels(mainScreenWindow(), kMarkerBand, Repaint::Never).size(), 20u);
 
@@ -212,7 +208,7 @@ TEST_F(MainScreen, DeletingAsksFirstAndNoLeavesEverything) {
 TEST_F(MainScreen, TheExitButtonAsksTheQuitQuestion) {
     bookPendingPurchase(2, 10);
     DialogAnswerer no(IDNO);
-    clickMainButton(IDC_MAIN_EXIT);
+    press(mainScreenWindow(), IDC_MAIN_EXIT);
     EXPECT_EQ(no.seen().text, "To quit now will lose all pending transactions, Are you sure?");
     EXPECT_FALSE(pumpMessagesUntilIdle());
 }

@@ -19,29 +19,14 @@
 #include "shell/MainScreen.h"
 #include "shell/ShellState.h"
 #include "tests/gui/GuiHarness.h"
+#include "tests/gui/ScreenDriving.h"
 #include "trading/OrderRules.h"
 
 namespace {
 using RingBroker = GameWindowTest;
 
-std::string textOf(HWND dialog, int id) {
-    char text[128] = "";
-    GetDlgItemTextA(dialog, id, text, sizeof text);
-    return text;
-}
-
 std::vector<POINT> datePixels() {
     return brightTextPixels(mainScreenWindow(), kDateBand);
-}
-
-void clickRingBroker() {
-    HWND screen = mainScreenWindow();
-    SendMessageA(screen, WM_COMMAND, MAKEWPARAM(IDC_MAIN_RING_BROKER, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(screen, IDC_MAIN_RING_BROKER)));
-}
-
-void type(HWND field, const std::string& text) {
-    for (unsigned char c : text) SendMessageA(field, WM_CHAR, c, 1);
 }
 
 // Rings the broker from the main screen's button, puts the count into the field and presses the
@@ -62,19 +47,13 @@ RingResult ring(const std::string& count, int button = IDC_RING_DONE, bool messa
                 saveWindowPicture(box, pictureName);
             });
     });
-    clickRingBroker();
+    press(mainScreenWindow(), IDC_MAIN_RING_BROKER);
     RingResult result{answer.seen(), {}};
     if (message) result.message = message->seen();
     pumpMessagesUntilIdle();
     return result;
 }
 
-LOGFONTA fontOf(HWND dialog, int id) {
-    LOGFONTA font = {};
-    HGDIOBJ handle = GetPropA(GetDlgItem(dialog, id), kControlFontProperty);
-    if (handle) GetObjectA(handle, sizeof font, &font);
-    return font;
-}
 }  // namespace
 
 TEST_F(RingBroker, TheDialogIsLaidOutAsItsTableSaysAndCancelChangesNothing) {
@@ -152,9 +131,8 @@ TEST_F(RingBroker, DoneSettlesAPurchaseAndTheMainScreenShowsTheNewDay) {
 TEST_F(RingBroker, LettersTypedIntoTheCountAreDropped) {
     std::string typed;
     DialogAnswerer cancel(IDC_CANCEL_BUTTON, [&](HWND dialog) {
-        HWND field = GetDlgItem(dialog, IDC_RING_DAYS);
-        SetWindowTextA(field, "");
-        type(field, "a3b-.x7 Z");
+        SetDlgItemTextA(dialog, IDC_RING_DAYS, "");
+        type(dialog, IDC_RING_DAYS, "a3b-.x7 Z");
         typed = textOf(dialog, IDC_RING_DAYS);
     });
     chooseMenuCommand(IDM_RING_THE_BROKER);

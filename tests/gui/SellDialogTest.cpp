@@ -15,6 +15,7 @@
 #include "runtime/Layout.h"
 #include "shell/ShellState.h"
 #include "tests/gui/GuiHarness.h"
+#include "tests/gui/ScreenDriving.h"
 #include "trading/OrderRules.h"
 #include "trading/SaleRules.h"
 #include "trading/SellScreen.h"
@@ -22,20 +23,6 @@
 
 namespace {
 using SellDialog = GameWindowTest;
-
-std::string textOf(HWND dialog, int id) {
-    char text[128] = "";
-    GetDlgItemTextA(dialog, id, text, sizeof text);
-    return text;
-}
-
-void type(HWND dialog, int id, const std::string& text) {
-    for (unsigned char c : text) SendMessageA(GetDlgItem(dialog, id), WM_CHAR, c, 1);
-}
-
-void moveFocus(HWND dialog, int toId) {
-    SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, toId)), TRUE);
-}
 
 // A settled holding of `held` shares of the share, chosen on the portfolio screen.
 void holdShares(int share, int held, double price) {
