@@ -191,14 +191,6 @@ TEST(TransactionHistoryFile, AMissingFolderFailsAndCountsNothing) {
     EXPECT_FALSE(std::filesystem::exists(transactionsFilePath()));
 }
 
-TEST(TransactionHistoryFile, AFileThatIsAFolderFailsAndCountsNothing) {
-    LoadedGame game;
-    placePurchase(game.model, 0, 4, 10, "D1137");
-    std::filesystem::create_directories(transactionsFilePath());
-    EXPECT_EQ(appendTransactions(game.model), HistoryWrite::Failed);
-    EXPECT_EQ(game.model.transactionCount, 0);
-}
-
 #ifdef __linux__
 // /dev/full opens but refuses every byte: a write cut short after the file was opened.
 TEST(TransactionHistoryFile, AShortWriteCountsNothing) {

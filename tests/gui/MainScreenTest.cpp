@@ -141,21 +141,6 @@ TEST_F(MainScreen, AltMnemonicsPressTheButtons) {
     }
 }
 
-TEST_F(MainScreen, ShowsTheDateAndTheMarkerOnlyWhileOrdersWait) {
-    HWND screen = mainScreenWindow();
-    EXPECT_GT(brightTextPixels(screen, kDateBand).size(), 20u);
-    EXPECT_EQ(brightTextPixels(screen, kMarkerBand).size(), 0u);
-
-    bookPendingPurchase(4, 100);
-    drawDateLine(screen);
-    EXPECT_GT(brightTextPixels(screen, kMarkerBand).size(), 20u);
-    saveWindowPicture(window_, "main_screen_pending");
-
-    cancelAllPendingOrders(gGame);
-    EXPECT_EQ(brightTextPixels(screen, kMarkerBand).size(), 0u);
-    EXPECT_GT(brightTextPixels(screen, kDateBand).size(), 20u);
-}
-
 TEST_F(MainScreen, TheMarkerComesAndGoesAsScreensThatChangeOrdersClose) {
     // Nothing forces a repaint here: the main screen must notice by itself when a screen closes.
     ASSERT_EQ(brightTextPixels(mainScreenWindow(), kMarkerBand).size(), 0u);
@@ -203,14 +188,6 @@ TEST_F(MainScreen, DeletingAsksFirstAndNoLeavesEverything) {
     EXPECT_NEAR(gGame.pendingBalance, gGame.cashBalance, 1e-9);
     EXPECT_EQ(gGame.holdings[0].shareNumber, kEmptySlot);
     EXPECT_EQ(brightTextPixels(mainScreenWindow(), kMarkerBand).size(), 0u);
-}
-
-TEST_F(MainScreen, TheExitButtonAsksTheQuitQuestion) {
-    bookPendingPurchase(2, 10);
-    DialogAnswerer no(IDNO);
-    press(mainScreenWindow(), IDC_MAIN_EXIT);
-    EXPECT_EQ(no.seen().text, "To quit now will lose all pending transactions, Are you sure?");
-    EXPECT_FALSE(pumpMessagesUntilIdle());
 }
 
 TEST_F(MainScreen, AMissingBitmapIsReportedByEachVariant) {

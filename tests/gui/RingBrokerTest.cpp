@@ -204,20 +204,3 @@ TEST_F(RingBroker, FiveDaysOnTheShippedMarketReachTheGoldMinersSuspension) {
     EXPECT_EQ(gGame.shareTable[17].currentPrice, 0.0);
     EXPECT_NE(gGame.shareTable[0].currentPrice, 0.0);
 }
-
-// Wine's GetGuiResources counts nothing, so each font is followed by its handle instead.
-TEST_F(RingBroker, EveryControlFontIsDeletedWhenTheDialogCloses) {
-    std::vector<HGDIOBJ> fonts;
-    DialogAnswerer cancel(IDC_CANCEL_BUTTON, [&](HWND dialog) {
-        for (int id : {IDC_RING_PASSWORD, IDC_RING_DAYS, IDC_RING_DONE, IDC_CANCEL_BUTTON,
-                       IDC_RING_PASSWORD_LABEL, IDC_RING_DAYS_LABEL})
-            fonts.push_back(GetPropA(GetDlgItem(dialog, id), kControlFontProperty));
-    });
-    chooseMenuCommand(IDM_RING_THE_BROKER);
-    ASSERT_TRUE(cancel.seen().found);
-    ASSERT_EQ(fonts.size(), 6u);
-    for (HGDIOBJ font : fonts) {
-        ASSERT_NE(font, nullptr);
-        EXPECT_EQ(GetObjectType(font), 0u) << "a font outlived its dialog";
-    }
-}

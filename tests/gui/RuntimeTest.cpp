@@ -180,44 +180,6 @@ TEST_F(Runtime, FontFacesResolveToSensibleFaces) {
     EXPECT_NE(times.face, helv.face) << "Times New Roman came out as the sans-serif face " << times.face;
 }
 
-constexpr FontSpec kFaceFonts[] = {
-    {IDC_FACE_HELV, "Helv", -13, FW_NORMAL},
-    {IDC_FACE_HELV_SMALL, "Helv", -11, FW_NORMAL},
-    {IDC_FACE_COURIER, "Courier", -13, FW_NORMAL},
-    {IDC_FACE_TIMES, "Times New Roman", -15, FW_NORMAL},
-    {IDC_FACE_HEADLINE, "Times New Roman", -43, FW_NORMAL},
-};
-
-INT_PTR CALLBACK FacesProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    if (message == WM_INITDIALOG) {
-        applyFonts(dialog, kFaceFonts);
-        for (const char* row : {"Aldermoor Bank       931\xBD    -0.75   -0.08%",
-                                "Ottery Maltings       45\xBC   +12.25  +37.12%",
-                                "Pellinor Gold          0        0          "})
-            SendDlgItemMessageA(dialog, IDC_FACE_COURIER, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row));
-        return TRUE;
-    }
-    if (message == WM_DESTROY) releaseDialogFonts(dialog);
-    if (message == WM_COMMAND) EndDialog(dialog, LOWORD(wParam));
-    return message == WM_COMMAND;
-}
-
-TEST_F(Runtime, FontFacesShowInADialog) {
-    std::string shownFace;
-    DialogAnswerer answer(IDOK, [&](HWND dialog) {
-        RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-        Sleep(200);
-        saveWindowPicture(dialog, "font_faces");
-        HFONT list = reinterpret_cast<HFONT>(SendDlgItemMessageA(dialog, IDC_FACE_COURIER, WM_GETFONT, 0, 0));
-        LOGFONTA asked = {};
-        GetObjectA(list, sizeof asked, &asked);
-        shownFace = asked.lfFaceName;
-    });
-    showModalDialog(window_, "TESTFACES", FacesProc);
-    EXPECT_TRUE(answer.seen().found);
-    EXPECT_EQ(shownFace, "Courier");  // the game asks for its own faces; only the prefix substitutes
-}
-
 TEST_F(Runtime, AMissingTemplateIsReportedByName) {
     DialogAnswerer answer(IDOK);
     EXPECT_EQ(showModalDialog(window_, "NOSUCHDIALOG", FontsProc), -1);

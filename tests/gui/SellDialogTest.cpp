@@ -284,24 +284,3 @@ TEST_F(SellDialog, TheSuspendedGoldMinerCannotBeSoldEitherWay) {
     }
     EXPECT_EQ(gGame.holdings[0].heldQuantity, 200);
 }
-
-// Wine's GetGuiResources counts nothing, so each font is followed by its handle instead.
-TEST_F(SellDialog, EveryControlFontIsDeletedWhenTheDialogCloses) {
-    holdShares(17, 100, 3.0);
-    std::vector<HGDIOBJ> fonts;
-    runSell(
-        window_,
-        [&](HWND dialog) {
-            for (int id : {IDC_SELL_QUANTITY, IDC_SELL_VALUE, IDC_SELL_PRICE, IDC_SELL_AVAILABLE,
-                           IDC_SELL_TOTAL, IDC_SELL_SELL, IDC_SELL_ALL, IDC_CANCEL_BUTTON,
-                           IDC_SELL_QUANTITY_LABEL, IDC_SELL_VALUE_LABEL, IDC_SELL_PRICE_LABEL,
-                           IDC_SELL_AVAILABLE_LABEL, IDC_SELL_TOTAL_LABEL, IDC_SELL_INFORMATION})
-                fonts.push_back(GetPropA(GetDlgItem(dialog, id), kControlFontProperty));
-        },
-        IDC_CANCEL_BUTTON);
-    ASSERT_EQ(fonts.size(), 14u);
-    for (HGDIOBJ font : fonts) {
-        ASSERT_NE(font, nullptr);
-        EXPECT_EQ(GetObjectType(font), 0u) << "a font outlived its dialog";
-    }
-}

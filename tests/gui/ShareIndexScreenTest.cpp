@@ -142,21 +142,6 @@ TEST_F(ShareIndexScreen, BuyAfterASortBuysTheFirstRowAndCancellingLeavesTheIndex
     EXPECT_FALSE(anyPendingOrder(gGame));
 }
 
-TEST_F(ShareIndexScreen, GraphTakesTheRowsShareAndOpensNothingYet) {
-    int selected = -1;
-    size_t dialogsOpen = 0;
-    runIndex(window_, [&](HWND dialog) {
-        clickRow(GetDlgItem(dialog, IDC_INDEX_LIST), 9);
-        waitUntil([&] { return gGame.selectedShare == 9; });
-        gGame.selectedShare = 0;
-        press(dialog, IDC_INDEX_GRAPH);
-        selected = gGame.selectedShare;
-        dialogsOpen = visibleDialogsOf(GetCurrentProcessId()).size();
-    });
-    EXPECT_EQ(selected, 9);
-    EXPECT_EQ(dialogsOpen, 1u);
-}
-
 TEST_F(ShareIndexScreen, TheListIsDrawnOnWhite) {
     HBRUSH brush = nullptr;
     COLORREF background = 0;
