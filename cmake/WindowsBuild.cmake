@@ -2,24 +2,26 @@
 enable_language(RC)
 
 add_library(tickerdell_win32 STATIC
-    runtime/BitmapDisplay.cpp
-    runtime/ClassicUnits.cpp
-    runtime/ControlFonts.cpp
-    runtime/DialogHost.cpp
-    runtime/EditFilters.cpp
-    runtime/MessageBoxes.cpp
-    shell/Dispatch.cpp
-    shell/MainScreen.cpp
-    shell/MainWindow.cpp
-    shell/RingBrokerScreen.cpp
-    shell/ShellState.cpp
-    shell/Startup.cpp
-    trading/BuyScreen.cpp
-    trading/OrderPrompts.cpp
-    trading/PairedFields.cpp
-    trading/PortfolioScreen.cpp
-    trading/SellScreen.cpp
-    views/ShareIndexScreen.cpp)
+    runtime/win32/BitmapDisplay.cpp
+    runtime/win32/ClassicUnits.cpp
+    runtime/win32/ControlFonts.cpp
+    runtime/win32/DialogHost.cpp
+    runtime/win32/EditFilters.cpp
+    runtime/win32/MessageBoxes.cpp
+    runtime/win32/Screen.cpp
+    runtime/win32/WindowState.cpp
+    shell/win32/Dispatch.cpp
+    shell/win32/MainScreen.cpp
+    shell/win32/MainWindow.cpp
+    shell/win32/RingBrokerScreen.cpp
+    shell/win32/ShellState.cpp
+    shell/win32/Startup.cpp
+    trading/win32/BuyScreen.cpp
+    trading/win32/OrderPrompts.cpp
+    trading/win32/PairedFields.cpp
+    trading/win32/PortfolioScreen.cpp
+    trading/win32/SellScreen.cpp
+    views/win32/ShareIndexScreen.cpp)
 target_link_libraries(tickerdell_win32 PUBLIC tickerdell_core)
 target_compile_definitions(tickerdell_win32 PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX)
 target_link_libraries(tickerdell_win32 PUBLIC comctl32)
@@ -31,6 +33,17 @@ file(GLOB GAME_RESOURCE_INPUTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*
 set_source_files_properties(${GAME_RESOURCES} PROPERTIES OBJECT_DEPENDS "${GAME_RESOURCE_INPUTS}")
 # The script's includes and bitmap paths are relative to its own folder.
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/resources")
+# The version resource takes the project's version from a header written here, which windres reads
+# without the quoting trouble of string defines on its command line.
+set(VERSION_HEADER_DIR ${CMAKE_BINARY_DIR}/generated)
+file(CONFIGURE OUTPUT ${VERSION_HEADER_DIR}/TickerdellVersion.h @ONLY CONTENT
+"/* Made by the build from project(VERSION); do not edit. */
+#define TICKERDELL_VERSION_NUMBERS @PROJECT_VERSION_MAJOR@,@PROJECT_VERSION_MINOR@,@PROJECT_VERSION_PATCH@,0
+#define TICKERDELL_VERSION_TEXT \"@PROJECT_VERSION@\"
+#define TICKERDELL_VERSION_LABEL \"Version @PROJECT_VERSION@\"
+")
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${VERSION_HEADER_DIR}")
+set_property(SOURCE ${GAME_RESOURCES} APPEND PROPERTY OBJECT_DEPENDS ${VERSION_HEADER_DIR}/TickerdellVersion.h)
 
 # Built on Windows itself (not cross-compiled), the game folder gets its market files here too.
 add_executable(marketgen tools/marketgen/marketgen.cpp tools/marketgen/MarketGenerator.cpp)
@@ -41,7 +54,7 @@ if(NOT CMAKE_CROSSCOMPILING)
     add_custom_target(market_data ALL DEPENDS ${MARKET_STAMP})
 endif()
 
-add_executable(Tickerdell WIN32 shell/WinMain.cpp ${GAME_RESOURCES})
+add_executable(Tickerdell WIN32 shell/win32/WinMain.cpp ${GAME_RESOURCES})
 target_link_libraries(Tickerdell PRIVATE tickerdell_win32)
 set_target_properties(Tickerdell PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${TICKERDELL_GAME_DIR})
 

@@ -77,6 +77,11 @@ struct GameModel {
     int32_t graphGridLines = 0;
     int32_t graphThickLines = 0;
     int32_t graphAutoScale = 0;
+
+    // The shares the graph's Previous and Next step through: the valuation's rows, ended by -1.
+    // A position of -1 steps through the whole share table instead.
+    std::array<int32_t, kHoldingCount + 1> graphBrowseList{kEmptySlot};
+    int32_t graphBrowsePosition = -1;
 };
 
 // Moves every occupied slot, in order, to the front and leaves every slot behind them empty.

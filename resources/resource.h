@@ -1,4 +1,5 @@
-/* Resource names and ids of the game: included by the resource script and the Win32 screens. */
+/* Resource names and ids of the game: included by the resource script, the Win32 screens and the
+   command table; plain defines, so the portable code may read the ids too. */
 #pragma once
 
 /* ---- icon and menu ---- */

@@ -6,21 +6,22 @@
 #include <string>
 
 #include "model/GameModel.h"
+#include "resources/resource.h"
 
 enum class GameCommand {
-    MessageToAdministrator = 4000,
-    Exit = 4001,
-    RingTheBroker = 4002,
-    Portfolio = 4003,
-    Options = 4004,
-    News = 4005,
-    TopEarners = 4006,
-    TransactionHistory = 4007,
-    PopularShares = 4008,
-    HelpContents = 4009,
-    HelpOnHelp = 4010,
-    About = 4011,
-    DeletePendingTransactions = 10112,
+    MessageToAdministrator = IDM_MESSAGE_TO_ADMIN,
+    Exit = IDM_EXIT,
+    RingTheBroker = IDM_RING_THE_BROKER,
+    Portfolio = IDM_PORTFOLIO,
+    Options = IDM_OPTIONS,
+    News = IDM_NEWS,
+    TopEarners = IDM_TOP_EARNERS,
+    TransactionHistory = IDM_TRANSACTION_HISTORY,
+    PopularShares = IDM_POPULAR_SHARES,
+    HelpContents = IDM_HELP_CONTENTS,
+    HelpOnHelp = IDM_HELP_ON_HELP,
+    About = IDM_ABOUT,
+    DeletePendingTransactions = IDM_DELETE_PENDING,
 };
 
 // The command a command id stands for; none for an id the dispatcher does not handle.

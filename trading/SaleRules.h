@@ -6,6 +6,7 @@
 #include <string>
 
 #include "model/GameModel.h"
+#include "runtime/Notice.h"
 #include "trading/EntryFields.h"
 
 enum class SaleRefusal {
@@ -14,9 +15,9 @@ enum class SaleRefusal {
     InsufficientFunds,  // the pending balance is so far below the flat fee that the proceeds do not cover it
     TooSmall,           // the value is below one share's price (or nothing was entered)
     NotEnoughShares,    // more shares than the holding has
+    OrderTooLarge,      // the proceeds, or the balance after them, are not a finite number
 };
 
-enum class NoticeIcon { Exclamation, Information };
 
 // What pressing Sell or Sell All leads to: a refusal with its message, or the order to book once the
 // broker's charge on chargedValue has been accepted.

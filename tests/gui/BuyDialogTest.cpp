@@ -9,11 +9,12 @@
 #include <string>
 
 #include "resources/resource.h"
-#include "shell/ShellState.h"
+#include "runtime/win32/WindowState.h"
+#include "shell/win32/ShellState.h"
 #include "tests/gui/GuiHarness.h"
 #include "tests/gui/ScreenDriving.h"
 #include "trading/BuyRules.h"
-#include "trading/BuyScreen.h"
+#include "trading/win32/BuyScreen.h"
 #include "trading/OrderRules.h"
 #include "views/Formats.h"
 
@@ -44,7 +45,7 @@ BuyRun runBuy(HWND owner, const std::function<void(HWND)>& fill, int button, int
             });
     });
     gGame.selectedShare = kShare;
-    showBuyDialog(owner);
+    runBuyScreen(owner, gGame, gGame.selectedShare);
     run.dialog = answer.seen();
     if (message) run.message = message->seen();
     run.closed = !IsWindow(buyDialog);
@@ -105,8 +106,8 @@ TEST_F(BuyDialog, OpensCentredWithTheShareThePriceAndTheBalance) {
     EXPECT_EQ(quantity, "");
     EXPECT_EQ(value, "");
     EXPECT_EQ(focus, quantityField);
-    EXPECT_EQ(outer.left, (shellState().screenWidth - (outer.right - outer.left)) / 2);
-    EXPECT_EQ(outer.top, (shellState().screenHeight - (outer.bottom - outer.top)) / 2);
+    EXPECT_EQ(outer.left, (windowState().screenWidth - (outer.right - outer.left)) / 2);
+    EXPECT_EQ(outer.top, (windowState().screenHeight - (outer.bottom - outer.top)) / 2);
     EXPECT_EQ(client.right, 150 * 2);  // laid out at two pixels to a dialog unit
     EXPECT_EQ(client.bottom, 74 * 2);
     EXPECT_STREQ(edit.lfFaceName, "Helv");

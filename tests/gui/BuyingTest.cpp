@@ -9,9 +9,9 @@
 #include <string>
 
 #include "resources/resource.h"
-#include "runtime/GdiHandles.h"
-#include "shell/MainScreen.h"
-#include "shell/ShellState.h"
+#include "runtime/win32/GdiHandles.h"
+#include "shell/win32/MainScreen.h"
+#include "shell/win32/ShellState.h"
 #include "tests/gui/GuiHarness.h"
 #include "tests/gui/ScreenDriving.h"
 #include "trading/OrderRules.h"

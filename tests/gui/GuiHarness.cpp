@@ -5,10 +5,10 @@
 #include <cstdlib>
 #include <fstream>
 
-#include "runtime/DialogHost.h"
-#include "runtime/GdiHandles.h"
-#include "shell/ShellState.h"
-#include "shell/Startup.h"
+#include "runtime/win32/DialogHost.h"
+#include "runtime/win32/GdiHandles.h"
+#include "shell/win32/ShellState.h"
+#include "shell/win32/Startup.h"
 
 namespace {
 std::string& programPath() {

@@ -5,7 +5,7 @@
 
 #include <cstring>
 
-#include "shell/Startup.h"
+#include "shell/win32/Startup.h"
 #include "tests/gui/GuiHarness.h"
 
 int main(int argc, char** argv) {

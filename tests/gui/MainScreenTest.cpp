@@ -10,12 +10,12 @@
 
 #include "model/MarketFiles.h"
 #include "resources/resource.h"
-#include "runtime/BitmapDisplay.h"
-#include "runtime/DialogHost.h"
-#include "runtime/GdiHandles.h"
+#include "runtime/win32/BitmapDisplay.h"
+#include "runtime/win32/DialogHost.h"
+#include "runtime/win32/GdiHandles.h"
 #include "shell/GameCommands.h"
-#include "shell/MainScreen.h"
-#include "shell/ShellState.h"
+#include "shell/win32/MainScreen.h"
+#include "shell/win32/ShellState.h"
 #include "tests/gui/GuiHarness.h"
 #include "tests/gui/ScreenDriving.h"
 #include "trading/OrderRules.h"
@@ -71,7 +71,7 @@ TEST_F(MainScreen, IsHostedInTheMainWindowWithItsButtonsAtTheirPictureFaces) {
     HWND screen = mainScreenWindow();
     ASSERT_NE(screen, nullptr);
     EXPECT_EQ(GetParent(screen), window_);
-    EXPECT_EQ(windowKindOf(screen), kHostedClientKind);
+    EXPECT_EQ(windowKindOf(screen), kClientDialog);
     const RECT at = placeIn(window_, screen);
     EXPECT_EQ(at.left, 0);
     EXPECT_EQ(at.top, 0);

@@ -9,8 +9,10 @@
 
 #include "model/MarketFiles.h"
 #include "resources/resource.h"
-#include "shell/Dispatch.h"
-#include "shell/ShellState.h"
+#include "shell/win32/Dispatch.h"
+#include "runtime/win32/WindowState.h"
+#include "runtime/win32/Screen.h"
+#include "shell/win32/ShellState.h"
 #include "tests/gui/GuiHarness.h"
 
 namespace {
@@ -66,7 +68,7 @@ TEST_F(MainWindow, ClassCaptionAndPlacement) {
     EXPECT_EQ(GetClassLongPtrA(window_, GCL_STYLE),
               CS_BYTEALIGNWINDOW | CS_BYTEALIGNCLIENT | CS_SAVEBITS | CS_DBLCLKS);
     EXPECT_NE(GetClassLongPtrA(window_, GCLP_HICON), 0u);
-    EXPECT_EQ(shellState().mainWindow, window_);
+    EXPECT_EQ(windowState().mainWindow, window_);
 
     const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
     const LONG style = GetWindowLongA(window_, GWL_STYLE);
@@ -121,7 +123,7 @@ TEST_F(MainWindow, MenuItemsIdsAndGreyedStates) {
 }
 
 TEST_F(MainWindow, RegisteredMessagesAndTheToolbarQuery) {
-    const ShellState& shell = shellState();
+    const WindowState& shell = windowState();
     EXPECT_NE(shell.toolbarMessageId, 0u);
     EXPECT_EQ(RegisterWindowMessageA("BLDToolbarMessage"), shell.toolbarMessageId);
     EXPECT_EQ(RegisterWindowMessageA("BLDHelpMessage"), shell.helpMessageId);

@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "shell/ShellState.h"
+#include "shell/win32/ShellState.h"
 #include "tests/gui/GuiHarness.h"
-#include "trading/OrderPrompts.h"
+#include "trading/win32/OrderPrompts.h"
 
 namespace {
 using OrderPrompts = GameWindowTest;
@@ -23,7 +23,7 @@ void placePendingPurchase(int slot, int share) {
 
 TEST_F(OrderPrompts, TheBrokersChargeIsQuotedAndOnlyYesProceeds) {
     DialogAnswerer no(IDNO);
-    EXPECT_FALSE(confirmBrokerCharge(window_, 1000.0));
+    EXPECT_FALSE(confirmBrokerCharge(window_, gGame, 1000.0));
     const SeenDialog seen = no.seen();
     EXPECT_EQ(seen.caption, "Tickerdell");
     EXPECT_EQ(seen.text,
@@ -34,7 +34,7 @@ TEST_F(OrderPrompts, TheBrokersChargeIsQuotedAndOnlyYesProceeds) {
     EXPECT_EQ(seen.buttonIds, (std::vector<int>{IDYES, IDNO}));
 
     DialogAnswerer yes(IDYES);
-    EXPECT_TRUE(confirmBrokerCharge(window_, 1000.0));
+    EXPECT_TRUE(confirmBrokerCharge(window_, gGame, 1000.0));
     EXPECT_TRUE(yes.seen().found);
 }
 
@@ -43,7 +43,7 @@ TEST_F(OrderPrompts, ASecondOrderForAShareIsRefusedWithMessageCaption) {
     gGame.selectedShare = 7;
     const double balance = gGame.pendingBalance;
     DialogAnswerer ok(IDOK);
-    const PurchaseBooking booking = bookPurchase(window_, 20);
+    const PurchaseBooking booking = bookPurchase(window_, gGame, 20);
     const SeenDialog seen = ok.seen();
     EXPECT_FALSE(booking.booked());
     EXPECT_EQ(seen.caption, "Message!");
@@ -60,7 +60,7 @@ TEST_F(OrderPrompts, ANewShareBeyondTenHoldingsIsRefused) {
     for (int slot = 0; slot < kHoldingCount; ++slot) placePendingPurchase(slot, slot);
     gGame.selectedShare = 20;
     DialogAnswerer ok(IDOK);
-    EXPECT_FALSE(admitOrder(window_, OrderKind::Purchase).admitted());
+    EXPECT_FALSE(admitOrder(window_, gGame, OrderKind::Purchase).admitted());
     const SeenDialog seen = ok.seen();
     EXPECT_EQ(seen.caption, "Tickerdell");
     EXPECT_EQ(seen.text, "You have exceeded your portfolio limit");
@@ -69,7 +69,7 @@ TEST_F(OrderPrompts, ANewShareBeyondTenHoldingsIsRefused) {
 
 TEST_F(OrderPrompts, AnAdmittedOrderShowsNothing) {
     gGame.selectedShare = 3;
-    EXPECT_TRUE(admitOrder(window_, OrderKind::Purchase).admitted());
+    EXPECT_TRUE(admitOrder(window_, gGame, OrderKind::Purchase).admitted());
     EXPECT_TRUE(visibleDialogsOf(GetCurrentProcessId()).empty());
     EXPECT_EQ(gGame.orderRefused, 0);
 }

@@ -6,12 +6,12 @@
 
 #include <string>
 
-#include "runtime/DialogHost.h"
-#include "runtime/EditFilters.h"
+#include "runtime/win32/DialogHost.h"
+#include "runtime/win32/EditFilters.h"
 #include "tests/gui/GuiHarness.h"
 #include "tests/gui/ScreenDriving.h"
 #include "tests/gui/TestDialogs.h"
-#include "trading/PairedFields.h"
+#include "trading/win32/PairedFields.h"
 
 namespace {
 using PairedFieldsDialog = GameWindowTest;

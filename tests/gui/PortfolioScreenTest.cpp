@@ -11,13 +11,13 @@
 
 #include "model/MarketFiles.h"
 #include "resources/resource.h"
-#include "runtime/GdiHandles.h"
-#include "shell/ShellState.h"
+#include "runtime/win32/GdiHandles.h"
+#include "shell/win32/ShellState.h"
 #include "tests/gui/GuiHarness.h"
 #include "tests/gui/ScreenDriving.h"
 #include "trading/OrderRules.h"
 #include "trading/Portfolio.h"
-#include "trading/PortfolioScreen.h"
+#include "trading/win32/PortfolioScreen.h"
 #include "views/Formats.h"
 
 namespace {
@@ -31,7 +31,7 @@ SeenDialog runPortfolio(HWND owner, const std::function<void(HWND)>& work,
             [&] { return textOf(screen, IDC_PORT_ACCOUNT_DETAILS).rfind("Account Details on : ", 0) == 0; });
         work(screen);
     });
-    showPortfolioScreen(owner);
+    runPortfolioScreen(owner, gGame);
     return answer.seen();
 }
 

@@ -13,11 +13,13 @@
 #include "model/Settlement.h"
 #include "model/TransactionHistory.h"
 #include "resources/resource.h"
-#include "runtime/ControlFonts.h"
-#include "runtime/GdiHandles.h"
+#include "runtime/Layout.h"
+#include "runtime/win32/ControlFonts.h"
+#include "runtime/win32/GdiHandles.h"
 #include "shell/GameCommands.h"
-#include "shell/MainScreen.h"
-#include "shell/ShellState.h"
+#include "shell/win32/MainScreen.h"
+#include "runtime/win32/WindowState.h"
+#include "shell/win32/ShellState.h"
 #include "tests/gui/GuiHarness.h"
 #include "tests/gui/ScreenDriving.h"
 #include "trading/OrderRules.h"
@@ -70,7 +72,7 @@ TEST_F(RingBroker, TheDialogIsLaidOutAsItsTableSaysAndCancelChangesNothing) {
         cancelText = textOf(dialog, IDC_CANCEL_BUTTON);
         passwordLabel = textOf(dialog, IDC_RING_PASSWORD_LABEL);
         daysLabel = textOf(dialog, IDC_RING_DAYS_LABEL);
-        SendMessageA(dialog, shellState().toolbarMessageId, 0, reinterpret_cast<LPARAM>(&kind));
+        SendMessageA(dialog, windowState().toolbarMessageId, 0, reinterpret_cast<LPARAM>(&kind));
         passwordHeight = fontOf(dialog, IDC_RING_DAYS).lfHeight;
         labelHeight = fontOf(dialog, IDC_RING_DAYS_LABEL).lfHeight;
         face = fontOf(dialog, IDC_RING_DONE).lfFaceName;
@@ -87,7 +89,7 @@ TEST_F(RingBroker, TheDialogIsLaidOutAsItsTableSaysAndCancelChangesNothing) {
     EXPECT_EQ(cancelText, "&Cancel");
     EXPECT_EQ(passwordLabel, "Enter Password :");
     EXPECT_EQ(daysLabel, "Skip No of Working Days :");
-    EXPECT_EQ(kind, kModalDialogKind);
+    EXPECT_EQ(kind, kOrdinaryDialog);
     EXPECT_EQ(passwordHeight, -13);
     EXPECT_EQ(labelHeight, -11);
     EXPECT_EQ(face, "Helv");

@@ -7,10 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "runtime/ControlFonts.h"
-#include "runtime/DialogHost.h"
-#include "shell/Dispatch.h"
-#include "shell/ShellState.h"
+#include "runtime/win32/ControlFonts.h"
+#include "runtime/win32/DialogHost.h"
+#include "shell/win32/Dispatch.h"
+#include "runtime/win32/Screen.h"
+#include "shell/win32/ShellState.h"
 #include "tests/gui/GuiHarness.h"
 #include "tests/gui/TestDialogs.h"
 
@@ -38,7 +39,7 @@ int countFontProperties(HWND dialog) {
 
 INT_PTR CALLBACK FontsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
-    if (dialogPreFilter(dialog, message, wParam, lParam, kModalDialogKind, 0, &result))
+    if (dialogPreFilter(dialog, message, wParam, lParam, kOrdinaryDialog, 0, &result))
         return SetDlgMsgResult(dialog, message, result);
     auto* state = reinterpret_cast<FontsDialog*>(GetWindowLongPtrA(dialog, DWLP_USER));
     switch (message) {
@@ -74,7 +75,7 @@ INT_PTR CALLBACK CentredProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
 
 INT_PTR CALLBACK HostedProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
-    if (dialogPreFilter(dialog, message, wParam, lParam, kHostedClientKind, 0, &result))
+    if (dialogPreFilter(dialog, message, wParam, lParam, kClientDialog, 0, &result))
         return SetDlgMsgResult(dialog, message, result);
     if (message == WM_INITDIALOG) return TRUE;
     if (message == WM_DESTROY) removeModelessDialog(dialog);
@@ -132,7 +133,7 @@ TEST_F(Runtime, ControlsHoldTheirOwnFontsWhileTheDialogIsOpen) {
     });
     EXPECT_EQ(showModalDialog(window_, "TESTFONTS", FontsProc, reinterpret_cast<LPARAM>(&state)), IDOK);
     answer.seen();
-    EXPECT_EQ(kindAnswered, kModalDialogKind);
+    EXPECT_EQ(kindAnswered, kOrdinaryDialog);
     EXPECT_EQ(fontIsOnControl, std::vector<bool>(std::size(kTestFonts), true));
     EXPECT_FALSE(unstyledLabelHasFont);
     EXPECT_EQ(state.propertiesLeftAfterRelease, 0);

@@ -11,14 +11,15 @@
 
 #include "model/Settlement.h"
 #include "resources/resource.h"
-#include "runtime/ControlFonts.h"
+#include "runtime/win32/ControlFonts.h"
 #include "runtime/Layout.h"
-#include "shell/ShellState.h"
+#include "runtime/win32/WindowState.h"
+#include "shell/win32/ShellState.h"
 #include "tests/gui/GuiHarness.h"
 #include "tests/gui/ScreenDriving.h"
 #include "trading/OrderRules.h"
 #include "trading/SaleRules.h"
-#include "trading/SellScreen.h"
+#include "trading/win32/SellScreen.h"
 #include "views/Formats.h"
 
 namespace {
@@ -53,7 +54,7 @@ SellRun runSell(HWND owner, std::function<void(HWND)> fill, int button, int repl
                 if (look) look(sellDialog);
             });
     });
-    showSellDialog(owner);
+    runSellScreen(owner, gGame, gGame.selectedHolding);
     SellRun run{answer.seen(), {}, false};
     if (message) run.message = message->seen();
     run.dialogClosed = !IsWindow(sellDialog);
@@ -92,7 +93,7 @@ TEST_F(SellDialog, OpensCentredWithTheHoldingsFiguresAndTheFocusInTheQuantity) {
             GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info);
             focus = info.hwndFocus;
             quantityField = GetDlgItem(dialog, IDC_SELL_QUANTITY);
-            SendMessageA(dialog, shellState().toolbarMessageId, 0, reinterpret_cast<LPARAM>(&kind));
+            SendMessageA(dialog, windowState().toolbarMessageId, 0, reinterpret_cast<LPARAM>(&kind));
             LOGFONTA font = {};
             GetObjectA(GetPropA(GetDlgItem(dialog, IDC_SELL_TOTAL), kControlFontProperty), sizeof font,
                        &font);
@@ -117,10 +118,10 @@ TEST_F(SellDialog, OpensCentredWithTheHoldingsFiguresAndTheFocusInTheQuantity) {
               "Quantity :|Value (\xA3) :|Selling Price :|Number Available :|Total Value :|Information|&Sell|"
               "Sell &All|&Cancel|");
     EXPECT_EQ(focus, quantityField);
-    EXPECT_EQ(kind, kModalDialogKind);
+    EXPECT_EQ(kind, kOrdinaryDialog);
     EXPECT_EQ(figureHeight, -13);
     EXPECT_EQ(labelHeight, -11);
-    const Point centred = centredOrigin(shellState().screenWidth, shellState().screenHeight,
+    const Point centred = centredOrigin(windowState().screenWidth, windowState().screenHeight,
                                         {placed.left, placed.top, placed.right, placed.bottom});
     EXPECT_EQ(placed.left, centred.x);
     EXPECT_EQ(placed.top, centred.y);

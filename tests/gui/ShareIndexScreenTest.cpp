@@ -10,12 +10,12 @@
 #include <utility>
 
 #include "resources/resource.h"
-#include "runtime/GdiHandles.h"
-#include "shell/ShellState.h"
+#include "runtime/win32/GdiHandles.h"
+#include "shell/win32/ShellState.h"
 #include "tests/gui/GuiHarness.h"
 #include "tests/gui/ScreenDriving.h"
 #include "views/ShareIndex.h"
-#include "views/ShareIndexScreen.h"
+#include "views/win32/ShareIndexScreen.h"
 
 namespace {
 using ShareIndexScreen = GameWindowTest;
@@ -23,7 +23,7 @@ using ShareIndexScreen = GameWindowTest;
 // Opens the index, lets `work` play in it, then closes it with `closeWith`.
 SeenDialog runIndex(HWND owner, const std::function<void(HWND)>& work, int closeWith = IDC_CANCEL_BUTTON) {
     DialogAnswerer answer(closeWith, work);
-    showShareIndex(owner);
+    runShareIndex(owner, gGame);
     return answer.seen();
 }
 
@@ -187,19 +187,4 @@ TEST_F(ShareIndexScreen, EscapeAndCancelClose) {
         IDCANCEL);
     EXPECT_TRUE(closedByEscape);
     EXPECT_TRUE(closedByCancel);
-}
-
-TEST_F(ShareIndexScreen, ClosesItselfWhenActivatedAfterAPurchase) {
-    bool closedItself = false;
-    runIndex(
-        window_,
-        [&](HWND dialog) {
-            gGame.purchaseMade = 1;
-            // Another window takes the activation and gives it back, as the Buy dialog does when it ends.
-            SendMessageA(dialog, WM_ACTIVATE, WA_INACTIVE, 0);
-            closedItself = waitUntil([&] { return !IsWindow(dialog); });
-        },
-        IDCANCEL);
-    EXPECT_TRUE(closedItself);
-    gGame.purchaseMade = 0;
 }

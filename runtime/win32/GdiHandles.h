@@ -1,0 +1,98 @@
+// Owners for GDI handles and guards for selections, so every drawing path cleans up after itself.
+#pragma once
+
+#include <windows.h>
+
+#include <utility>
+
+template <class Handle, auto Release>
+class Owned {
+public:
+    explicit Owned(Handle handle = nullptr) : handle_(handle) {}
+    Owned(Owned&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+    Owned(const Owned&) = delete;
+    Owned& operator=(const Owned&) = delete;
+    Owned& operator=(Owned&&) = delete;
+    ~Owned() {
+        if (handle_) Release(handle_);
+    }
+    Handle get() const { return handle_; }
+
+private:
+    Handle handle_;
+};
+
+inline void deleteGdiObject(HGDIOBJ object) {
+    DeleteObject(object);
+}
+inline void deleteMemoryDc(HDC dc) {
+    DeleteDC(dc);
+}
+
+using OwnedBitmap = Owned<HBITMAP, deleteGdiObject>;
+using OwnedPalette = Owned<HPALETTE, deleteGdiObject>;
+using OwnedBrush = Owned<HBRUSH, deleteGdiObject>;
+using MemoryDc = Owned<HDC, deleteMemoryDc>;
+
+// Selects an object into a device context for the guard's lifetime.
+class Selected {
+public:
+    Selected(HDC dc, HGDIOBJ object) : dc_(dc), old_(object ? SelectObject(dc, object) : nullptr) {}
+    Selected(const Selected&) = delete;
+    Selected& operator=(const Selected&) = delete;
+    ~Selected() {
+        if (old_) SelectObject(dc_, old_);
+    }
+
+private:
+    HDC dc_;
+    HGDIOBJ old_;
+};
+
+// Selects and realises a palette in the foreground for the guard's lifetime.
+class SelectedPalette {
+public:
+    SelectedPalette(HDC dc, HPALETTE palette)
+        : dc_(dc), old_(palette ? SelectPalette(dc, palette, FALSE) : nullptr) {
+        if (old_) RealizePalette(dc);
+    }
+    SelectedPalette(const SelectedPalette&) = delete;
+    SelectedPalette& operator=(const SelectedPalette&) = delete;
+    ~SelectedPalette() {
+        if (old_) SelectPalette(dc_, old_, FALSE);
+    }
+
+private:
+    HDC dc_;
+    HPALETTE old_;
+};
+
+// A window's device context, released with it.
+class WindowDc {
+public:
+    explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+    ~WindowDc() {
+        if (dc_) ReleaseDC(window_, dc_);
+    }
+    HDC get() const { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
+// BeginPaint and EndPaint around one WM_PAINT.
+class PaintDc {
+public:
+    explicit PaintDc(HWND window) : window_(window) { BeginPaint(window, &paint_); }
+    PaintDc(const PaintDc&) = delete;
+    PaintDc& operator=(const PaintDc&) = delete;
+    ~PaintDc() { EndPaint(window_, &paint_); }
+    const PAINTSTRUCT& paint() const { return paint_; }
+
+private:
+    HWND window_;
+    PAINTSTRUCT paint_ = {};
+};

@@ -1,0 +1,7 @@
+// The runtime's process-wide window values.
+#include "runtime/win32/WindowState.h"
+
+WindowState& windowState() {
+    static WindowState state;
+    return state;
+}

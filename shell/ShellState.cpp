@@ -1,9 +1,0 @@
-// The shell's process-wide values and the game model they serve.
-#include "shell/ShellState.h"
-
-GameModel gGame;
-
-ShellState& shellState() {
-    static ShellState state;
-    return state;
-}

@@ -1,8 +1,0 @@
-// The program entry.
-#include <windows.h>
-
-#include "shell/Startup.h"
-
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE previousInstance, LPSTR /*commandLine*/, int showState) {
-    return runTickerdell(instance, previousInstance, showState);
-}

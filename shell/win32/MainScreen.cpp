@@ -1,0 +1,138 @@
+// The main screen: hosted in the main window for the whole run; starting it starts the game.
+#include "shell/win32/MainScreen.h"
+
+#include <string>
+
+#include "resources/resource.h"
+#include "runtime/win32/BitmapDisplay.h"
+#include "runtime/win32/MessageBoxes.h"
+#include "runtime/win32/Screen.h"
+#include "shell/GameCommands.h"
+#include "shell/win32/Dispatch.h"
+#include "shell/win32/ShellState.h"
+#include "shell/win32/Startup.h"
+
+namespace {
+constexpr int kMainScreenHelp = 20000;
+
+struct PictureButton {
+    int id;
+    const char* focusImage;
+    const char* pressedImage;
+};
+constexpr PictureButton kButtons[] = {
+    {IDC_MAIN_RING_BROKER, "BT_RTB", "BT_RTB1"}, {IDC_MAIN_PORTFOLIO, "BT_PORT", "BT_PORT1"},
+    {IDC_MAIN_DISCOVER, "BT_CAR", "BT_CAR1"},    {IDC_MAIN_ABOUT, "BT_ABOUT", "BT_ABOU1"},
+    {IDC_MAIN_EXIT, "BT_EXIT", "BT_EXIT1"},
+};
+
+HWND& screenWindow() {
+    static HWND window = nullptr;
+    return window;
+}
+
+COLORREF colourOf(uint32_t rgb) {
+    return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+}
+
+void drawShadowed(HDC dc, const ShadowedText& at, const std::string& text) {
+    SetTextColor(dc, colourOf(kTextShadowRgb));
+    TextOutA(dc, at.x, at.y, text.c_str(), static_cast<int>(text.size()));
+    SetTextColor(dc, colourOf(kTextRgb));
+    TextOutA(dc, at.x + 1, at.y + 1, text.c_str(), static_cast<int>(text.size()));
+}
+
+// The date line over the title picture, with the pending-orders marker while any order waits.
+void drawDateLine(HDC dc) {
+    SetBkMode(dc, TRANSPARENT);
+    if (anyPendingOrder(gGame)) drawShadowed(dc, kMarkerAt, kPendingMarker);
+    drawShadowed(dc, kDateAt, dateLineText(gGame));
+}
+
+BOOL OnInit(HWND screen) {
+    screenWindow() = screen;
+    shellState().marketLoaded = startNewGame(nullptr);
+    return TRUE;
+}
+
+void OnPaint(HWND screen, const PAINTSTRUCT& paint) {
+    paintWindowBackground(screen, paint, RES_BMP_TITLE, 0, kNaturalSize, false);
+    drawDateLine(paint.hdc);
+}
+
+void OnDrawItem(HWND, const DRAWITEMSTRUCT& item) {
+    for (const PictureButton& button : kButtons)
+        if (static_cast<int>(item.CtlID) == button.id)
+            drawPictureButton(item, button.focusImage, button.pressedImage);
+}
+
+HBRUSH OnColour(HWND, HDC dc, HWND control, UINT message) {
+    if (message != WM_CTLCOLORBTN) return nullptr;
+    const int id = GetDlgCtrlID(control);
+    SetBkColor(dc, RGB(255, 255, 255));
+    SetBkMode(dc, id == IDC_MAIN_ABOUT || id == IDC_MAIN_EXIT ? OPAQUE : TRANSPARENT);
+    return static_cast<HBRUSH>(GetStockObject(HOLLOW_BRUSH));
+}
+
+bool OnCommand(HWND screen, int id, UINT notification) {
+    resetFocusDrawCounter();
+    if (notification != BN_CLICKED) return false;
+    switch (id) {
+        case IDC_MAIN_EXIT:
+            return dispatchCommand(screen, IDM_EXIT);
+        case IDC_MAIN_PORTFOLIO:
+            return dispatchCommand(screen, IDM_PORTFOLIO);
+        case IDC_MAIN_RING_BROKER:
+            return dispatchCommand(screen, IDM_RING_THE_BROKER);
+        default:
+            return false;  // the picture screen and the about box join here as they are built
+    }
+}
+
+void OnDestroy(HWND screen) {
+    if (screenWindow() == screen) screenWindow() = nullptr;
+}
+
+const ScreenTemplate kMainScreen = {
+    .name = RES_DLG_CLIENT,
+    .kind = kClientDialog,
+    .helpNumber = kMainScreenHelp,
+    .handlers = {.init = OnInit,
+                 .command = OnCommand,
+                 .paint = OnPaint,
+                 .drawItem = OnDrawItem,
+                 .colour = OnColour,
+                 .destroy = OnDestroy},
+    // The picture is in pixels, two to a unit; the buttons must meet the faces painted in it.
+    .placement = ScreenPlacement::AsLaidOut,
+};
+}  // namespace
+
+HWND createMainScreen(HWND mainWindow) {
+    HWND screen = createHostedScreen(mainWindow, kMainScreen);
+    if (!screen) {
+        reportError(mainWindow, IDS_ERR_DIALOG, RES_DLG_CLIENT, MB_ICONHAND);
+        return nullptr;
+    }
+    ShowWindow(screen, SW_SHOW);
+    return screen;
+}
+
+HWND mainScreenWindow() {
+    return screenWindow();
+}
+
+void refreshMainScreen() {
+    // No erase: the title picture covers every pixel.
+    if (HWND screen = mainScreenWindow()) InvalidateRect(screen, nullptr, FALSE);
+}
+
+void deletePendingTransactions(HWND window) {
+    if (!anyPendingOrder(gGame)) {
+        refuse(window, kNothingToDelete);
+    } else {
+        if (!askYesNo(window, kDeleteAllQuestion)) return;
+        cancelAllPendingOrders(gGame);
+    }
+    refreshMainScreen();
+}

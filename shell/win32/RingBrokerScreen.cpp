@@ -1,0 +1,80 @@
+// The ring-the-broker dialog: the day count, Done (settle and close) and Cancel.
+#include "shell/win32/RingBrokerScreen.h"
+
+#include "model/Settlement.h"
+#include "resources/resource.h"
+#include "runtime/win32/EditFilters.h"
+#include "runtime/win32/MessageBoxes.h"
+#include "runtime/win32/Screen.h"
+#include "shell/win32/MainScreen.h"
+#include "trading/EntryFields.h"
+
+namespace {
+constexpr int kRingBrokerHelp = 20007;
+
+constexpr FontSpec kFonts[] = {
+    {IDC_CANCEL_BUTTON, "Helv", -13, FW_NORMAL},       {IDC_RING_DONE, "Helv", -13, FW_NORMAL},
+    {IDC_RING_PASSWORD, "Helv", -13, FW_NORMAL},       {IDC_RING_DAYS, "Helv", -13, FW_NORMAL},
+    {IDC_RING_PASSWORD_LABEL, "Helv", -11, FW_NORMAL}, {IDC_RING_DAYS_LABEL, "Helv", -11, FW_NORMAL},
+};
+
+struct RingBrokerScreen {
+    GameModel& model;
+    bool settled = false;
+};
+
+bool digitsOnly(unsigned int typed, const std::string&) {
+    return isQuantityCharAllowed(typed);
+}
+
+HWND daysField(HWND dialog) {
+    return GetDlgItem(dialog, IDC_RING_DAYS);
+}
+
+// The player hears of what did not go as asked; the main screen shows the rest.
+void tellThePlayer(HWND dialog, const GameModel& model, const Settlement& settlement) {
+    if (settlement.historyNotWritten()) refuse(dialog, historyNotWrittenNotice());
+    if (settlement.noLaterPrices)
+        showNotice(dialog, {noLaterPricesNotice(model), kGameCaption, NoticeIcon::Information});
+}
+
+BOOL OnInit(HWND dialog) {
+    installCharFilter(daysField(dialog), digitsOnly);
+    return TRUE;  // the dialog manager puts the focus, with the text selected, in the day count
+}
+
+void OnDone(HWND dialog) {
+    RingBrokerScreen& screen = screenState<RingBrokerScreen>(dialog);
+    const Settlement settlement =
+        settleDay(screen.model, skipCountFromText(fieldText(daysField(dialog), kSkipCountReadLimit)));
+    screen.settled = true;
+    refreshMainScreen();  // the new date shows behind the notices
+    tellThePlayer(dialog, screen.model, settlement);
+    EndDialog(dialog, IDC_RING_DONE);
+}
+
+bool OnCommand(HWND dialog, int id, UINT notification) {
+    if (notification != BN_CLICKED) return true;
+    if (id == IDC_RING_DONE) OnDone(dialog);
+    return id == IDC_RING_DONE;
+}
+
+void OnDestroy(HWND dialog) {
+    removeCharFilter(daysField(dialog));
+}
+
+const ScreenTemplate kRingBrokerScreen = {
+    .name = RES_DLG_PASSWORD,
+    .kind = kOrdinaryDialog,
+    .helpNumber = kRingBrokerHelp,
+    .fonts = kFonts,
+    .handlers = {.init = OnInit, .command = OnCommand, .destroy = OnDestroy},
+    .placement = ScreenPlacement::AsLaidOut,
+};
+}  // namespace
+
+bool runRingBrokerScreen(HWND owner, GameModel& model) {
+    RingBrokerScreen screen{model};
+    runModalScreen(owner, kRingBrokerScreen, &screen);
+    return screen.settled;
+}

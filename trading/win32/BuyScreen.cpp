@@ -1,0 +1,107 @@
+// The Buy dialog: shows the share's price and the pending balance, and turns Buy and Buy Max into a
+// refusal or a confirmed pending purchase, as the buying rules decide.
+#include "trading/win32/BuyScreen.h"
+
+#include "resources/resource.h"
+#include "runtime/win32/EditFilters.h"
+#include "runtime/win32/MessageBoxes.h"
+#include "runtime/win32/Screen.h"
+#include "trading/BuyRules.h"
+#include "trading/win32/OrderPrompts.h"
+#include "trading/win32/PairedFields.h"
+#include "views/Formats.h"
+
+namespace {
+constexpr int kBuyHelp = 20004;
+
+constexpr FontSpec kBuyFonts[] = {
+    {IDC_BUY_QUANTITY, "Helv", -13, FW_NORMAL},    {IDC_BUY_VALUE, "Helv", -13, FW_NORMAL},
+    {IDC_BUY_BUY, "Helv", -11, FW_NORMAL},         {IDC_BUY_MAX, "Helv", -11, FW_NORMAL},
+    {IDC_CANCEL_BUTTON, "Helv", -11, FW_NORMAL},   {IDC_BUY_QUANTITY_LABEL, "Helv", -11, FW_NORMAL},
+    {IDC_BUY_VALUE_LABEL, "Helv", -11, FW_NORMAL}, {IDC_BUY_PRICE_LABEL, "Helv", -11, FW_NORMAL},
+    {IDC_BUY_PRICE, "Helv", -11, FW_NORMAL},       {IDC_BUY_BALANCE_LABEL, "Helv", -11, FW_NORMAL},
+    {IDC_BUY_BALANCE, "Helv", -11, FW_NORMAL},     {IDC_BUY_INFORMATION, "Helv", -11, FW_NORMAL},
+};
+
+struct BuyScreen {
+    GameModel& model;
+    int share;
+    PairedFields fields{{IDC_BUY_QUANTITY, IDC_BUY_VALUE, IDC_BUY_BUY}, EntryRounding::Buy};
+    bool chargeAccepted = false;
+};
+
+BuyScreen& stateOf(HWND dialog) {
+    return screenState<BuyScreen>(dialog);
+}
+
+std::string textOf(HWND dialog, int id) {
+    return fieldText(GetDlgItem(dialog, id));
+}
+
+// Refuses, or asks about the broker's charge and books on Yes.
+void carryOut(HWND dialog, const BuyStep& step) {
+    BuyScreen& screen = stateOf(dialog);
+    if (step.refused()) {
+        refuse(dialog, step.refusal);
+        return;
+    }
+    if (!confirmBrokerCharge(dialog, screen.model, step.chargeValue)) return;
+    bookPurchase(dialog, screen.model, step.quantity);
+    screen.chargeAccepted = true;
+    screen.model.purchaseMade = 1;
+}
+
+void OnBuy(HWND dialog) {
+    const BuyScreen& screen = stateOf(dialog);
+    carryOut(dialog, decideBuy(screen.model, screen.share, textOf(dialog, IDC_BUY_QUANTITY),
+                               textOf(dialog, IDC_BUY_VALUE)));
+    EndDialog(dialog, IDC_BUY_BUY);
+}
+
+void OnBuyMax(HWND dialog) {
+    const BuyScreen& screen = stateOf(dialog);
+    const BuyMaxStep max = decideBuyMax(screen.model, screen.share);
+    // The player sees the quantity and value behind the next message.
+    if (max.quantityText) SetDlgItemTextA(dialog, IDC_BUY_QUANTITY, max.quantityText->c_str());
+    if (max.valueText) SetDlgItemTextA(dialog, IDC_BUY_VALUE, max.valueText->c_str());
+    carryOut(dialog, max.step);
+    EndDialog(dialog, IDC_BUY_MAX);
+}
+
+BOOL OnInit(HWND dialog) {
+    BuyScreen& screen = stateOf(dialog);
+    const ShareRecord& share = screen.model.shareTable[screen.share];
+    SetWindowTextA(dialog, buyDialogTitle(share).c_str());
+    SetDlgItemTextA(dialog, IDC_BUY_PRICE, buyPriceText(share).c_str());
+    SetDlgItemTextA(dialog, IDC_BUY_BALANCE, formatPounds(screen.model.pendingBalance).c_str());
+    screen.fields.attach(dialog, share.currentPrice);
+    return FALSE;  // the fields have put the focus in Quantity
+}
+
+bool OnCommand(HWND dialog, int id, UINT notification) {
+    if (stateOf(dialog).fields.onCommand(id, notification)) return true;
+    if (id == IDC_BUY_BUY) OnBuy(dialog);
+    if (id == IDC_BUY_MAX) OnBuyMax(dialog);
+    return id == IDC_BUY_BUY || id == IDC_BUY_MAX;
+}
+
+void OnDestroy(HWND dialog) {
+    stateOf(dialog).fields.detach();
+}
+
+const ScreenTemplate kBuyScreen = {
+    .name = RES_DLG_BUYSHARES,
+    .kind = kOrdinaryDialog,
+    .helpNumber = kBuyHelp,
+    .fonts = kBuyFonts,
+    .handlers = {.init = OnInit, .command = OnCommand, .destroy = OnDestroy},
+};
+}  // namespace
+
+bool runBuyScreen(HWND owner, GameModel& model, int shareNumber) {
+    if (shareNumber < 0 || shareNumber >= kShareCount) return false;
+    model.selectedShare = shareNumber;
+    BuyScreen screen{model, shareNumber};
+    runModalScreen(owner, kBuyScreen, &screen);
+    return screen.chargeAccepted;
+}

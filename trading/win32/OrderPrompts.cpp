@@ -1,0 +1,27 @@
+// Thin Win32 side of the order rules: the core decides, this shows its texts.
+#include "trading/win32/OrderPrompts.h"
+
+#include "runtime/win32/MessageBoxes.h"
+
+namespace {
+void showRefusal(HWND owner, const Admission& admission) {
+    if (!admission.admitted())
+        showNotice(owner, {admission.text, admission.caption, NoticeIcon::Question, NoticeButtons::Ok});
+}
+}  // namespace
+
+bool confirmBrokerCharge(HWND owner, const GameModel& model, double value) {
+    return askYesNo(owner, brokerChargeMessage(model, value));
+}
+
+Admission admitOrder(HWND owner, GameModel& model, OrderKind kind) {
+    Admission admission = admitOrder(model, kind);
+    showRefusal(owner, admission);
+    return admission;
+}
+
+PurchaseBooking bookPurchase(HWND owner, GameModel& model, int32_t quantity) {
+    PurchaseBooking booking = bookPurchase(model, quantity);
+    showRefusal(owner, booking.admission);
+    return booking;
+}

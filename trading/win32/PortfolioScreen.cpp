@@ -1,0 +1,324 @@
+// The portfolio screen: rebuilt from the model on every activation, with buying more, selling,
+// removing a pending order and the way to the share index.
+#include "trading/win32/PortfolioScreen.h"
+
+#include <windowsx.h>
+
+#include <array>
+#include <iterator>
+
+#include "resources/resource.h"
+#include "runtime/win32/GdiHandles.h"
+#include "runtime/win32/MessageBoxes.h"
+#include "runtime/win32/Screen.h"
+#include "trading/win32/BuyScreen.h"
+#include "trading/win32/OrderPrompts.h"
+#include "trading/Portfolio.h"
+#include "trading/win32/SellScreen.h"
+#include "views/win32/ShareIndexScreen.h"
+
+namespace {
+constexpr int kPortfolioHelp = 20001;
+constexpr COLORREF kNegativeColour = RGB(255, 0, 0);
+constexpr COLORREF kFigureColour = RGB(0, 0, 0);
+// Under the Cash Balance figure, above the total, in pixels of the client area.
+constexpr POINT kSumLineFrom = {193, 352};
+constexpr POINT kSumLineTo = {260, 352};
+
+constexpr int kHelvControls[] = {
+    IDC_PORT_NAME_HEADING,
+    IDC_PORT_HELD_HEADING,
+    IDC_PORT_ACTION_HEADING,
+    IDC_PORT_PENDING_HEADING,
+    IDC_PORT_PRICE_HEADING,
+    IDC_PORT_MOVEMENT_HEADING,
+    IDC_PORT_SHARE_DETAILS,
+    IDC_PORT_OPENING_LABEL,
+    IDC_PORT_OPENING_PRICE,
+    IDC_PORT_SHARE_VALUE_LABEL,
+    IDC_PORT_SHARE_VALUE,
+    IDC_PORT_FEES_LABEL,
+    IDC_PORT_FEES,
+    IDC_PORT_ACCOUNT_DETAILS,
+    IDC_PORT_VALUE_LABEL,
+    IDC_PORT_VALUE,
+    IDC_PORT_CASH_LABEL,
+    IDC_PORT_CASH,
+    IDC_PORT_TOTAL,
+    IDC_PORT_PROFIT_LABEL,
+    IDC_PORT_PROFIT,
+    IDC_PORT_PENDING_LABEL,
+    IDC_PORT_PENDING_BALANCE,
+    IDC_PORT_SHARE_INDEX,
+    IDC_PORT_BUY,
+    IDC_PORT_SELL,
+    IDC_PORT_REMOVE,
+    IDC_PORT_SELECT_PORTFOLIO,
+    IDC_PORT_VALUATION,
+    IDC_PORT_MAIN_MENU,
+    IDC_PORT_TEXT,
+};
+
+// The fixed-pitch list, and Helv for every other control.
+constexpr auto kPortfolioFonts = [] {
+    std::array<FontSpec, std::size(kHelvControls) + 1> table{};
+    table[0] = {IDC_PORT_LIST, "Courier", -13, FW_NORMAL};
+    for (std::size_t i = 0; i < std::size(kHelvControls); ++i)
+        table[i + 1] = {kHelvControls[i], "Helv", -11, FW_NORMAL};
+    return table;
+}();
+
+// Where each heading's column stands in a list line, in characters: it is centred over them.
+struct ColumnHeading {
+    int id;
+    int firstChar;
+    int lastChar;
+};
+constexpr ColumnHeading kHeadings[] = {
+    {IDC_PORT_HELD_HEADING, 22, 28},  {IDC_PORT_ACTION_HEADING, 35, 42},   {IDC_PORT_PENDING_HEADING, 44, 50},
+    {IDC_PORT_PRICE_HEADING, 56, 60}, {IDC_PORT_MOVEMENT_HEADING, 65, 69},
+};
+
+struct PortfolioScreen {
+    GameModel& model;
+    OwnedBrush faceBrush{CreateSolidBrush(GetSysColor(COLOR_BTNFACE))};  // behind the four coloured figures
+    AccountFigures shown{};                                              // which of them are drawn in red
+};
+
+PortfolioScreen& stateOf(HWND dialog) {
+    return screenState<PortfolioScreen>(dialog);
+}
+
+GameModel& modelOf(HWND dialog) {
+    return stateOf(dialog).model;
+}
+
+HWND listOf(HWND dialog) {
+    return GetDlgItem(dialog, IDC_PORT_LIST);
+}
+
+RECT placeInDialog(HWND dialog, HWND control) {
+    RECT r;
+    GetWindowRect(control, &r);
+    MapWindowPoints(HWND_DESKTOP, dialog, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+// The headings are laid out for one width of the fixed-pitch face; the face the system gives may be
+// narrower or wider, so each heading is moved over its column as the list will draw it.
+void placeHeadings(HWND dialog) {
+    HWND list = listOf(dialog);
+    WindowDc dc(list);
+    Selected font(dc.get(), GetWindowFont(list));
+    SIZE character = {};
+    if (!GetTextExtentPoint32A(dc.get(), "0", 1, &character) || character.cx <= 0) return;
+    POINT textOrigin = {0, 0};
+    MapWindowPoints(list, dialog, &textOrigin, 1);
+    for (const ColumnHeading& heading : kHeadings) {
+        HWND control = GetDlgItem(dialog, heading.id);
+        const RECT r = placeInDialog(dialog, control);
+        const int centre = textOrigin.x + (heading.firstChar + heading.lastChar + 1) * character.cx / 2;
+        SetWindowPos(control, nullptr, centre - (r.right - r.left) / 2, r.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    HWND name = GetDlgItem(dialog, IDC_PORT_NAME_HEADING);
+    SetWindowPos(name, nullptr, textOrigin.x, placeInDialog(dialog, name).top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void setText(HWND dialog, int id, const std::string& text) {
+    SetDlgItemTextA(dialog, id, text.c_str());
+}
+
+void showDetails(HWND dialog, const ShareDetails& details) {
+    setText(dialog, IDC_PORT_SHARE_DETAILS, details.caption);
+    setText(dialog, IDC_PORT_OPENING_PRICE, details.openingPrice);
+    setText(dialog, IDC_PORT_SHARE_VALUE, details.shareValue);
+    setText(dialog, IDC_PORT_FEES, details.brokersFees);
+}
+
+void showButtons(HWND dialog, const PortfolioButtons& buttons) {
+    EnableWindow(GetDlgItem(dialog, IDC_PORT_REMOVE), buttons.remove);
+    EnableWindow(GetDlgItem(dialog, IDC_PORT_SELL), buttons.sell);
+    EnableWindow(GetDlgItem(dialog, IDC_PORT_BUY), buttons.buy);
+    EnableWindow(GetDlgItem(dialog, IDC_PORT_VALUATION), buttons.valuation);
+}
+
+void showSelection(HWND dialog) {
+    const GameModel& model = modelOf(dialog);
+    const int line = ListBox_GetCurSel(listOf(dialog));
+    if (line < 0 || line >= kHoldingCount) {
+        setText(dialog, IDC_PORT_SHARE_DETAILS, shareDetailsCaption(""));
+        return;
+    }
+    showButtons(dialog, buttonsFor(model.holdings[line]));
+    showDetails(dialog, shareDetailsFor(model, line));
+}
+
+void showAccount(HWND dialog, const AccountFigures& figures) {
+    stateOf(dialog).shown = figures;  // the colour requests that the new texts bring read it
+    setText(dialog, IDC_PORT_TOTAL, figures.total);
+    setText(dialog, IDC_PORT_PROFIT, figures.profit);
+    setText(dialog, IDC_PORT_PENDING_BALANCE, figures.pendingBalance);
+    setText(dialog, IDC_PORT_CASH, figures.cashBalance);
+    setText(dialog, IDC_PORT_VALUE, figures.portfolioValue);
+}
+
+void rebuild(HWND dialog) {
+    const PortfolioDisplay display = rebuildPortfolio(modelOf(dialog));
+    setText(dialog, IDC_PORT_ACCOUNT_DETAILS, display.account.caption);
+    HWND list = listOf(dialog);
+    ListBox_ResetContent(list);
+    for (const std::string& line : display.lines) ListBox_AddString(list, line.c_str());
+    showAccount(dialog, display.account);
+    if (display.lines.empty()) {
+        showDetails(dialog, emptyShareDetails());  // the buttons keep their states
+        return;
+    }
+    ListBox_SetCurSel(list, 0);
+    showSelection(dialog);
+}
+
+void focusListOrShareIndex(HWND dialog) {
+    const bool anyHolding = modelOf(dialog).holdings[0].isOccupied();  // occupied holdings come first
+    SetFocus(anyHolding ? listOf(dialog) : GetDlgItem(dialog, IDC_PORT_SHARE_INDEX));
+}
+
+// The selected line's holding, which with its share becomes the model's selection; -1 with none.
+int takeSelectedHolding(HWND dialog) {
+    GameModel& model = modelOf(dialog);
+    HWND list = listOf(dialog);
+    if (ListBox_GetCount(list) > 0) SetFocus(list);
+    const int line = ListBox_GetCurSel(list);
+    if (line < 0 || line >= kHoldingCount) return -1;
+    model.selectedHolding = line;
+    model.selectedShare = model.holdings[line].shareNumber;
+    return line;
+}
+
+void OnShareIndex(HWND dialog) {
+    runShareIndex(dialog, modelOf(dialog));
+    focusListOrShareIndex(dialog);
+}
+
+void OnBuy(HWND dialog) {
+    const int holding = takeSelectedHolding(dialog);
+    if (holding < 0) return;
+    GameModel& model = modelOf(dialog);
+    runBuyScreen(dialog, model, model.holdings[holding].shareNumber);
+    model.selectedShare = model.holdings[model.selectedHolding].shareNumber;
+}
+
+// A double click sells even while the Sell button is disabled; the admission test answers it.
+void OnSell(HWND dialog) {
+    const int holding = takeSelectedHolding(dialog);
+    if (holding < 0) return;
+    if (admitOrder(dialog, modelOf(dialog), OrderKind::Sale).admitted())
+        runSellScreen(dialog, modelOf(dialog), holding);
+}
+
+void OnRemove(HWND dialog) {
+    const int holding = ListBox_GetCurSel(listOf(dialog));
+    if (holding >= 0 && askYesNo(dialog, questionNotice(kRemoveQuestion, NoticeIcon::Exclamation))) {
+        if (removePendingOrder(modelOf(dialog), holding)) refuse(dialog, kPortfolioResetText);
+        EnableWindow(GetDlgItem(dialog, IDC_PORT_REMOVE), FALSE);
+        rebuild(dialog);
+    }
+    focusListOrShareIndex(dialog);
+}
+
+void OnEnter(HWND dialog) {
+    if (GetFocus() == listOf(dialog))
+        SetFocus(GetDlgItem(dialog, IDC_PORT_SHARE_INDEX));
+    else
+        EndDialog(dialog, IDOK);
+}
+
+void OnListNotification(HWND dialog, UINT notification) {
+    if (notification == LBN_SELCHANGE) showSelection(dialog);
+    if (notification == LBN_DBLCLK) OnSell(dialog);
+}
+
+BOOL OnInit(HWND dialog) {
+    placeHeadings(dialog);
+    return TRUE;  // the first activation builds the display
+}
+
+bool OnCommand(HWND dialog, int id, UINT notification) {
+    switch (id) {
+        case IDC_PORT_LIST:
+            OnListNotification(dialog, notification);
+            return true;
+        case IDC_PORT_SHARE_INDEX:
+            OnShareIndex(dialog);
+            return true;
+        case IDC_PORT_BUY:
+            OnBuy(dialog);
+            return true;
+        case IDC_PORT_SELL:
+            OnSell(dialog);
+            return true;
+        case IDC_PORT_REMOVE:
+            OnRemove(dialog);
+            return true;
+        case IDC_PORT_VALUATION:
+            SetFocus(listOf(dialog));
+            return true;
+        case IDC_PORT_MAIN_MENU:
+            EndDialog(dialog, id);
+            return true;
+        case IDOK:
+            OnEnter(dialog);
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool isNegative(const AccountFigures& shown, int id) {
+    switch (id) {
+        case IDC_PORT_CASH:
+            return shown.cashNegative;
+        case IDC_PORT_PENDING_BALANCE:
+            return shown.pendingNegative;
+        case IDC_PORT_TOTAL:
+            return shown.totalNegative;
+        default:
+            return shown.profitNegative;
+    }
+}
+
+HBRUSH OnColour(HWND dialog, HDC dc, HWND control, UINT message) {
+    const int id = GetDlgCtrlID(control);
+    const bool figure = id == IDC_PORT_CASH || id == IDC_PORT_PENDING_BALANCE || id == IDC_PORT_TOTAL ||
+                        id == IDC_PORT_PROFIT;
+    if (message != WM_CTLCOLORSTATIC || !figure) return nullptr;  // every other control keeps its colours
+    const PortfolioScreen& screen = stateOf(dialog);
+    SetTextColor(dc, isNegative(screen.shown, id) ? kNegativeColour : kFigureColour);
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    return screen.faceBrush.get();
+}
+
+void OnPaint(HWND, const PAINTSTRUCT& paint) {
+    MoveToEx(paint.hdc, kSumLineFrom.x, kSumLineFrom.y, nullptr);
+    LineTo(paint.hdc, kSumLineTo.x, kSumLineTo.y);
+}
+
+void OnActivate(HWND dialog, bool active) {
+    if (active) rebuild(dialog);
+}
+
+const ScreenTemplate kPortfolioScreen = {
+    .name = RES_DLG_PORTFOLIO,
+    .kind = kOrdinaryDialog,
+    .helpNumber = kPortfolioHelp,
+    .fonts = kPortfolioFonts,
+    .handlers =
+        {.init = OnInit, .command = OnCommand, .paint = OnPaint, .colour = OnColour, .activate = OnActivate},
+};
+}  // namespace
+
+void runPortfolioScreen(HWND owner, GameModel& model) {
+    PortfolioScreen screen{model};
+    runModalScreen(owner, kPortfolioScreen, &screen);
+}

@@ -1,0 +1,157 @@
+// The share index: a sorted copy of the share table in a Courier list, Buy and Graph for the selected
+// row, and the three sort orders; it closes itself once a purchase has been confirmed.
+#include "views/win32/ShareIndexScreen.h"
+
+#include <windowsx.h>
+
+#include "resources/resource.h"
+#include "runtime/win32/Screen.h"
+#include "trading/win32/BuyScreen.h"
+#include "views/ShareIndex.h"
+
+namespace {
+constexpr int kShareIndexHelp = 20002;
+
+constexpr FontSpec kIndexFonts[] = {
+    {IDC_INDEX_LIST, "Courier", -13, FW_NORMAL},
+    {IDC_INDEX_BUY, "Helv", -11, FW_NORMAL},
+    {IDC_INDEX_GRAPH, "Helv", -11, FW_NORMAL},
+    {IDC_INDEX_SORT_GROUP, "Helv", -11, FW_NORMAL},
+    {IDC_INDEX_ALPHABETICAL, "Helv", -11, FW_NORMAL},
+    {IDC_INDEX_FALLERS, "Helv", -11, FW_NORMAL},
+    {IDC_INDEX_CLIMBERS, "Helv", -11, FW_NORMAL},
+    {IDC_CANCEL_BUTTON, "Helv", -11, FW_NORMAL},
+    {IDC_INDEX_NAME_HEADING, "Helv", -11, FW_NORMAL},
+    {IDC_INDEX_PRICE_HEADING, "Helv", -11, FW_NORMAL},
+    {IDC_INDEX_MOVEMENT_HEADING, "Helv", -11, FW_NORMAL},
+    {IDC_INDEX_PERCENT_HEADING, "Helv", -11, FW_NORMAL},
+};
+
+constexpr int kSortButtons[] = {IDC_INDEX_ALPHABETICAL, IDC_INDEX_FALLERS, IDC_INDEX_CLIMBERS};
+
+struct ShareIndexScreen {
+    GameModel& model;
+    ShareList shares{};  // row r of the list shows shares[r]
+    bool purchased = false;
+};
+
+ShareIndexScreen& stateOf(HWND dialog) {
+    return screenState<ShareIndexScreen>(dialog);
+}
+
+HWND listOf(HWND dialog) {
+    return GetDlgItem(dialog, IDC_INDEX_LIST);
+}
+
+void fillShareList(HWND dialog, const ShareList& shares) {
+    HWND list = listOf(dialog);
+    ListBox_ResetContent(list);
+    for (const std::string& line : shareIndexLines(shares)) ListBox_AddString(list, line.c_str());
+    ListBox_SetCurSel(list, 0);
+}
+
+// The share of the selected row, which also becomes the model's selected share.
+int selectShareOfRow(HWND dialog) {
+    ShareIndexScreen& screen = stateOf(dialog);
+    const int row = ListBox_GetCurSel(listOf(dialog));
+    if (row >= 0 && row < kShareCount) screen.model.selectedShare = screen.shares[row].shareNumber;
+    return screen.model.selectedShare;
+}
+
+void checkSortButton(HWND dialog, int chosen) {
+    for (int id : kSortButtons) CheckDlgButton(dialog, id, id == chosen ? BST_CHECKED : BST_UNCHECKED);
+}
+
+// After an accepted purchase the index is done: the player goes back to the screen that opened it.
+void closeAfter(HWND dialog, bool purchased) {
+    if (!purchased) {
+        selectShareOfRow(dialog);  // the dialogs opened from here may have moved it
+        SetFocus(listOf(dialog));
+        return;
+    }
+    stateOf(dialog).purchased = true;
+    EndDialog(dialog, IDC_CANCEL_BUTTON);
+}
+
+void OnBuy(HWND dialog) {
+    closeAfter(dialog, runBuyScreen(dialog, stateOf(dialog).model, selectShareOfRow(dialog)));
+}
+
+void OnGraph(HWND dialog) {
+    selectShareOfRow(dialog);
+    SetFocus(listOf(dialog));
+}
+
+void OnSort(HWND dialog, int button, ShareOrder order) {
+    ShareIndexScreen& screen = stateOf(dialog);
+    sortShares(screen.shares, order);
+    fillShareList(dialog, screen.shares);
+    selectShareOfRow(dialog);
+    checkSortButton(dialog, button);
+    SetFocus(listOf(dialog));
+}
+
+void OnListNotification(HWND dialog, UINT notification) {
+    if (notification == LBN_SELCHANGE) {
+        selectShareOfRow(dialog);
+    } else if (notification == LBN_DBLCLK) {
+        stateOf(dialog).model.purchaseMade = 0;
+        OnBuy(dialog);
+    }
+}
+
+BOOL OnInit(HWND dialog) {
+    ShareIndexScreen& screen = stateOf(dialog);
+    screen.shares = sortedSharesOf(screen.model);
+    screen.model.graphBrowsePosition = -1;            // a graph opened from here steps through every share
+    checkSortButton(dialog, IDC_INDEX_ALPHABETICAL);  // the list opens in table order all the same
+    fillShareList(dialog, screen.shares);
+    return TRUE;
+}
+
+bool OnCommand(HWND dialog, int id, UINT notification) {
+    switch (id) {
+        case IDC_INDEX_LIST:
+            OnListNotification(dialog, notification);
+            return true;
+        case IDC_INDEX_BUY:
+            OnBuy(dialog);
+            return true;
+        case IDC_INDEX_GRAPH:
+            OnGraph(dialog);
+            return true;
+        case IDC_INDEX_ALPHABETICAL:
+            OnSort(dialog, id, ShareOrder::ByName);
+            return true;
+        case IDC_INDEX_FALLERS:
+            OnSort(dialog, id, ShareOrder::Fallers);
+            return true;
+        case IDC_INDEX_CLIMBERS:
+            OnSort(dialog, id, ShareOrder::Climbers);
+            return true;
+        default:
+            return false;
+    }
+}
+
+HBRUSH OnColour(HWND, HDC dc, HWND control, UINT message) {
+    if (message != WM_CTLCOLORLISTBOX) return nullptr;
+    SetBkColor(dc, RGB(255, 255, 255));
+    SetBkMode(dc, TRANSPARENT);
+    return stockBrushForColours(control, WHITE_BRUSH);
+}
+
+const ScreenTemplate kShareIndexScreen = {
+    .name = RES_DLG_SHARE_INDEX,
+    .kind = kOrdinaryDialog,
+    .helpNumber = kShareIndexHelp,
+    .fonts = kIndexFonts,
+    .handlers = {.init = OnInit, .command = OnCommand, .colour = OnColour},
+};
+}  // namespace
+
+bool runShareIndex(HWND owner, GameModel& model) {
+    ShareIndexScreen screen{model};
+    runModalScreen(owner, kShareIndexScreen, &screen);
+    return screen.purchased;
+}
