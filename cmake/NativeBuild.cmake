@@ -35,3 +35,27 @@ option(TICKERDELL_WINDOWS_BUILD "Cross-build the game with mingw-w64 and test it
 if(TICKERDELL_WINDOWS_BUILD)
     include(cmake/WineTests.cmake)
 endif()
+include(cmake/Release.cmake)
+
+# The help beside Tickerdell.exe: project.hlp for the viewer, winhelp.hlp for its "Using Help", and
+# help.html for Windows versions that ship no viewer; all three written from resources/help.
+find_package(Python3 COMPONENTS Interpreter REQUIRED)
+file(GLOB HELP_WRITER CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/helpfile/*.py)
+set(MAKE_HELP ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tools/helpfile/makehelp.py)
+add_custom_command(
+    OUTPUT ${TICKERDELL_GAME_DIR}/project.hlp ${TICKERDELL_GAME_DIR}/help.html
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${TICKERDELL_GAME_DIR}
+    COMMAND ${MAKE_HELP} ${CMAKE_SOURCE_DIR}/resources/help/project.txt --hlp ${TICKERDELL_GAME_DIR}/project.hlp
+            --html ${TICKERDELL_GAME_DIR}/help.html
+    DEPENDS ${HELP_WRITER} ${CMAKE_SOURCE_DIR}/resources/help/project.txt
+    COMMENT "Writing project.hlp and help.html")
+add_custom_command(
+    OUTPUT ${TICKERDELL_GAME_DIR}/winhelp.hlp
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${TICKERDELL_GAME_DIR}
+    COMMAND ${MAKE_HELP} ${CMAKE_SOURCE_DIR}/resources/help/winhelp.txt --hlp ${TICKERDELL_GAME_DIR}/winhelp.hlp
+    DEPENDS ${HELP_WRITER} ${CMAKE_SOURCE_DIR}/resources/help/winhelp.txt
+    COMMENT "Writing winhelp.hlp")
+add_custom_target(help_files ALL DEPENDS ${TICKERDELL_GAME_DIR}/project.hlp ${TICKERDELL_GAME_DIR}/help.html
+                                         ${TICKERDELL_GAME_DIR}/winhelp.hlp)
+add_test(NAME help_files COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/help/HelpFileTest.py
+                                 ${TICKERDELL_GAME_DIR})

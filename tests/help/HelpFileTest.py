@@ -1,0 +1,223 @@
+#!/usr/bin/env python3
+"""Reads the written help files back, independently of their writer, and checks what the viewer
+relies on: every context number the game asks for opens the right topic, every jump lands on a topic,
+the internal B+ trees are sorted and sized as the viewer searches them, and help.html has a section
+for every context number.
+
+Usage: HelpFileTest.py GAME_DIR
+"""
+import html.parser
+import os
+import struct
+import sys
+import unittest
+
+GAME_DIR = None
+
+# The game's help context numbers and the topic each must open.
+CONTEXT_TITLES = {
+    20000: "The Main Screen", 20001: "The Portfolio Screen", 20002: "The Share Index (Make Purchase)",
+    20003: "The Price History Graph", 20004: "Buying Shares", 20005: "Selling Shares",
+    20006: "The Portfolio Valuation", 20007: "Ringing the Broker", 20008: "About Tickerdell",
+    20009: "The Options Form", 20010: "The Details Form", 20011: "The Message Form", 20012: "Top Earners",
+    20013: "The News", 20014: "Most Popular Shares", 20015: "The Transaction Statement",
+    20017: "Select Portfolio", 20018: "The Tickerdell Window and Its Menus", 20019: "Graph Options",
+    20020: "Credits", 20021: "Other Games", 20023: "The Discover Picture",
+}
+BLOCK_DATA = 4096 - 12
+
+
+def unpack(layout, data, at):
+    return struct.unpack_from("<" + layout, data, at)
+
+
+def compressed(data, at, long_form):
+    """A compressed number: an odd first byte marks the wide form (4 or 2 bytes, else 2 or 1)."""
+    size = (4 if long_form else 2) if data[at] & 1 else (2 if long_form else 1)
+    return int.from_bytes(data[at:at + size], "little"), size
+
+
+def signed_compressed(data, at, long_form):
+    raw, size = compressed(data, at, long_form)
+    return (raw - (1 << (8 * size - 1))) // 2, at + size
+
+
+def unsigned_compressed(data, at, long_form):
+    raw, size = compressed(data, at, long_form)
+    return raw // 2, at + size
+
+
+class HelpFile:
+    def __init__(self, path):
+        with open(path, "rb") as source:
+            self.data = source.read()
+        magic, directory, _, size = unpack("IiiI", self.data, 0)
+        assert magic == 0x00035F3F and size == len(self.data), "file header"
+        entries = self.btree(directory, 0x400, b"z4", 0x0402, self.directory_entry)
+        self.names = [name for name, _ in entries]
+        self.offsets = {name.decode(): offset for name, offset in entries}
+        self.files = {name: self.internal(offset) for name, offset in self.offsets.items()}
+
+    def internal(self, offset):
+        reserved, used, _ = unpack("iiB", self.data, offset)
+        assert reserved == used + 9, f"internal file at {offset}: reserved {reserved}, used {used}"
+        return self.data[offset + 9:offset + reserved]
+
+    @staticmethod
+    def directory_entry(page, at):
+        end = page.index(b"\0", at)
+        return (page[at:end], unpack("i", page, end + 1)[0]), end + 5
+
+    @staticmethod
+    def context_entry(page, at):
+        return unpack("iI", page, at), at + 8
+
+    def btree(self, offset, page_size, structure, flags, entry):
+        body = self.internal(offset)
+        magic, tree_flags, size, kind, _, _, root, _, pages, levels, total = unpack("HHH16shhhhhhi", body, 0)
+        assert (magic, tree_flags, size, kind.rstrip(b"\0")) == (0x293B, flags, page_size, structure), "B+ tree"
+        page_at = lambda number: body[38 + number * page_size:38 + (number + 1) * page_size]
+        for _ in range(levels - 1):  # down the leftmost branch to the first leaf
+            root = unpack("h", page_at(root), 4)[0]
+        entries, leaf = [], root
+        while leaf != -1:
+            page = page_at(leaf)
+            _, count, _, leaf = unpack("Hhhh", page, 0)
+            at = 8
+            for _ in range(count):
+                value, at = entry(page, at)
+                entries.append(value)
+        assert len(entries) == total and pages * page_size + 38 == len(body), "B+ tree size"
+        return entries
+
+    def tree(self, name, page_size, structure, flags, entry):
+        return self.btree(self.offsets[name], page_size, structure, flags, entry)
+
+    def system(self):
+        body = self.files["|SYSTEM"]
+        magic, minor, _, _, flags = unpack("HHHIH", body, 0)
+        records, at = {}, 12
+        while at + 4 <= len(body):
+            kind, size = unpack("HH", body, at)
+            records.setdefault(kind, []).append(body[at + 4:at + 4 + size])
+            at += 4 + size
+        return (magic, minor, flags), records
+
+    def topics(self):
+        """Walks the topic chain: (topic offset, header title, paragraphs of (text, jump hashes))."""
+        body, topics, position, counted, block = self.files["|TOPIC"], [], 12, 0, None
+        while position != 0xFFFFFFFF:
+            number, offset = (position - 12) >> 14, (position - 12) & 0x3FFF
+            size, length2, _, following, length1, kind = unpack("iiIIiB", body, number * 4096 + 12 + offset)
+            assert offset + size <= BLOCK_DATA, f"record at {position:#x} crosses its block"
+            record = body[number * 4096 + 12 + offset:number * 4096 + 12 + offset + size]
+            assert length2 == size - length1, "text is stored plain"
+            if number != block:
+                block, counted = number, 0
+            if kind == 0x02:
+                topics.append((number * 0x8000 + counted, record[length1:].decode("cp1252"), []))
+            else:
+                assert kind == 0x20, f"record kind {kind:#x}"
+                text, jumps, length = self.paragraph(record, length1)
+                topics[-1][2].append((text, jumps))
+                counted += length  # the viewer's count for topic offsets
+            position = following
+        return topics
+
+    @staticmethod
+    def paragraph(record, length1):
+        at = signed_compressed(record, 21, True)[1]
+        length, at = unsigned_compressed(record, at, False)
+        at += 4
+        bits = unpack("H", record, at)[0]
+        at += 2
+        for bit in (0x0002, 0x0004, 0x0008, 0x0010, 0x0020, 0x0040):
+            if bits & bit:
+                at = signed_compressed(record, at, False)[1]
+        if bits & 0x0200:
+            stops, at = signed_compressed(record, at, False)
+            for _ in range(stops):
+                at = unsigned_compressed(record, at, False)[1]
+        assert not bits & ~0x0256, f"unexpected paragraph bits {bits:#x}"
+        strings, jumps = record[length1:].split(b"\0"), []
+        widths = {0x80: 3, 0x82: 1, 0x83: 1, 0x89: 1, 0xE3: 5, 0xFF: 1}
+        while record[at] != 0xFF:
+            assert record[at] in widths, f"unexpected command {record[at]:#x}"
+            if record[at] == 0xE3:
+                jumps.append(unpack("i", record, at + 1)[0])
+            at += widths[record[at]]
+        assert at + 1 == length1, "commands end where the text begins"
+        return b"".join(strings).decode("cp1252"), jumps, length
+
+
+class HtmlSections(html.parser.HTMLParser):
+    def __init__(self):
+        super().__init__()
+        self.titles, self.section, self.in_title = {}, None, False
+
+    def handle_starttag(self, tag, attributes):
+        if tag == "section":
+            self.section = dict(attributes).get("id")
+        self.in_title = tag == "h2"
+
+    def handle_data(self, data):
+        if self.in_title and self.section:
+            self.titles[self.section] = self.titles.get(self.section, "") + data
+
+    def handle_endtag(self, tag):
+        self.in_title = self.in_title and tag != "h2"
+
+
+class HelpFileTest(unittest.TestCase):
+    def load(self, name):
+        help_file = HelpFile(os.path.join(GAME_DIR, name))
+        self.assertEqual(help_file.names, sorted(help_file.names), "directory names in byte order")
+        self.assertTrue({"|SYSTEM", "|FONT", "|TOPIC", "|CONTEXT", "|CTXOMAP"} <= set(help_file.files))
+        contexts = help_file.tree("|CONTEXT", 0x800, b"L4", 0x0002, HelpFile.context_entry)
+        hashes = [key for key, _ in contexts]
+        self.assertEqual(hashes, sorted(set(hashes)), "context hashes in signed order, once each")
+        topics = {offset: (title, paragraphs) for offset, title, paragraphs in help_file.topics()}
+        self.assertTrue(all(offset in topics for _, offset in contexts), "context offsets are topic starts")
+        return help_file, dict(contexts), topics
+
+    def check_common(self, help_file, contexts, topics):
+        (magic, minor, flags), records = help_file.system()
+        self.assertEqual((magic, minor, flags), (0x036C, 21, 0))
+        self.assertIn(unpack("I", records[3][0], 0)[0], topics, "contents is a topic")
+        self.assertIn(b'SetHelpOnFile("winhelp.hlp")\0', records[4])
+        faces, styles = unpack("HH", help_file.files["|FONT"], 0)
+        self.assertGreater(faces * styles, 0, "the viewer needs a face and a style")
+        for offset, (title, paragraphs) in topics.items():
+            self.assertEqual(paragraphs[0][0], title, "each topic shows its title first")
+            for text, jumps in paragraphs:
+                for jump in jumps:
+                    self.assertIn(contexts.get(jump), topics, f"jump {jump} in {title!r} lands on a topic")
+
+    def test_every_context_number_opens_its_topic(self):
+        help_file, contexts, topics = self.load("project.hlp")
+        self.check_common(help_file, contexts, topics)
+        body = help_file.files["|CTXOMAP"]
+        count = unpack("H", body, 0)[0]
+        mapped = dict(unpack("iI", body, 2 + 8 * index) for index in range(count))
+        for number, title in CONTEXT_TITLES.items():
+            with self.subTest(number=number):
+                self.assertIn(mapped.get(number), topics)
+                self.assertEqual(topics[mapped[number]][0], title)
+
+    def test_how_to_use_help_file_opens(self):
+        help_file, contexts, topics = self.load("winhelp.hlp")
+        self.check_common(help_file, contexts, topics)
+        self.assertGreaterEqual(len(topics), 2)
+
+    def test_html_has_a_section_for_every_context_number(self):
+        sections = HtmlSections()
+        with open(os.path.join(GAME_DIR, "help.html"), encoding="utf-8") as page:
+            sections.feed(page.read())
+        for number, title in CONTEXT_TITLES.items():
+            with self.subTest(number=number):
+                self.assertEqual(sections.titles.get(f"ctx{number}"), title)
+
+
+if __name__ == "__main__":
+    GAME_DIR = sys.argv.pop(1)
+    unittest.main()
