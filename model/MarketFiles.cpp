@@ -1,10 +1,10 @@
 // Reading the market files and starting a new game from them.
 #include "model/MarketFiles.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 
 #include "model/TextFile.h"
 
@@ -19,12 +19,15 @@ std::string joinPath(const char* directory, const std::string& name) {
     return std::string(directory) + kSeparator + name;
 }
 
-double littleEndianDouble(const unsigned char* bytes) {
+// A record that is not a finite, non-negative number is no price that day: the index, the dialogs and
+// the settlement then treat the share as one that does not trade, and no order can take an inf or a nan
+// into the account.
+double priceFromRecord(const unsigned char* bytes) {
     uint64_t bits = 0;
     for (int i = 7; i >= 0; --i) bits = (bits << 8) | bytes[i];
     double value;
     std::memcpy(&value, &bits, sizeof value);
-    return value;
+    return std::isfinite(value) && value >= 0.0 ? value : 0.0;
 }
 
 void copyText(char* destination, std::size_t size, const std::string& text) {
@@ -115,15 +118,18 @@ std::string transactionsFilePath() {
 }
 
 int readPriceHistory(GameModel& model, int shareNumber) {
-    std::ifstream file(historyFilePath(shareNumber), std::ios::binary);
+    // C stdio rather than a stream: a folder in the file's place then fails to open (Windows) or to
+    // read (glibc) instead of throwing, and both builds report it as a file that could not be opened.
+    std::FILE* file = std::fopen(historyFilePath(shareNumber).c_str(), "rb");
     if (!file) return -1;
     constexpr std::size_t kRecordSize = 8;
     unsigned char bytes[kMaxPriceRecords * kRecordSize];
-    file.read(reinterpret_cast<char*>(bytes), sizeof bytes);
-    const auto records =
-        static_cast<std::size_t>(file.gcount()) / kRecordSize;  // a partial record is ignored
-    for (std::size_t i = 0; i < records; ++i)
-        model.priceBuffer[i] = littleEndianDouble(bytes + kRecordSize * i);
+    const std::size_t read = std::fread(bytes, 1, sizeof bytes, file);
+    const bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    if (failed) return -1;
+    const std::size_t records = read / kRecordSize;  // a partial record is ignored
+    for (std::size_t i = 0; i < records; ++i) model.priceBuffer[i] = priceFromRecord(bytes + kRecordSize * i);
     return static_cast<int>(records);
 }
 

@@ -2,6 +2,7 @@
 #include "model/Settlement.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
 #include "model/MarketFiles.h"
@@ -37,7 +38,7 @@ double bufferedPrice(const GameModel& model, int records, int32_t dayIndex) {
     return model.priceBuffer[record];
 }
 
-// Steps 1 to 3 of the advance: the new day, on over days without trading, and the trading day before it.
+// The new day, on over days without trading, and the trading day before it.
 bool moveCalendar(GameModel& model, int64_t days) {
     model.orderDayIndex = model.dayIndex;
     const int64_t wanted = static_cast<int64_t>(model.dayIndex) - std::max<int64_t>(days, 0);
@@ -61,8 +62,11 @@ bool moveCalendar(GameModel& model, int64_t days) {
     return pastTheEnd;
 }
 
+// The booking refuses a purchase that would overfill the holding's count; a slot filled any other way is
+// held at the largest count rather than wrapped into a negative one that would empty it.
 void settlePurchase(Holding& slot) {
-    slot.heldQuantity += slot.pendingQuantity;
+    const int64_t held = static_cast<int64_t>(slot.heldQuantity) + slot.pendingQuantity;
+    slot.heldQuantity = static_cast<int32_t>(std::min<int64_t>(held, INT32_MAX));
     slot.totalCost += slot.pendingAmount;
 }
 
@@ -71,7 +75,7 @@ void settleSale(Holding& slot) {
     slot.totalCost *= slot.pendingAmount;  // the fraction of the holding that remains
 }
 
-// Step 5 for one slot; answers whether it had an order.
+// Settles one slot; answers whether it had an order.
 bool settleSlot(Holding& slot) {
     if (slot.action == kBuyAction)
         settlePurchase(slot);
@@ -92,7 +96,7 @@ bool settleSlot(Holding& slot) {
     return true;
 }
 
-// Step 7: one read of each history file gives both prices.
+// One read of each history file gives both prices of the new day.
 void priceMarket(GameModel& model) {
     for (int s = 0; s < kShareCount; ++s) {
         const int records = readPriceHistory(model, s);

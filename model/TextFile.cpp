@@ -1,8 +1,7 @@
 // Text-mode reading done by hand, so glibc and the Windows runtime read the market files alike.
 #include "model/TextFile.h"
 
-#include <fstream>
-#include <iterator>
+#include <cstdio>
 
 namespace {
 constexpr char kEndOfFileMark = '\x1a';
@@ -10,13 +9,27 @@ constexpr char kEndOfFileMark = '\x1a';
 bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
+
+// C stdio rather than a stream: a folder in the file's place fails to open (Windows) or to read (glibc)
+// instead of throwing, so both builds report it as a file that could not be opened.
+std::optional<std::string> readRawFile(const std::string& path) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) return std::nullopt;
+    std::string raw;
+    char chunk[4096];
+    std::size_t read = 0;
+    while ((read = std::fread(chunk, 1, sizeof chunk, file)) > 0) raw.append(chunk, read);
+    const bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    if (failed) return std::nullopt;
+    return raw;
+}
 }  // namespace
 
 std::optional<std::string> readTextFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
+    const std::optional<std::string> file = readRawFile(path);
     if (!file) return std::nullopt;
-    std::string raw((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (file.bad()) return std::nullopt;
+    const std::string& raw = *file;
 
     std::string text;
     text.reserve(raw.size());

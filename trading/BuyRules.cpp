@@ -51,6 +51,7 @@ BuyStep decideBuy(const GameModel& model, int shareNumber, const std::string& qu
     // pending balance of the game pays for it.
     if (!canAffordPurchase(model, orderValue) || quantity > kLargestQuantity)
         return refusal(insufficientFundsText(*share));
+    if (overfillsHolding(model, shareNumber, wholeShares(quantity))) return refusal(holdingFullText(*share));
 
     BuyStep step;
     step.chargeValue = orderValue;
@@ -74,6 +75,10 @@ BuyMaxStep decideBuyMax(const GameModel& model, int shareNumber) {
     // Less than one whole share would be an order for nothing that still costs the flat fee.
     if (!(shares >= 1.0)) {
         result.step = refusal(insufficientFundsText(*share));
+        return result;
+    }
+    if (overfillsHolding(model, shareNumber, quantity)) {
+        result.step = refusal(holdingFullText(*share));
         return result;
     }
     result.step.chargeValue = spendable;

@@ -81,12 +81,14 @@ long long leadingInteger(const std::string& text) {
     const bool negative = at < text.size() && text[at] == '-';
     if (at < text.size() && isSign(text[at])) ++at;
     long long magnitude = 0;
+    // The limit is checked before the multiplication, which would otherwise overflow on a 19th digit.
     for (; at < text.size() && isDigit(text[at]); ++at) {
-        magnitude = magnitude * 10 + (text[at] - '0');
-        if (magnitude >= kIntegerLimit) {
+        const int digit = text[at] - '0';
+        if (magnitude > (kIntegerLimit - digit) / 10) {
             magnitude = kIntegerLimit;
             break;
         }
+        magnitude = magnitude * 10 + digit;
     }
     return negative ? -magnitude : magnitude;
 }

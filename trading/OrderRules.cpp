@@ -1,6 +1,7 @@
 // Order rules shared by the Buy and Sell dialogs, the portfolio screen and the main screen.
 #include "trading/OrderRules.h"
 
+#include <cmath>
 #include <cstring>
 
 #include "model/MarketFiles.h"
@@ -22,6 +23,10 @@ bool isKnownShare(int shareNumber) {
 Admission refusedFor(Refusal refusal) {
     if (refusal == Refusal::PendingOrderExists) return {refusal, kPendingOrderText, kPendingOrderCaption};
     return {refusal, kPortfolioFullText, kPortfolioFullCaption};
+}
+
+std::string nameOf(const ShareRecord& share) {
+    return std::string(share.name, strnlen(share.name, sizeof share.name));
 }
 
 bool sharePendingOrder(const GameModel& model, int shareNumber) {
@@ -71,6 +76,23 @@ bool canFundSale(const GameModel& model, double value) {
     return spendableAmount(model) + value >= 0.0;
 }
 
+bool keepsAccountFinite(const GameModel& model, double value, OrderKind kind) {
+    const double commission = commissionFor(model, value);
+    const double balance = kind == OrderKind::Purchase ? model.pendingBalance - (value + commission)
+                                                       : model.pendingBalance + (value - commission);
+    return std::isfinite(value) && std::isfinite(commission) && std::isfinite(balance);
+}
+
+bool overfillsHolding(const GameModel& model, int shareNumber, int32_t quantity) {
+    const int slot = findShareSlot(model, shareNumber);
+    const int64_t held = slot < 0 ? 0 : model.holdings[slot].heldQuantity;
+    return held + quantity > INT32_MAX;
+}
+
+std::string holdingFullText(const ShareRecord& share) {
+    return "You cannot hold more than 2147483647 shares in " + nameOf(share);
+}
+
 int32_t largestAffordableQuantity(const GameModel& model, int shareNumber) {
     if (!isKnownShare(shareNumber)) return 0;
     const double price = model.shareTable[shareNumber].currentPrice;
@@ -105,6 +127,15 @@ PurchaseBooking bookPurchase(GameModel& model, int32_t quantity) {
     booking.admission = admitOrder(model, OrderKind::Purchase);
     // A zero or negative order would cost the flat fee, or hand money back, for no shares.
     if (!booking.admission.admitted() || quantity < 1 || !isKnownShare(model.selectedShare)) return booking;
+    const ShareRecord& share = model.shareTable[model.selectedShare];
+    if (overfillsHolding(model, model.selectedShare, quantity)) {
+        booking.admission = {Refusal::HoldingFull, holdingFullText(share), kPortfolioFullCaption};
+        return booking;
+    }
+    if (!keepsAccountFinite(model, share.currentPrice * quantity, OrderKind::Purchase)) {
+        booking.admission = {Refusal::OrderTooLarge, kOrderTooLargeText, kPortfolioFullCaption};
+        return booking;
+    }
 
     int index = findShareSlot(model, model.selectedShare);
     const bool opensHolding = index < 0;
@@ -126,6 +157,7 @@ bool bookSale(GameModel& model, int32_t quantity) {
     if (slot.hasPendingOrder() || quantity < 1 || quantity > slot.heldQuantity) return false;
 
     const double value = model.shareTable[model.selectedShare].currentPrice * quantity;
+    if (!keepsAccountFinite(model, value, OrderKind::Sale)) return false;
     slot.action = kSellAction;
     slot.pendingQuantity = quantity;
     slot.pendingCommission = commissionFor(model, value);

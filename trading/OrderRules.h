@@ -12,7 +12,12 @@ enum class Refusal {
     None,
     PendingOrderExists,  // the share already has an order waiting for the broker
     PortfolioFull,       // a new share, and all ten holdings are in use
+    HoldingFull,         // the holding would hold more shares than its count can
+    OrderTooLarge,       // the order's value, or the balance after it, is not a finite number
 };
+
+constexpr const char* kOrderTooLargeText =
+    "The value of this transaction is too large for the account, so it cannot be made";
 
 // The outcome of an admission test. A refusal carries the message box text and caption the caller
 // shows (OK button, question-mark icon); an admission carries empty texts.
@@ -45,6 +50,16 @@ bool canAffordPurchase(const GameModel& model, double value);
 // the flat fee that even the proceeds do not lift the spendable amount to zero).
 bool canFundSale(const GameModel& model, double value);
 
+// True when the order's value, its commission and the pending balance after booking it are all finite
+// numbers: a price from a hostile file must never make the account inf or nan.
+bool keepsAccountFinite(const GameModel& model, double value, OrderKind kind);
+
+// True when buying `quantity` more shares of `shareNumber` would take its holding past INT32_MAX.
+bool overfillsHolding(const GameModel& model, int shareNumber, int32_t quantity);
+
+// The refusal of a purchase that would overfill the share's holding.
+std::string holdingFullText(const ShareRecord& share);
+
 // Whole shares of `shareNumber` that the spendable amount buys; 0 for a share without a price, an
 // unknown share or nothing to spend. At most INT32_MAX.
 int32_t largestAffordableQuantity(const GameModel& model, int shareNumber);
@@ -57,12 +72,13 @@ std::string brokerChargeMessage(const GameModel& model, double value);
 Admission admitOrder(GameModel& model, OrderKind kind);
 
 // Books a purchase of `quantity` shares of model.selectedShare at today's price, after admitOrder for a
-// purchase. A refused admission, a quantity below 1 or an unknown share books nothing.
+// purchase. A refused admission, a quantity below 1 or an unknown share books nothing; a quantity that
+// would overfill the holding, or a value that is not finite, is refused with its text.
 PurchaseBooking bookPurchase(GameModel& model, int32_t quantity);
 
 // Books a sale of `quantity` shares from the holding of model.selectedShare; the caller has admitted
 // it. Answers false and books nothing when there is no such holding, it already has a pending order,
-// or the quantity is below 1 or above the shares held.
+// the quantity is below 1 or above the shares held, or the account would not stay finite.
 bool bookSale(GameModel& model, int32_t quantity);
 
 // Gives back what booking the holding's pending order took and clears the order; a holding that the

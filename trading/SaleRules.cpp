@@ -42,7 +42,10 @@ double quantityForValue(double value, double price) {
     return readFieldNumber(rounded, rounded.size());
 }
 
-SalePlan accepted(const ShareRecord& share, int32_t quantity) {
+// A price from a hostile file can make the proceeds, or the balance after them, more than a double holds.
+SalePlan accepted(const GameModel& model, const ShareRecord& share, int32_t quantity) {
+    if (!keepsAccountFinite(model, share.currentPrice * quantity, OrderKind::Sale))
+        return refused(SaleRefusal::OrderTooLarge, kOrderTooLargeText);
     SalePlan plan;
     plan.quantity = quantity;
     // The charge quoted is the one booked: that of the whole shares sold.
@@ -95,7 +98,7 @@ SalePlan planSale(const GameModel& model, const std::string& valueText, const st
         return refused(SaleRefusal::InsufficientFunds, insufficientSaleFundsText(model));
     if (share->currentPrice > value) return refused(SaleRefusal::TooSmall, kSaleTooSmallText);
     if (sharesAvailable(model) < quantity) return notEnoughShares();
-    return accepted(*share, wholeShares(quantity));
+    return accepted(model, *share, wholeShares(quantity));
 }
 
 EntryTexts sellAllTexts(const GameModel& model) {
@@ -113,7 +116,7 @@ SalePlan planSellAll(const GameModel& model) {
     if (held < 1) return notEnoughShares();
     if (!canFundSale(model, held * share->currentPrice))
         return refused(SaleRefusal::InsufficientFunds, insufficientSaleFundsText(model));
-    return accepted(*share, held);
+    return accepted(model, *share, held);
 }
 
 bool placeSale(GameModel& model, const SalePlan& plan) {

@@ -1,132 +1,113 @@
 // The Buy dialog's rules: its figures, its refusals in their order, Buy Max's quantity and quote.
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <climits>
 #include <cstring>
 #include <string>
 
+#include "tests/core/TestMarket.h"
 #include "trading/BuyRules.h"
 #include "trading/OrderRules.h"
-#include "tests/core/MoneyInvariant.h"
-#include "tests/core/TestMarket.h"
 
 namespace {
-
-// Fifty shares; share 4 costs exactly one pound, share 7 two pounds fifty, share 9 thirty pounds.
+// Share 4 costs exactly one pound, share 7 two pounds fifty, share 9 thirty pounds.
 GameModel market() {
     GameModel model = fiftyShares([](int i) { return 0.5 + 0.25 * i; });
     model.shareTable[4].currentPrice = 1.0;
     model.shareTable[7].currentPrice = 2.5;
     model.shareTable[9].currentPrice = 30.0;
     std::strcpy(model.shareTable[9].name, "Harbour Lights plc");
-    model.dateCount = 300;
-    std::strcpy(model.dateTable[model.dateCount - 2 - 260], "4-Jan-95");
     return model;
 }
 
-// What the dialog does on Yes: book the decided quantity.
-PurchaseBooking bookStep(GameModel& model, int share, const BuyStep& step) {
-    model.selectedShare = share;
-    return bookPurchase(model, step.quantity);
+std::string insufficient(const char* name) {
+    return std::string("You have insufficient funds to buy that amount of shares in  ") + name;
 }
 }  // namespace
 
-TEST(BuyDialogTexts, TitlePriceAndTheInsufficientFundsMessage) {
+TEST(BuyDialogTexts, TitleAndPrice) {
     GameModel model = market();
     EXPECT_EQ(buyDialogTitle(model.shareTable[9]), "Buy Shares In Harbour Lights plc");
-    EXPECT_EQ(buyPriceText(model.shareTable[9]), " 3000p");
-    model.shareTable[3].currentPrice = 1.2325;
-    EXPECT_EQ(buyPriceText(model.shareTable[3]), " 123\xBCp");
-    model.shareTable[3].currentPrice = 0.0075;
-    EXPECT_EQ(buyPriceText(model.shareTable[3]), "   0\xBEp");
-    EXPECT_EQ(insufficientFundsText(model.shareTable[9]),
-              "You have insufficient funds to buy that amount of shares in  Harbour Lights plc");
-}
-
-TEST(Buy, RefusesFewerThanTenShares) {
-    const GameModel model = market();
-    for (const char* quantity : {"9", "", "0", "   ", "abc", "09"}) {
-        SCOPED_TRACE(quantity);
-        EXPECT_EQ(decideBuy(model, 7, quantity, "1000.00").refusal, "You must buy at least 10 shares");
+    const std::pair<double, const char*> prices[] = {
+        {30.0, " 3000p"}, {1.2325, " 123\xBCp"}, {0.0075, "   0\xBEp"}, {0.0, "     p"}};
+    for (const auto& [price, text] : prices) {
+        model.shareTable[3].currentPrice = price;
+        EXPECT_EQ(buyPriceText(model.shareTable[3]), text) << price;
     }
 }
 
-TEST(Buy, TenAffordableSharesAskForTheCharge) {
-    const GameModel model = market();
-    const BuyStep step = decideBuy(model, 7, "10", "25.00");
-    EXPECT_FALSE(step.refused());
-    EXPECT_EQ(step.chargeValue, 25.0);
-    EXPECT_EQ(step.quantity, 10);
-}
-
-TEST(Buy, AValueBelowOneSharesPriceRefusesEvenWithTheQuantityGiven) {
-    const GameModel model = market();
-    EXPECT_EQ(decideBuy(model, 7, "10", "").refusal, "You must first buy some shares");
-    EXPECT_EQ(decideBuy(model, 7, "10", "2.49").refusal, "You must first buy some shares");
-    // One share's price is enough: the value is not compared with the quantity.
-    EXPECT_FALSE(decideBuy(model, 7, "10", "2.50").refused());
-}
-
-TEST(Buy, RefusalsComeInTheirOrder) {
-    GameModel model = market();
-    model.pendingBalance = 5.0;  // nothing is affordable
-    EXPECT_EQ(decideBuy(model, 7, "9", "").refusal, kMinimumPurchaseText);
-    EXPECT_EQ(decideBuy(model, 7, "10", "").refusal, kNoValueText);
-    EXPECT_EQ(decideBuy(model, 7, "10", "25").refusal, insufficientFundsText(model.shareTable[7]));
-}
-
-TEST(Buy, ThePendingBalanceOf1012PaysForExactlyAThousandOnePoundShares) {
-    GameModel model = market();
-    model.pendingBalance = 1012.0;
-    model.cashBalance = 1012.0;
-    EXPECT_EQ(decideBuy(model, 4, "1001", "1001.00").refusal,
-              "You have insufficient funds to buy that amount of shares in  Company 4");
-    const BuyStep step = decideBuy(model, 4, "1000", "1000.00");
-    ASSERT_FALSE(step.refused());
-    EXPECT_EQ(step.chargeValue, 1000.0);
-    ASSERT_TRUE(bookStep(model, 4, step).booked());
-    EXPECT_NEAR(model.pendingBalance, 0.0, kMillionthOfAPenny);
-    EXPECT_EQ(model.holdings[0].pendingQuantity, 1000);
-    EXPECT_NEAR(model.holdings[0].pendingCommission, 12.0, kMillionthOfAPenny);
-    expectMoneyInvariant(model);
-}
-
-TEST(Buy, TheFieldsAreReadToTwentyNineCharacters) {
-    const GameModel model = market();
-    const std::string quantity29 = std::string(27, '0') + "10";
-    EXPECT_EQ(decideBuy(model, 7, quantity29, "25").quantity, 10);
-    // The thirtieth character is not read: "0...01" is one share.
-    EXPECT_EQ(decideBuy(model, 7, "0" + quantity29, "25").refusal, kMinimumPurchaseText);
-    EXPECT_EQ(decideBuy(model, 7, "10", std::string(28, '0') + "25").refusal, kNoValueText);
-}
-
-TEST(Buy, AQuantityBeyondThirtyTwoBitsNeverWrapsIntoASmallOne) {
-    GameModel model = market();
-    // 2^32 + 10 would wrap to 10 in 32 bits, 2^31 + 5 to a negative number.
-    for (const char* quantity : {"4294967306", "2147483653", "99999999999999999999999999999"}) {
-        SCOPED_TRACE(quantity);
-        EXPECT_EQ(decideBuy(model, 7, quantity, "99999999999999").refusal,
-                  insufficientFundsText(model.shareTable[7]));
+TEST(Buy, RefusalsComeInTheirOrderAndAnAcceptedBuyQuotesItsOrder) {
+    const std::string none;
+    const std::string q29 = std::string(27, '0') + "10";
+    const struct {
+        double balance;
+        int share;
+        std::string quantity, value, refusal;
+        int32_t booked;
+    } cases[] = {
+        {1e5, 7, "9", "1000.00", kMinimumPurchaseText, 0},
+        {1e5, 7, "", "1000", kMinimumPurchaseText, 0},
+        {1e5, 7, "abc", "1000", kMinimumPurchaseText, 0},
+        {1e5, 7, "09", "1000", kMinimumPurchaseText, 0},
+        {1e5, 7, "10", "", kNoValueText, 0},
+        {1e5, 7, "10", "2.49", kNoValueText, 0},
+        {1e5, 7, "10", "2.50", none, 10},
+        {1e5, 7, "10", "25.00", none, 10},
+        {5.0, 7, "9", "", kMinimumPurchaseText, 0},
+        {5.0, 7, "10", "", kNoValueText, 0},
+        {5.0, 7, "10", "25", insufficient("Company 7"), 0},
+        {1012.0, 4, "1001", "1001.00", insufficient("Company 4"), 0},
+        {1012.0, 4, "1000", "1000.00", none, 1000},
+        {1e5, 7, q29, "25", none, 10},
+        {1e5, 7, "0" + q29, "25", kMinimumPurchaseText, 0},
+        {1e5, 7, "10", std::string(28, '0') + "25", kNoValueText, 0},
+        {1e5, 7, "4294967306", "9999999999999", insufficient("Company 7"), 0},
+        {1e5, 9, "3326", "99780", none, 3326},
+        {1e5, 9, "3327", "99810", insufficient("Harbour Lights plc"), 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.quantity + " / " + c.value);
+        GameModel model = market();
+        model.cashBalance = model.pendingBalance = c.balance;
+        const BuyStep step = decideBuy(model, c.share, c.quantity, c.value);
+        EXPECT_EQ(step.refusal, c.refusal);
+        EXPECT_EQ(step.quantity, c.booked);
+        if (step.refused()) continue;
+        EXPECT_EQ(step.chargeValue, model.shareTable[c.share].currentPrice * c.booked);
+        model.selectedShare = c.share;
+        ASSERT_TRUE(bookPurchase(model, step.quantity).booked());
+        EXPECT_GE(model.pendingBalance, -kMillionthOfAPenny);
+        expectMoneyInvariant(model);
     }
-    // Even where the balance would pay for it, more shares than 32 bits hold are never booked short.
+}
+
+TEST(Buy, QuantitiesBeyondThirtyTwoBitsAndSharesWithoutAPrice) {
+    GameModel model = market();
     model.pendingBalance = 1e15;
     model.shareTable[7].currentPrice = 0.0001;
-    EXPECT_EQ(decideBuy(model, 7, "4294967306", "1").refusal, insufficientFundsText(model.shareTable[7]));
-    const BuyStep largest = decideBuy(model, 7, "2147483647", "1");
-    EXPECT_FALSE(largest.refused());
-    EXPECT_EQ(largest.quantity, 2147483647);
+    // 2^32 + 10 would wrap to 10 in 32 bits: it is never booked short.
+    EXPECT_EQ(decideBuy(model, 7, "4294967306", "1").refusal, insufficient("Company 7"));
+    EXPECT_EQ(decideBuy(model, 7, "2147483647", "1").quantity, INT32_MAX);
+    for (double price : {0.0, -1.0}) {
+        model.shareTable[7].currentPrice = price;
+        EXPECT_EQ(decideBuy(model, 7, "9", "").refusal,
+                  "This share has no price today, so it cannot be bought");
+        EXPECT_EQ(decideBuyMax(model, 7).step.refusal, kNoPriceText);
+        EXPECT_FALSE(decideBuyMax(model, 7).quantityText || decideBuyMax(model, 7).valueText);
+    }
+    for (int share : {-1, kShareCount}) EXPECT_EQ(decideBuy(model, share, "10", "100").refusal, kNoPriceText);
 }
 
-TEST(Buy, AShareWithoutAPriceCannotBeBought) {
+// A holding is an int32_t: more of a held share than that can hold is refused before the charge is asked.
+TEST(Buy, APurchaseThatWouldOverfillTheHoldingIsRefused) {
     GameModel model = market();
-    model.shareTable[7].currentPrice = 0.0;
-    EXPECT_EQ(decideBuy(model, 7, "10", "100").refusal,
-              "This share has no price today, so it cannot be bought");
-    EXPECT_EQ(decideBuy(model, 7, "9", "").refusal, kNoPriceText);
-    model.shareTable[7].currentPrice = -1.0;
-    EXPECT_EQ(decideBuy(model, 7, "10", "100").refusal, kNoPriceText);
-    EXPECT_EQ(decideBuy(model, -1, "10", "100").refusal, kNoPriceText);
-    EXPECT_EQ(decideBuy(model, kShareCount, "10", "100").refusal, kNoPriceText);
+    model.pendingBalance = 1e15;
+    model.shareTable[4].currentPrice = 1e-6;
+    model.holdings[0] = heldShares(4, 2000000000, 2000.0);
+    const std::string full = "You cannot hold more than 2147483647 shares in Company 4";
+    EXPECT_EQ(decideBuy(model, 4, "147483648", "1000").refusal, full);
+    EXPECT_EQ(decideBuy(model, 4, "147483647", "1000").quantity, 147483647);
+    EXPECT_EQ(decideBuyMax(model, 4).step.refusal, full);
 }
 
 TEST(BuyMax, BuysAsManyWholeSharesAsTheBalanceCoversAndQuotesTheWholeSpendableAmount) {
@@ -134,99 +115,46 @@ TEST(BuyMax, BuysAsManyWholeSharesAsTheBalanceCoversAndQuotesTheWholeSpendableAm
     const BuyMaxStep max = decideBuyMax(model, 9);
     // 99990 / 1.002 = 99790.42 to spend: 3326 shares at 30 pounds, worth 99780.00.
     ASSERT_FALSE(max.step.refused());
-    EXPECT_EQ(max.quantityText, "3326");
-    EXPECT_EQ(max.valueText, "99780.00");
-    EXPECT_EQ(max.step.quantity, 3326);
+    EXPECT_EQ(std::make_tuple(*max.quantityText, *max.valueText, max.step.quantity),
+              std::make_tuple("3326", "99780.00", 3326));
     EXPECT_NEAR(max.step.chargeValue, 99990.0 / 1.002, kMillionthOfAPenny);
-    EXPECT_EQ(brokerChargeMessage(model, max.step.chargeValue),
-              "The broker will charge \xA3"
-              "10.00 + %0.20 which for this transaction is an additional \xA3"
-              "209.58. Do you want to proceed ?");
-
-    ASSERT_TRUE(bookStep(model, 9, max.step).booked());
-    // The booked commission is that of the 3326 shares, not the one quoted.
-    EXPECT_NEAR(model.holdings[0].pendingCommission, 99780.0 * 0.002 + 10.0, kMillionthOfAPenny);
+    model.selectedShare = 9;
+    ASSERT_TRUE(bookPurchase(model, max.step.quantity).booked());
     EXPECT_NEAR(model.pendingBalance, 100000.0 - 99780.0 - 209.56, kMillionthOfAPenny);
-    EXPECT_GE(model.pendingBalance, 0.0);
-    expectMoneyInvariant(model);
 }
 
-TEST(BuyMax, HasNoTenShareMinimum) {
-    GameModel model = market();
-    model.pendingBalance = model.cashBalance = 13.0;  // 2.99 to spend: one share at 2.50
-    const BuyMaxStep max = decideBuyMax(model, 7);
-    ASSERT_FALSE(max.step.refused());
-    EXPECT_EQ(max.step.quantity, 1);
-    EXPECT_EQ(max.quantityText, "1");
-    EXPECT_EQ(max.valueText, "2.50");
-    ASSERT_TRUE(bookStep(model, 7, max.step).booked());
-    EXPECT_NEAR(model.pendingBalance, 13.0 - 2.5 - 10.005, kMillionthOfAPenny);
-    expectMoneyInvariant(model);
-}
-
-TEST(BuyMax, ABalanceOfTheFlatFeeOrLessBuysNothing) {
-    GameModel model = market();
-    for (double balance : {10.0, 0.0, 5.0, -100.0}) {
-        SCOPED_TRACE(balance);
-        model.pendingBalance = balance;
+TEST(BuyMax, HasNoTenShareMinimumButNeedsOneWholeShare) {
+    const struct {
+        double balance;
+        const char* quantity;
+        const char* value;  // nullptr: the field is left alone
+        bool refused;
+    } cases[] = {{13.0, "1", "2.50", false},     {12.0, "0", nullptr, true},
+                 {10.0, "0", nullptr, true},     {0.0, "-3", nullptr, true},
+                 {-100.0, "-43", nullptr, true}, {2600.0, "1033", "2582.50", false}};
+    for (const auto& c : cases) {
+        GameModel model = market();
+        model.pendingBalance = c.balance;
         const BuyMaxStep max = decideBuyMax(model, 7);
-        EXPECT_EQ(max.step.refusal, "You have insufficient funds to buy that amount of shares in  Company 7");
-        EXPECT_FALSE(max.valueText.has_value());
+        EXPECT_EQ(max.quantityText, c.quantity) << c.balance;
+        EXPECT_EQ(max.valueText.has_value(), c.value != nullptr) << c.balance;
+        if (c.value) EXPECT_EQ(*max.valueText, c.value);
+        EXPECT_EQ(max.step.refusal, c.refused ? insufficient("Company 7") : "") << c.balance;
     }
-    model.pendingBalance = 10.0;
-    EXPECT_EQ(decideBuyMax(model, 7).quantityText, "0");
-}
-
-TEST(BuyMax, LessThanOneWholeShareIsRefusedRatherThanBookedForNothing) {
+    // Exactly one share's worth to spend is one share.
     GameModel model = market();
-    model.pendingBalance = 12.0;  // 1.996 to spend on a share of 2.50
-    const BuyMaxStep max = decideBuyMax(model, 7);
-    EXPECT_EQ(max.step.refusal, insufficientFundsText(model.shareTable[7]));
-    EXPECT_EQ(max.quantityText, "0");
-    EXPECT_FALSE(max.valueText.has_value());
-    EXPECT_EQ(max.step.quantity, 0);
-}
-
-TEST(BuyMax, AShareWithoutAPriceIsRefusedWithoutTouchingTheFields) {
-    GameModel model = market();
-    model.shareTable[7].currentPrice = 0.0;
-    const BuyMaxStep max = decideBuyMax(model, 7);
-    EXPECT_EQ(max.step.refusal, kNoPriceText);
-    EXPECT_FALSE(max.quantityText.has_value());
-    EXPECT_FALSE(max.valueText.has_value());
+    model.shareTable[7].currentPrice = spendableAmount(model);
+    EXPECT_EQ(decideBuyMax(model, 7).step.quantity, 1);
 }
 
 TEST(BuyMax, TenHoldingsInUseStillAskThenTheBookingRefuses) {
     GameModel model = market();
-    for (int slot = 0; slot < kHoldingCount; ++slot) {
-        model.holdings[slot].shareNumber = 20 + slot;
-        model.holdings[slot].heldQuantity = 10;
-        model.holdings[slot].totalCost = 10.0;
-    }
+    for (int slot = 0; slot < kHoldingCount; ++slot) model.holdings[slot] = heldShares(20 + slot, 10, 10.0);
     const BuyMaxStep max = decideBuyMax(model, 7);
     ASSERT_FALSE(max.step.refused());
-    const double balance = model.pendingBalance;
-    const PurchaseBooking booking = bookStep(model, 7, max.step);
+    model.selectedShare = 7;
+    const PurchaseBooking booking = bookPurchase(model, max.step.quantity);
     EXPECT_FALSE(booking.booked());
     EXPECT_EQ(booking.admission.text, "You have exceeded your portfolio limit");
-    EXPECT_EQ(model.pendingBalance, balance);
-}
-
-TEST(Buy, EveryBookingKeepsTheMoneyInvariant) {
-    GameModel model = market();
-    const struct {
-        int share;
-        const char* quantity;
-    } orders[] = {{9, "100"}, {7, "37"}, {4, "1000"}, {12, "250"}, {9, "10"}};
-    for (const auto& order : orders) {
-        SCOPED_TRACE(order.quantity);
-        const BuyStep step = decideBuy(model, order.share, order.quantity, "100000");
-        ASSERT_FALSE(step.refused());
-        const bool secondForShare = order.share == 9 && std::string(order.quantity) == "10";
-        EXPECT_EQ(bookStep(model, order.share, step).booked(), !secondForShare);
-        expectMoneyInvariant(model);
-    }
-    EXPECT_NEAR(model.pendingBalance,
-                100000.0 - (3000.0 + 16.0) - (92.5 + 10.185) - (1000.0 + 12.0) - (875.0 + 11.75),
-                kMillionthOfAPenny);
+    EXPECT_EQ(model.pendingBalance, 100000.0);
 }

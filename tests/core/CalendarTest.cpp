@@ -4,44 +4,74 @@
 using namespace settlement_test;
 
 TEST(SkipCount, TheFieldReadsAsAWholeNumberThatNeverWrapsOrGoesNegative) {
-    EXPECT_EQ(skipCountFromText("1"), 1);
-    EXPECT_EQ(skipCountFromText("  12"), 12);
-    EXPECT_EQ(skipCountFromText("12abc"), 12);
-    EXPECT_EQ(skipCountFromText(""), 0);
-    EXPECT_EQ(skipCountFromText("abc"), 0);
-    EXPECT_EQ(skipCountFromText("-5"), 0);
-    EXPECT_EQ(skipCountFromText("+3"), 3);
-    EXPECT_EQ(skipCountFromText("2147483648"), 2147483648LL);  // one past 32 bits, not wrapped
-    EXPECT_GE(skipCountFromText("999999999999999999999999999999"), 2147483648LL);
-    // Only thirty characters are read: the 5 in the thirty-first place is not.
-    EXPECT_EQ(skipCountFromText(std::string(30, '0') + "5"), 0);
-    EXPECT_EQ(skipCountFromText(std::string(29, '0') + "5"), 5);
+    const std::pair<std::string, int64_t> cases[] = {
+        {"1", 1},
+        {"  12", 12},
+        {"\t\n7", 7},
+        {"12abc", 12},
+        {"", 0},
+        {"abc", 0},
+        {"-5", 0},
+        {"+3", 3},
+        {"*5", 0},
+        {"- 5", 0},
+        {std::string("4\0"
+                     "2",
+                     3),
+         4},
+        {"2147483648", 2147483648LL},
+        {"999999999999", 999999999999LL},
+        {"1000000000000", 1000000000000LL},
+        {"999999999999999999999999999999", 1000000000000LL},
+        {std::string(29, '0') + "5", 5},
+        {std::string(30, '0') + "5", 0},
+    };
+    for (const auto& [text, count] : cases) EXPECT_EQ(skipCountFromText(text), count) << text;
 }
 
-TEST(Calendar, SkippingOneDayFrom260) {
-    Game game;
-    const Settlement result = settleDay(game.model, 1);
-    EXPECT_EQ(game.model.dayIndex, 259);
-    EXPECT_EQ(game.model.previousDayIndex, 260);
-    EXPECT_EQ(game.model.orderDayIndex, 260);
-    EXPECT_FALSE(result.noLaterPrices);
-    EXPECT_TRUE(settlementNotices(game.model, result).empty());
-    expectPricedFor(game.model, 259, 260);
-    expectSettled(game.model);
+TEST(Calendar, CountsMoveTheDayAndThePreviousDayFollowsIt) {
+    const struct {
+        int64_t count;
+        int day, previous;
+        bool pastTheEnd;
+    } cases[] = {{1, 259, 260, false},
+                 {0, 260, 261, false},
+                 {-5, 260, 261, false},
+                 {260, 0, 1, false},
+                 {261, 0, 1, true},
+                 {1000, 0, 1, true},
+                 {skipCountFromText("99999999999"), 0, 1, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.count);
+        Game game;
+        game.buy(9, 20);
+        const Settlement result = settleDay(game.model, c.count);
+        expectSettled(game.model, c.day, c.previous);
+        EXPECT_EQ(game.model.orderDayIndex, 260);
+        EXPECT_EQ(result.noLaterPrices, c.pastTheEnd);
+        EXPECT_EQ(result.ordersSettled, 1);
+        EXPECT_EQ(game.model.holdings[0].heldQuantity, 20);
+        EXPECT_EQ(settlementNotices(game.model, result).size(), c.pastTheEnd ? 1u : 0u);
+    }
 }
 
-TEST(Calendar, ADayWithoutTradingIsSkippedAndThePreviousDaySkipsBackOverIt) {
-    Game game({257});
-    settleDay(game.model, 3);
-    EXPECT_EQ(game.model.dayIndex, 256);
-    EXPECT_EQ(game.model.previousDayIndex, 258);
-    expectPricedFor(game.model, 256, 258);
-
-    Game closedTwice({257, 258});
-    settleDay(closedTwice.model, 3);
-    EXPECT_EQ(closedTwice.model.dayIndex, 256);
-    EXPECT_EQ(closedTwice.model.previousDayIndex, 259);
-    expectPricedFor(closedTwice.model, 256, 259);
+TEST(Calendar, DaysWithoutTradingAreWalkedOverBothWays) {
+    const struct {
+        std::initializer_list<int> closed;
+        int64_t count;
+        int day, previous;
+    } cases[] = {{{257}, 3, 256, 258},
+                 {{257, 258}, 3, 256, 259},
+                 {{259}, 1, 258, 260},
+                 {{260}, 1, 259, 261},
+                 {{2, 1, 0}, 258, 0, 3}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.day);
+        Game game(c.closed);
+        EXPECT_FALSE(settleDay(game.model, c.count).noLaterPrices);
+        expectSettled(game.model, c.day, c.previous);
+        EXPECT_EQ(game.model.shareTable[0].currentPrice, c.day == 0 ? 0.0 : priceOn(0, c.day));
+    }
 }
 
 TEST(Calendar, ThePreviousDayStopsAtTheStartOfTheData) {
@@ -51,91 +81,35 @@ TEST(Calendar, ThePreviousDayStopsAtTheStartOfTheData) {
     for (int day = 258; day >= -2; --day) share0[recordOfDay(day)] = 5.0;
     game.folder.writeHistory(0, share0);
     settleDay(game.model, 2);
-    EXPECT_EQ(game.model.dayIndex, 258);
-    EXPECT_EQ(game.model.previousDayIndex, 258);
-    for (int s = 1; s < kShareCount; ++s) EXPECT_EQ(game.model.shareTable[s].previousPrice, priceOn(s, 258));
+    expectSettled(game.model, 258, 258);
 }
 
-TEST(Calendar, AStepPastTheLastDayStopsOnItAndSaysSo) {
+TEST(Calendar, OnTheLastDayAFurtherSkipSettlesWithoutMovingAndSaysSo) {
     Game game;
     game.buy(3, 100);
-    const Settlement result = settleDay(game.model, 1000);
-    EXPECT_EQ(game.model.dayIndex, 0);
-    EXPECT_EQ(game.model.previousDayIndex, 1);
-    EXPECT_TRUE(result.noLaterPrices);
-    EXPECT_EQ(result.ordersSettled, 1);
-    EXPECT_EQ(game.model.holdings[0].heldQuantity, 100);
-    expectPricedFor(game.model, 0, 1);
-    expectSettled(game.model);
-    ASSERT_EQ(settlementNotices(game.model, result).size(), 1u);
-    EXPECT_EQ(
-        settlementNotices(game.model, result)[0],
-        "The market data ends on D1397: there are no later prices. The market stays on that day; any pending "
-        "transactions have been settled.");
-
-    // On the last day a further skip settles and says so again, without moving.
+    const Settlement first = settleDay(game.model, 1000);
+    ASSERT_EQ(settlementNotices(game.model, first),
+              std::vector<std::string>{"The market data ends on D1397: there are no later prices. The market "
+                                       "stays on that day; any pending transactions have been settled."});
     game.sell(3, 40);
     const Settlement again = settleDay(game.model, 1);
-    EXPECT_EQ(game.model.dayIndex, 0);
-    EXPECT_EQ(game.model.orderDayIndex, 0);
     EXPECT_TRUE(again.noLaterPrices);
+    EXPECT_EQ(game.model.orderDayIndex, 0);
     EXPECT_EQ(game.model.holdings[0].heldQuantity, 60);
-    expectSettled(game.model);
+    expectSettled(game.model, 0, 1);
 }
 
-TEST(Calendar, ACountTooLargeFor32BitsGoesAsFarAsTheDataAllows) {
-    Game game;
-    const Settlement result = settleDay(game.model, skipCountFromText("99999999999"));
-    EXPECT_EQ(game.model.dayIndex, 0);
-    EXPECT_TRUE(result.noLaterPrices);
-
-    Game exact;
-    EXPECT_FALSE(settleDay(exact.model, 260).noLaterPrices);  // landing on the last day is no overrun
-    EXPECT_EQ(exact.model.dayIndex, 0);
-}
-
-TEST(Calendar, ZeroAndNegativeCountsSettleWithoutMoving) {
-    for (int64_t count : {int64_t{0}, skipCountFromText("-5"), int64_t{-5}}) {
-        Game game;
-        game.buy(9, 20);
-        const Settlement result = settleDay(game.model, count);
-        EXPECT_EQ(game.model.dayIndex, 260);
-        EXPECT_EQ(game.model.previousDayIndex, 261);
-        EXPECT_FALSE(result.noLaterPrices);
-        EXPECT_EQ(result.ordersSettled, 1);
-        EXPECT_EQ(game.model.holdings[0].heldQuantity, 20);
-        expectPricedFor(game.model, 260, 261);
-        expectSettled(game.model);
-    }
-}
-
-TEST(Calendar, TheWalkOverDaysWithoutTradingNeverPassesTheLastDay) {
-    Game game({2, 1, 0});
-    const Settlement result = settleDay(game.model, 258);
-    EXPECT_EQ(game.model.dayIndex, 0);
-    EXPECT_FALSE(result.noLaterPrices);
-    EXPECT_EQ(game.model.shareTable[0].currentPrice, 0.0);
-    EXPECT_EQ(game.model.shareTable[5].currentPrice, priceOn(5, 0));
-    EXPECT_EQ(game.model.previousDayIndex, 3);
-}
-
-TEST(Calendar, APriceFileShorterThanTheDayReadsAsNoPriceNeverAnotherSharesPrice) {
-    Game game;
+TEST(Calendar, AShortPriceFileReadsAsNoPriceAndAnUnreadableShare0MovesByTheCountAlone) {
+    Game game({259});
     game.folder.writeHistory(5, rampPrices(5, 200));  // covers day indexes 197 to -2 only
+    std::filesystem::remove(historyFilePath(0));
     settleDay(game.model, 1);
+    EXPECT_EQ(std::make_tuple(game.model.dayIndex, game.model.previousDayIndex), std::make_tuple(259, 260));
+    EXPECT_EQ(game.model.shareTable[0].currentPrice, 0.0);
     EXPECT_EQ(game.model.shareTable[5].currentPrice, 0.0);
     EXPECT_EQ(game.model.shareTable[5].previousPrice, 0.0);
     EXPECT_EQ(game.model.shareTable[6].currentPrice, priceOn(6, 259));
     settleDay(game.model, 100);
     EXPECT_EQ(game.model.shareTable[5].currentPrice, marketPrice(5, 200 - 3 - 159));
-}
-
-TEST(Calendar, AnUnreadableShare0MovesByTheCountAlone) {
-    Game game({259});
-    std::filesystem::remove(historyFilePath(0));
-    settleDay(game.model, 1);
-    EXPECT_EQ(game.model.dayIndex, 259);
-    EXPECT_EQ(game.model.previousDayIndex, 260);
-    EXPECT_EQ(game.model.shareTable[0].currentPrice, 0.0);
-    EXPECT_EQ(game.model.shareTable[1].currentPrice, priceOn(1, 259));
+    EXPECT_EQ(game.model.shareTable[5].previousPrice, marketPrice(5, 200 - 3 - 160));
 }

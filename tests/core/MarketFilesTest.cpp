@@ -1,195 +1,194 @@
-// Reading the market files and starting a game: record mapping, bounds, names, dates, failures.
+// Reading the market files and starting a game: record mapping, bounds, hostile prices and folders,
+// names, dates and every failure's text.
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cmath>
 #include <filesystem>
+#include <functional>
+#include <limits>
 #include <string>
 
 #include "model/MarketFiles.h"
 #include "tests/core/TestFolder.h"
 
-namespace {
-std::string namesFile(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const auto& line : lines) text += line + "\r\n";
-    return text;
-}
-}  // namespace
+namespace fs = std::filesystem;
 
-TEST(PriceOnDay, CountsBackFromTheThirdLastRecord) {
+TEST(PriceOnDay, RecordsCountBackFromTheThirdLastAndOutsideThemIsNoPrice) {
     MarketFolder folder;
     folder.writeHistory(0, rampPrices(0, 1400));
+    folder.writeHistory(1, rampPrices(1, 1600));                         // read to 1500 records
+    folder.writeHistory(2, rampPrices(2, 300), std::string(5, '\x7f'));  // a partial record at the end
     GameModel model;
-    EXPECT_EQ(priceOnDay(model, 0, 0), marketPrice(0, 1397));
-    EXPECT_EQ(priceOnDay(model, 0, -2), marketPrice(0, 1399));
-    EXPECT_EQ(priceOnDay(model, 0, 260), marketPrice(0, 1137));
-    EXPECT_EQ(priceOnDay(model, 0, 1397), marketPrice(0, 0));
-}
-
-TEST(PriceOnDay, DaysOutsideTheRecordsAreDaysWithoutTrading) {
-    MarketFolder folder;
-    folder.writeHistory(3, rampPrices(3, 300));
-    GameModel model;
-    EXPECT_EQ(priceOnDay(model, 3, 297), marketPrice(3, 0));
-    EXPECT_EQ(priceOnDay(model, 3, 298), 0.0);
-    EXPECT_EQ(priceOnDay(model, 3, -3), 0.0);
-    EXPECT_EQ(priceOnDay(model, 3, INT_MAX), 0.0);
-    EXPECT_EQ(priceOnDay(model, 3, INT_MIN), 0.0);
-    EXPECT_EQ(priceOnDay(model, 4, 0), 0.0);  // no file at all
-    EXPECT_EQ(priceOnDay(model, -1, 0), 0.0);
-}
-
-TEST(PriceOnDay, ReadsAtMost1500RecordsAndIgnoresAPartialOne) {
-    MarketFolder folder;
-    folder.writeHistory(1, rampPrices(1, 1600));
-    folder.writeHistory(2, rampPrices(2, 300), std::string(5, '\x7f'));
-    GameModel model;
+    const struct {
+        int share, day;
+        double price;
+    } cases[] = {{0, 0, marketPrice(0, 1397)},
+                 {0, -2, marketPrice(0, 1399)},
+                 {0, 260, marketPrice(0, 1137)},
+                 {0, 1397, marketPrice(0, 0)},
+                 {0, 1398, 0.0},
+                 {0, -3, 0.0},
+                 {0, INT_MAX, 0.0},
+                 {0, INT_MIN, 0.0},
+                 {1, -2, marketPrice(1, 1499)},
+                 {1, 0, marketPrice(1, 1497)},
+                 {1, -3, 0.0},
+                 {2, -2, marketPrice(2, 299)},
+                 {2, 297, marketPrice(2, 0)},
+                 {2, 298, 0.0},
+                 {4, 0, 0.0},
+                 {-1, 0, 0.0}};
+    for (const auto& c : cases)
+        EXPECT_EQ(priceOnDay(model, c.share, c.day), c.price) << c.share << "/" << c.day;
     EXPECT_EQ(readPriceHistory(model, 1), 1500);
-    EXPECT_EQ(priceOnDay(model, 1, -2), marketPrice(1, 1499));
-    EXPECT_EQ(priceOnDay(model, 1, 0), marketPrice(1, 1497));
-    EXPECT_EQ(priceOnDay(model, 1, -3), 0.0);
-
     EXPECT_EQ(readPriceHistory(model, 2), 300);
-    EXPECT_EQ(priceOnDay(model, 2, -2), marketPrice(2, 299));
     EXPECT_EQ(readPriceHistory(model, 7), -1);
+}
+
+TEST(PriceOnDay, APriceThatIsNotAFiniteNonNegativeNumberIsNoPrice) {
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    const double hostile[] = {inf, -inf, std::nan(""), -0.5, -1e-300};
+    std::vector<double> prices = rampPrices(0, 300);
+    for (int k = 0; k < 5; ++k) prices[297 - k] = hostile[k];  // days 0 to 4
+    prices[292] = 1e-300;                                      // day 5: tiny, but a price
+    prices[291] = 1e308;                                       // day 6: huge, but a price
+    MarketFolder folder;
+    folder.writeHistory(0, prices);
+    GameModel model;
+    for (int day = 0; day < 5; ++day) EXPECT_EQ(priceOnDay(model, 0, day), 0.0) << day;
+    EXPECT_EQ(priceOnDay(model, 0, 5), 1e-300);
+    EXPECT_EQ(priceOnDay(model, 0, 6), 1e308);
+    EXPECT_EQ(priceOnDay(model, 0, 7), marketPrice(0, 290));
 }
 
 TEST(LoadMarketData, StartsTheGameOnDay260) {
     MarketFolder folder;
     folder.writeMarket();
+    std::vector<double> hostile = rampPrices(5, 1400);
+    hostile[1137] = std::nan("");
+    hostile[1136] = -std::numeric_limits<double>::infinity();
+    folder.writeHistory(5, hostile);
     GameModel model;
-    model.holdings[4].shareNumber = 3;
-    model.cashBalance = 5.0;
+    model.holdings[4] = Holding{3, 10, 5.0, kBuyAction};
+    model.cashBalance = model.pendingBalance = model.portfolioValue = 5.0;
+    model.commissionRate = model.commissionFlatFee = 1.0;
+    model.dayIndex = model.previousDayIndex = model.orderDayIndex = 7;
     model.transactionCount = 9;
-    model.graphGridLines = 1;
+    model.graphBackground = 0;
+    model.graphGridLines = model.graphThickLines = model.graphAutoScale = 1;
 
     ASSERT_EQ(loadMarketData(model), 1);
-    EXPECT_EQ(model.dayIndex, 260);
-    EXPECT_EQ(model.previousDayIndex, 261);
+    EXPECT_EQ(std::make_tuple(model.dayIndex, model.previousDayIndex, model.orderDayIndex),
+              std::make_tuple(260, 261, 260));
     for (int s = 0; s < kShareCount; ++s) {
         EXPECT_EQ(model.shareTable[s].shareNumber, s);
         EXPECT_EQ(std::string(model.shareTable[s].name), "Company " + std::to_string(s));
-        EXPECT_EQ(model.shareTable[s].currentPrice, marketPrice(s, 1137));
-        EXPECT_EQ(model.shareTable[s].previousPrice, marketPrice(s, 1136));
+        EXPECT_EQ(model.shareTable[s].currentPrice, s == 5 ? 0.0 : marketPrice(s, 1137)) << s;
+        EXPECT_EQ(model.shareTable[s].previousPrice, s == 5 ? 0.0 : marketPrice(s, 1136)) << s;
     }
-    for (const Holding& slot : model.holdings) EXPECT_EQ(slot.shareNumber, kEmptySlot);
-    EXPECT_EQ(model.cashBalance, 100000.0);
-    EXPECT_EQ(model.pendingBalance, 100000.0);
-    EXPECT_EQ(model.commissionFlatFee, 10.0);
-    EXPECT_EQ(model.commissionRate, 0.002);
+    for (const Holding& slot : model.holdings) {
+        EXPECT_EQ(slot.shareNumber, kEmptySlot);
+        EXPECT_EQ(slot.action, kNoAction);
+    }
+    EXPECT_EQ(std::make_tuple(model.cashBalance, model.pendingBalance, model.portfolioValue),
+              std::make_tuple(100000.0, 100000.0, 0.0));
+    EXPECT_EQ(std::make_tuple(model.commissionFlatFee, model.commissionRate), std::make_tuple(10.0, 0.002));
     EXPECT_EQ(model.transactionCount, 0);
-    EXPECT_EQ(model.graphBackground, 1);
-    EXPECT_EQ(model.graphGridLines + model.graphThickLines + model.graphAutoScale, 0);
+    EXPECT_EQ(std::make_tuple(model.graphBackground, model.graphGridLines, model.graphThickLines,
+                              model.graphAutoScale),
+              std::make_tuple(1, 0, 0, 0));
     EXPECT_EQ(model.dateCount, 1399);
     EXPECT_STREQ(dateOfDay(model, 260), "D1137");
 }
 
-TEST(LoadMarketData, A264RecordFileIsJustLongEnough) {
+TEST(LoadMarketData, The264RecordsAnd262DatesAGameNeedsAreEnough) {
     MarketFolder folder;
-    folder.writeMarket(264, 300);
+    folder.writeMarket(264, 262);
     GameModel model;
     ASSERT_EQ(loadMarketData(model), 1);
     EXPECT_EQ(model.shareTable[9].previousPrice, marketPrice(9, 0));
     EXPECT_EQ(model.shareTable[9].currentPrice, marketPrice(9, 1));
+    EXPECT_STREQ(dateOfDay(model, 260), "D0");
 }
 
-TEST(LoadMarketData, ReportsEachUnusableFileByName) {
-    {
+TEST(LoadMarketData, ReportsEachUnusableFileByNameAndWhy) {
+    const std::string unopened = "The file could not be opened.";
+    const auto replaceWithFolder = [](const std::string& path) {
+        fs::remove(path);
+        fs::create_directory(path);
+    };
+    const struct {
+        std::function<void(const MarketFolder&)> spoil;
+        std::string file, problem;
+    } cases[] = {
+        {[](const MarketFolder&) { fs::remove("SHARES.NMS"); }, sharesFilePath(), unopened},
+        {[](const MarketFolder&) { fs::remove(historyFilePath(6)); }, historyFilePath(6), unopened},
+        {[](const MarketFolder&) { fs::remove(datesFilePath()); }, datesFilePath(), unopened},
+        {[&](const MarketFolder&) { replaceWithFolder(sharesFilePath()); }, sharesFilePath(), unopened},
+        {[&](const MarketFolder&) { replaceWithFolder(historyFilePath(6)); }, historyFilePath(6), unopened},
+        {[&](const MarketFolder&) { replaceWithFolder(datesFilePath()); }, datesFilePath(), unopened},
+        {[](const MarketFolder& f) { f.writeHistory(49, rampPrices(49, 263)); }, historyFilePath(49),
+         "It holds 263 price records; a game needs at least 264."},
+        {[](const MarketFolder& f) { f.writeHistory(0, {}); }, historyFilePath(0),
+         "It holds 0 price records; a game needs at least 264."},
+        {[](const MarketFolder& f) { f.writeFile("SHistory/dates", std::string(261 * 3, 'x') + " y"); },
+         datesFilePath(), "It holds 2 dates; a game needs at least 262."},
+        {[](const MarketFolder& f) { f.writeMarket(1400, 261); }, datesFilePath(),
+         "It holds 261 dates; a game needs at least 262."},
+    };
+    for (const auto& c : cases) {
         MarketFolder folder;
         folder.writeMarket();
-        std::filesystem::remove("SHARES.NMS");
+        c.spoil(folder);
         GameModel model;
         MarketLoadFailure failure;
-        EXPECT_EQ(loadMarketData(model, &failure), 0);
-        EXPECT_EQ(failure.file, sharesFilePath());
-    }
-    {
-        MarketFolder folder;
-        folder.writeMarket();
-        std::filesystem::remove(folder.path() / "SHistory" / "07.new");
-        GameModel model;
-        MarketLoadFailure failure;
-        EXPECT_EQ(loadMarketData(model, &failure), 0);
-        EXPECT_EQ(failure.file, historyFilePath(6));
-        EXPECT_NE(failure.file.find("07.new"), std::string::npos);
-    }
-    {
-        MarketFolder folder;
-        folder.writeMarket();
-        folder.writeHistory(49, rampPrices(49, 263));
-        GameModel model;
-        MarketLoadFailure failure;
-        EXPECT_EQ(loadMarketData(model, &failure), 0);
-        EXPECT_EQ(failure.file, historyFilePath(49));
-        EXPECT_NE(failure.problem.find("263"), std::string::npos);
-        EXPECT_NE(failure.problem.find("264"), std::string::npos);
-    }
-    {
-        MarketFolder folder;
-        folder.writeMarket(1400, 261);
-        GameModel model;
-        MarketLoadFailure failure;
-        EXPECT_EQ(loadMarketData(model, &failure), 0);
-        EXPECT_EQ(failure.file, datesFilePath());
+        EXPECT_EQ(loadMarketData(model, &failure), 0) << c.file;
+        EXPECT_EQ(failure.file, c.file);
+        EXPECT_EQ(failure.problem, c.problem);
     }
 }
 
-TEST(LoadMarketData, FailureMessageNamesTheFileAndTheFolder) {
-    const std::string text =
-        describeLoadFailure({"SHistory\\07.new", "The file could not be opened."}, "C:\\games");
-    EXPECT_NE(text.find("SHistory\\07.new"), std::string::npos);
-    EXPECT_NE(text.find("C:\\games"), std::string::npos);
-    EXPECT_NE(text.find("The file could not be opened."), std::string::npos);
+TEST(LoadMarketData, FailureMessageNamesTheFileTheProblemAndTheFolder) {
+    EXPECT_EQ(describeLoadFailure({"SHistory\\07.new", "The file could not be opened."}, "C:\\games"),
+              "Tickerdell cannot start: the market file \"SHistory\\07.new\" could not be read.\n\n"
+              "The file could not be opened.\n\nThe game looks for its market files in the folder it is "
+              "started from:\nC:\\games");
 }
 
-TEST(ShareNames, BoundedLineReadOf19Characters) {
+TEST(LoadMarketData, NamesAreBoundedLineReadsAndDatesAreTokensCutToNine) {
     MarketFolder folder;
     folder.writeMarket();
-    folder.writeFile("SHARES.NMS", namesFile({"Eighteen Chars Ltd", "Nineteen Chars Ltd.",
-                                              "Twenty Characters Plc", "Short"}) +
-                                       "No End Of Line");
-    GameModel model;
-    ASSERT_EQ(loadMarketData(model), 1);
-    EXPECT_STREQ(model.shareTable[0].name, "Eighteen Chars Ltd");
-    EXPECT_STREQ(model.shareTable[1].name, "Nineteen Chars Ltd.");
-    EXPECT_STREQ(model.shareTable[2].name, "");  // the newline that did not fit
-    EXPECT_STREQ(model.shareTable[3].name, "Twenty Characters P");
-    EXPECT_STREQ(model.shareTable[4].name, "lc");
-    EXPECT_STREQ(model.shareTable[5].name, "Short");
-    EXPECT_STREQ(model.shareTable[6].name, "No End Of Line");
-    EXPECT_STREQ(model.shareTable[7].name, "");  // lines missing at the end leave names empty
-    EXPECT_STREQ(model.shareTable[49].name, "");
-}
-
-TEST(DateTable, TokensAreReadWhateverTheLinesAndCutAtNineCharacters) {
-    MarketFolder folder;
-    folder.writeMarket();
+    folder.writeFile("SHARES.NMS",
+                     "Eighteen Chars Ltd\r\nNineteen Chars Ltd.\r\nTwenty Characters Plc\r\nShort\r\n"
+                     "\xC9toile\x1aHidden\r\n");
     std::string dates = "04-Jan-93 05-Jan-93\n\t06-Jan-93\r\nABCDEFGHIJKL 123456789\n";
     for (int i = 0; i < 1700; ++i) dates += "x" + std::to_string(i) + "\n";
     folder.writeFile("SHistory/dates", dates);
     GameModel model;
     ASSERT_EQ(loadMarketData(model), 1);
+    // The newline that did not fit in 19 characters is a name of its own; so is the rest of a long line.
+    const char* names[] = {"Eighteen Chars Ltd",
+                           "Nineteen Chars Ltd.",
+                           "",
+                           "Twenty Characters P",
+                           "lc",
+                           "Short",
+                           "\xC9toile",
+                           ""};
+    for (int s = 0; s < 8; ++s) EXPECT_STREQ(model.shareTable[s].name, names[s]) << s;
+    EXPECT_STREQ(model.shareTable[49].name, "");
     EXPECT_EQ(model.dateCount, 1600);
-    EXPECT_STREQ(model.dateTable[0], "04-Jan-93");
-    EXPECT_STREQ(model.dateTable[1], "05-Jan-93");
-    EXPECT_STREQ(model.dateTable[2], "06-Jan-93");
-    EXPECT_STREQ(model.dateTable[3], "ABCDEFGHI");
-    EXPECT_STREQ(model.dateTable[4], "123456789");
-    EXPECT_STREQ(model.dateTable[5], "x0");
+    const char* tokens[] = {"04-Jan-93", "05-Jan-93", "06-Jan-93", "ABCDEFGHI", "123456789", "x0"};
+    for (int i = 0; i < 6; ++i) EXPECT_STREQ(model.dateTable[i], tokens[i]) << i;
     EXPECT_STREQ(model.dateTable[1599], "x1594");
-}
 
-TEST(DateOfDay, LastEntryIsDayMinusOneAndOutsideIsEmpty) {
-    GameModel model;
-    model.dateCount = 3;
-    std::snprintf(model.dateTable[0], kDateTextSize, "first");
-    std::snprintf(model.dateTable[2], kDateTextSize, "last");
-    EXPECT_STREQ(dateOfDay(model, -1), "last");
-    EXPECT_STREQ(dateOfDay(model, 1), "first");
-    EXPECT_STREQ(dateOfDay(model, 2), "");
-    EXPECT_STREQ(dateOfDay(model, -2), "");
-    EXPECT_STREQ(dateOfDay(model, INT_MIN), "");
-    EXPECT_STREQ(dateOfDay(model, INT_MAX), "");
+    // A shorter dates file leaves the longer one's rows behind it, but they are past the end.
+    folder.writeMarket(1400, 300);
+    ASSERT_EQ(loadMarketData(model), 1);
+    const std::pair<int, const char*> days[] = {{-1, "D299"}, {298, "D0"},   {-2, ""},     {299, ""},
+                                                {-3, ""},     {INT_MIN, ""}, {INT_MAX, ""}};
+    for (const auto& [day, date] : days) EXPECT_STREQ(dateOfDay(model, day), date) << day;
 }
 
 TEST(LoadMarketData, EmptiesTheTransactionHistory) {
@@ -197,9 +196,8 @@ TEST(LoadMarketData, EmptiesTheTransactionHistory) {
     folder.writeMarket();
     GameModel model;
     ASSERT_EQ(loadMarketData(model), 1);
-    EXPECT_TRUE(std::filesystem::is_directory("THistory"));  // made when missing
-
+    EXPECT_TRUE(fs::is_directory("THistory"));  // made when missing
     folder.writeFile("THistory/Trans.db", std::string(88 * 3, 'r'));
     ASSERT_EQ(loadMarketData(model), 1);
-    EXPECT_FALSE(std::filesystem::exists(folder.path() / "THistory" / "Trans.db"));
+    EXPECT_FALSE(fs::exists("THistory/Trans.db"));
 }

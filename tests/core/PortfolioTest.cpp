@@ -8,7 +8,7 @@
 
 #include "trading/OrderRules.h"
 #include "trading/Portfolio.h"
-#include "tests/core/MoneyInvariant.h"
+#include "tests/core/TestMarket.h"
 #include "tests/core/TestMarket.h"
 
 namespace {

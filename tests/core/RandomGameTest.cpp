@@ -14,7 +14,7 @@
 #include "trading/OrderRules.h"
 #include "trading/SaleRules.h"
 #include "views/Formats.h"
-#include "tests/core/MoneyInvariant.h"
+#include "tests/core/TestMarket.h"
 
 namespace {
 constexpr int kRecords = 1400;

@@ -9,7 +9,7 @@
 #include "shell/GameCommands.h"
 #include "shell/HelpFilePath.h"
 #include "shell/WindowPlacement.h"
-#include "tests/core/MoneyInvariant.h"
+#include "tests/core/TestMarket.h"
 #include "trading/OrderRules.h"
 
 TEST(MainWindowPlacement, FillsA640By480ScreenAndCentresElsewhere) {

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <iterator>
 
 MarketFolder::MarketFolder() : previous_(std::filesystem::current_path()) {
     static std::atomic<int> serial{0};
@@ -28,14 +29,23 @@ void MarketFolder::writeFile(const std::string& relativePath, const std::string&
     std::ofstream(full, std::ios::binary) << bytes;
 }
 
+std::string littleEndian(double value) {
+    uint64_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    std::string bytes;
+    for (int i = 0; i < 8; ++i) bytes += static_cast<char>((bits >> (8 * i)) & 0xFF);
+    return bytes;
+}
+
+std::string fileBytes(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
 void MarketFolder::writeHistory(int shareNumber, const std::vector<double>& prices,
                                 const std::string& tail) const {
     std::string bytes;
-    for (double price : prices) {
-        uint64_t bits;
-        std::memcpy(&bits, &price, sizeof bits);
-        for (int i = 0; i < 8; ++i) bytes += static_cast<char>((bits >> (8 * i)) & 0xFF);
-    }
+    for (double price : prices) bytes += littleEndian(price);
     char name[32];
     std::snprintf(name, sizeof name, "SHistory/%02d.new", shareNumber + 1);
     writeFile(name, bytes + tail);

@@ -16,8 +16,8 @@ public:
 
     void writeFile(const std::string& relativePath, const std::string& bytes) const;
     void writeHistory(int shareNumber, const std::vector<double>& prices, const std::string& tail = "") const;
-    // Fifty named shares with histories of the given length (price of record k: share + 1 + k / 1000)
-    // and dates D0 ... D(dates - 1).
+    // Fifty shares "Company 0" ... with histories of the given length (price of record k: share + 1 +
+    // k / 1000) and dates D0 ... D(dates - 1).
     void writeMarket(int records = 1400, int dates = 1399) const;
 
 private:
@@ -28,3 +28,7 @@ private:
 // Record k of a share in writeMarket's data.
 double marketPrice(int shareNumber, int record);
 std::vector<double> rampPrices(int shareNumber, int records);
+
+// The eight little-endian bytes of a double, and a whole file's bytes.
+std::string littleEndian(double value);
+std::string fileBytes(const std::string& path);

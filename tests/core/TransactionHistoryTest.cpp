@@ -10,8 +10,6 @@
 
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "model/MarketFiles.h"
@@ -19,113 +17,64 @@
 #include "tests/core/TestFolder.h"
 
 namespace {
-std::string bytesOf(const TransactionBytes& bytes, std::size_t at, std::size_t count) {
-    return std::string(reinterpret_cast<const char*>(bytes.data() + at), count);
-}
-
-std::string littleEndian(double value) {
-    uint64_t bits;
-    std::memcpy(&bits, &value, sizeof bits);
-    std::string bytes;
-    for (int i = 0; i < 8; ++i) bytes += static_cast<char>((bits >> (8 * i)) & 0xFF);
-    return bytes;
-}
-
-std::string fileBytes(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
+std::string asText(const TransactionBytes& bytes) {
+    return std::string(reinterpret_cast<const char*>(bytes.data()), bytes.size());
 }
 
 TransactionRecord sample() {
-    TransactionRecord record;
-    record.name = "Pellinor Gold";
-    record.price = 1.2345;
-    record.action = kSellAction;
-    record.quantity = 300;
-    record.amount = 0.7;
-    record.commission = 10.74;
-    record.date = "07/03/94";
-    return record;
+    return {"Caf\xE9 Royal", 0.1, kSellAction, 300, 0.7, 10.74, "07/03/94"};
 }
 
-// A game loaded from a synthetic market in a scratch folder, so that the history file is real.
+auto fieldsOf(const TransactionRecord& r) {
+    return std::make_tuple(r.name, r.price, r.action, r.quantity, r.amount, r.commission, r.date);
+}
+
+// A game loaded from a synthetic market in a scratch folder, with a sale in slot 1 and a purchase in
+// slot 3, so that the history file is real.
 struct LoadedGame {
     LoadedGame() {
         folder.writeMarket();
         EXPECT_EQ(loadMarketData(model), 1);
+        Holding& sale = model.holdings[1];
+        sale = {2, 1000, 50.0, kSellAction, 300, 0.7, 11.5};
+        Holding& purchase = model.holdings[3];
+        purchase = {7, 0, 0.0, kBuyAction, 40, 40 * model.shareTable[7].currentPrice, 12.25};
+        std::strcpy(purchase.dateBought, "D1100");
+        model.dayIndex = 259;  // the order day stays 260, dated "D1137"
     }
     MarketFolder folder;
     GameModel model;
 };
-
-void placeSale(GameModel& model, int slot, int share, int held, int quantity) {
-    Holding& holding = model.holdings[slot];
-    holding.shareNumber = share;
-    holding.heldQuantity = held;
-    holding.action = kSellAction;
-    holding.pendingQuantity = quantity;
-    holding.pendingAmount = static_cast<double>(held - quantity) / held;
-    holding.pendingCommission = 11.5;
-}
-
-void placePurchase(GameModel& model, int slot, int share, int quantity, const char* date) {
-    Holding& holding = model.holdings[slot];
-    holding.shareNumber = share;
-    holding.action = kBuyAction;
-    holding.pendingQuantity = quantity;
-    holding.pendingAmount = quantity * model.shareTable[share].currentPrice;
-    holding.pendingCommission = 12.25;
-    std::strncpy(holding.dateBought, date, kDateBoughtSize - 1);
-}
 }  // namespace
 
 TEST(TransactionRecordBytes, EveryFieldAtItsOffsetWithZeroPadding) {
-    const TransactionBytes bytes = encodeTransaction(sample());
-    ASSERT_EQ(bytes.size(), 88u);
-    EXPECT_EQ(bytesOf(bytes, 0, 24), std::string("Pellinor Gold") + std::string(11, '\0'));
-    EXPECT_EQ(bytesOf(bytes, 24, 8), littleEndian(1.2345));
-    EXPECT_EQ(bytesOf(bytes, 32, 4), std::string(4, '\0'));
-    EXPECT_EQ(bytes[36], 'S');
-    EXPECT_EQ(bytesOf(bytes, 37, 3), std::string(3, '\0'));
-    EXPECT_EQ(bytesOf(bytes, 40, 4), std::string("\x2C\x01\0\0", 4));  // 300
-    EXPECT_EQ(bytesOf(bytes, 44, 4), std::string(4, '\0'));
-    EXPECT_EQ(bytesOf(bytes, 48, 8), littleEndian(0.7));
-    EXPECT_EQ(bytesOf(bytes, 56, 8), littleEndian(10.74));
-    EXPECT_EQ(bytesOf(bytes, 64, 24), std::string("07/03/94") + std::string(16, '\0'));
+    const std::string expected = std::string("Caf\xE9 Royal") + std::string(14, '\0') +
+                                 "\x9A\x99\x99\x99\x99\x99\xB9\x3F" + std::string(4, '\0') +
+                                 std::string("S\0\0\0\x2C\x01\0\0\0\0\0\0", 12) + littleEndian(0.7) +
+                                 littleEndian(10.74) + "07/03/94" + std::string(16, '\0');
+    ASSERT_EQ(expected.size(), 88u);
+    EXPECT_EQ(asText(encodeTransaction(sample())), expected);
+    EXPECT_EQ(fieldsOf(decodeTransaction(encodeTransaction(sample()))), fieldsOf(sample()));
 }
 
-TEST(TransactionRecordBytes, LongTextsAreCutAndNegativeQuantitiesKeepTheirBits) {
+TEST(TransactionRecordBytes, TextsAreCutAndEndAtTheirTerminatorBothWays) {
     TransactionRecord record = sample();
     record.name = "Twenty-four characters!!";
-    record.date = "1234567890123";
+    record.date = std::string(
+        "12345\0"
+        "67",
+        8);
     record.quantity = -2;
-    record.action = kBuyAction;
-    const TransactionBytes bytes = encodeTransaction(record);
-    EXPECT_EQ(bytesOf(bytes, 0, 24), std::string("Twenty-four charact") + std::string(5, '\0'));
-    EXPECT_EQ(bytesOf(bytes, 64, 24), std::string("123456789") + std::string(15, '\0'));
-    EXPECT_EQ(bytesOf(bytes, 40, 4), "\xFE\xFF\xFF\xFF");
-    EXPECT_EQ(bytes[36], 'B');
+    TransactionBytes bytes = encodeTransaction(record);
+    EXPECT_EQ(asText(bytes).substr(0, 24), std::string("Twenty-four charact") + std::string(5, '\0'));
+    EXPECT_EQ(asText(bytes).substr(40, 8), std::string("\xFE\xFF\xFF\xFF\0\0\0\0", 8));
+    EXPECT_EQ(asText(bytes).substr(64, 24), std::string("12345") + std::string(19, '\0'));
+    EXPECT_EQ(decodeTransaction(bytes).quantity, -2);
 
-    const TransactionRecord back = decodeTransaction(bytes);
-    EXPECT_EQ(back.name, "Twenty-four charact");
-    EXPECT_EQ(back.date, "123456789");
-    EXPECT_EQ(back.quantity, -2);
-}
-
-TEST(TransactionRecordBytes, DecodingGivesBackEveryFieldAndIgnoresBytesAfterTheTerminators) {
-    TransactionBytes bytes = encodeTransaction(sample());
     bytes[20] = 'x';  // after the name's terminator
     bytes[80] = 'y';  // after the date's terminator
-    const TransactionRecord back = decodeTransaction(bytes);
-    const TransactionRecord expected = sample();
-    EXPECT_EQ(back.name, expected.name);
-    EXPECT_EQ(back.price, expected.price);
-    EXPECT_EQ(back.action, expected.action);
-    EXPECT_EQ(back.quantity, expected.quantity);
-    EXPECT_EQ(back.amount, expected.amount);
-    EXPECT_EQ(back.commission, expected.commission);
-    EXPECT_EQ(back.date, expected.date);
-
+    EXPECT_EQ(decodeTransaction(bytes).name, "Twenty-four charact");
+    EXPECT_EQ(decodeTransaction(bytes).date, "12345");
     // A field filled to its end without a terminator still reads as at most its limit.
     std::memset(bytes.data(), 'N', 24);
     std::memset(bytes.data() + 64, 'D', 24);
@@ -133,58 +82,43 @@ TEST(TransactionRecordBytes, DecodingGivesBackEveryFieldAndIgnoresBytesAfterTheT
     EXPECT_EQ(decodeTransaction(bytes).date, std::string(9, 'D'));
 }
 
-TEST(TransactionHistoryFile, NoPendingOrderNeverOpensTheFile) {
-    LoadedGame game;
-    EXPECT_EQ(appendTransactions(game.model), HistoryWrite::NothingToWrite);
-    EXPECT_FALSE(std::filesystem::exists(transactionsFilePath()));
-    EXPECT_EQ(game.model.transactionCount, 0);
-    EXPECT_EQ(transactionFileRecordCount(), 0);
-    EXPECT_FALSE(readTransaction(0).has_value());
-}
-
 TEST(TransactionHistoryFile, RecordsFollowSlotOrderAndEachAppendGoesAfterTheLast) {
     LoadedGame game;
     GameModel& model = game.model;
-    placePurchase(model, 3, 7, 40, "D1100");
-    placeSale(model, 1, 2, 1000, 300);
-    model.orderDayIndex = 260;  // dated "D1137" in the synthetic market
-    model.dayIndex = 259;
-
+    std::memset(model.shareTable[2].name, 'Q', kShareNameSize);  // a name that fills its field
+    model.shareTable[7].name[3] = '\xC9';
     EXPECT_EQ(appendTransactions(model), HistoryWrite::Written);
     EXPECT_EQ(model.transactionCount, 2);
     EXPECT_EQ(transactionFileRecordCount(), 2);
     ASSERT_EQ(fileBytes(transactionsFilePath()).size(), 176u);
-
-    const auto sale = readTransaction(0);
-    ASSERT_TRUE(sale.has_value());
-    EXPECT_EQ(sale->name, "Company 2");
-    EXPECT_EQ(sale->action, 'S');
-    EXPECT_EQ(sale->quantity, 300);
-    EXPECT_EQ(sale->amount, 0.7);
-    EXPECT_EQ(sale->commission, 11.5);
-    EXPECT_EQ(sale->date, "D1137");  // the order day's, not the new current day's
-    EXPECT_EQ(sale->price, model.shareTable[2].currentPrice);
-
-    const auto purchase = readTransaction(1);
-    ASSERT_TRUE(purchase.has_value());
-    EXPECT_EQ(purchase->name, "Company 7");
-    EXPECT_EQ(purchase->action, 'B');
-    EXPECT_EQ(purchase->quantity, 40);
-    EXPECT_EQ(purchase->amount, 40 * model.shareTable[7].currentPrice);
-    EXPECT_EQ(purchase->date, "D1100");  // its own dateBought
-    EXPECT_FALSE(readTransaction(2).has_value());
-    EXPECT_FALSE(readTransaction(-1).has_value());
+    const auto sale = readTransaction(0), purchase = readTransaction(1);
+    ASSERT_TRUE(sale && purchase);
+    // A sale is dated by the order day, a purchase by its own dateBought; both at today's price.
+    EXPECT_EQ(fieldsOf(*sale), fieldsOf({std::string(19, 'Q'), model.shareTable[2].currentPrice, 'S', 300,
+                                         0.7, 11.5, "D1137"}));
+    EXPECT_EQ(fieldsOf(*purchase), fieldsOf({"Com\xC9"
+                                             "any 7",
+                                             model.shareTable[7].currentPrice, 'B', 40,
+                                             40 * model.shareTable[7].currentPrice, 12.25, "D1100"}));
+    for (int index : {2, -1}) EXPECT_FALSE(readTransaction(index).has_value()) << index;
 
     model.holdings[1] = Holding{};
     EXPECT_EQ(appendTransactions(model), HistoryWrite::Written);
     EXPECT_EQ(model.transactionCount, 3);
-    EXPECT_EQ(readTransaction(2)->name, "Company 7");
-    EXPECT_EQ(readTransaction(0)->name, "Company 2");
+    EXPECT_EQ(readTransaction(2)->quantity, 40);
+    EXPECT_EQ(readTransaction(0)->quantity, 300);
+
+    // No pending order never opens the file.
+    model.holdings = {};
+    std::filesystem::remove(transactionsFilePath());
+    EXPECT_EQ(appendTransactions(model), HistoryWrite::NothingToWrite);
+    EXPECT_FALSE(std::filesystem::exists(transactionsFilePath()));
+    EXPECT_EQ(transactionFileRecordCount(), 0);
+    EXPECT_FALSE(readTransaction(0).has_value());
 }
 
 TEST(TransactionHistoryFile, AMissingFolderFailsAndCountsNothing) {
     LoadedGame game;
-    placePurchase(game.model, 0, 4, 10, "D1137");
     std::filesystem::remove_all(transactionsDirectoryPath());
     EXPECT_EQ(appendTransactions(game.model), HistoryWrite::Failed);
     EXPECT_EQ(game.model.transactionCount, 0);
@@ -192,26 +126,24 @@ TEST(TransactionHistoryFile, AMissingFolderFailsAndCountsNothing) {
 }
 
 #ifdef __linux__
-// /dev/full opens but refuses every byte: a write cut short after the file was opened.
-TEST(TransactionHistoryFile, AShortWriteCountsNothing) {
+// /dev/full opens but refuses every byte when the buffer is flushed: a write cut short after the open.
+TEST(TransactionHistoryFile, AFailedFlushCountsNothing) {
     if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
     LoadedGame game;
-    placePurchase(game.model, 0, 4, 10, "D1137");
-    placeSale(game.model, 1, 5, 50, 5);
     std::filesystem::create_symlink("/dev/full", transactionsFilePath());
     EXPECT_EQ(appendTransactions(game.model), HistoryWrite::Failed);
     EXPECT_EQ(game.model.transactionCount, 0);
 }
-#endif
 
-#ifdef __linux__
 // A file-size limit lets the write stop in the middle of the second record, as a full disk would.
 TEST(TransactionHistoryFile, AWriteCutShortMidRecordIsTakenBackOutAndNotCounted) {
     LoadedGame game;
-    placePurchase(game.model, 0, 4, 10, "D1137");
-    ASSERT_EQ(appendTransactions(game.model), HistoryWrite::Written);
+    GameModel& model = game.model;
+    const Holding sale = model.holdings[1];
+    model.holdings[1] = Holding{};
+    ASSERT_EQ(appendTransactions(model), HistoryWrite::Written);
     const std::string before = fileBytes(transactionsFilePath());
-    placeSale(game.model, 1, 5, 50, 5);
+    model.holdings[1] = sale;
 
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     rlimit limit{};
@@ -219,19 +151,17 @@ TEST(TransactionHistoryFile, AWriteCutShortMidRecordIsTakenBackOutAndNotCounted)
     rlimit tight = limit;
     tight.rlim_cur = 88 + 100;  // the earlier record and 100 of the next 176 bytes
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tight), 0);
-    const HistoryWrite result = appendTransactions(game.model);
+    const HistoryWrite result = appendTransactions(model);
     setrlimit(RLIMIT_FSIZE, &limit);
     std::signal(SIGXFSZ, oldHandler);
 
     EXPECT_EQ(result, HistoryWrite::Failed);
-    EXPECT_EQ(game.model.transactionCount, 1);
+    EXPECT_EQ(model.transactionCount, 1);
     EXPECT_EQ(fileBytes(transactionsFilePath()), before);
-    EXPECT_EQ(transactionFileRecordCount(), 1);
-
     // The next settlement's records follow the good one directly.
-    EXPECT_EQ(appendTransactions(game.model), HistoryWrite::Written);
-    EXPECT_EQ(game.model.transactionCount, 3);
-    EXPECT_EQ(readTransaction(1)->name, "Company 4");
-    EXPECT_EQ(readTransaction(2)->name, "Company 5");
+    EXPECT_EQ(appendTransactions(model), HistoryWrite::Written);
+    EXPECT_EQ(model.transactionCount, 3);
+    EXPECT_EQ(transactionFileRecordCount(), 3);
+    EXPECT_EQ(readTransaction(1)->quantity, 300);
 }
 #endif
