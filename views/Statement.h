@@ -1,0 +1,115 @@
+// The transaction statement without windows: which records each page shows, every text drawn on a
+// page and where, the page's commission total and the statement number.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/TransactionHistory.h"
+
+// Where the statement's records come from; the game reads THistory\Trans.db, tests give them in memory.
+class TransactionSource {
+public:
+    virtual ~TransactionSource() = default;
+    // Whole records the source holds now.
+    virtual int recordCount() = 0;
+    // Record `index` from 0, oldest first; nothing when it cannot be read.
+    virtual std::optional<TransactionRecord> record(int index) = 0;
+};
+
+// The history file.
+class TransactionFileSource final : public TransactionSource {
+public:
+    int recordCount() override;
+    std::optional<TransactionRecord> record(int index) override;
+};
+
+constexpr int kStatementRowsPerPage = 10;
+
+// The page geometry, in client pixels of the 640-pixel page; "Courier New" 15 is 8 pixels a character.
+// The headings start at 48 so their 73 characters end at 632; each figure column is right-aligned so
+// that the widest figures the game can produce (a 9-character date, a 19-character name, a bracketed
+// quantity of 10 characters, a 7-character price, a bracketed cost of 13 characters, that is past
+// 10,000,000 pounds, and a 9-character commission) keep a blank between neighbours.
+constexpr int kStatementHeadingX = 48;
+constexpr int kStatementHeadingY = 140;
+constexpr int kStatementUnitsY = 155;
+constexpr int kStatementFirstRowY = 175;
+constexpr int kStatementRowHeight = 15;
+constexpr int kStatementDateX = 48;         // left
+constexpr int kStatementCompanyX = 128;     // left
+constexpr int kStatementQuantityX = 368;    // right: the end of "Quantity"
+constexpr int kStatementPriceX = 432;       // right: the end of "(p)"
+constexpr int kStatementCostX = 544;        // right: two characters past "(£)", room for big sales
+constexpr int kStatementCommissionX = 632;  // right: the end of "Commission"
+constexpr int kStatementTotalLabelX = 320;  // left
+constexpr int kStatementTotalX = 632;       // right: under the commission column
+constexpr int kStatementTotalY = 380;
+constexpr int kStatementNumberX = 550;  // right
+constexpr int kStatementNumberY = 20;
+
+constexpr const char* kStatementHeading =
+    "Date      Company               Quantity    Price       Cost   Commission";
+constexpr const char* kStatementUnits =
+    "                                             (p)         (\xA3)   Charges(\xA3)";
+constexpr const char* kStatementTotalLabel = "Total Page Commission(\xA3)";
+constexpr const char* kStatementUnavailable = "The transaction history cannot be read.";
+
+// Which records the statement pages through and which page it shows.
+struct StatementPaging {
+    int firstRecord = 0;              // the source's index of the oldest record paged
+    int recordCount = 0;              // records paged: the newest of the source's, at most transactionCount
+    int pageCount = 1;                // (recordCount + 9) / 10, at least 1
+    int pageNumber = 1;               // 1 for the oldest page
+    bool historyUnavailable = false;  // deals were settled but the source holds none
+};
+
+// The statement as it opens, on its newest page: the newest transactionCount records of those the
+// source really holds.
+StatementPaging openStatement(int transactionCount, TransactionSource& source);
+
+bool hasPreviousPage(const StatementPaging& paging);
+bool hasNextPage(const StatementPaging& paging);
+// Turn the page; false, with the paging unchanged, at either end.
+bool previousPage(StatementPaging& paging);
+bool nextPage(StatementPaging& paging);
+
+// The source indexes [first, end) of the shown page: the newest page is full, the oldest holds the rest.
+struct RecordRange {
+    int first = 0;
+    int end = 0;
+};
+RecordRange pageRecords(const StatementPaging& paging);
+
+enum class StatementColumn { Date, Company, Quantity, Price, Cost, Commission };
+constexpr int kStatementColumnCount = 6;
+
+// One row's texts by column; all blank for a record that is neither a purchase nor a sale.
+using StatementRow = std::array<std::string, kStatementColumnCount>;
+
+// The row of one record: a purchase in plain figures, a sale with quantity and cost in brackets.
+StatementRow statementRow(const TransactionRecord& record);
+
+struct StatementPage {
+    std::vector<StatementRow> rows;   // up to ten, top to bottom
+    std::string pageTotal;            // "%.2f" of the commissions as printed; blank on an empty page
+    std::string statementNumber;      // "Statement No : %03d"; blank on an empty page
+    bool historyUnavailable = false;  // the records could not all be read: say so, show no total
+};
+
+// Reads the shown page's records; stops at the first that cannot be read.
+StatementPage buildStatementPage(const StatementPaging& paging, TransactionSource& source);
+
+enum class TextAlignment { Left, Right };
+
+struct PageText {
+    int x = 0;
+    int y = 0;
+    TextAlignment alignment = TextAlignment::Left;
+    std::string text;
+};
+
+// Every text drawn over the STATE picture, headings first, in "Courier New" 15, black, transparent.
+std::vector<PageText> statementTexts(const StatementPage& page);

@@ -1,0 +1,103 @@
+// The valuation's lines and totals, byte for byte as the list shows them.
+#include "views/Valuation.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "views/Formats.h"
+
+namespace {
+// A fixed-size text field up to its terminator, never past its end.
+std::string boundedText(const char* field, std::size_t size) {
+    const void* end = std::memchr(field, '\0', size);
+    return std::string(field, end ? static_cast<const char*>(end) - field : size);
+}
+
+std::string leftAligned(const std::string& text, std::size_t width) {
+    return text.size() < width ? text + std::string(width - text.size(), ' ') : text;
+}
+
+std::string quantityColumn(int32_t quantity) {
+    char text[16];
+    std::snprintf(text, sizeof text, " %7d  ", static_cast<int>(quantity));
+    return text;
+}
+
+bool isShare(int shareNumber) {
+    return shareNumber >= 0 && shareNumber < kShareCount;
+}
+
+// The holding shown on a row; -1 for a row past the list's end. Held slots stand before any slot that
+// waits for its first purchase, so this is holding `row` itself, but the walk does not depend on it.
+int listedHoldingAt(const GameModel& model, int row) {
+    if (row < 0) return -1;
+    for (int holding = 0; holding < kHoldingCount; ++holding)
+        if (isValuationListed(model.holdings[holding]) && row-- == 0) return holding;
+    return -1;
+}
+
+double valueToday(const GameModel& model, const Holding& holding) {
+    return holding.heldQuantity * model.shareTable[holding.shareNumber].currentPrice;
+}
+}  // namespace
+
+bool isValuationListed(const Holding& holding) {
+    return isShare(holding.shareNumber) && holding.heldQuantity > 0;
+}
+
+char averagePriceMark(const Holding& holding) {
+    if (holding.repeatPurchases == 1 && holding.action == kBuyAction) return ' ';
+    return holding.repeatPurchases > 0 ? '*' : ' ';
+}
+
+std::string valuationLine(const GameModel& model, const Holding& holding) {
+    const ShareRecord& share = model.shareTable[holding.shareNumber];
+    // Listed holdings hold shares, so the average never divides by zero.
+    const double averagePence = holding.totalCost / holding.heldQuantity * 100.0;
+    return leftAligned(boundedText(share.name, kShareNameSize), 20) + quantityColumn(holding.heldQuantity) +
+           boundedText(holding.dateBought, kDateBoughtSize) + "  " + formatListPrice(averagePence) + " " +
+           averagePriceMark(holding) + formatAmountColumn(holding.totalCost + holding.commissionToDate) +
+           " " + formatListPrice(share.currentPrice * 100.0) + " " +
+           formatAmountColumn(valueToday(model, holding));
+}
+
+ValuationDisplay buildValuation(GameModel& model) {
+    ValuationDisplay display;
+    double portfolioValue = 0.0;
+    double feesToDate = 0.0;
+    std::size_t row = 0;
+    for (const Holding& holding : model.holdings) {
+        if (isValuationListed(holding)) {
+            display.lines.push_back(valuationLine(model, holding));
+            model.graphBrowseList[row++] = holding.shareNumber;
+            portfolioValue += valueToday(model, holding);
+        }
+        feesToDate += holding.commissionToDate + holding.pendingCommission;
+    }
+    for (std::size_t rest = row; rest < model.graphBrowseList.size(); ++rest)
+        model.graphBrowseList[rest] = kEmptySlot;
+    model.portfolioValue = portfolioValue;
+
+    if (!display.lines.empty()) {
+        display.feesToDate = formatTotalPounds(feesToDate);
+        display.portfolioValue = formatTotalPounds(portfolioValue);
+        display.cashBalance = formatTotalPounds(model.cashBalance);
+        display.total = formatTotalPounds(portfolioValue + model.cashBalance);
+    }
+    return display;
+}
+
+bool selectValuationRowForGraph(GameModel& model, int row) {
+    const int holding = listedHoldingAt(model, row);
+    if (holding < 0) return false;
+    model.selectedHolding = holding;
+    model.graphBrowsePosition = row;
+    model.selectedShare = model.holdings[holding].shareNumber;
+    return true;
+}
+
+void restoreShareAfterGraph(GameModel& model) {
+    const int row = model.selectedHolding;
+    if (row >= 0 && row < kHoldingCount && model.holdings[row].isOccupied())
+        model.selectedShare = model.holdings[row].shareNumber;
+}

@@ -1,0 +1,43 @@
+// The portfolio valuation without windows: its list lines, its four totals, the graph's browse list,
+// and the selection the valuation hands to the graph.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "model/GameModel.h"
+
+// The text every total shows while the list is empty.
+constexpr const char* kEmptyValuationTotal =
+    "\xA3"
+    "0";
+
+// A holding is listed while it holds shares; a slot waiting for its first purchase is not.
+bool isValuationListed(const Holding& holding);
+
+// '*' when the held shares come from more than one purchase, otherwise ' '. A single repeat purchase
+// that is still pending leaves the held shares all from one purchase.
+char averagePriceMark(const Holding& holding);
+
+// One list line: name, held quantity, date bought, average buying price, its mark, total cost with
+// the broker's charges, today's price and today's value. The holding must be listed.
+std::string valuationLine(const GameModel& model, const Holding& holding);
+
+struct ValuationDisplay {
+    std::vector<std::string> lines;  // row r shows holding r
+    std::string feesToDate = kEmptyValuationTotal;
+    std::string portfolioValue = kEmptyValuationTotal;
+    std::string cashBalance = kEmptyValuationTotal;
+    std::string total = kEmptyValuationTotal;  // portfolio value plus cash, under the rule
+};
+
+// Rebuilds the whole display. Recomputes portfolioValue and fills graphBrowseList with the listed
+// shares, ended by -1. Call it again after the graph returns: a purchase there changes the figures.
+ValuationDisplay buildValuation(GameModel& model);
+
+// "&Graph" on a row: selects the row's holding and share and starts the graph's browsing at the row.
+// False, with the model unchanged, when the row shows no holding (an empty list has no row to graph).
+bool selectValuationRowForGraph(GameModel& model, int row);
+
+// After the graph returns: selectedShare is the selected holding's share again.
+void restoreShareAfterGraph(GameModel& model);
