@@ -86,12 +86,15 @@ set(RELEASE_CHECK_DIR ${CMAKE_BINARY_DIR}/release-check)
 set(RELEASE_ARGS -DRELEASE_NAME=${RELEASE_NAME} -DVERSION=${PROJECT_VERSION} -DTICKERDELL_VERSION=${PROJECT_VERSION}
                  -DGAME_DIR=${TICKERDELL_GAME_DIR} -DREADME_TEMPLATE=${CMAKE_SOURCE_DIR}/tools/release-readme.txt)
 
+# The release builds only what it ships: the game from the configured cross build, not its tests.
+ExternalProject_Add_StepTargets(windows_build configure)
 add_custom_target(release
+    COMMAND ${CMAKE_COMMAND} --build ${WINDOWS_BUILD_DIR} --target Tickerdell
     COMMAND ${CMAKE_COMMAND} -DACTION=pack ${RELEASE_ARGS} -DZIP_FILE=${RELEASE_ZIP}
             -DSTAGE_DIR=${CMAKE_BINARY_DIR}/release -P ${CMAKE_CURRENT_LIST_FILE}
     COMMENT "Packing ${RELEASE_NAME}.zip"
     VERBATIM)
-add_dependencies(release windows_build market_data)
+add_dependencies(release windows_build-configure market_data)
 # The help files come from another part of this build, defined after this file is read: once the whole
 # build is read, the zip waits for them when they are made here.
 function(tickerdell_release_waits_for_help)
