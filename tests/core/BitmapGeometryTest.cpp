@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
+#include <tuple>
 #include <vector>
 
 #include "runtime/BitmapGeometry.h"
@@ -58,18 +60,17 @@ TEST(DibLayout, RejectsOtherHeadersAndDamage) {
 }
 
 TEST(DibLayout, ColourCountByDepth) {
-    EXPECT_EQ(paletteColourCount(1, 0), 2);
-    EXPECT_EQ(paletteColourCount(4, 0), 16);
-    EXPECT_EQ(paletteColourCount(8, 0), 256);
-    EXPECT_EQ(paletteColourCount(24, 0), 0);
-    EXPECT_EQ(paletteColourCount(8, 17), 17);
+    const int cases[][3] = {{1, 0, 2}, {4, 0, 16}, {8, 0, 256}, {24, 0, 0}, {8, 17, 17}};
+    for (const auto& c : cases) EXPECT_EQ(paletteColourCount(c[0], c[1]), c[2]) << c[0] << " " << c[1];
 }
 
 TEST(PlaceBitmap, ModesPutTheBitmapWhereTheyShould) {
     const Rect request{10, 20, 110, 70};  // 100 x 50
     const BitmapPlacement natural = placeBitmap(kNaturalSize, {10, 20, 15, 25}, 64, 32);
-    EXPECT_EQ(natural.target.width(), 64);  // the requested size does not count at natural size
-    EXPECT_EQ(natural.target.left, 10);
+    // The requested size does not count at natural size.
+    EXPECT_EQ(
+        std::make_tuple(natural.target.left, natural.target.top, natural.target.right, natural.target.bottom),
+        std::make_tuple(10, 20, 74, 52));
     EXPECT_FALSE(natural.fillAround);
 
     const BitmapPlacement stretched = placeBitmap(kStretched, request, 64, 32);
@@ -102,16 +103,21 @@ TEST(Background, ScrollOffsetsMoveOnlyANaturalSizeWindowBackground) {
     EXPECT_EQ(moved.right, 640);
     EXPECT_EQ(scrolledBackground(client, {30, 12}, kStretched, false).left, 0);
     EXPECT_EQ(scrolledBackground(client, {30, 12}, kNaturalSize, true).left, 0);
-    EXPECT_TRUE(rectanglesMeet(client, {600, 400, 700, 500}));
-    EXPECT_FALSE(rectanglesMeet(client, {640, 0, 700, 10}));
+    const std::pair<Rect, bool> others[] = {{{600, 400, 700, 500}, true}, {{640, 0, 700, 10}, false},
+                                            {{-50, 0, 0, 10}, false},     {{0, 480, 10, 500}, false},
+                                            {{0, -20, 10, 0}, false},     {{-5, -5, 1, 1}, true}};
+    for (const auto& [other, meets] : others) {
+        EXPECT_EQ(rectanglesMeet(client, other), meets) << other.left << "," << other.top;
+        EXPECT_EQ(rectanglesMeet(other, client), meets) << other.left << "," << other.top;
+    }
 }
 
 TEST(FocusDrawCounter, TheFirstFocusDrawAfterAResetShowsNothing) {
     FocusDrawCounter counter;
-    EXPECT_FALSE(counter.takeTurn());
-    EXPECT_TRUE(counter.takeTurn());
-    EXPECT_TRUE(counter.takeTurn());
-    counter.reset();
-    EXPECT_FALSE(counter.takeTurn());
-    EXPECT_TRUE(counter.takeTurn());
+    std::string turns;
+    for (int i = 0; i < 5; ++i) {
+        if (i == 3) counter.reset();
+        turns += counter.takeTurn() ? 'y' : 'n';
+    }
+    EXPECT_EQ(turns, "nyyny");
 }

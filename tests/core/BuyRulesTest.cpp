@@ -95,7 +95,12 @@ TEST(Buy, QuantitiesBeyondThirtyTwoBitsAndSharesWithoutAPrice) {
         EXPECT_EQ(decideBuyMax(model, 7).step.refusal, kNoPriceText);
         EXPECT_FALSE(decideBuyMax(model, 7).quantityText || decideBuyMax(model, 7).valueText);
     }
-    for (int share : {-1, kShareCount}) EXPECT_EQ(decideBuy(model, share, "10", "100").refusal, kNoPriceText);
+    // Share 50 is no share, whatever lies beyond the table (here a pending order in the first holding).
+    model.holdings[0] = Holding{20, 10, 10.0, kBuyAction, 10, 10.0, 10.02};
+    for (int share : {-1, kShareCount}) {
+        EXPECT_EQ(decideBuy(model, share, "10", "100").refusal, kNoPriceText);
+        EXPECT_EQ(decideBuyMax(model, share).step.refusal, kNoPriceText);
+    }
 }
 
 // A holding is an int32_t: more of a held share than that can hold is refused before the charge is asked.

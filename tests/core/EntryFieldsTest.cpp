@@ -60,6 +60,7 @@ TEST(WholeNumbers, DropTheFractionAndAreHeldRatherThanWrapped) {
                                                  {2147483647.0, INT32_MAX},
                                                  {4294967306.0, INT32_MAX},
                                                  {inf, INT32_MAX},
+                                                 {-2147483647.0, -2147483647},
                                                  {-2147483648.0, INT32_MIN},
                                                  {-5e12, INT32_MIN},
                                                  {std::nan(""), 0}};

@@ -159,24 +159,21 @@ TEST(LoadMarketData, FailureMessageNamesTheFileTheProblemAndTheFolder) {
 TEST(LoadMarketData, NamesAreBoundedLineReadsAndDatesAreTokensCutToNine) {
     MarketFolder folder;
     folder.writeMarket();
-    folder.writeFile("SHARES.NMS",
-                     "Eighteen Chars Ltd\r\nNineteen Chars Ltd.\r\nTwenty Characters Plc\r\nShort\r\n"
-                     "\xC9toile\x1aHidden\r\n");
+    folder.writeFile(
+        "SHARES.NMS",
+        "Eighteen Chars Ltd\r\nNineteen Chars Ltd.\r\nTwenty Characters Plc\r\nShort\r\nTabbed\t\n"
+        "\xC9toile\x1aHidden\r\n");
     std::string dates = "04-Jan-93 05-Jan-93\n\t06-Jan-93\r\nABCDEFGHIJKL 123456789\n";
     for (int i = 0; i < 1700; ++i) dates += "x" + std::to_string(i) + "\n";
     folder.writeFile("SHistory/dates", dates);
     GameModel model;
     ASSERT_EQ(loadMarketData(model), 1);
     // The newline that did not fit in 19 characters is a name of its own; so is the rest of a long line.
-    const char* names[] = {"Eighteen Chars Ltd",
-                           "Nineteen Chars Ltd.",
-                           "",
-                           "Twenty Characters P",
-                           "lc",
-                           "Short",
-                           "\xC9toile",
-                           ""};
-    for (int s = 0; s < 8; ++s) EXPECT_STREQ(model.shareTable[s].name, names[s]) << s;
+    // clang-format off
+    const char* names[] = {"Eighteen Chars Ltd", "Nineteen Chars Ltd.", "", "Twenty Characters P", "lc", "Short",
+                           "Tabbed\t", "\xC9toile", ""};
+    // clang-format on
+    for (int s = 0; s < 9; ++s) EXPECT_STREQ(model.shareTable[s].name, names[s]) << s;
     EXPECT_STREQ(model.shareTable[49].name, "");
     EXPECT_EQ(model.dateCount, 1600);
     const char* tokens[] = {"04-Jan-93", "05-Jan-93", "06-Jan-93", "ABCDEFGHI", "123456789", "x0"};

@@ -63,10 +63,13 @@ TEST(SaleFigures, TitleAvailablePriceAndTotalValue) {
     GameModel model = holdingOf(100, 3.0);
     std::memset(model.shareTable[kShare].name, 'N', kShareNameSize);  // a name that fills its field
     EXPECT_EQ(saleFigures(model).title, "Sell Shares In " + std::string(20, 'N'));
+    model.shareTable[kShare].name[0] = '\0';
+    EXPECT_EQ(saleFigures(model).title, "Sell Shares In ");
     for (int share : {kShareCount, kEmptySlot}) {
         model.selectedShare = share;
         EXPECT_EQ(saleFigures(model).title, "Sell Shares In ");
         EXPECT_EQ(saleFigures(model).available, "      0");
+        EXPECT_EQ(saleFigures(model).price, "     p");
         EXPECT_EQ(planSale(model, "5", "5").refusal, SaleRefusal::NotEnoughShares);
         EXPECT_EQ(planSellAll(model).refusal, SaleRefusal::NotEnoughShares);
         EXPECT_EQ(insufficientSaleFundsText(model),

@@ -1,8 +1,7 @@
 // Checks the picture files built into the program (resources/bitmaps, listed by resources/Bitmaps.rc).
 // The drawing code reads every bitmap resource as a 40-byte information header, 8 bits per pixel, no
 // compression and a full 256-entry colour table, and lays screens and buttons out for the sizes below, so
-// a file of another form or size would be drawn wrongly or not at all. The pictures also sit under text
-// and owner-drawn buttons that the game draws itself; the last tests check that they leave room for them.
+// a file of another form or size would be drawn wrongly or not at all.
 
 #include <gtest/gtest.h>
 
@@ -86,71 +85,6 @@ std::string upper(std::string s) {
     return s;
 }
 
-// A decoded 8-bit picture, read through its colour table; rows top first.
-struct Picture {
-    int width = 0;
-    int height = 0;
-    std::vector<std::array<std::uint8_t, 3>> colours;  // red, green, blue per pixel
-
-    const std::array<std::uint8_t, 3>& at(int x, int y) const {
-        return colours[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
-                       static_cast<std::size_t>(x)];
-    }
-};
-
-// Loads a picture whose headers have the form checked in the first test; fails the calling test otherwise.
-Picture loadPicture(const std::string& name) {
-    Picture pic;
-    const std::vector<std::uint8_t> bytes = readFile(bitmapPath(name));
-    if (bytes.size() < kPixelOffset || u16(bytes, 28) != 8 || u32(bytes, 10) != kPixelOffset) {
-        ADD_FAILURE() << name << " is missing or not an 8-bit bitmap with a full colour table";
-        return pic;
-    }
-    const int width = s32(bytes, 18);
-    const int height = s32(bytes, 22);
-    if (width <= 0 || height <= 0 || bytes.size() < kPixelOffset + rowStride(width) * height) {
-        ADD_FAILURE() << name << " has a bad size";
-        return pic;
-    }
-    pic.width = width;
-    pic.height = height;
-    pic.colours.resize(static_cast<std::size_t>(width) * height);
-    for (int y = 0; y < height; ++y) {
-        const std::size_t row = kPixelOffset + rowStride(width) * static_cast<std::size_t>(height - 1 - y);
-        for (int x = 0; x < width; ++x) {
-            const std::size_t entry = kFileHeaderBytes + kInfoHeaderBytes + 4u * bytes[row + x];
-            pic.colours[static_cast<std::size_t>(y) * width + x] = {bytes[entry + 2], bytes[entry + 1],
-                                                                    bytes[entry]};
-        }
-    }
-    return pic;
-}
-
-double luminance(const std::array<std::uint8_t, 3>& c) {
-    return 0.299 * c[0] + 0.587 * c[1] + 0.114 * c[2];
-}
-
-struct Rect {
-    int x, y, w, h;
-};
-
-// Darkest and lightest pixel of a rectangle.
-std::pair<double, double> luminanceRange(const Picture& pic, const Rect& r) {
-    double lo = 255.0, hi = 0.0;
-    for (int y = r.y; y < r.y + r.h; ++y)
-        for (int x = r.x; x < r.x + r.w; ++x) {
-            const double l = luminance(pic.at(x, y));
-            lo = std::min(lo, l);
-            hi = std::max(hi, l);
-        }
-    return {lo, hi};
-}
-
-// Dialog units are two pixels each on these screens.
-Rect fromDialogUnits(int x, int y, int w, int h) {
-    return {2 * x, 2 * y, 2 * w, 2 * h};
-}
-
 TEST(BitmapFiles, EveryPictureIsAnUncompressed256ColourBitmapOfItsSize) {
     for (const BitmapSize& expected : kBitmaps) {
         SCOPED_TRACE(expected.name);
@@ -221,29 +155,5 @@ TEST(BitmapFiles, ResourceScriptNamesEveryPictureOnceWithItsFile) {
     for (const auto& [name, paths] : files)
         EXPECT_TRUE(known.count(name)) << "Bitmaps.rc names an unknown bitmap " << name;
 }
-
-// The main screen's five picture buttons draw nothing in their normal state: the faces must be in TD_TITLE.
-TEST(BitmapFiles, MainScreenShowsTheFiveButtonFaces) {
-    const Picture title = loadPicture("TD_TITLE");
-    ASSERT_EQ(title.width, 640);
-    ASSERT_EQ(title.height, 480);
-    for (const int x : {20, 144, 268, 392, 516}) {
-        SCOPED_TRACE("button at x = " + std::to_string(x));
-        const Rect face = fromDialogUnits(x / 2, 21, 52, 35);
-        std::set<std::array<std::uint8_t, 3>> colours;
-        for (int y = face.y; y < face.y + face.h; ++y)
-            for (int xx = face.x; xx < face.x + face.w; ++xx) colours.insert(title.at(xx, y));
-        EXPECT_GE(colours.size(), 12u) << "a face with an icon and a label needs more than a few colours";
-        const auto [lo, hi] = luminanceRange(title, face);
-        EXPECT_GE(hi - lo, 120.0) << "the label and edges must stand out from the face";
-    }
-}
-
-struct ButtonPair {
-    const char* screen;
-    const char* focus;
-    const char* pressed;
-    Rect button;  // the button's rectangle on its screen, in pixels
-};
 
 }  // namespace
