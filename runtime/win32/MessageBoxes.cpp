@@ -5,23 +5,34 @@
 
 namespace {
 UINT styleOf(const Notice& notice) {
-    UINT style = notice.buttons == NoticeButtons::YesNo ? MB_YESNO : MB_OK;
+    const UINT buttons = notice.buttons == NoticeButtons::YesNo ? MB_YESNO : MB_OK;
     switch (notice.icon) {
         case NoticeIcon::Exclamation:
-            return style | MB_ICONEXCLAMATION;
+            return buttons | MB_ICONEXCLAMATION;
         case NoticeIcon::Information:
-            return style | MB_ICONINFORMATION;
+            return buttons | MB_ICONINFORMATION;
         case NoticeIcon::Question:
-            return style | MB_ICONQUESTION;
+            return buttons | MB_ICONQUESTION;
         case NoticeIcon::Stop:
-            return style | MB_ICONHAND;
+            return buttons | MB_ICONHAND;
     }
-    return style;
+    return buttons;
+}
+
+// Puts the keyboard back where it was before a message box: a window manager may otherwise hand the
+// activation to some other window when the box closes, and the player's keys then go nowhere.
+void giveBackFocus(HWND owner, HWND focus) {
+    if (!owner || !IsWindow(owner)) return;
+    SetForegroundWindow(GetAncestor(owner, GA_ROOT));
+    if (focus && IsWindow(focus)) SetFocus(focus);
 }
 }  // namespace
 
 int showNotice(HWND owner, const Notice& notice) {
-    return MessageBoxA(owner, notice.text.c_str(), notice.caption.c_str(), styleOf(notice));
+    HWND focus = GetFocus();
+    const int answer = MessageBoxA(owner, notice.text.c_str(), notice.caption.c_str(), styleOf(notice));
+    giveBackFocus(owner, focus);
+    return answer;
 }
 
 void refuse(HWND owner, const std::string& text) {

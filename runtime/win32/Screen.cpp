@@ -5,8 +5,10 @@
 
 #include "resources/resource.h"
 #include "runtime/win32/ClassicUnits.h"
+#include "runtime/win32/ContextHelp.h"
 #include "runtime/win32/DialogHost.h"
 #include "runtime/win32/GdiHandles.h"
+#include "runtime/win32/ThreeDButtons.h"
 #include "runtime/win32/WindowState.h"
 
 namespace {
@@ -25,9 +27,20 @@ OpenScreen* openScreenOf(HWND dialog) {
     return reinterpret_cast<OpenScreen*>(GetWindowLongPtrA(dialog, DWLP_USER));
 }
 
+// The game's icon on a modal screen's caption, which a window manager shows in its frame and lists.
+void giveGameIcon(HWND dialog) {
+    HICON icon = LoadIconA(windowState().appInstance, RES_ICON_MAIN);
+    if (!icon) return;
+    SendMessageA(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    SendMessageA(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+}
+
 BOOL OnInitDialog(HWND dialog, HWND, LPARAM parameter) {
     SetWindowLongPtrA(dialog, DWLP_USER, parameter);
     const ScreenTemplate& screen = *reinterpret_cast<OpenScreen*>(parameter)->screen;
+    if (screen.kind == kOrdinaryDialog) giveGameIcon(dialog);
+    // A player who moves by keyboard sees where the focus is from the start.
+    SendMessageA(dialog, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
     applyFonts(dialog, screen.fonts.data(), screen.fonts.size());
     if (screen.placement != ScreenPlacement::AsTemplate) layOutInClassicUnits(dialog);
     if (screen.placement == ScreenPlacement::Centred) centreWindow(dialog);
@@ -68,7 +81,7 @@ bool isColourMessage(UINT message) {
 
 bool isMouseButtonMessage(UINT message) {
     return message == WM_LBUTTONDOWN || message == WM_LBUTTONUP || message == WM_RBUTTONDOWN ||
-           message == WM_LBUTTONDBLCLK;
+           message == WM_LBUTTONDBLCLK || message == WM_MBUTTONDOWN;
 }
 
 // The messages of the handlers a screen may lack; FALSE leaves a message to the dialog manager.
@@ -78,9 +91,12 @@ INT_PTR optionalHandler(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
         OnPaint(dialog, handlers);
         return TRUE;
     }
-    if (message == WM_DRAWITEM && handlers.drawItem) {
-        handlers.drawItem(dialog, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-        return SetDlgMsgResult(dialog, message, TRUE);
+    if (message == WM_DRAWITEM) {
+        // The screen draws its own special controls first; marker buttons are the runtime's.
+        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (handlers.drawItem) handlers.drawItem(dialog, item);
+        const bool drawn = handleThreeDButtonDraw(dialog, item) != 0 || handlers.drawItem;
+        if (drawn) return SetDlgMsgResult(dialog, message, TRUE);
     }
     if (isColourMessage(message) && handlers.colour) {
         HBRUSH brush =
@@ -92,6 +108,7 @@ INT_PTR optionalHandler(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
         return handlers.mouse(dialog, message, at) ? TRUE : FALSE;
     }
     if (message == WM_KEYDOWN && handlers.key) return handlers.key(dialog, static_cast<UINT>(wParam));
+    if (message == WM_SIZE && handlers.resize) handlers.resize(dialog);
     if (message == WM_ACTIVATE && handlers.activate) handlers.activate(dialog, LOWORD(wParam) != WA_INACTIVE);
     return FALSE;  // the dialog manager still saves and restores the focus on activation
 }
@@ -148,11 +165,13 @@ bool dispatchGameCommand(HWND window, int command) {
     return dispatcher() && dispatcher()(window, command);
 }
 
-int dialogPreFilter(HWND /*dialog*/, UINT message, WPARAM /*wParam*/, LPARAM lParam, int kindCode,
-                    int /*helpNumber*/, LRESULT* result) {
+int dialogPreFilter(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam, int kindCode, int helpNumber,
+                    LRESULT* result) {
     const UINT toolbarQuery = windowState().toolbarMessageId;
-    if (toolbarQuery == 0 || message != toolbarQuery) return 0;
-    if (lParam) *reinterpret_cast<int*>(lParam) = kindCode;
-    *result = 1;
-    return 1;
+    if (toolbarQuery != 0 && message == toolbarQuery) {
+        if (lParam) *reinterpret_cast<int*>(lParam) = kindCode;
+        *result = 1;
+        return 1;
+    }
+    return helpPreHandle(dialog, message, wParam, lParam, helpNumber, result, true) ? 1 : 0;
 }

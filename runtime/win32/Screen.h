@@ -26,6 +26,8 @@ struct ScreenHandlers {
     bool (*key)(HWND dialog, UINT virtualKey) = nullptr;
     void (*activate)(HWND dialog, bool active) = nullptr;
     void (*destroy)(HWND dialog) = nullptr;
+    // WM_SIZE: a screen that stretches a picture over its client area repaints all of it.
+    void (*resize)(HWND dialog) = nullptr;
 };
 
 enum class ScreenPlacement {
@@ -60,11 +62,11 @@ State& screenState(HWND dialog) {
 // Menu and accelerator commands that reach a screen from no control of its own go to the game's
 // dispatcher, which start-up registers here; it answers true when it handled the command.
 using CommandDispatcher = bool (*)(HWND window, int command);
-void setCommandDispatcher(CommandDispatcher dispatcher);
+void setCommandDispatcher(CommandDispatcher registered);
 bool dispatchGameCommand(HWND window, int command);
 
-// The filter every window and dialog of the game passes each message to first: it answers the
-// toolbar query with the window's kind. 1 when it consumed the message, the handler then returning
-// *result.
+// The filter every dialog of the game passes each message to first: it answers the toolbar query with
+// the window's kind, then lets context help see the message with the dialog's help number. 1 when it consumed
+// the message, the handler then returning *result.
 int dialogPreFilter(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam, int kindCode, int helpNumber,
                     LRESULT* result);

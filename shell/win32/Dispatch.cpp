@@ -1,26 +1,22 @@
 // Turning menu commands into screens.
 #include "shell/win32/Dispatch.h"
 
-#include <string>
-
+#include "runtime/win32/ContextHelp.h"
 #include "runtime/win32/MessageBoxes.h"
 #include "runtime/win32/WindowState.h"
 #include "shell/GameCommands.h"
-#include "shell/HelpFilePath.h"
+#include "shell/win32/InfoScreens.h"
 #include "shell/win32/MainScreen.h"
 #include "shell/win32/RingBrokerScreen.h"
+#include "shell/win32/SettingsForms.h"
 #include "shell/win32/ShellState.h"
 #include "trading/win32/PortfolioScreen.h"
+#include "views/win32/NewsScreen.h"
 
-namespace {
-constexpr DWORD kProgramPathLimit = 256;
-
-bool fileExists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-}  // namespace
-
-int dispatchCommand(HWND window, UINT /*message*/, WPARAM commandWord, LPARAM /*control*/) {
+int dispatchCommand(HWND window, UINT message, WPARAM commandWord, LPARAM control) {
+    // A command chosen in help mode asks for help instead.
+    LRESULT result = 0;
+    if (helpPreHandle(window, message, commandWord, control, 0, &result, false)) return 1;
     return dispatchCommand(window, static_cast<int>(LOWORD(commandWord))) ? 1 : 0;
 }
 
@@ -40,6 +36,30 @@ bool dispatchCommand(HWND window, int commandId) {
         case GameCommand::Portfolio:
             runPortfolioScreen(window, gGame);
             break;
+        case GameCommand::Options:
+            runOptionsScreen(window);
+            break;
+        case GameCommand::MessageToAdministrator:
+            runMessageScreen(window);
+            break;
+        case GameCommand::HelpContents:
+            openHelp(window, kHelpContents, 0);
+            break;
+        case GameCommand::HelpOnHelp:
+            openHelp(window, kHelpOnHelp, 0);
+            break;
+        case GameCommand::News:
+            runNewsScreen(window);
+            break;
+        case GameCommand::TopEarners:
+            runTopEarnersScreen(window);
+            break;
+        case GameCommand::PopularShares:
+            runPopularSharesScreen(window);
+            break;
+        case GameCommand::About:
+            runAboutScreen(window);
+            break;
         default:
             // The remaining screens are opened here as each of them is built.
             break;
@@ -48,19 +68,6 @@ bool dispatchCommand(HWND window, int commandId) {
     // uncovered (Wine restores it from the window's own surface), so the main screen is asked to.
     refreshMainScreen();
     return true;
-}
-
-void requestHelp(HWND window) {
-    PostMessageA(window, windowState().helpMessageId, 0, 0);
-}
-
-int findHelpFile(char* buffer) {
-    char programPath[kProgramPathLimit + 1] = "";
-    const DWORD length = GetModuleFileNameA(nullptr, programPath, kProgramPathLimit);
-    programPath[length < kProgramPathLimit ? length : kProgramPathLimit] = '\0';
-    const std::string path = helpFilePathFor(programPath, fileExists);
-    lstrcpynA(buffer, path.c_str(), MAX_PATH);
-    return 1;
 }
 
 void confirmQuit(HWND window) {

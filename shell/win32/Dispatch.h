@@ -1,4 +1,4 @@
-// Turning menu commands into screens, and the game's help file.
+// Turning menu commands into screens.
 #pragma once
 
 #include <windows.h>
@@ -8,12 +8,6 @@ int dispatchCommand(HWND window, UINT message, WPARAM commandWord, LPARAM contro
 
 // The same for a command id alone, as the screens' skeleton hands them over; true when handled.
 bool dispatchCommand(HWND window, int command);
-
-// Asks the window to open its help topic.
-void requestHelp(HWND window);
-
-// Fills buffer (at least MAX_PATH characters) with the help file's path; returns 1.
-int findHelpFile(char* buffer);
 
 // Asks whether to quit and, on Yes, posts the quit message.
 void confirmQuit(HWND window);

@@ -9,6 +9,7 @@
 #include "runtime/win32/Screen.h"
 #include "shell/GameCommands.h"
 #include "shell/win32/Dispatch.h"
+#include "shell/win32/InfoScreens.h"
 #include "shell/win32/ShellState.h"
 #include "shell/win32/Startup.h"
 
@@ -60,10 +61,25 @@ void OnPaint(HWND screen, const PAINTSTRUCT& paint) {
     drawDateLine(paint.hdc);
 }
 
-void OnDrawItem(HWND, const DRAWITEMSTRUCT& item) {
+void OnDrawItem(HWND screen, const DRAWITEMSTRUCT& item) {
+    // The title picture under the button first, so a button that loses the focus shows it again.
+    POINT origin = {0, 0};
+    MapWindowPoints(item.hwndItem, screen, &origin, 1);
+    drawBitmapResource(item.hDC, RES_BMP_TITLE, -origin.x, -origin.y, 0, 0, SRCCOPY, kNaturalSize);
     for (const PictureButton& button : kButtons)
         if (static_cast<int>(item.CtlID) == button.id)
             drawPictureButton(item, button.focusImage, button.pressedImage);
+}
+
+// Enter reaches the screen as IDOK (an owner-drawn button is never the default one): it presses the
+// picture button that has the focus, as Space does.
+int focusedPictureButton(HWND screen) {
+    HWND focus = GetFocus();
+    if (!focus || GetParent(focus) != screen) return 0;
+    const int id = GetDlgCtrlID(focus);
+    for (const PictureButton& button : kButtons)
+        if (button.id == id) return id;
+    return 0;
 }
 
 HBRUSH OnColour(HWND, HDC dc, HWND control, UINT message) {
@@ -77,6 +93,7 @@ HBRUSH OnColour(HWND, HDC dc, HWND control, UINT message) {
 bool OnCommand(HWND screen, int id, UINT notification) {
     resetFocusDrawCounter();
     if (notification != BN_CLICKED) return false;
+    if (id == IDOK) id = focusedPictureButton(screen);
     switch (id) {
         case IDC_MAIN_EXIT:
             return dispatchCommand(screen, IDM_EXIT);
@@ -84,8 +101,13 @@ bool OnCommand(HWND screen, int id, UINT notification) {
             return dispatchCommand(screen, IDM_PORTFOLIO);
         case IDC_MAIN_RING_BROKER:
             return dispatchCommand(screen, IDM_RING_THE_BROKER);
+        case IDC_MAIN_ABOUT:
+            return dispatchCommand(screen, IDM_ABOUT);
+        case IDC_MAIN_DISCOVER:
+            runDiscoverScreen(screen);
+            return true;
         default:
-            return false;  // the picture screen and the about box join here as they are built
+            return false;
     }
 }
 

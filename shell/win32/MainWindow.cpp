@@ -2,6 +2,7 @@
 #include "shell/win32/MainWindow.h"
 
 #include "resources/resource.h"
+#include "runtime/win32/ContextHelp.h"
 #include "runtime/win32/DialogHost.h"
 #include "runtime/win32/MessageBoxes.h"
 #include "runtime/win32/WindowState.h"
@@ -20,6 +21,9 @@ void OnCreate(HWND window) {
 }
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT helpResult = 0;
+    if (helpPreHandle(window, message, wParam, lParam, kMainWindowHelp, &helpResult, false))
+        return helpResult;
     if (message == WM_COMMAND && dispatchCommand(window, message, wParam, lParam)) return 0;
     if (message == WM_DESTROY) PostQuitMessage(0);
     switch (message) {

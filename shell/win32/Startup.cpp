@@ -5,6 +5,7 @@
 
 #include "model/MarketFiles.h"
 #include "runtime/win32/BitmapDisplay.h"
+#include "runtime/win32/ContextHelp.h"
 #include "runtime/win32/DialogHost.h"
 #include "runtime/win32/MessageBoxes.h"
 #include "runtime/win32/Screen.h"
@@ -53,6 +54,7 @@ bool initialiseShell(HINSTANCE instance, HINSTANCE previousInstance) {
     window.helpMessageId = RegisterWindowMessageA("BLDHelpMessage");
     setBitmapResourceModule(instance);
     setCommandDispatcher(dispatchFromScreen);
+    installHelpKeyFilter();
     return previousInstance != nullptr || registerMainWindowClass(instance);
 }
 
@@ -67,17 +69,20 @@ bool startNewGame(HWND owner) {
     return false;
 }
 
+void handleQueuedMessage(MSG& message) {
+    if (helpLoopHook(message) || dispatchToModelessDialogs(&message)) return;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+}
+
 int runMessageLoop() {
     MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        if (dispatchToModelessDialogs(&message)) continue;
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) handleQueuedMessage(message);
     return static_cast<int>(message.wParam);
 }
 
 void shutdownShell() {
+    removeHelpKeyFilter();
     ShellState& shell = shellState();
     if (!shell.ctl3dModule) return;
     callCtl3d(shell.ctl3dModule, "Ctl3dUnregister", windowState().appInstance);

@@ -3,8 +3,9 @@
 
 #include <windows.h>
 
-// Start-up steps 1 to 4: the instance, the optional 3D controls library, the registered messages and
-// the main window class. False when the class cannot be registered.
+// What start-up sets up before any window: the instance, the optional 3D controls library, the
+// registered messages, context help's key filter and the main window class. False when the class cannot be
+// registered.
 bool initialiseShell(HINSTANCE instance, HINSTANCE previousInstance);
 
 // Loads the market from the working directory into the game model; on failure tells the player which
@@ -16,6 +17,10 @@ HWND createMainWindow();
 
 // Shows the main window with the show state given to the program.
 void showMainWindow(HWND window, int showState);
+
+// Hands one message taken from the queue to context help's loop hook, then to the main screen's
+// keyboard handling or, failing that, to its window: what the game's loop does with each message.
+void handleQueuedMessage(MSG& message);
 
 // Runs the message loop until the quit message; answers its code.
 int runMessageLoop();

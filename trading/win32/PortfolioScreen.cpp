@@ -8,11 +8,13 @@
 #include <iterator>
 
 #include "resources/resource.h"
+#include "runtime/win32/ControlText.h"
 #include "runtime/win32/GdiHandles.h"
 #include "runtime/win32/MessageBoxes.h"
 #include "runtime/win32/Screen.h"
 #include "trading/win32/BuyScreen.h"
 #include "trading/win32/OrderPrompts.h"
+#include "trading/win32/PortfolioSelectScreen.h"
 #include "trading/Portfolio.h"
 #include "trading/win32/SellScreen.h"
 #include "views/win32/ShareIndexScreen.h"
@@ -131,7 +133,7 @@ void setText(HWND dialog, int id, const std::string& text) {
 }
 
 void showDetails(HWND dialog, const ShareDetails& details) {
-    setText(dialog, IDC_PORT_SHARE_DETAILS, details.caption);
+    setLiteralText(dialog, IDC_PORT_SHARE_DETAILS, details.caption);
     setText(dialog, IDC_PORT_OPENING_PRICE, details.openingPrice);
     setText(dialog, IDC_PORT_SHARE_VALUE, details.shareValue);
     setText(dialog, IDC_PORT_FEES, details.brokersFees);
@@ -148,7 +150,7 @@ void showSelection(HWND dialog) {
     const GameModel& model = modelOf(dialog);
     const int line = ListBox_GetCurSel(listOf(dialog));
     if (line < 0 || line >= kHoldingCount) {
-        setText(dialog, IDC_PORT_SHARE_DETAILS, shareDetailsCaption(""));
+        setLiteralText(dialog, IDC_PORT_SHARE_DETAILS, shareDetailsCaption(""));
         return;
     }
     showButtons(dialog, buttonsFor(model.holdings[line]));
@@ -263,6 +265,9 @@ bool OnCommand(HWND dialog, int id, UINT notification) {
             return true;
         case IDC_PORT_VALUATION:
             SetFocus(listOf(dialog));
+            return true;
+        case IDC_PORT_SELECT_PORTFOLIO:
+            runPortfolioSelectScreen(dialog);
             return true;
         case IDC_PORT_MAIN_MENU:
             EndDialog(dialog, id);

@@ -1,5 +1,5 @@
 // The help file's path, worked out from the program's own path.
-#include "shell/HelpFilePath.h"
+#include "runtime/HelpFilePath.h"
 
 std::string helpFilePathFor(const std::string& programPath,
                             const std::function<bool(const std::string&)>& fileExists) {
@@ -10,4 +10,20 @@ std::string helpFilePathFor(const std::string& programPath,
         return fileExists(besideProgram) ? besideProgram : kHelpFileName;
     }
     return kHelpFileName;
+}
+
+std::string helpPageAddress(const std::string& programPath, int context) {
+    const std::size_t folderEnd = programPath.find_last_of('\\');
+    std::string address = "file:///";
+    const std::string folder = folderEnd == std::string::npos ? "" : programPath.substr(0, folderEnd + 1);
+    for (char c : folder + kHelpPageName) {
+        if (c == '\\')
+            address += '/';
+        else if (c == ' ')
+            address += "%20";
+        else
+            address += c;
+    }
+    if (context > 0) address += "#ctx" + std::to_string(context);
+    return address;
 }
