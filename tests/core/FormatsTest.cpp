@@ -60,32 +60,18 @@ TEST(MoneyFormats, PaddingBracketsAndThePoundSign) {
                  {signedAmount(0), -0.125, "(0.13)"},
                  {bracketed(0), 250.0, "(250.00)"},
                  {bracketed(10), 12.345, "   (12.35)"},
-                 {formatPounds, 0.0,
-                  "\xA3"
-                  "0.00"},
-                 {formatPounds, -0.5,
-                  "(\xA3"
-                  "0.50)"},
-                 {formatPounds, -0.0,
-                  "\xA3"
-                  "0.00"},
-                 {formatPounds, 100000.0,
-                  "\xA3"
-                  "100000.00"},
-                 {formatPounds, 0.125,
-                  "\xA3"
-                  "0.13"},
-                 {formatPounds, -0.001,
-                  "(\xA3"
-                  "0.00)"},
+                 {formatPounds, 0.0, "\2430.00"},
+                 {formatPounds, -0.5, "(\2430.50)"},
+                 {formatPounds, -0.0, "\2430.00"},
+                 {formatPounds, 100000.0, "\243100000.00"},
+                 {formatPounds, 0.125, "\2430.13"},
+                 {formatPounds, -0.001, "(\2430.00)"},
                  {formatListPrice, 123.5, " 123\xBD"},
                  {formatListPrice, 0.0, "     "},
                  {formatListPrice, 12345.75, "12345\xBE"},
                  {formatPriceWithUnit, 7.0, "    7p"},
                  {formatGraphPriceLabel, 8.25, "8\xBCp"},
-                 {formatTotalPounds, 1234.5,
-                  "\xA3"
-                  "1234.50"},
+                 {formatTotalPounds, 1234.5, "\2431234.50"},
                  {formatTotalPounds, -12.0, "\xA3-12.00"},
                  {formatAmountColumn, -1234.5, "  (1234.50)"},
                  {formatPercentageColumn, -2.5, "   -2.50"}};

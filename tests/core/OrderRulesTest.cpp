@@ -38,15 +38,9 @@ auto refusalOf(const Admission& admission) {
 TEST(BrokerCharge, CommissionAndTheConfirmationText) {
     GameModel model = market();
     const std::pair<double, const char*> quotes[] = {
-        {1000.0,
-         "10.00 + %0.20 which for this transaction is an additional \xA3"
-         "12.00"},
-        {0.0,
-         "10.00 + %0.20 which for this transaction is an additional \xA3"
-         "10.00"},
-        {62.5,
-         "10.00 + %0.20 which for this transaction is an additional \xA3"
-         "10.13"}};  // 10.125 goes up
+        {1000.0, "10.00 + %0.20 which for this transaction is an additional \24312.00"},
+        {0.0, "10.00 + %0.20 which for this transaction is an additional \24310.00"},
+        {62.5, "10.00 + %0.20 which for this transaction is an additional \24310.13"}};  // 10.125 goes up
     for (const auto& [value, text] : quotes)
         EXPECT_EQ(brokerChargeMessage(model, value),
                   std::string("The broker will charge \xA3") + text + ". Do you want to proceed ?");
@@ -54,9 +48,8 @@ TEST(BrokerCharge, CommissionAndTheConfirmationText) {
     model.commissionRate = 0.015;
     EXPECT_EQ(commissionFor(model, 100.0), 14.0);
     EXPECT_EQ(brokerChargeMessage(model, 100.0),
-              "The broker will charge \xA3"
-              "12.50 + %1.50 which for this transaction is an additional \xA3"
-              "14.00. Do you want to proceed ?");
+              "The broker will charge \24312.50 + %1.50 which for this transaction is an additional "
+              "\24314.00. Do you want to proceed ?");
 }
 
 TEST(MoneyTests, SpendableAmountAffordabilityAndFundingOfSales) {

@@ -78,24 +78,10 @@ TEST(PortfolioDisplay, LinesDetailsAndButtonsOfEachKindOfHolding) {
     ASSERT_EQ(display.lines.size(), 5u);
     for (int i = 0; i < 5; ++i) EXPECT_EQ(display.lines[i], lines[i]) << i;
     const std::pair<ShareDetails, std::string> details[] = {
-        {{"Share Details for : Castle Brewing", "  200p",
-          "\xA3"
-          "1800.00",
-          "\xA3"
-          "14.80"},
-         "Sell Buy Valuation "},
-        {{"Share Details for : Company 7", "  100p", "     n/a",
-          "\xA3"
-          "10.05"},
-         "Remove Valuation "},
-        {{"Share Details for : Company 9", "  100p", "     n/a",
-          "\xA3"
-          "10.02"},
-         "Remove Valuation "},
-        {{"Share Details for : Abbey Foods", " 123\xBCp", "     n/a",
-          "\xA3"
-          "10.25"},
-         "Remove "}};
+        {{"Share Details for : Castle Brewing", "  200p", "\2431800.00", "\24314.80"}, "Sell Buy Valuation "},
+        {{"Share Details for : Company 7", "  100p", "     n/a", "\24310.05"}, "Remove Valuation "},
+        {{"Share Details for : Company 9", "  100p", "     n/a", "\24310.02"}, "Remove Valuation "},
+        {{"Share Details for : Abbey Foods", " 123\xBCp", "     n/a", "\24310.25"}, "Remove "}};
     const int slots[] = {0, 1, 3, 4};
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(detailsOf(shareDetailsFor(model, slots[i])), detailsOf(details[i].first)) << i;
@@ -119,62 +105,23 @@ TEST(PortfolioDisplay, AccountFiguresAreBracketedOrSignedAndMarkedRed) {
     } cases[] = {{0,
                   1e5,
                   1e5,
-                  {"Account Details on : 4-Jan-95",
-                   "\xA3"
-                   "0.00",
-                   "\xA3"
-                   "100000.00",
-                   "\xA3"
-                   "100000.00",
-                   "\xA3"
-                   "0.00",
-                   "\xA3"
-                   "100000.00",
-                   false, false, false, false}},
+                  {"Account Details on : 4-Jan-95", "\2430.00", "\243100000.00", "\243100000.00", "\2430.00",
+                   "\243100000.00", false, false, false, false}},
                  {1200,
                   1e5,
                   99864.25,
-                  {"Account Details on : 4-Jan-95",
-                   "\xA3"
-                   "1800.00",
-                   "\xA3"
-                   "100000.00",
-                   "\xA3"
-                   "101800.00",
-                   "\xA3"
-                   "1800.00",
-                   "\xA3"
-                   "99864.25",
-                   false, false, false, false}},
+                  {"Account Details on : 4-Jan-95", "\2431800.00", "\243100000.00", "\243101800.00",
+                   "\2431800.00", "\24399864.25", false, false, false, false}},
                  {500,
                   99000.0,
                   -12.0,
-                  {"Account Details on : 4-Jan-95",
-                   "\xA3"
-                   "750.00",
-                   "\xA3"
-                   "99000.00",
-                   "\xA3"
-                   "99750.00",
-                   "(\xA3"
-                   "250.00)",
-                   "(\xA3"
-                   "12.00)",
-                   false, true, false, true}},
+                  {"Account Details on : 4-Jan-95", "\243750.00", "\24399000.00", "\24399750.00",
+                   "(\243250.00)", "(\24312.00)", false, true, false, true}},
                  {500,
                   -1762.0,
                   0.0,
-                  {"Account Details on : 4-Jan-95",
-                   "\xA3"
-                   "750.00",
-                   "(\xA3"
-                   "1762.00)",
-                   "\xA3-1012.00",
-                   "(\xA3"
-                   "101012.00)",
-                   "\xA3"
-                   "0.00",
-                   true, false, true, true}}};
+                  {"Account Details on : 4-Jan-95", "\243750.00", "(\2431762.00)", "\xA3-1012.00",
+                   "(\243101012.00)", "\2430.00", true, false, true, true}}};
     for (const auto& c : cases) {
         GameModel model = market();
         if (c.held) model.holdings[0] = heldShares(5, c.held, 1000.0);

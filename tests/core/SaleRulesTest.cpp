@@ -45,15 +45,9 @@ TEST(SaleFigures, TitleAvailablePriceAndTotalValue) {
         int held;
         double price;
         const char *available, *priceText, *total;
-    } cases[] = {{100, 3.0, "    100", "  300p",
-                  "\xA3"
-                  "300.00"},
-                 {1234567, 0.9825, "1234567", "  98\xBCp",
-                  "\xA3"
-                  "1212962.08"},
-                 {100, 0.0, "    100", "     p",
-                  "\xA3"
-                  "0.00"}};
+    } cases[] = {{100, 3.0, "    100", "  300p", "\243300.00"},
+                 {1234567, 0.9825, "1234567", "  98\xBCp", "\2431212962.08"},
+                 {100, 0.0, "    100", "     p", "\2430.00"}};
     for (const auto& c : cases) {
         const SaleFigures figures = saleFigures(holdingOf(c.held, c.price));
         EXPECT_EQ(figures.title, "Sell Shares In Pellinor \xC9tain");
