@@ -8,6 +8,7 @@ packages=(
     wine64                              # runs the game and its Windows tests
     xvfb xauth x11-utils                # a virtual screen when there is no display
     fonts-liberation                    # the faces Wine substitutes for Courier, Times and Helv
+    fonts-wine                          # Wine's Marlett and Tahoma, which the prefix copies in
     imagemagick                         # screenshots of the virtual screen
 )
 missing=()

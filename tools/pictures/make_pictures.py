@@ -10,6 +10,7 @@ faces itself; the focus and pressed images are cut from the same screen drawn wi
 pressed, at the place the button draws them (one row below the top of the button), so they line up with
 the screen pixel for pixel.
 """
+import itertools
 import math
 import os
 import random
@@ -465,10 +466,12 @@ MAIN_BUTTONS = [  # focus image, pressed image, label, icon, x
     ("BT_EXIT", "BT_EXIT1", "Exit", icon_exit, 516),
 ]
 
-TICKER = [("ALDERMOOR BANK", "642\u00bd", 4), ("FAIRHAVEN OIL", "1875", -12), ("VANTRELL SYS", "2410", 18),
-          ("PELLINOR GOLD", "141\u00bc", 2), ("OTTERY MALT", "308", -3), ("KESSOCK TURB", "1262", 9)]
-TICKER2 = [("LYDGATE EST", "781", 1), ("CORRIB TANK", "688\u00be", -6), ("HOLTBY PUMPS", "416", 3),
-           ("BROCH PETROL", "527", -4), ("COBALT CIRC", "866", 11), ("PIMBURY STR", "461\u00bd", 2)]
+# The title's ticker names companies and the way each moved, never a price: a figure drawn into the
+# picture could only disagree with the market the game loads, and it would never change.
+TICKER = [("ALDERMOOR BANK", 1), ("FAIRHAVEN OIL", -1), ("VANTRELL SYS", 1), ("PELLINOR GOLD", 1),
+          ("OTTERY MALT", -1), ("KESSOCK TURB", 1)]
+TICKER2 = [("LYDGATE EST", 1), ("CORRIB TANK", -1), ("HOLTBY PUMPS", 1), ("BROCH PETROL", -1),
+           ("COBALT CIRC", 1), ("PIMBURY STR", 1)]
 
 
 def skyline(img, box, seed, body, lit, unlit_ratio=0.72):
@@ -528,15 +531,14 @@ def ticker_board(img, box, rows):
         x = x0 + 8
         ld = ImageDraw.Draw(layer)
         md = ImageDraw.Draw(mask_total)
-        for name, price, change in items * 2:
+        for name, direction in itertools.cycle(items):
             if x > x1:
                 break
-            part = name + " " + price
-            ld.text((x, ty), part, font=f, fill=AMBER, anchor="lm")
-            md.text((x, ty), part, font=f, fill=255, anchor="lm")
-            x += f.getlength(part) + 6
-            arrow = ("\u25b2+" if change > 0 else "\u25bc") + str(change)
-            col = UP if change > 0 else DOWN
+            ld.text((x, ty), name, font=f, fill=AMBER, anchor="lm")
+            md.text((x, ty), name, font=f, fill=255, anchor="lm")
+            x += f.getlength(name) + 6
+            arrow = "\u25b2" if direction > 0 else "\u25bc"
+            col = UP if direction > 0 else DOWN
             ld.text((x, ty), arrow, font=f, fill=col, anchor="lm")
             md.text((x, ty), arrow, font=f, fill=255, anchor="lm")
             x += f.getlength(arrow) + 22
@@ -1113,7 +1115,8 @@ def about_logo():
     d.line([(0, 139), (W - 1, 139)], fill=GOLD_DARK)
     f = font(MONO_BOLD, 11)
     x = 6
-    for name, price, change in TICKER[:4]:
+    for name, price, change in (("ALDERMOOR", "642\u00bd", 4), ("FAIRHAVEN", "1875", -12), ("VANTRELL", "2410", 18),
+                                ("PELLINOR", "141\u00bc", 2)):
         s = name.split()[0] + " " + price
         text(img, (x, 127), s, f, AMBER, anchor="lm")
         x += f.getlength(s) + 4
@@ -1320,6 +1323,29 @@ SIZES = {
 }
 
 
+# The main screen's 256 colours, as first chosen for the title and its ten button images. They are kept
+# fixed so that redrawing the title does not re-colour the button images cut from it: each image must
+# match the title pixel for pixel wherever the game draws it.
+MAIN_PALETTE = bytes.fromhex(
+    "fff4b9fff19effe99affe583ffda6affd65cffd650ffd257ffcc45f9e7acfbce58f9c74cf5bf42e7d390eebf4b98d4a8"
+    "d0c3905cdf7aefb539ecae2ff9aa20eaa423d5ac4796a968c99b38a3905177ab765b9e6d55966a4a936d558d5e488f69"
+    "468d68438964418662b07e1e9b681196680ea264178f712f647b4141825f636f41635a303f82603e7f5e3b815d3d7d5c"
+    "397c5a3c7857387858397556376d4d2d755029704c296d4b286a49236846296441216543235e3d1e60401c5c3d1e593c"
+    "1b583a1a5739195437195336185236185136624214473c1b3d34153e2807383d25372b0f34486e303d273035202e321f"
+    "2e2a16233d31233524263121252e22202d1f232b221e2b221c2b1f2426181c2822174f34174e33164d32164b31154930"
+    "15492f14493014482f153e2e163029182a1e17274e16264c15244914244814234816252c16262617272517281d16251c"
+    "13472e12452d13442c11432c12412a113f2910412a103d280e3d280f3b270f39260e38250d36230d35220e33250c3221"
+    "0b3120103029112e29102d260c30200a2c1b0e2a240d282311271d0c27201223250e241f10241a0c241d0b241f0a231e"
+    "0a231c481d143a22013a22003a1b0d36200328200a2d1d06211f122319091f1406112133112224111e3b151f15151912"
+    "15140c161007130d07100b050d20260b1f270c22200a221e0c21190d19350b162f0b1d1f0b17190b152e0a142d0a151d"
+    "0d15130c11130d110c0c0d090c0a070b080409221d08221d09211f091f2408202109211c08201c082016081f1809171b"
+    "09141b09131a081219091216081118081117091113090f20090f1208090807221d07211d06211d06211c06211b06221a"
+    "06211a07211607201e071f1a071f18052118051f17051f16031f13061e18061e17051e19051e17051e16021e1403190e"
+    "061015040e0e050c11050b11060c10040b10060b0b060a0d040a10040a0f040a0a040a08000c07030a06010a09000a04"
+    "04081404090d05090c03080c070808050708040708060605010807030608010604050505030405020405000201000000"
+)
+
+
 def shared_palette(images):
     """One 256-colour palette for a group of pictures, so a button image matches its screen exactly."""
     width = max(im.width for im in images)
@@ -1330,6 +1356,12 @@ def shared_palette(images):
         sheet.paste(im, (0, y))
         y += im.height
     return sheet.quantize(colors=256, method=Image.Quantize.MEDIANCUT, dither=Image.Dither.NONE)
+
+
+def fixed_palette(rgb_bytes):
+    palette = Image.new("P", (1, 1))
+    palette.putpalette(rgb_bytes)
+    return palette
 
 
 def to_indexed(img, palette_image):
@@ -1360,15 +1392,16 @@ def main():
         raise SystemExit("usage: make_pictures.py OUTPUT_DIR")
     out_dir = sys.argv[1]
     os.makedirs(out_dir, exist_ok=True)
-    groups = [main_screen(), statement_and_buttons(), pshare_and_buttons()]
+    groups = [(main_screen(), fixed_palette(MAIN_PALETTE)), (statement_and_buttons(), None),
+              (pshare_and_buttons(), None)]
     for single, fn in (("X_TRADTR", news_page), ("EARNER", earner_screen), ("GRAPDARK", graph_dark),
                        ("X_TD_LOG", about_logo), ("CREDIT", credit_picture), ("OGPIC", other_games_picture),
                        ("FORREAL", discover_poster)):
-        groups.append({single: fn()})
+        groups.append(({single: fn()}, None))
     written = set()
-    for group in groups:
+    for group, palette in groups:
         names = sorted(group)
-        palette = shared_palette([group[n] for n in names])
+        palette = palette or shared_palette([group[n] for n in names])
         for name in names:
             img = group[name]
             if img.size != SIZES[name]:
