@@ -104,8 +104,9 @@ TEST(Background, ScrollOffsetsMoveOnlyANaturalSizeWindowBackground) {
     EXPECT_EQ(scrolledBackground(client, {30, 12}, kStretched, false).left, 0);
     EXPECT_EQ(scrolledBackground(client, {30, 12}, kNaturalSize, true).left, 0);
     const std::pair<Rect, bool> others[] = {{{600, 400, 700, 500}, true}, {{640, 0, 700, 10}, false},
-                                            {{-50, 0, 0, 10}, false},     {{0, 480, 10, 500}, false},
-                                            {{0, -20, 10, 0}, false},     {{-5, -5, 1, 1}, true}};
+                                            {{-50, 0, 0, 10}, false},     {{-50, 0, -10, 10}, false},
+                                            {{0, 480, 10, 500}, false},   {{0, -20, 10, 0}, false},
+                                            {{-5, -5, 1, 1}, true}};
     for (const auto& [other, meets] : others) {
         EXPECT_EQ(rectanglesMeet(client, other), meets) << other.left << "," << other.top;
         EXPECT_EQ(rectanglesMeet(other, client), meets) << other.left << "," << other.top;

@@ -215,6 +215,9 @@ TEST(Booking, NoOrderMakesTheAccountInfiniteOrAHoldingOverflow) {
     expectSameAccount(model, before);
     EXPECT_TRUE(std::isfinite(model.pendingBalance));
     EXPECT_TRUE(bookPurchase(model, INT32_MAX - 2000000000).booked());
+    model.shareTable[9].currentPrice = 1.797e308;  // finite, but not once its commission is added
+    model.selectedShare = 9;
+    EXPECT_EQ(bookPurchase(model, 1).admission.refusal, Refusal::OrderTooLarge);
 }
 
 TEST(CancelOrder, GivesBackWhatTheBookingTookAndEmptiesOnlyAHoldingItOpened) {
