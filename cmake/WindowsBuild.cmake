@@ -67,8 +67,6 @@ if(TICKERDELL_TESTS)
         tests/gui/GuiTestMain.cpp
         tests/gui/MainScreenTest.cpp
         tests/gui/MainWindowTest.cpp
-        tests/gui/OrderPromptsTest.cpp
-        tests/gui/PairedFieldsTest.cpp
         tests/gui/PortfolioScreenTest.cpp
         tests/gui/RuntimeTest.cpp
         tests/gui/RingBrokerTest.cpp

@@ -1,5 +1,5 @@
-// The Buy dialog on its own: what it shows on opening, each refusal as the player reads it, Buy Max,
-// the Enter key, and the ways of closing it without an order.
+// The Buy dialog on its own: what it shows on opening, typing in its paired fields and the Enter key,
+// what the answer to the charge question books, and a refusal.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -14,42 +14,30 @@
 #include "tests/gui/GuiHarness.h"
 #include "tests/gui/ScreenDriving.h"
 #include "trading/BuyRules.h"
-#include "trading/win32/BuyScreen.h"
 #include "trading/OrderRules.h"
+#include "trading/win32/BuyScreen.h"
 #include "views/Formats.h"
 
 namespace {
 using BuyDialog = GameWindowTest;
 constexpr int kShare = 12;
 
-// Opens the Buy dialog for kShare, lets `fill` work in it, presses `button`, and answers the message
-// that follows with `reply` (none when `reply` is 0).
 struct BuyRun {
-    SeenDialog dialog;
-    SeenDialog message;
-    std::string quantityBehind;  // the fields as the message box found them
-    std::string valueBehind;
-    bool closed = false;
+    ScreenRun run;
+    bool accepted = false;
+    std::string fieldsBehind;  // quantity and value as the message box found them
 };
-BuyRun runBuy(HWND owner, const std::function<void(HWND)>& fill, int button, int reply) {
-    BuyRun run;
-    std::unique_ptr<DialogAnswerer> message;
-    HWND buyDialog = nullptr;
-    DialogAnswerer answer(button, [&](HWND dialog) {
-        buyDialog = dialog;
-        if (fill) fill(dialog);
-        if (reply)
-            message = std::make_unique<DialogAnswerer>(reply, [&](HWND) {
-                run.quantityBehind = textOf(buyDialog, IDC_BUY_QUANTITY);
-                run.valueBehind = textOf(buyDialog, IDC_BUY_VALUE);
-            });
-    });
-    gGame.selectedShare = kShare;
-    runBuyScreen(owner, gGame, gGame.selectedShare);
-    run.dialog = answer.seen();
-    if (message) run.message = message->seen();
-    run.closed = !IsWindow(buyDialog);
-    return run;
+
+// Opens the Buy dialog for kShare, lets `fill` work in it, presses `button` and answers the message
+// box that follows with `reply` (none when 0).
+BuyRun runBuy(HWND owner, const std::function<void(HWND)>& fill, int button, int reply = 0) {
+    BuyRun buy;
+    const auto behind = [&](HWND dialog) {
+        buy.fieldsBehind = textOf(dialog, IDC_BUY_QUANTITY) + "|" + textOf(dialog, IDC_BUY_VALUE);
+    };
+    buy.run =
+        runScreen([&] { buy.accepted = runBuyScreen(owner, gGame, kShare); }, fill, button, reply, behind);
+    return buy;
 }
 
 std::function<void(HWND)> enterQuantity(const std::string& quantity) {
@@ -59,206 +47,111 @@ std::function<void(HWND)> enterQuantity(const std::string& quantity) {
     };
 }
 
-void expectNothingBooked() {
-    EXPECT_FALSE(anyPendingOrder(gGame));
-    EXPECT_EQ(gGame.pendingBalance, gGame.cashBalance);
-    EXPECT_EQ(gGame.holdings[0].shareNumber, kEmptySlot);
-}
-
-void fillHoldingsWithOtherShares() {
-    for (int slot = 0; slot < kHoldingCount; ++slot) {
-        gGame.holdings[slot].shareNumber = 30 + slot;
-        gGame.holdings[slot].heldQuantity = 10;
-        gGame.holdings[slot].totalCost = 10.0;
-    }
+std::string priced(int quantity) {
+    return formatFixed(gGame.shareTable[kShare].currentPrice * quantity, 2);
 }
 }  // namespace
 
-TEST_F(BuyDialog, OpensCentredWithTheShareThePriceAndTheBalance) {
-    const DWORD uiThread = GetCurrentThreadId();
+TEST_F(BuyDialog, OpensCentredWithTheShareThePriceAndTheBalanceInItsFonts) {
     gGame.pendingBalance = -12.5;
-    const ShareRecord& share = gGame.shareTable[kShare];
-    std::string price, balance, quantity, value;
-    HWND focus = nullptr, quantityField = nullptr;
+    std::string figures;
     RECT outer = {}, client = {};
     LOGFONTA edit = {}, label = {};
-    const BuyRun run = runBuy(
+    const BuyRun buy = runBuy(
         window_,
         [&](HWND dialog) {
-            price = textOf(dialog, IDC_BUY_PRICE);
-            balance = textOf(dialog, IDC_BUY_BALANCE);
-            quantity = textOf(dialog, IDC_BUY_QUANTITY);
-            value = textOf(dialog, IDC_BUY_VALUE);
-            focus = focusOfThread(uiThread);
-            quantityField = GetDlgItem(dialog, IDC_BUY_QUANTITY);
+            for (int id : {IDC_BUY_PRICE, IDC_BUY_BALANCE, IDC_BUY_QUANTITY, IDC_BUY_VALUE})
+                figures += textOf(dialog, id) + "|";
             GetWindowRect(dialog, &outer);
             GetClientRect(dialog, &client);
             edit = fontOf(dialog, IDC_BUY_VALUE);
             label = fontOf(dialog, IDC_BUY_BALANCE_LABEL);
+            saveWindowPicture(dialog, "buy_dialog");
         },
-        IDC_CANCEL_BUTTON, 0);
-    EXPECT_EQ(run.dialog.caption, std::string("Buy Shares In ") + share.name);
-    EXPECT_EQ(price, formatPriceWithUnit(share.currentPrice * 100.0));
-    EXPECT_EQ(price.size(), 6u);
-    EXPECT_EQ(balance,
-              "(\xA3"
-              "12.50)");
-    EXPECT_EQ(quantity, "");
-    EXPECT_EQ(value, "");
-    EXPECT_EQ(focus, quantityField);
+        IDC_CANCEL_BUTTON);
+    EXPECT_EQ(buy.run.screen.caption, buyDialogTitle(gGame.shareTable[kShare]));
+    EXPECT_EQ(figures, buyPriceText(gGame.shareTable[kShare]) + "|" + formatPounds(-12.5) + "|||");
     EXPECT_EQ(outer.left, (windowState().screenWidth - (outer.right - outer.left)) / 2);
     EXPECT_EQ(outer.top, (windowState().screenHeight - (outer.bottom - outer.top)) / 2);
-    EXPECT_EQ(client.right, 150 * 2);  // laid out at two pixels to a dialog unit
-    EXPECT_EQ(client.bottom, 74 * 2);
-    EXPECT_STREQ(edit.lfFaceName, "Helv");
-    EXPECT_EQ(edit.lfHeight, -13);
-    EXPECT_STREQ(label.lfFaceName, "Helv");
-    EXPECT_EQ(label.lfHeight, -11);
-    EXPECT_TRUE(run.closed);
-    EXPECT_EQ(gGame.pendingBalance, -12.5);
+    EXPECT_EQ(client.right * 100 + client.bottom, 300 * 100 + 148);  // two pixels to a dialog unit
+    EXPECT_EQ(std::string(edit.lfFaceName) + std::to_string(edit.lfHeight), "Helv-13");
+    EXPECT_EQ(std::string(label.lfFaceName) + std::to_string(label.lfHeight), "Helv-11");
 }
 
-TEST_F(BuyDialog, AnEmptiedValueRefusesWithYouMustFirstBuySomeShares) {
-    const BuyRun run = runBuy(
-        window_,
-        [](HWND dialog) {
-            type(dialog, IDC_BUY_QUANTITY, "10");
-            moveFocus(dialog, IDC_BUY_VALUE);
-            SetDlgItemTextA(dialog, IDC_BUY_VALUE, "");
-        },
-        IDC_BUY_BUY, IDOK);
-    EXPECT_EQ(run.message.text, "You must first buy some shares");
-    EXPECT_EQ(run.message.caption, "Tickerdell");
-    EXPECT_EQ(run.message.icon, IDI_EXCLAMATION);
-    EXPECT_TRUE(run.closed);
-    expectNothingBooked();
-}
-
-TEST_F(BuyDialog, NoToTheChargeBooksNothing) {
-    const double price = gGame.shareTable[kShare].currentPrice;
-    const BuyRun run = runBuy(window_, enterQuantity("10"), IDC_BUY_BUY, IDNO);
-    EXPECT_EQ(run.valueBehind, formatFixed(price * 10, 2));
-    EXPECT_EQ(run.message.text, brokerChargeMessage(gGame, price * 10));
-    EXPECT_EQ(run.message.buttonIds, (std::vector<int>{IDYES, IDNO}));
-    EXPECT_TRUE(run.closed);
-    EXPECT_EQ(gGame.purchaseMade, 0);
-    expectNothingBooked();
-}
-
-TEST_F(BuyDialog, EnterInTheQuantityMovesToBuyAndFillsTheValue) {
+TEST_F(BuyDialog, TypingIsFilteredLeavingAFieldFillsTheOtherAndEnterMovesToBuy) {
     const DWORD uiThread = GetCurrentThreadId();
-    HWND focus = nullptr, buyButton = nullptr;
-    std::string value;
-    const BuyRun run = runBuy(
-        window_,
-        [&](HWND dialog) {
-            type(dialog, IDC_BUY_QUANTITY, "30");
-            PostMessageA(GetDlgItem(dialog, IDC_BUY_QUANTITY), WM_KEYDOWN, VK_RETURN, 1);
-            buyButton = GetDlgItem(dialog, IDC_BUY_BUY);
-            waitUntil([&] { return focusOfThread(uiThread) == buyButton; });
-            focus = focusOfThread(uiThread);
-            value = textOf(dialog, IDC_BUY_VALUE);
-            EXPECT_TRUE(visibleDialogsOf(GetCurrentProcessId()).size() == 1)
-                << "no message: nothing was bought";
-        },
-        IDC_CANCEL_BUTTON, 0);
-    EXPECT_EQ(focus, buyButton);
-    EXPECT_EQ(value, formatFixed(gGame.shareTable[kShare].currentPrice * 30, 2));
-    expectNothingBooked();
-}
-
-TEST_F(BuyDialog, BuyMaxQuotesTheWholeSpendableAmountAndBooksWholeShares) {
-    const double price = gGame.shareTable[kShare].currentPrice;
-    const double spendable = spendableAmount(gGame);
-    const int32_t shares = static_cast<int32_t>(spendable / price);
-    const std::string question = brokerChargeMessage(gGame, spendable);
-    const BuyRun run = runBuy(window_, {}, IDC_BUY_MAX, IDYES);
-    EXPECT_EQ(run.message.text, question);
-    EXPECT_EQ(run.quantityBehind, std::to_string(shares));
-    EXPECT_EQ(run.valueBehind, formatFixed(price * shares, 2));
-    EXPECT_EQ(gGame.holdings[0].shareNumber, kShare);
-    EXPECT_EQ(gGame.holdings[0].pendingQuantity, shares);
-    EXPECT_EQ(gGame.purchaseMade, 1);
-    EXPECT_GE(gGame.pendingBalance, 0.0);
-    EXPECT_TRUE(run.closed);
-}
-
-TEST_F(BuyDialog, BuyMaxForLessThanOneShareSaysInsufficientFunds) {
-    const double price = gGame.shareTable[kShare].currentPrice;
-    ASSERT_GT(price, 0.02);
-    // Half a share after the flat fee: the order would be for no shares at ten pounds.
-    gGame.cashBalance = gGame.pendingBalance = 10.0 + price * 0.5 * 1.002;
-    const BuyRun run = runBuy(window_, {}, IDC_BUY_MAX, IDOK);
-    EXPECT_EQ(run.message.text, std::string("You have insufficient funds to buy that amount of shares in  ") +
-                                    gGame.shareTable[kShare].name);
-    EXPECT_EQ(run.message.icon, IDI_EXCLAMATION);
-    EXPECT_EQ(run.quantityBehind, "0");
-    EXPECT_EQ(gGame.purchaseMade, 0);
-    expectNothingBooked();
-}
-
-TEST_F(BuyDialog, AShareWithoutAPriceIsRefusedByBuyAndBuyMax) {
-    gGame.shareTable[kShare].currentPrice = 0.0;
-    std::string price;
-    const BuyRun buy = runBuy(
-        window_,
-        [&](HWND dialog) {
-            price = textOf(dialog, IDC_BUY_PRICE);
-            enterQuantity("10")(dialog);
-        },
-        IDC_BUY_BUY, IDOK);
-    EXPECT_EQ(price, "     p");
-    EXPECT_EQ(buy.message.text, "This share has no price today, so it cannot be bought");
-    const BuyRun max = runBuy(window_, {}, IDC_BUY_MAX, IDOK);
-    EXPECT_EQ(max.message.text, kNoPriceText);
-    EXPECT_EQ(max.quantityBehind, "");
-    EXPECT_EQ(gGame.purchaseMade, 0);
-    expectNothingBooked();
-}
-
-TEST_F(BuyDialog, BuyMaxWithTenOtherHoldingsAsksThenIsRefusedYetCountsAsMade) {
-    fillHoldingsWithOtherShares();
-    std::unique_ptr<DialogAnswerer> question, limit;
+    std::vector<std::string> seen;
     runBuy(
         window_,
-        [&](HWND) {
-            question = std::make_unique<DialogAnswerer>(
-                IDYES, [&](HWND) { limit = std::make_unique<DialogAnswerer>(IDOK); });
+        [&](HWND dialog) {
+            HWND field = GetDlgItem(dialog, IDC_BUY_QUANTITY);
+            const auto focusOn = [&](HWND wanted) {
+                return focusOfThread(uiThread) == wanted ? "focus" : "elsewhere";
+            };
+            seen.push_back(focusOn(field));
+            type(dialog, IDC_BUY_QUANTITY, "1a2.-x ");
+            seen.push_back(textOf(dialog, IDC_BUY_QUANTITY));
+            moveFocus(dialog, IDC_BUY_VALUE);
+            seen.push_back(textOf(dialog, IDC_BUY_VALUE));
+            SetDlgItemTextA(dialog, IDC_BUY_VALUE, "");
+            type(dialog, IDC_BUY_VALUE, "x" + priced(20) + "q");
+            moveFocus(dialog, IDC_BUY_QUANTITY);
+            seen.push_back(textOf(dialog, IDC_BUY_QUANTITY));
+            // An Enter still held from the screen before carries the was-down bit and is let pass; the
+            // digit posted after it shows when the field has handled both.
+            SetDlgItemTextA(dialog, IDC_BUY_QUANTITY, "");
+            PostMessageA(field, WM_KEYDOWN, VK_RETURN, 0x40000001);
+            PostMessageA(field, WM_CHAR, '3', 1);
+            waitUntil([&] { return textOf(dialog, IDC_BUY_QUANTITY) == "3"; });
+            seen.push_back(focusOn(field));
+            type(dialog, IDC_BUY_QUANTITY, "0");
+            PostMessageA(field, WM_KEYDOWN, VK_RETURN, 1);
+            waitUntil([&] { return focusOfThread(uiThread) == GetDlgItem(dialog, IDC_BUY_BUY); });
+            seen.push_back(focusOn(GetDlgItem(dialog, IDC_BUY_BUY)));
+            seen.push_back(textOf(dialog, IDC_BUY_VALUE));
         },
-        IDC_BUY_MAX, 0);
-    ASSERT_TRUE(question);
-    EXPECT_EQ(question->seen().text.substr(0, 23), "The broker will charge ");
-    ASSERT_TRUE(limit);
-    const SeenDialog refusal = limit->seen();
-    EXPECT_EQ(refusal.text, "You have exceeded your portfolio limit");
-    EXPECT_EQ(refusal.caption, "Tickerdell");
-    EXPECT_EQ(refusal.icon, IDI_QUESTION);
-    EXPECT_EQ(gGame.purchaseMade, 1);
-    EXPECT_EQ(gGame.pendingBalance, gGame.cashBalance);
+        IDC_CANCEL_BUTTON);
+    EXPECT_EQ(seen,
+              (std::vector<std::string>{"focus", "12 ", priced(12), "20", "focus", "focus", priced(30)}));
     EXPECT_FALSE(anyPendingOrder(gGame));
 }
 
-TEST_F(BuyDialog, CancelEscapeAndCloseLeaveWithoutAnOrder) {
-    EXPECT_TRUE(runBuy(window_, enterQuantity("10"), IDC_CANCEL_BUTTON, 0).closed);
-    // Escape and the system menu's Close, each given the time to close the dialog by itself.
-    bool closedByEscape = false, closedByClose = false;
-    runBuy(
-        window_,
-        [&](HWND dialog) {
-            type(dialog, IDC_BUY_QUANTITY, "10");
-            PostMessageA(GetDlgItem(dialog, IDC_BUY_QUANTITY), WM_KEYDOWN, VK_ESCAPE, 1);
-            closedByEscape = waitUntil([&] { return !IsWindow(dialog); });
-        },
-        IDCANCEL, 0);
-    runBuy(
-        window_,
-        [&](HWND dialog) {
-            PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
-            closedByClose = waitUntil([&] { return !IsWindow(dialog); });
-        },
-        IDCANCEL, 0);
-    EXPECT_TRUE(closedByEscape);
-    EXPECT_TRUE(closedByClose);
-    EXPECT_EQ(gGame.purchaseMade, 0);
-    expectNothingBooked();
+TEST_F(BuyDialog, TheOrderStandsBehindTheChargeQuestionAndOnlyYesBooksIt) {
+    const BuyStep max = decideBuyMax(gGame, kShare).step;
+    const struct {
+        std::function<void(HWND)> fill;
+        int button, reply;
+        int32_t quantity;
+        double charged;
+    } cases[] = {{enterQuantity("10"), IDC_BUY_BUY, IDNO, 10, std::stod(priced(10))},
+                 {{}, IDC_BUY_MAX, IDYES, max.quantity, max.chargeValue}};
+    for (const auto& c : cases) {
+        const std::string question = brokerChargeMessage(gGame, c.charged);
+        const BuyRun buy = runBuy(window_, c.fill, c.button, c.reply);
+        EXPECT_EQ(buy.fieldsBehind, std::to_string(c.quantity) + "|" + priced(c.quantity));
+        EXPECT_EQ(buy.run.message.text, question);
+        EXPECT_EQ(buy.run.message.buttonIds, (std::vector<int>{IDYES, IDNO}));
+        EXPECT_TRUE(buy.run.closed);
+        EXPECT_EQ(buy.accepted, c.reply == IDYES);
+        EXPECT_EQ(gGame.purchaseMade, c.reply == IDYES ? 1 : 0);
+        EXPECT_EQ(gGame.holdings[0].pendingQuantity, c.reply == IDYES ? c.quantity : 0);
+    }
+}
+
+TEST_F(BuyDialog, ARefusalBooksNothingButAChargeAcceptedCountsEvenWhenThePortfolioIsFull) {
+    const BuyRun nine = runBuy(window_, enterQuantity("9"), IDC_BUY_BUY, IDOK);
+    EXPECT_EQ(nine.run.message.text, kMinimumPurchaseText);
+    EXPECT_TRUE(nine.run.closed);
+    EXPECT_FALSE(nine.accepted || gGame.purchaseMade || anyPendingOrder(gGame));
+
+    for (int slot = 0; slot < kHoldingCount; ++slot) holdShares(slot, 30 + slot, 10, 10.0);
+    std::unique_ptr<DialogAnswerer> limit;  // the refusal follows the Yes to the charge
+    bool accepted = false;
+    runScreen([&] { accepted = runBuyScreen(window_, gGame, kShare); }, {}, IDC_BUY_MAX, IDYES,
+              [&](HWND) { limit = std::make_unique<DialogAnswerer>(IDOK); });
+    ASSERT_TRUE(limit);
+    EXPECT_EQ(limit->seen().text, "You have exceeded your portfolio limit");
+    EXPECT_TRUE(accepted);
+    EXPECT_EQ(gGame.purchaseMade, 1);
+    EXPECT_FALSE(anyPendingOrder(gGame));
 }

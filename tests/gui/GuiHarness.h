@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 // The Tickerdell.exe under test, given to the GUI test program as --game=PATH.
@@ -30,8 +31,8 @@ SeenDialog readDialog(HWND dialog);
 // Top-level dialog windows ("#32770") of a process that are visible now.
 std::vector<HWND> visibleDialogsOf(DWORD processId);
 
-// Waits on a second thread for a dialog of this process to appear, records it, lets the test inspect
-// it (on that thread, while it is open) and presses one of its buttons, so that the test's thread can
+// Waits on a second thread for a new dialog of this process, records it, lets the test inspect it
+// (on that thread, while it is open) and presses one of its buttons, so that the test's thread can
 // sit in the modal loop the command opened.
 class DialogAnswerer {
 public:
@@ -45,32 +46,49 @@ public:
     SeenDialog seen();
 
 private:
-    void watch(int buttonId, DWORD timeoutMs);
-
     Inspection inspect_;
     std::vector<HWND> before_;
     SeenDialog seen_;
     std::thread thread_;
 };
 
-// Saves a picture of the window as FOLDER/name.bmp when TICKERDELL_SCREENSHOTS names a folder, so a
-// person can look at what a test showed; does nothing otherwise.
+// What a modal screen and the message box after its button showed.
+struct ScreenRun {
+    SeenDialog screen;
+    SeenDialog message;  // found only when a reply was asked for and a box came
+    bool closed = false;
+};
+
+// Calls `open`, which shows a modal screen (or only posts what opens it). On the answering thread
+// `work` plays in the screen, then `button` is pressed; when `reply` is given, the message box that
+// follows is answered with it after `behind` has looked at the screen behind the box.
+ScreenRun runScreen(const std::function<void()>& open, const std::function<void(HWND)>& work, int button,
+                    int reply = 0, const std::function<void(HWND)>& behind = {});
+
+// Saves a picture of the window, redrawn first, as FOLDER\name.bmp when TICKERDELL_SCREENSHOTS names
+// a folder, so a person can look at what a test showed; does nothing otherwise.
 void saveWindowPicture(HWND window, const std::string& name);
 
 // The main screen's two text bands: the pending-orders marker and the date line.
 constexpr RECT kMarkerBand = {18, 10, 200, 34};
 constexpr RECT kDateBand = {468, 10, 640, 34};
+constexpr COLORREF kBrightText = RGB(255, 255, 0);
 
-// Answers where, inside the band of its client area, the window shows the bright yellow of the main
-// screen's texts: a picture of the text, to tell two texts apart. It repaints the window first unless
-// told to read only what the window shows of its own accord.
+// Where inside the band of its client area the window shows the colour: a picture of a text, to tell
+// two texts apart. The window repaints first unless only what it shows of its own accord is wanted.
 enum class Repaint { First, Never };
-std::vector<POINT> brightTextPixels(HWND window, const RECT& band, Repaint repaint = Repaint::First);
-bool samePixels(const std::vector<POINT>& a, const std::vector<POINT>& b);
+using Pixels = std::vector<std::pair<int, int>>;
+Pixels pixelsOfColour(HWND window, const RECT& band, COLORREF colour = kBrightText,
+                      Repaint repaint = Repaint::First);
 
 // Lets the window procedures run as the game's message loop would: handles every queued message
 // except WM_QUIT, which it reports.
 bool pumpMessagesUntilIdle();
+
+// Books a pending purchase straight on the game's model, as the Buy dialog does after a Yes.
+void orderShares(int share, int quantity);
+// Puts a settled holding of the share into the slot of the game's model.
+void holdShares(int slot, int share, int quantity, double totalCost);
 
 // A fresh game in a new main window, destroyed after the test.
 class GameWindowTest : public ::testing::Test {

@@ -1,5 +1,5 @@
 // The main screen as the player sees it: hosted in the main window, its buttons over its picture,
-// today's date, the pending-orders marker, quitting and deleting pending orders.
+// today's date, the pending-orders marker, the Alt keys, deleting pending orders, a missing bitmap.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -23,199 +23,127 @@
 namespace {
 using MainScreen = GameWindowTest;
 
-RECT placeIn(HWND parent, HWND child) {
+std::vector<LONG> placeIn(HWND parent, HWND child) {
     RECT r;
     GetWindowRect(child, &r);
     MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&r), 2);
-    return r;
+    return {r.left, r.top, r.right, r.bottom};
 }
 
 // The colour TD_TITLE itself holds at a pixel, read from the program's own bitmap resource.
 COLORREF titlePixel(int x, int y) {
-    HRSRC resource = FindResourceA(GetModuleHandleA(nullptr), RES_BMP_TITLE, MAKEINTRESOURCEA(2));
-    const auto* bytes =
-        static_cast<const uint8_t*>(LockResource(LoadResource(GetModuleHandleA(nullptr), resource)));
-    const DibLayout dib = readDibLayout(bytes, SizeofResource(GetModuleHandleA(nullptr), resource));
+    HRSRC resource = FindResourceA(nullptr, RES_BMP_TITLE, MAKEINTRESOURCEA(2));
+    const auto* bytes = static_cast<const uint8_t*>(LockResource(LoadResource(nullptr, resource)));
+    const DibLayout dib = readDibLayout(bytes, SizeofResource(nullptr, resource));
     const std::size_t stride = (static_cast<std::size_t>(dib.width) + 3) & ~std::size_t{3};
     const uint8_t index = bytes[dib.pixelOffset + stride * static_cast<std::size_t>(dib.height - 1 - y) + x];
     const uint8_t* colour = bytes + kInfoHeaderSize + 4 * static_cast<std::size_t>(index);
     return RGB(colour[2], colour[1], colour[0]);
 }
 
-// Where the bright text pixels of a date line lie, drawn as the screen draws it on a black ground.
-std::vector<POINT> expectedTextPixels(HWND screen, const std::string& text, const RECT& band) {
+// Where the bright pixels of a date line lie, drawn as the screen draws it: a dark shadow under it.
+Pixels expectedDatePixels(HWND screen, const std::string& text) {
     WindowDc screenDc(screen);
     MemoryDc memory(CreateCompatibleDC(screenDc.get()));
     OwnedBitmap canvas(CreateCompatibleBitmap(screenDc.get(), 640, 40));
     Selected onCanvas(memory.get(), canvas.get());
     Selected sameFont(memory.get(), GetCurrentObject(screenDc.get(), OBJ_FONT));
     SetBkMode(memory.get(), TRANSPARENT);
-    SetTextColor(memory.get(), RGB(122, 122, 0));
-    TextOutA(memory.get(), 470, 14, text.c_str(), static_cast<int>(text.size()));
-    SetTextColor(memory.get(), RGB(255, 255, 0));
-    TextOutA(memory.get(), 471, 15, text.c_str(), static_cast<int>(text.size()));
-    std::vector<POINT> pixels;
-    for (int y = band.top; y < band.bottom; ++y)
-        for (int x = band.left; x < band.right; ++x)
-            if (GetPixel(memory.get(), x, y) == RGB(255, 255, 0)) pixels.push_back({x, y});
+    for (int offset : {0, 1}) {
+        SetTextColor(memory.get(), offset ? kBrightText : RGB(122, 122, 0));
+        TextOutA(memory.get(), 470 + offset, 14 + offset, text.c_str(), static_cast<int>(text.size()));
+    }
+    Pixels pixels;
+    for (int y = kDateBand.top; y < kDateBand.bottom; ++y)
+        for (int x = kDateBand.left; x < kDateBand.right; ++x)
+            if (GetPixel(memory.get(), x, y) == kBrightText) pixels.emplace_back(x, y);
     return pixels;
-}
-
-void bookPendingPurchase(int share, int quantity) {
-    gGame.selectedShare = share;
-    ASSERT_TRUE(bookPurchase(gGame, quantity).booked());
 }
 }  // namespace
 
-TEST_F(MainScreen, IsHostedInTheMainWindowWithItsButtonsAtTheirPictureFaces) {
+TEST_F(MainScreen, IsHostedInTheMainWindowWithItsButtonsOverItsTitlePicture) {
     HWND screen = mainScreenWindow();
     ASSERT_NE(screen, nullptr);
     EXPECT_EQ(GetParent(screen), window_);
     EXPECT_EQ(windowKindOf(screen), kClientDialog);
-    const RECT at = placeIn(window_, screen);
-    EXPECT_EQ(at.left, 0);
-    EXPECT_EQ(at.top, 0);
-    EXPECT_EQ(at.right, 640);
-    EXPECT_EQ(at.bottom, 480);
-    RECT client;
-    GetClientRect(window_, &client);
-    EXPECT_EQ(client.right, 640);  // the frame was fitted around the screen
-    EXPECT_EQ(client.bottom, 480);
-
-    const int buttonIds[] = {IDC_MAIN_RING_BROKER, IDC_MAIN_PORTFOLIO, IDC_MAIN_DISCOVER, IDC_MAIN_ABOUT,
-                             IDC_MAIN_EXIT};
-    const char* captions[] = {"&RingBroker", "&Porfolio", "&Discover", "&About", "&Exit"};
-    const int lefts[] = {20, 144, 268, 392, 516};
-    for (int i = 0; i < 5; ++i) {
-        HWND button = GetDlgItem(screen, buttonIds[i]);
-        ASSERT_NE(button, nullptr);
-        const RECT r = placeIn(screen, button);
-        EXPECT_EQ(r.left, lefts[i]);
-        EXPECT_EQ(r.top, 42);
-        EXPECT_EQ(r.right - r.left, 104);
-        EXPECT_EQ(r.bottom - r.top, 70);
-        char caption[32] = "";
-        GetWindowTextA(button, caption, sizeof caption);
-        EXPECT_STREQ(caption, captions[i]);
-        EXPECT_EQ(GetWindowLongA(button, GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
+    EXPECT_EQ(placeIn(window_, screen), (std::vector<LONG>{0, 0, 640, 480}));
+    const std::pair<int, const char*> buttons[] = {{IDC_MAIN_RING_BROKER, "&RingBroker"},
+                                                   {IDC_MAIN_PORTFOLIO, "&Porfolio"},
+                                                   {IDC_MAIN_DISCOVER, "&Discover"},
+                                                   {IDC_MAIN_ABOUT, "&About"},
+                                                   {IDC_MAIN_EXIT, "&Exit"}};
+    int left = 20;
+    for (const auto& [id, caption] : buttons) {
+        EXPECT_EQ(placeIn(screen, GetDlgItem(screen, id)), (std::vector<LONG>{left, 42, left + 104, 112}));
+        EXPECT_EQ(textOf(screen, id), caption);
+        left += 124;
     }
-    saveWindowPicture(window_, "main_screen");
-}
-
-TEST_F(MainScreen, PaintsTheTitlePictureWithItsOwnColours) {
-    HWND screen = mainScreenWindow();
     RedrawWindow(screen, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    pumpMessagesUntilIdle();
     WindowDc dc(screen);
     // Points away from the buttons and the date line, over the title, the ticker and the skyline.
-    const POINT points[] = {{320, 240}, {100, 200}, {600, 300}, {50, 420}, {400, 470}, {5, 130}, {639, 479}};
-    for (const POINT& p : points) {
-        SCOPED_TRACE(testing::Message() << "at " << p.x << "," << p.y);
-        EXPECT_EQ(GetPixel(dc.get(), p.x, p.y), titlePixel(p.x, p.y));
-    }
+    for (const POINT& p :
+         {POINT{320, 240}, {100, 200}, {600, 300}, {50, 420}, {400, 470}, {5, 130}, {639, 479}})
+        EXPECT_EQ(GetPixel(dc.get(), p.x, p.y), titlePixel(p.x, p.y)) << p.x << "," << p.y;
+    saveWindowPicture(window_, "main_screen");
 }
 
 TEST_F(MainScreen, TheDateLineIsTheDateOfTheCurrentDay) {
     HWND screen = mainScreenWindow();
-    const std::string expected = std::string("Todays Date : ") + dateOfDay(gGame, 260);
-    const std::vector<POINT> shown = brightTextPixels(screen, kDateBand);
+    const Pixels shown = pixelsOfColour(screen, kDateBand);
     ASSERT_GT(shown.size(), 20u);
-    EXPECT_TRUE(samePixels(shown, expectedTextPixels(screen, expected, kDateBand)));
+    EXPECT_EQ(shown, expectedDatePixels(screen, std::string("Todays Date : ") + dateOfDay(gGame, 260)));
     // A different date would light other pixels: the comparison can tell them apart.
-    EXPECT_FALSE(samePixels(
-        shown, expectedTextPixels(screen, std::string("Todays Date : ") + dateOfDay(gGame, 259), kDateBand)));
+    EXPECT_NE(shown, expectedDatePixels(screen, std::string("Todays Date : ") + dateOfDay(gGame, 259)));
 }
 
-TEST_F(MainScreen, AltMnemonicsPressTheButtons) {
-    {
-        DialogAnswerer no(IDNO);
-        PostMessageA(GetDlgItem(mainScreenWindow(), IDC_MAIN_RING_BROKER), WM_SYSCHAR, 'e', 0x20000001);
+TEST_F(MainScreen, AltKeysPressTheButtons) {
+    for (const auto& [key, answer, caption] :
+         {std::tuple{'e', IDNO, "Tickerdell"}, {'p', IDC_PORT_MAIN_MENU, "Portfolio"}}) {
+        DialogAnswerer answering(answer);
+        PostMessageA(GetDlgItem(mainScreenWindow(), IDC_MAIN_RING_BROKER), WM_SYSCHAR, key, 0x20000001);
         pumpMessagesUntilIdle();
-        EXPECT_EQ(no.seen().text, "Are you sure you want to Quit ?");
-    }
-    {
-        DialogAnswerer close(IDC_PORT_MAIN_MENU);
-        PostMessageA(GetDlgItem(mainScreenWindow(), IDC_MAIN_RING_BROKER), WM_SYSCHAR, 'p', 0x20000001);
-        pumpMessagesUntilIdle();
-        EXPECT_EQ(close.seen().caption, "Portfolio");
+        EXPECT_EQ(answering.seen().caption, caption) << key;
     }
 }
 
 TEST_F(MainScreen, TheMarkerComesAndGoesAsScreensThatChangeOrdersClose) {
     // Nothing forces a repaint here: the main screen must notice by itself when a screen closes.
-    ASSERT_EQ(brightTextPixels(mainScreenWindow(), kMarkerBand).size(), 0u);
-    DialogAnswerer buyWhileOpen(IDC_PORT_MAIN_MENU, [](HWND) { bookPendingPurchase(6, 40); });
-    press(mainScreenWindow(), IDC_MAIN_PORTFOLIO);
-    ASSERT_TRUE(buyWhileOpen.seen().found);
-    EXPECT_GT(brightTextPixels(mainScreenWindow(), kMarkerBand, Repaint::Never).size(), 20u);
-
-    DialogAnswerer cancelWhileOpen(IDC_PORT_MAIN_MENU, [](HWND) { cancelAllPendingOrders(gGame); });
-    chooseMenuCommand(IDM_PORTFOLIO);
-    ASSERT_TRUE(cancelWhileOpen.seen().found);
-    EXPECT_EQ(brightTextPixels(mainScreenWindow(), kMarkerBand, Repaint::Never).size(), 0u);
+    ASSERT_EQ(pixelsOfColour(mainScreenWindow(), kMarkerBand).size(), 0u);
+    const std::function<void()> changes[] = {[] { orderShares(6, 40); },
+                                             [] { cancelAllPendingOrders(gGame); }};
+    for (const auto& change : changes) {
+        runScreen([&] { chooseMenuCommand(IDM_PORTFOLIO); }, [&](HWND) { change(); }, IDC_PORT_MAIN_MENU);
+        EXPECT_EQ(pixelsOfColour(mainScreenWindow(), kMarkerBand, kBrightText, Repaint::Never).size() > 20,
+                  anyPendingOrder(gGame));
+    }
 }
 
-TEST_F(MainScreen, DeletingWithNoPendingOrdersOnlySaysSo) {
-    const double balance = gGame.pendingBalance;
-    DialogAnswerer ok(IDOK);
-    chooseMenuCommand(IDM_DELETE_PENDING);
-    const SeenDialog seen = ok.seen();
-    EXPECT_EQ(seen.caption, "Tickerdell");
-    EXPECT_EQ(seen.text, "There are no pending transactions to delete");
-    EXPECT_EQ(seen.icon, IDI_EXCLAMATION);
-    EXPECT_EQ(gGame.pendingBalance, balance);
-}
-
-TEST_F(MainScreen, DeletingAsksFirstAndNoLeavesEverything) {
-    bookPendingPurchase(4, 100);
-    bookPendingPurchase(9, 50);
-    const GameModel before = gGame;
-    {
-        DialogAnswerer no(IDNO);
-        chooseMenuCommand(IDM_DELETE_PENDING);
-        const SeenDialog seen = no.seen();
-        EXPECT_EQ(seen.text, "Are you sure you want to delete ALL pending transactions ?");
-        EXPECT_EQ(seen.icon, IDI_QUESTION);
-    }
-    EXPECT_EQ(gGame.pendingBalance, before.pendingBalance);
-    EXPECT_EQ(gGame.holdings[1].pendingQuantity, 50);
-    {
-        DialogAnswerer yes(IDYES);
-        chooseMenuCommand(IDM_DELETE_PENDING);
-        EXPECT_TRUE(yes.seen().found);
-    }
-    EXPECT_FALSE(anyPendingOrder(gGame));
-    EXPECT_NEAR(gGame.pendingBalance, gGame.cashBalance, 1e-9);
-    EXPECT_EQ(gGame.holdings[0].shareNumber, kEmptySlot);
-    EXPECT_EQ(brightTextPixels(mainScreenWindow(), kMarkerBand).size(), 0u);
-}
-
-TEST_F(MainScreen, AMissingBitmapIsReportedByEachVariant) {
-    WindowDc dc(mainScreenWindow());
-    {
-        DialogAnswerer ok(IDOK);
-        EXPECT_EQ(drawBitmapResource(dc.get(), "NOPICTURE", 0, 0, 0, 0, SRCCOPY, kNaturalSize), 0);
-        const SeenDialog seen = ok.seen();
-        EXPECT_EQ(seen.caption, "NOPICTURE");
-        EXPECT_EQ(seen.text, "Cannot Load Bitmap");
-        EXPECT_EQ(seen.icon, IDI_ASTERISK);
-    }
-    {
-        DialogAnswerer ok(IDOK);
-        EXPECT_EQ(drawBitmapResource(dc.get(), "NOPICTURE", 0, 0, 0, 0, SRCCOPY, kNaturalSize,
-                                     BitmapReporter::Runtime),
-                  0);
-        const SeenDialog seen = ok.seen();
+TEST_F(MainScreen, DeletingPendingOrdersAsksFirstAndOnlyYesDeletes) {
+    const char* question = "Are you sure you want to delete ALL pending transactions ?";
+    const struct {
+        int reply;
+        const char* text;
+        LPCSTR icon;
+    } cases[] = {{IDOK, "There are no pending transactions to delete", IDI_EXCLAMATION},
+                 {IDNO, question, IDI_QUESTION},
+                 {IDYES, question, IDI_QUESTION}};
+    for (const auto& c : cases) {
+        if (c.reply == IDNO) orderShares(4, 100);
+        const SeenDialog seen = runScreen([&] { chooseMenuCommand(IDM_DELETE_PENDING); }, {}, c.reply).screen;
         EXPECT_EQ(seen.caption, "Tickerdell");
-        EXPECT_EQ(seen.text, "Cannot load bitmap  NOPICTURE");
+        EXPECT_EQ(seen.text, c.text);
+        EXPECT_EQ(seen.icon, c.icon);
+        EXPECT_EQ(anyPendingOrder(gGame), c.reply == IDNO);
+        EXPECT_EQ(pixelsOfColour(mainScreenWindow(), kMarkerBand).empty(), c.reply != IDNO);
     }
+    EXPECT_NEAR(gGame.pendingBalance, gGame.cashBalance, 1e-9);
 }
 
-TEST_F(MainScreen, DrawingHandsTheContextBackWithItsOwnPalette) {
+TEST_F(MainScreen, AMissingBitmapIsReportedByName) {
     WindowDc dc(mainScreenWindow());
-    ASSERT_EQ(drawBitmapResource(dc.get(), RES_BMP_TITLE, 0, 0, 0, 0, SRCCOPY, kNaturalSize), 1);
-    // The bitmap's palette was selected for the copy and deselected before it was deleted.
-    EXPECT_EQ(GetCurrentObject(dc.get(), OBJ_PAL), GetStockObject(DEFAULT_PALETTE));
-    EXPECT_EQ(drawBitmapResource(dc.get(), "BT_STEX1", 10, 10, 200, 100, SRCCOPY, kCentred), 1);
-    EXPECT_EQ(GetCurrentObject(dc.get(), OBJ_PAL), GetStockObject(DEFAULT_PALETTE));
+    DialogAnswerer ok(IDOK);
+    EXPECT_EQ(drawBitmapResource(dc.get(), "NOPICTURE", 0, 0, 0, 0, SRCCOPY, kNaturalSize), 0);
+    const SeenDialog seen = ok.seen();
+    EXPECT_EQ(seen.caption + "|" + seen.text, "NOPICTURE|Cannot Load Bitmap");
+    EXPECT_EQ(seen.icon, IDI_ASTERISK);
 }

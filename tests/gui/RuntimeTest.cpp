@@ -1,6 +1,6 @@
-// The window runtime on test dialogs: control fonts, the modal show pattern, centring and hosting.
+// The screen skeleton on test dialogs: each control's own font and its clean-up, the faces the fonts
+// resolve to, the notices' boxes, and the hosted screen filling and following the main window.
 #include <windows.h>
-#include <windowsx.h>
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,8 @@
 
 #include "runtime/win32/ControlFonts.h"
 #include "runtime/win32/DialogHost.h"
-#include "shell/win32/Dispatch.h"
+#include "runtime/win32/GdiHandles.h"
+#include "runtime/win32/MessageBoxes.h"
 #include "runtime/win32/Screen.h"
 #include "shell/win32/ShellState.h"
 #include "tests/gui/GuiHarness.h"
@@ -24,129 +25,80 @@ constexpr FontSpec kTestFonts[] = {
     {IDC_TEST_LIST, "Courier", -13, FW_NORMAL},
 };
 
-struct FontsDialog {
+// The fonts each opening gave its controls; an opening closes at once when asked to.
+struct FontsScreen {
     bool closeAtOnce = false;
     std::vector<HFONT> fonts;
-    int propertiesLeftAfterRelease = -1;
 };
 
-int countFontProperties(HWND dialog) {
-    int count = 0;
-    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        count += GetPropA(child, kControlFontProperty) != nullptr;
-    return count;
+BOOL onFontsInit(HWND dialog) {
+    FontsScreen& screen = screenState<FontsScreen>(dialog);
+    for (const FontSpec& font : kTestFonts)
+        screen.fonts.push_back(
+            reinterpret_cast<HFONT>(SendDlgItemMessageA(dialog, font.controlId, WM_GETFONT, 0, 0)));
+    if (screen.closeAtOnce) PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    return TRUE;
 }
 
-INT_PTR CALLBACK FontsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    LRESULT result = 0;
-    if (dialogPreFilter(dialog, message, wParam, lParam, kOrdinaryDialog, 0, &result))
-        return SetDlgMsgResult(dialog, message, result);
-    auto* state = reinterpret_cast<FontsDialog*>(GetWindowLongPtrA(dialog, DWLP_USER));
-    switch (message) {
-        case WM_INITDIALOG:
-            SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-            state = reinterpret_cast<FontsDialog*>(lParam);
-            applyFonts(dialog, kTestFonts);
-            for (const FontSpec& font : kTestFonts)
-                state->fonts.push_back(
-                    static_cast<HFONT>(GetPropA(GetDlgItem(dialog, font.controlId), kControlFontProperty)));
-            if (state->closeAtOnce) PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-            return TRUE;
-        case WM_COMMAND:
-            if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) EndDialog(dialog, LOWORD(wParam));
-            return TRUE;
-        case WM_DESTROY:
-            releaseDialogFonts(dialog);
-            state->propertiesLeftAfterRelease = countFontProperties(dialog);
-            return TRUE;
-        default:
-            return FALSE;
-    }
+const ScreenTemplate kFontsScreen = {.name = "TESTFONTS",
+                                     .kind = kOrdinaryDialog,
+                                     .helpNumber = 0,
+                                     .fonts = kTestFonts,
+                                     .handlers = {.init = onFontsInit}};
+
+const ScreenTemplate kHostedScreen = {.name = "TESTHOSTED",
+                                      .kind = kClientDialog,
+                                      .helpNumber = 0,
+                                      .handlers = {},
+                                      .placement = ScreenPlacement::AsLaidOut};
+
+// The face the system gives for the name, and whether its narrow and wide letters are as wide.
+std::pair<std::string, bool> resolveFace(const char* face, int height) {
+    WindowDc screen(nullptr);
+    Owned<HFONT, deleteGdiObject> font(
+        CreateFontA(height, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, face));
+    Selected selected(screen.get(), font.get());
+    char name[LF_FACESIZE] = "";
+    GetTextFaceA(screen.get(), sizeof name, name);
+    SIZE narrow, wide;
+    GetTextExtentPoint32A(screen.get(), "iiii", 4, &narrow);
+    GetTextExtentPoint32A(screen.get(), "WWWW", 4, &wide);
+    return {name, narrow.cx == wide.cx};
 }
 
-INT_PTR CALLBACK CentredProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    if (message == WM_INITDIALOG) {
-        centreWindow(dialog);
-        return TRUE;
-    }
-    if (message == WM_COMMAND) EndDialog(dialog, LOWORD(wParam));
-    return message == WM_COMMAND;
-}
-
-INT_PTR CALLBACK HostedProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    LRESULT result = 0;
-    if (dialogPreFilter(dialog, message, wParam, lParam, kClientDialog, 0, &result))
-        return SetDlgMsgResult(dialog, message, result);
-    if (message == WM_INITDIALOG) return TRUE;
-    if (message == WM_DESTROY) removeModelessDialog(dialog);
-    return FALSE;
-}
-
-HWND hostTestDialog() {
-    HWND hosted = createChildDialog("TESTHOSTED", nullptr, 0, HostedProc, kClientDialog, true);
-    if (hosted) addModelessDialog(hosted, HostedProc);
-    return hosted;
-}
-
-RECT clientRectIn(HWND frame, HWND child) {
+RECT placeIn(HWND frame, HWND child) {
     RECT r;
     GetWindowRect(child, &r);
     MapWindowPoints(HWND_DESKTOP, frame, reinterpret_cast<POINT*>(&r), 2);
     return r;
 }
-
-struct FaceCheck {
-    std::string face;
-    bool fixedPitch;
-};
-
-FaceCheck resolveFace(const char* face, int height) {
-    HDC screen = GetDC(nullptr);
-    HFONT font = CreateFontA(height, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, face);
-    HGDIOBJ old = SelectObject(screen, font);
-    char name[LF_FACESIZE] = "";
-    GetTextFaceA(screen, sizeof name, name);
-    SIZE narrow, wide;
-    GetTextExtentPoint32A(screen, "iiii", 4, &narrow);
-    GetTextExtentPoint32A(screen, "WWWW", 4, &wide);
-    SelectObject(screen, old);
-    DeleteObject(font);
-    ReleaseDC(nullptr, screen);
-    return {name, narrow.cx == wide.cx};
-}
 }  // namespace
 
-TEST_F(Runtime, ControlsHoldTheirOwnFontsWhileTheDialogIsOpen) {
-    FontsDialog state;
-    int kindAnswered = -1;
-    std::vector<bool> fontIsOnControl;
-    bool unstyledLabelHasFont = true;
+TEST_F(Runtime, ControlsHoldTheirOwnFontsWhileOpenAndAHundredOpeningsLeaveNoneBehind) {
+    FontsScreen first;
+    std::vector<bool> fontIsTheControls;
+    bool unstyledLabelHasOne = true;
     DialogAnswerer answer(IDOK, [&](HWND dialog) {
-        kindAnswered = windowKindOf(dialog);
         for (const FontSpec& font : kTestFonts) {
             HWND control = GetDlgItem(dialog, font.controlId);
             HANDLE property = GetPropA(control, kControlFontProperty);
-            fontIsOnControl.push_back(
+            fontIsTheControls.push_back(
                 property && property == reinterpret_cast<HANDLE>(SendMessageA(control, WM_GETFONT, 0, 0)));
         }
-        unstyledLabelHasFont = countFontProperties(dialog) != static_cast<int>(std::size(kTestFonts));
+        unstyledLabelHasOne =
+            GetPropA(GetDlgItem(dialog, IDC_TEST_UNSTYLED), kControlFontProperty) != nullptr;
     });
-    EXPECT_EQ(showModalDialog(window_, "TESTFONTS", FontsProc, reinterpret_cast<LPARAM>(&state)), IDOK);
+    EXPECT_EQ(runModalScreen(window_, kFontsScreen, &first), IDOK);
     answer.seen();
-    EXPECT_EQ(kindAnswered, kOrdinaryDialog);
-    EXPECT_EQ(fontIsOnControl, std::vector<bool>(std::size(kTestFonts), true));
-    EXPECT_FALSE(unstyledLabelHasFont);
-    EXPECT_EQ(state.propertiesLeftAfterRelease, 0);
-    for (HFONT font : state.fonts) EXPECT_EQ(GetObjectType(font), 0u) << "font not deleted";
-}
+    EXPECT_EQ(fontIsTheControls, std::vector<bool>(std::size(kTestFonts), true));
+    EXPECT_FALSE(unstyledLabelHasOne);
 
-TEST_F(Runtime, AHundredOpeningsLeaveNoFontBehind) {
-    std::vector<HFONT> fonts;
-    for (int i = 0; i < 100; ++i) {
-        FontsDialog state;
-        state.closeAtOnce = true;
-        ASSERT_EQ(showModalDialog(window_, "TESTFONTS", FontsProc, reinterpret_cast<LPARAM>(&state)), IDOK);
-        fonts.insert(fonts.end(), state.fonts.begin(), state.fonts.end());
+    std::vector<HFONT> fonts = first.fonts;
+    for (int i = 0; i < 99; ++i) {
+        FontsScreen screen;
+        screen.closeAtOnce = true;
+        ASSERT_EQ(runModalScreen(window_, kFontsScreen, &screen), IDOK);
+        fonts.insert(fonts.end(), screen.fonts.begin(), screen.fonts.end());
     }
     ASSERT_EQ(fonts.size(), 300u);
     int alive = 0;
@@ -154,97 +106,61 @@ TEST_F(Runtime, AHundredOpeningsLeaveNoFontBehind) {
     EXPECT_EQ(alive, 0);  // every font made for the controls was deleted with its dialog
 }
 
-TEST_F(Runtime, ReleasingAFontThatWasNeverSetChangesNothing) {
-    DialogAnswerer answer(IDOK, [&](HWND dialog) {
-        EXPECT_EQ(releaseControlFont(dialog, IDC_TEST_BUTTON), 0);  // no such control
-        EXPECT_EQ(releaseControlFont(dialog, IDOK), 0);             // a control without a font
-        EXPECT_EQ(releaseControlBrush(GetDlgItem(dialog, IDOK)), 0);
-        // With the game's options no class is painted grey: the request leaves the colours alone.
-        EXPECT_EQ(greyBrushForClass(GetDlgItem(dialog, IDC_TEST_EDIT), nullptr), nullptr);
-        EXPECT_EQ(stockBrushForColours(GetDlgItem(dialog, IDC_TEST_EDIT), WHITE_BRUSH),
-                  GetStockObject(WHITE_BRUSH));
-        EXPECT_EQ(stockBrushForColours(GetDlgItem(dialog, IDC_TEST_EDIT), HOLLOW_BRUSH),
-                  GetStockObject(HOLLOW_BRUSH));
-    });
-    FontsDialog state;
-    showModalDialog(window_, "TESTFONTS", FontsProc, reinterpret_cast<LPARAM>(&state));
-    EXPECT_TRUE(answer.seen().found);
-}
-
 TEST_F(Runtime, FontFacesResolveToSensibleFaces) {
-    const FaceCheck courier = resolveFace("Courier", -13);
-    EXPECT_TRUE(courier.fixedPitch) << "Courier came out as " << courier.face;
-    const FaceCheck helv = resolveFace("Helv", -11);
-    EXPECT_FALSE(helv.fixedPitch) << "Helv came out as " << helv.face;
-    const FaceCheck times = resolveFace("Times New Roman", -15);
-    EXPECT_FALSE(times.fixedPitch);
-    EXPECT_NE(times.face, helv.face) << "Times New Roman came out as the sans-serif face " << times.face;
+    const auto [courier, courierFixed] = resolveFace("Courier", -13);
+    const auto [helv, helvFixed] = resolveFace("Helv", -11);
+    const auto [times, timesFixed] = resolveFace("Times New Roman", -15);
+    EXPECT_TRUE(courierFixed) << "Courier came out as " << courier;
+    EXPECT_FALSE(helvFixed || timesFixed) << helv << ", " << times;
+    EXPECT_NE(times, helv) << "Times New Roman came out as the sans-serif face";
 }
 
-TEST_F(Runtime, AMissingTemplateIsReportedByName) {
-    DialogAnswerer answer(IDOK);
-    EXPECT_EQ(showModalDialog(window_, "NOSUCHDIALOG", FontsProc), -1);
-    const SeenDialog seen = answer.seen();
-    ASSERT_TRUE(seen.found);
-    EXPECT_EQ(seen.caption, "Tickerdell");
-    EXPECT_EQ(seen.text, "Cannot create dialog box  NOSUCHDIALOG");
-    EXPECT_EQ(seen.icon, IDI_HAND);
+TEST_F(Runtime, EachNoticeShowsItsCaptionIconAndButtons) {
+    const struct {
+        Notice notice;
+        LPCSTR icon;
+        std::vector<int> buttons;
+    } cases[] = {{{"Stop", "Caption", NoticeIcon::Stop}, IDI_HAND, {IDOK}},
+                 {{"Told", kGameCaption, NoticeIcon::Information}, IDI_ASTERISK, {IDOK}},
+                 {refusalNotice("Refused"), IDI_EXCLAMATION, {IDOK}},
+                 {questionNotice("Asked?"), IDI_QUESTION, {IDYES, IDNO}}};
+    for (const auto& c : cases) {
+        DialogAnswerer answer(c.buttons.back());
+        EXPECT_EQ(showNotice(window_, c.notice), c.buttons.back());
+        const SeenDialog seen = answer.seen();
+        EXPECT_EQ(seen.caption + "|" + seen.text, c.notice.caption + "|" + c.notice.text);
+        EXPECT_EQ(seen.icon, c.icon) << c.notice.text;
+        EXPECT_EQ(seen.buttonIds, c.buttons);
+    }
 }
 
-TEST_F(Runtime, ACentredDialogLandsWhereTheRuleSays) {
-    RECT placed = {};
-    DialogAnswerer answer(IDOK, [&](HWND dialog) { GetWindowRect(dialog, &placed); });
-    showModalDialog(window_, "TESTCENTRE", CentredProc);
-    ASSERT_TRUE(answer.seen().found);
-    const int width = placed.right - placed.left, height = placed.bottom - placed.top;
-    EXPECT_EQ(placed.left, (GetSystemMetrics(SM_CXSCREEN) - width) / 2);
-    EXPECT_EQ(placed.top, (GetSystemMetrics(SM_CYSCREEN) - height) / 2);
-}
-
-TEST_F(Runtime, TheHostedDialogFillsTheFrameAndFollowsIt) {
-    HWND hosted = hostTestDialog();
+TEST_F(Runtime, AHostedScreenFillsTheFrameFollowsItAndReplacesTheOneBefore) {
+    HWND first = createHostedScreen(window_, kHostedScreen);
+    ASSERT_NE(first, nullptr);
+    HWND hosted = createHostedScreen(window_, kHostedScreen);
     ASSERT_NE(hosted, nullptr);
-    EXPECT_EQ(windowKindOf(hosted), kClientDialog);
+    EXPECT_FALSE(IsWindow(first));
+    EXPECT_EQ(modelessDialogCount(), 1);
     EXPECT_EQ(GetParent(hosted), window_);
     const LONG style = GetWindowLongA(hosted, GWL_STYLE);
     EXPECT_TRUE(style & WS_CHILD);
-    EXPECT_FALSE(style & WS_CAPTION);
-    EXPECT_FALSE(style & WS_POPUP);
+    EXPECT_FALSE(style & (WS_CAPTION | WS_POPUP));
 
-    RECT frameClient, dialog = clientRectIn(window_, hosted);
-    GetClientRect(window_, &frameClient);
-    EXPECT_EQ(dialog.left, 0);
-    EXPECT_EQ(dialog.top, 0);
-    EXPECT_EQ(frameClient.right, dialog.right - dialog.left);
-    EXPECT_EQ(frameClient.bottom, dialog.bottom - dialog.top);
-
+    RECT frame, dialog = placeIn(window_, hosted);
+    GetClientRect(window_, &frame);
+    EXPECT_EQ((std::vector<LONG>{dialog.left, dialog.top, dialog.right, dialog.bottom}),
+              (std::vector<LONG>{0, 0, frame.right, frame.bottom}));
     SendMessageA(window_, WM_SIZE, SIZE_RESTORED, MAKELPARAM(300, 200));
-    dialog = clientRectIn(window_, hosted);
+    dialog = placeIn(window_, hosted);
     EXPECT_EQ(dialog.right - dialog.left, 300);
     EXPECT_EQ(dialog.bottom - dialog.top, 200);
 
     SetFocus(nullptr);
     SendMessageA(window_, WM_SETFOCUS, 0, 0);
-    HWND focus = GetFocus();
-    EXPECT_TRUE(focus == hosted || IsChild(hosted, focus));
-}
-
-TEST_F(Runtime, ASecondClientDialogReplacesTheFirstAndTheListEmpties) {
-    HWND first = hostTestDialog();
-    ASSERT_NE(first, nullptr);
-    EXPECT_EQ(modelessDialogCount(), 1);
-    HWND second = hostTestDialog();
-    ASSERT_NE(second, nullptr);
-    EXPECT_FALSE(IsWindow(first));
-    EXPECT_EQ(modelessDialogCount(), 1);
-
-    // Keyboard messages for the hosted dialog are taken by the message loop's dialog handling.
-    MSG tab = {GetDlgItem(second, IDC_TEST_BUTTON), WM_KEYDOWN, VK_TAB, 0, 0, {}};
+    EXPECT_TRUE(GetFocus() == hosted || IsChild(hosted, GetFocus()));
+    // Keyboard messages for the hosted screen are taken by the message loop's dialog handling.
+    MSG tab = {GetDlgItem(hosted, IDC_TEST_BUTTON), WM_KEYDOWN, VK_TAB, 0, 0, {}};
     EXPECT_EQ(dispatchToModelessDialogs(&tab), 1);
-
-    DestroyWindow(second);
+    DestroyWindow(hosted);
     EXPECT_EQ(modelessDialogCount(), 0);
-    EXPECT_EQ(removeModelessDialog(second), 0);
-    MSG other = {window_, WM_KEYDOWN, VK_TAB, 0, 0, {}};
-    EXPECT_EQ(dispatchToModelessDialogs(&other), 0);
 }

@@ -1,16 +1,20 @@
-// What a player does to the trading screens, for the GUI tests: typing, pressing, double-clicking,
-// reading texts back, and waiting for what a posted message brings.
+// What a player does to the game's screens, for the GUI tests: typing, pressing, clicking rows,
+// reading texts and fonts back, and waiting for what a posted message brings.
 #pragma once
 
 #include <windows.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 
-inline std::string textOf(HWND dialog, int id) {
-    char text[256] = "";
-    GetDlgItemTextA(dialog, id, text, sizeof text);
+inline std::string textOf(HWND window) {
+    char text[1024] = "";
+    GetWindowTextA(window, text, sizeof text);
     return text;
+}
+inline std::string textOf(HWND dialog, int id) {
+    return textOf(GetDlgItem(dialog, id));
 }
 
 inline void type(HWND dialog, int id, const std::string& text) {
@@ -34,14 +38,13 @@ inline void pressLater(HWND dialog, int id) {
 }
 
 inline std::string listLine(HWND list, int row) {
-    const LRESULT length = SendMessageA(list, LB_GETTEXTLEN, row, 0);
-    if (length == LB_ERR) return "";
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    SendMessageA(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<std::size_t>(length));
+    const auto length =
+        static_cast<std::size_t>(std::max<LRESULT>(SendMessageA(list, LB_GETTEXTLEN, row, 0), 0));
+    std::string text(length + 1, '\0');
+    if (length) SendMessageA(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(length);
     return text;
 }
-
 inline int listCount(HWND list) {
     return static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
 }
@@ -49,18 +52,19 @@ inline int listSelection(HWND list) {
     return static_cast<int>(SendMessageA(list, LB_GETCURSEL, 0, 0));
 }
 
-// A double click on a row of the list, posted as the mouse would send it.
-inline void doubleClickRow(HWND list, int row) {
+// A click, or a double click, on a row of the list, posted as the mouse would send it.
+inline void clickRow(HWND list, int row, bool twice = false) {
     RECT item = {};
     SendMessageA(list, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&item));
     const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
-    PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    PostMessageA(list, WM_LBUTTONUP, 0, at);
-    PostMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
-    PostMessageA(list, WM_LBUTTONUP, 0, at);
+    const UINT downs[] = {WM_LBUTTONDOWN, static_cast<UINT>(twice ? WM_LBUTTONDBLCLK : WM_NULL)};
+    for (UINT down : downs) {
+        if (down) PostMessageA(list, down, MK_LBUTTON, at);
+        if (down) PostMessageA(list, WM_LBUTTONUP, 0, at);
+    }
 }
 
-// Polls until the condition holds or two seconds have passed; answers the condition.
+// Polls until the condition holds or the time has passed; answers the condition.
 inline bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 2000) {
     const DWORD start = GetTickCount();
     while (!condition()) {
@@ -79,7 +83,7 @@ inline HWND focusOfThread(DWORD threadId) {
 // The face and height of the font a control draws with.
 inline LOGFONTA fontOf(HWND dialog, int id) {
     LOGFONTA font = {};
-    HFONT handle = reinterpret_cast<HFONT>(SendMessageA(GetDlgItem(dialog, id), WM_GETFONT, 0, 0));
+    HFONT handle = reinterpret_cast<HFONT>(SendDlgItemMessageA(dialog, id, WM_GETFONT, 0, 0));
     if (handle) GetObjectA(handle, sizeof font, &font);
     return font;
 }

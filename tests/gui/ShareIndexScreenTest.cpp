@@ -1,30 +1,38 @@
 // The share index as the player meets it: the list in table order, the three sorts, the selection,
-// Buy and Graph, the white list, the menu commands it passes on, and how it closes.
+// Buy for the chosen row, and the menu commands it passes on.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <memory>
+#include <functional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "resources/resource.h"
-#include "runtime/win32/GdiHandles.h"
 #include "shell/win32/ShellState.h"
 #include "tests/gui/GuiHarness.h"
 #include "tests/gui/ScreenDriving.h"
+#include "trading/OrderRules.h"
 #include "views/ShareIndex.h"
 #include "views/win32/ShareIndexScreen.h"
 
 namespace {
-using ShareIndexScreen = GameWindowTest;
+using ShareIndex = GameWindowTest;
 
-// Opens the index, lets `work` play in it, then closes it with `closeWith`.
-SeenDialog runIndex(HWND owner, const std::function<void(HWND)>& work, int closeWith = IDC_CANCEL_BUTTON) {
-    DialogAnswerer answer(closeWith, work);
-    runShareIndex(owner, gGame);
-    return answer.seen();
+// Opens the index, lets `work` play in it, then closes it with `closeWith`; answers what the index
+// answered.
+bool runIndex(HWND owner, const std::function<void(HWND)>& work, int closeWith = IDC_CANCEL_BUTTON) {
+    bool purchased = true;
+    runScreen([&] { purchased = runShareIndex(owner, gGame); }, work, closeWith);
+    return purchased;
+}
+
+std::vector<std::string> linesOf(HWND dialog) {
+    std::vector<std::string> lines;
+    HWND list = GetDlgItem(dialog, IDC_INDEX_LIST);
+    for (int row = 0; row < listCount(list); ++row) lines.push_back(listLine(list, row));
+    return lines;
 }
 
 int checkedSort(HWND dialog) {
@@ -33,158 +41,79 @@ int checkedSort(HWND dialog) {
         if (IsDlgButtonChecked(dialog, id) == BST_CHECKED) checked = checked ? -1 : id;
     return checked;
 }
-
-void clickRow(HWND list, int row) {
-    RECT item = {};
-    SendMessageA(list, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&item));
-    const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
-    PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    PostMessageA(list, WM_LBUTTONUP, 0, at);
-}
-
-int shareWith(bool (*better)(double, double)) {
-    int chosen = 0;
-    for (const ShareRecord& share : gGame.shareTable)
-        if (better(relativeChange(share), relativeChange(gGame.shareTable[chosen])))
-            chosen = share.shareNumber;
-    return chosen;
-}
 }  // namespace
 
-TEST_F(ShareIndexScreen, OpensInTableOrderWithAlphabeticalChecked) {
-    // Out of name order on purpose: opening must not sort.
-    std::swap(gGame.shareTable[0].name, gGame.shareTable[49].name);
-    std::string lines[kShareCount];
-    int count = 0, selected = -1, checked = 0;
-    LOGFONTA listFont = {}, buttonFont = {};
-    const SeenDialog seen = runIndex(window_, [&](HWND dialog) {
-        HWND list = GetDlgItem(dialog, IDC_INDEX_LIST);
-        count = listCount(list);
-        for (int row = 0; row < kShareCount; ++row) lines[row] = listLine(list, row);
-        selected = listSelection(list);
-        checked = checkedSort(dialog);
-        listFont = fontOf(dialog, IDC_INDEX_LIST);
-        buttonFont = fontOf(dialog, IDC_INDEX_BUY);
-    });
-    EXPECT_EQ(seen.caption, "Make Purchase");
-    ASSERT_EQ(count, kShareCount);
-    for (int row = 0; row < kShareCount; ++row)
-        EXPECT_EQ(lines[row], shareIndexLine(gGame.shareTable[row])) << row;
-    EXPECT_EQ(selected, 0);
-    EXPECT_EQ(checked, IDC_INDEX_ALPHABETICAL);
-    EXPECT_STREQ(listFont.lfFaceName, "Courier");
-    EXPECT_EQ(listFont.lfHeight, -13);
-    EXPECT_STREQ(buttonFont.lfFaceName, "Helv");
-    EXPECT_EQ(buttonFont.lfHeight, -11);
-}
-
-TEST_F(ShareIndexScreen, EachSortFillsTheListAnewAndSelectsTheFirstRow) {
-    const int fallen = shareWith([](double a, double b) { return a < b; });
-    const int risen = shareWith([](double a, double b) { return a > b; });
-    std::string firstByName, lastByName, firstClimber, firstFaller;
-    int selectedShareAfterSort = -1, checkedAfterClimbers = 0, selectedRow = -1;
-    HWND focus = nullptr, list = nullptr;
+TEST_F(ShareIndex, OpensInTableOrderAndEachSortRefillsTheListChoosingItsFirstRow) {
+    std::swap(gGame.shareTable[0].name, gGame.shareTable[49].name);  // opening must not sort by name
     const DWORD uiThread = GetCurrentThreadId();
+    const std::pair<int, ShareOrder> sorts[] = {{IDC_INDEX_ALPHABETICAL, ShareOrder::ByName},
+                                                {IDC_INDEX_CLIMBERS, ShareOrder::Climbers},
+                                                {IDC_INDEX_FALLERS, ShareOrder::Fallers}};
+    struct State {
+        std::vector<std::string> lines;
+        int checked, share, row;
+        bool focusOnList;
+    };
+    std::vector<State> states;
+    bool clickChose = false;
+    std::string fonts;
     runIndex(window_, [&](HWND dialog) {
-        list = GetDlgItem(dialog, IDC_INDEX_LIST);
+        HWND list = GetDlgItem(dialog, IDC_INDEX_LIST);
+        const auto record = [&] {
+            states.push_back({linesOf(dialog), checkedSort(dialog), gGame.selectedShare, listSelection(list),
+                              focusOfThread(uiThread) == list});
+        };
+        record();
+        fonts =
+            std::string(fontOf(dialog, IDC_INDEX_LIST).lfFaceName) + fontOf(dialog, IDC_INDEX_BUY).lfFaceName;
+        saveWindowPicture(dialog, "share_index");
         clickRow(list, 7);
-        waitUntil([&] { return listSelection(list) == 7; });
-        press(dialog, IDC_INDEX_ALPHABETICAL);
-        firstByName = listLine(list, 0);
-        lastByName = listLine(list, kShareCount - 1);
-        press(dialog, IDC_INDEX_CLIMBERS);
-        firstClimber = listLine(list, 0);
-        checkedAfterClimbers = checkedSort(dialog);
-        SendMessageA(GetDlgItem(dialog, IDC_INDEX_FALLERS), BM_CLICK, 0, 0);
-        firstFaller = listLine(list, 0);
-        selectedShareAfterSort = gGame.selectedShare;
-        selectedRow = listSelection(list);
-        focus = focusOfThread(uiThread);
+        clickChose = waitUntil([&] { return gGame.selectedShare == 7; });
+        for (const auto& sort : sorts) {
+            SendMessageA(GetDlgItem(dialog, sort.first), BM_CLICK, 0, 0);
+            record();
+        }
     });
-    ShareList byName = sortedSharesOf(gGame);
-    sortShares(byName, ShareOrder::ByName);
-    EXPECT_EQ(firstByName, shareIndexLine(byName[0]));
-    EXPECT_EQ(lastByName, shareIndexLine(byName[kShareCount - 1]));
-    EXPECT_EQ(firstClimber, shareIndexLine(gGame.shareTable[risen]));
-    EXPECT_EQ(checkedAfterClimbers, IDC_INDEX_CLIMBERS);
-    EXPECT_EQ(firstFaller, shareIndexLine(gGame.shareTable[fallen]));
-    EXPECT_EQ(selectedShareAfterSort, fallen);
-    EXPECT_EQ(selectedRow, 0);
-    EXPECT_EQ(focus, list);
+    EXPECT_EQ(fonts, "CourierHelv");
+    EXPECT_TRUE(clickChose);
+    ShareList expected = sortedSharesOf(gGame);  // the screen sorts its own list again each time
+    EXPECT_EQ(states[0].lines, shareIndexLines(expected));
+    EXPECT_EQ(states[0].checked, IDC_INDEX_ALPHABETICAL);
+    EXPECT_EQ(states[0].row, 0);
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        sortShares(expected, sorts[i].second);
+        EXPECT_EQ(states[i + 1].lines, shareIndexLines(expected));
+        EXPECT_EQ(states[i + 1].checked, sorts[i].first);
+        EXPECT_EQ(states[i + 1].share, expected[0].shareNumber);
+        EXPECT_EQ(states[i + 1].row, 0);
+        EXPECT_TRUE(states[i + 1].focusOnList);
+    }
 }
 
-TEST_F(ShareIndexScreen, ChoosingARowSetsTheSelectedShare) {
-    int chosen = -1;
-    runIndex(window_, [&](HWND dialog) {
-        HWND list = GetDlgItem(dialog, IDC_INDEX_LIST);
-        clickRow(list, 5);
-        waitUntil([&] { return gGame.selectedShare == 5; });
-        chosen = gGame.selectedShare;
-    });
-    EXPECT_EQ(chosen, 5);
-}
-
-TEST_F(ShareIndexScreen, BuyAfterASortBuysTheFirstRowAndCancellingLeavesTheIndexOpen) {
-    const int risen = shareWith([](double a, double b) { return a > b; });
+TEST_F(ShareIndex, BuyOpensTheChosenRowsShareAndCancellingItLeavesTheIndexOpen) {
     SeenDialog buy;
-    bool indexStillOpen = false;
-    runIndex(window_, [&](HWND dialog) {
-        press(dialog, IDC_INDEX_CLIMBERS);
-        DialogAnswerer cancel(IDC_CANCEL_BUTTON);
-        pressLater(dialog, IDC_INDEX_BUY);
-        buy = cancel.seen();
-        Sleep(200);  // time for an unwanted self-close to show
-        indexStillOpen = IsWindow(dialog) && IsWindowVisible(dialog);
+    int sortAfterwards = 0;
+    const bool purchased = runIndex(window_, [&](HWND dialog) {
+        clickRow(GetDlgItem(dialog, IDC_INDEX_LIST), 3);
+        waitUntil([&] { return gGame.selectedShare == 3; });
+        buy = runScreen([&] { pressLater(dialog, IDC_INDEX_BUY); }, {}, IDC_CANCEL_BUTTON).screen;
+        // Only an index still open takes the next click.
+        SendMessageA(GetDlgItem(dialog, IDC_INDEX_FALLERS), BM_CLICK, 0, 0);
+        sortAfterwards = checkedSort(dialog);
     });
-    EXPECT_EQ(buy.caption, std::string("Buy Shares In ") + gGame.shareTable[risen].name);
-    EXPECT_TRUE(indexStillOpen);
-    EXPECT_EQ(gGame.selectedShare, risen);
-    EXPECT_FALSE(anyPendingOrder(gGame));
+    EXPECT_EQ(buy.caption, std::string("Buy Shares In ") + gGame.shareTable[3].name);
+    EXPECT_EQ(sortAfterwards, IDC_INDEX_FALLERS);
+    EXPECT_FALSE(purchased || anyPendingOrder(gGame));
 }
 
-TEST_F(ShareIndexScreen, TheListIsDrawnOnWhite) {
-    HBRUSH brush = nullptr;
-    COLORREF background = 0;
-    int mode = 0;
-    runIndex(window_, [&](HWND dialog) {
-        HWND list = GetDlgItem(dialog, IDC_INDEX_LIST);
-        WindowDc dc(list);
-        brush = reinterpret_cast<HBRUSH>(SendMessageA(
-            dialog, WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(dc.get()), reinterpret_cast<LPARAM>(list)));
-        background = GetBkColor(dc.get());
-        mode = GetBkMode(dc.get());
-    });
-    EXPECT_EQ(brush, GetStockObject(WHITE_BRUSH));
-    EXPECT_EQ(background, RGB(255, 255, 255));
-    EXPECT_EQ(mode, TRANSPARENT);
-}
-
-TEST_F(ShareIndexScreen, AMenuCommandGoesToTheDispatcher) {
+TEST_F(ShareIndex, AMenuCommandGoesToTheDispatcher) {
     SeenDialog notice;
     runIndex(window_, [&](HWND dialog) {
-        DialogAnswerer ok(IDOK);
-        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDM_DELETE_PENDING, 0), 0);
-        notice = ok.seen();
+        notice = runScreen([&] { PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDM_DELETE_PENDING, 0), 0); },
+                           {}, IDOK)
+                     .screen;
     });
     EXPECT_EQ(notice.text, "There are no pending transactions to delete");
-}
-
-TEST_F(ShareIndexScreen, EscapeAndCancelClose) {
-    bool closedByEscape = false, closedByCancel = false;
-    runIndex(
-        window_,
-        [&](HWND dialog) {
-            PostMessageA(GetDlgItem(dialog, IDC_INDEX_LIST), WM_KEYDOWN, VK_ESCAPE, 1);
-            closedByEscape = waitUntil([&] { return !IsWindow(dialog); });
-        },
-        IDCANCEL);
-    runIndex(
-        window_,
-        [&](HWND dialog) {
-            pressLater(dialog, IDC_CANCEL_BUTTON);
-            closedByCancel = waitUntil([&] { return !IsWindow(dialog); });
-        },
-        IDCANCEL);
-    EXPECT_TRUE(closedByEscape);
-    EXPECT_TRUE(closedByCancel);
+    EXPECT_EQ(notice.icon, IDI_EXCLAMATION);
 }
