@@ -21,6 +21,9 @@ add_library(tickerdell_win32 STATIC
     trading/win32/PairedFields.cpp
     trading/win32/PortfolioScreen.cpp
     trading/win32/SellScreen.cpp
+    views/win32/GraphOptionsScreen.cpp
+    views/win32/GraphPainting.cpp
+    views/win32/GraphScreen.cpp
     views/win32/ShareIndexScreen.cpp)
 target_link_libraries(tickerdell_win32 PUBLIC tickerdell_core)
 target_compile_definitions(tickerdell_win32 PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX)
@@ -58,11 +61,19 @@ add_executable(Tickerdell WIN32 shell/win32/WinMain.cpp ${GAME_RESOURCES})
 target_link_libraries(Tickerdell PRIVATE tickerdell_win32)
 set_target_properties(Tickerdell PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${TICKERDELL_GAME_DIR})
 
+# A timing program, not a test: the price graph's paint against a plain copy of its background picture.
+# Run it by hand under Wine in the game folder.
+if(TICKERDELL_TESTS)
+    add_executable(graph_paint_bench bench/GraphPaintBench.cpp ${GAME_RESOURCES})
+    target_link_libraries(graph_paint_bench PRIVATE tickerdell_win32)
+endif()
+
 if(TICKERDELL_TESTS)
     # The GUI tests link the same game code and resources as the .exe and drive its real windows.
     add_executable(gui_tests
         tests/gui/BuyDialogTest.cpp
         tests/gui/BuyingTest.cpp
+        tests/gui/GraphScreenTest.cpp
         tests/gui/GuiHarness.cpp
         tests/gui/GuiTestMain.cpp
         tests/gui/MainScreenTest.cpp

@@ -8,6 +8,7 @@
 #include "runtime/win32/Screen.h"
 #include "trading/win32/BuyScreen.h"
 #include "views/ShareIndex.h"
+#include "views/win32/GraphScreen.h"
 
 namespace {
 constexpr int kShareIndexHelp = 20002;
@@ -79,7 +80,7 @@ void OnBuy(HWND dialog) {
 
 void OnGraph(HWND dialog) {
     selectShareOfRow(dialog);
-    SetFocus(listOf(dialog));
+    closeAfter(dialog, runGraphScreen(dialog, stateOf(dialog).model));
 }
 
 void OnSort(HWND dialog, int button, ShareOrder order) {

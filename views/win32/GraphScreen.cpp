@@ -1,0 +1,211 @@
+// The price graph: the picture is computed whenever the share, the range or an option changes, the
+// label texts are set then, and a paint only copies the stored picture to the screen.
+#include "views/win32/GraphScreen.h"
+
+#include <array>
+
+#include "resources/resource.h"
+#include "runtime/win32/Screen.h"
+#include "trading/win32/BuyScreen.h"
+#include "views/Graph.h"
+#include "views/win32/GraphOptionsScreen.h"
+#include "views/win32/GraphPainting.h"
+
+namespace {
+constexpr int kGraphHelp = 20003;
+
+#define HELV(id) \
+    { id, "Helv", -11, FW_NORMAL }
+constexpr FontSpec kGraphFonts[] = {
+    HELV(IDC_GRAPH_PREVIOUS),
+    HELV(IDC_GRAPH_NEXT),
+    HELV(IDC_GRAPH_RANGE_GROUP),
+    HELV(IDC_GRAPH_FOUR_YEARS),
+    HELV(IDC_GRAPH_ONE_YEAR),
+    HELV(IDC_GRAPH_ONE_MONTH),
+    HELV(IDC_GRAPH_OPTIONS),
+    HELV(IDC_GRAPH_BUY),
+    HELV(IDC_GRAPH_EXIT),
+    HELV(IDC_GRAPH_PRICE_TOP),
+    HELV(IDC_GRAPH_PRICE_THREE_QUARTERS),
+    HELV(IDC_GRAPH_PRICE_MIDDLE),
+    HELV(IDC_GRAPH_PRICE_ONE_QUARTER),
+    HELV(IDC_GRAPH_PRICE_BOTTOM),
+    HELV(IDC_GRAPH_DATE_1),
+    HELV(IDC_GRAPH_DATE_2),
+    HELV(IDC_GRAPH_DATE_3),
+    HELV(IDC_GRAPH_DATE_4),
+    HELV(IDC_GRAPH_DATE_5),
+};
+#undef HELV
+
+// Top to bottom, and left to right: the order of the picture's label texts.
+constexpr std::array<int, kPriceLabelCount> kPriceLabels = {
+    IDC_GRAPH_PRICE_TOP, IDC_GRAPH_PRICE_THREE_QUARTERS, IDC_GRAPH_PRICE_MIDDLE, IDC_GRAPH_PRICE_ONE_QUARTER,
+    IDC_GRAPH_PRICE_BOTTOM};
+constexpr std::array<int, kDateLabelCount> kDateLabels = {
+    IDC_GRAPH_DATE_1, IDC_GRAPH_DATE_2, IDC_GRAPH_DATE_3, IDC_GRAPH_DATE_4, IDC_GRAPH_DATE_5};
+
+struct RangeButton {
+    int id;
+    GraphRange range;
+};
+constexpr RangeButton kRangeButtons[] = {{IDC_GRAPH_FOUR_YEARS, GraphRange::FourYears},
+                                         {IDC_GRAPH_ONE_YEAR, GraphRange::OneYear},
+                                         {IDC_GRAPH_ONE_MONTH, GraphRange::OneMonth}};
+
+struct GraphScreen {
+    GameModel& model;
+    GraphRange range = GraphRange::OneYear;
+    GraphHistory history{};
+    GraphPicture picture{};
+    bool purchased = false;
+};
+
+GraphScreen& stateOf(HWND dialog) {
+    return screenState<GraphScreen>(dialog);
+}
+
+// A stepping button that is about to be disabled must not keep the focus: it goes to the other one
+// when that still works, otherwise to Exit.
+void enableStepButton(HWND dialog, int id, bool enabled, int otherId, bool otherEnabled) {
+    HWND button = GetDlgItem(dialog, id);
+    if (!enabled && GetFocus() == button) {
+        HWND next = GetDlgItem(dialog, otherEnabled ? otherId : IDC_GRAPH_EXIT);
+        SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(next), TRUE);
+    }
+    EnableWindow(button, enabled);
+}
+
+void showStepping(HWND dialog, const GameModel& model) {
+    const GraphStepping stepping = graphSteppingFor(model);
+    enableStepButton(dialog, IDC_GRAPH_PREVIOUS, stepping.previous, IDC_GRAPH_NEXT, stepping.next);
+    enableStepButton(dialog, IDC_GRAPH_NEXT, stepping.next, IDC_GRAPH_PREVIOUS, stepping.previous);
+}
+
+// Only a label whose text changes is set: setting a static's text repaints it.
+void setLabel(HWND dialog, int id, const std::string& text) {
+    char shown[64] = "";
+    GetDlgItemTextA(dialog, id, shown, sizeof shown);
+    if (text != shown) SetDlgItemTextA(dialog, id, text.c_str());
+}
+
+// Computes the picture for the present share, range and options, shows its labels and asks for the
+// plot to be painted again. The background is not erased first: the paint covers it all.
+void redraw(HWND dialog) {
+    GraphScreen& screen = stateOf(dialog);
+    screen.picture = computeGraph(screen.model, screen.history, screen.range);
+    for (int i = 0; i < kPriceLabelCount; ++i)
+        setLabel(dialog, kPriceLabels[i], screen.picture.priceLabels[i]);
+    for (int i = 0; i < kDateLabelCount; ++i) setLabel(dialog, kDateLabels[i], screen.picture.dateLabels[i]);
+    showStepping(dialog, screen.model);
+    InvalidateRect(dialog, &kGraphPaintArea, FALSE);
+}
+
+void showShare(HWND dialog) {
+    GraphScreen& screen = stateOf(dialog);
+    SetWindowTextA(dialog, graphCaption(screen.model).c_str());
+    screen.history = loadGraphHistory(screen.model, screen.model.selectedShare);
+    redraw(dialog);
+}
+
+// The labels stand inside the axis strips: the picture is copied around them, not over them.
+void excludeChildren(HWND dialog, HDC dc) {
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (!IsWindowVisible(child)) continue;
+        RECT r;
+        GetWindowRect(child, &r);
+        MapWindowPoints(HWND_DESKTOP, dialog, reinterpret_cast<POINT*>(&r), 2);
+        ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
+    }
+}
+
+void OnPaint(HWND dialog, const PAINTSTRUCT& paint) {
+    RECT unused;
+    if (!IntersectRect(&unused, &paint.rcPaint, &kGraphPaintArea)) return;
+    excludeChildren(dialog, paint.hdc);
+    paintGraphPicture(paint.hdc, stateOf(dialog).picture);
+}
+
+void OnRange(HWND dialog, GraphRange range) {
+    stateOf(dialog).range = range;
+    redraw(dialog);
+}
+
+void OnStep(HWND dialog, bool (*step)(GameModel&)) {
+    if (step(stateOf(dialog).model)) showShare(dialog);
+}
+
+void OnOptions(HWND dialog) {
+    runGraphOptionsScreen(dialog, stateOf(dialog).model);
+    redraw(dialog);  // whatever was chosen: a cancelled dialog still leaves a fresh picture
+}
+
+// After an accepted purchase the graph is done: the player goes back towards the portfolio.
+void OnBuy(HWND dialog) {
+    GraphScreen& screen = stateOf(dialog);
+    if (!runBuyScreen(dialog, screen.model, screen.model.selectedShare)) return;
+    screen.purchased = true;
+    EndDialog(dialog, IDC_GRAPH_EXIT);
+}
+
+BOOL OnInit(HWND dialog) {
+    GraphScreen& screen = stateOf(dialog);
+    screen.range = GraphRange::OneYear;
+    CheckRadioButton(dialog, IDC_GRAPH_FOUR_YEARS, IDC_GRAPH_ONE_MONTH, IDC_GRAPH_ONE_YEAR);
+    showShare(dialog);
+    return TRUE;
+}
+
+bool OnButton(HWND dialog, int id) {
+    for (const RangeButton& button : kRangeButtons) {
+        if (button.id != id) continue;
+        OnRange(dialog, button.range);
+        return true;
+    }
+    switch (id) {
+        case IDC_GRAPH_PREVIOUS:
+            OnStep(dialog, stepGraphPrevious);
+            return true;
+        case IDC_GRAPH_NEXT:
+            OnStep(dialog, stepGraphNext);
+            return true;
+        case IDC_GRAPH_OPTIONS:
+            OnOptions(dialog);
+            return true;
+        case IDC_GRAPH_BUY:
+            OnBuy(dialog);
+            return true;
+        case IDC_GRAPH_EXIT:
+            EndDialog(dialog, IDC_GRAPH_EXIT);
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool OnCommand(HWND dialog, int id, UINT notification) {
+    if (id == IDOK) {
+        // Enter with no default button in reach lands on Buy, the screen's way on.
+        SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, IDC_GRAPH_BUY)),
+                     TRUE);
+        return true;
+    }
+    if (notification != BN_CLICKED) return true;  // only a click acts
+    return OnButton(dialog, id);
+}
+
+const ScreenTemplate kGraphScreen = {
+    .name = RES_DLG_GRAPH,
+    .kind = kOrdinaryDialog,
+    .helpNumber = kGraphHelp,
+    .fonts = kGraphFonts,
+    .handlers = {.init = OnInit, .command = OnCommand, .paint = OnPaint},
+};
+}  // namespace
+
+bool runGraphScreen(HWND owner, GameModel& model) {
+    GraphScreen screen{model};
+    runModalScreen(owner, kGraphScreen, &screen);
+    return screen.purchased;
+}
