@@ -4,30 +4,39 @@ enable_language(RC)
 add_library(tickerdell_win32 STATIC
     runtime/win32/BitmapDisplay.cpp
     runtime/win32/ClassicUnits.cpp
+    runtime/win32/ContextHelp.cpp
     runtime/win32/ControlFonts.cpp
     runtime/win32/DialogHost.cpp
     runtime/win32/EditFilters.cpp
     runtime/win32/MessageBoxes.cpp
     runtime/win32/Screen.cpp
+    runtime/win32/ThreeDButtons.cpp
     runtime/win32/WindowState.cpp
     shell/win32/Dispatch.cpp
+    shell/win32/InfoScreens.cpp
     shell/win32/MainScreen.cpp
     shell/win32/MainWindow.cpp
     shell/win32/RingBrokerScreen.cpp
+    shell/win32/SettingsForms.cpp
     shell/win32/ShellState.cpp
     shell/win32/Startup.cpp
     trading/win32/BuyScreen.cpp
     trading/win32/OrderPrompts.cpp
     trading/win32/PairedFields.cpp
     trading/win32/PortfolioScreen.cpp
+    trading/win32/PortfolioSelectScreen.cpp
     trading/win32/SellScreen.cpp
+    views/win32/NewsScreen.cpp
+    views/win32/PictureScreen.cpp
     views/win32/GraphOptionsScreen.cpp
     views/win32/GraphPainting.cpp
     views/win32/GraphScreen.cpp
-    views/win32/ShareIndexScreen.cpp)
+    views/win32/ShareIndexScreen.cpp
+    views/win32/StatementScreen.cpp
+    views/win32/ValuationScreen.cpp)
 target_link_libraries(tickerdell_win32 PUBLIC tickerdell_core)
 target_compile_definitions(tickerdell_win32 PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX)
-target_link_libraries(tickerdell_win32 PUBLIC comctl32)
+target_link_libraries(tickerdell_win32 PUBLIC comctl32 shell32)
 
 set(GAME_RESOURCES ${CMAKE_SOURCE_DIR}/resources/Tickerdell.rc)
 file(GLOB GAME_RESOURCE_INPUTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*.h ${CMAKE_SOURCE_DIR}/resources/*.rc
@@ -73,16 +82,21 @@ if(TICKERDELL_TESTS)
     add_executable(gui_tests
         tests/gui/BuyDialogTest.cpp
         tests/gui/BuyingTest.cpp
+        tests/gui/FormsTest.cpp
         tests/gui/GraphScreenTest.cpp
         tests/gui/GuiHarness.cpp
         tests/gui/GuiTestMain.cpp
+        tests/gui/InfoScreensTest.cpp
         tests/gui/MainScreenTest.cpp
         tests/gui/MainWindowTest.cpp
+        tests/gui/ContextHelpTest.cpp
+        tests/gui/PlayerFaultsTest.cpp
         tests/gui/PortfolioScreenTest.cpp
         tests/gui/RuntimeTest.cpp
         tests/gui/RingBrokerTest.cpp
         tests/gui/SellDialogTest.cpp
         tests/gui/ShareIndexScreenTest.cpp
+        tests/gui/ValuationStatementTest.cpp
         tests/gui/GameProcessTest.cpp
         tests/gui/TestDialogs.rc
         ${GAME_RESOURCES})

@@ -3,6 +3,7 @@
 set -euo pipefail
 packages=(
     cmake make g++                      # the native build
+    clang-format clang-tidy             # the formatting and lint checks of the test command
     googletest libbenchmark-dev         # core tests (also cross-built from source) and the benchmark
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev  # the Windows build
     wine64                              # runs the game and its Windows tests

@@ -53,9 +53,10 @@ BuyStep decideBuy(const GameModel& model, int shareNumber, const std::string& qu
         return refusal(insufficientFundsText(*share));
     if (overfillsHolding(model, shareNumber, wholeShares(quantity))) return refusal(holdingFullText(*share));
 
+    // The booking takes whole shares, so the charge quoted is on those, not on a fraction typed.
     BuyStep step;
-    step.chargeValue = orderValue;
     step.quantity = wholeShares(quantity);
+    step.chargeValue = share->currentPrice * step.quantity;
     return step;
 }
 
@@ -81,7 +82,9 @@ BuyMaxStep decideBuyMax(const GameModel& model, int shareNumber) {
         result.step = refusal(holdingFullText(*share));
         return result;
     }
-    result.step.chargeValue = spendable;
+    // The charge quoted is the one the booking takes: on the whole shares bought, not on all there is to
+    // spend.
+    result.step.chargeValue = share->currentPrice * quantity;
     result.step.quantity = quantity;
     return result;
 }

@@ -50,5 +50,5 @@ struct BuyMaxStep {
 };
 
 // Buy Max for the share: as many whole shares as the spendable amount covers, with no ten-share
-// minimum; the charge quoted is that of the whole spendable amount.
+// minimum; the charge quoted is that of the whole shares booked.
 BuyMaxStep decideBuyMax(const GameModel& model, int shareNumber);

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "model/MarketFiles.h"
+#include "model/Settlement.h"
 #include "trading/OrderRules.h"
 #include "views/Formats.h"
 
@@ -66,11 +67,6 @@ AccountFigures accountFiguresOf(const GameModel& model) {
     return figures;
 }
 
-void cancelEveryPendingOrder(GameModel& model) {
-    for (int i = 0; i < kHoldingCount; ++i)
-        if (model.holdings[i].hasPendingOrder()) cancelOrder(model, i);
-    compactHoldings(model);
-}
 }  // namespace
 
 std::string holdingLine(const GameModel& model, const Holding& holding) {
@@ -80,17 +76,31 @@ std::string holdingLine(const GameModel& model, const Holding& holding) {
            "  " + "  " + formatListPrice((share.currentPrice - share.previousPrice) * 100.0) + "  ";
 }
 
+double heldSharesValue(const GameModel& model) {
+    double value = 0.0;
+    for (const Holding& holding : model.holdings)
+        if (holding.isOccupied()) value += holding.heldQuantity * shareOf(model, holding).currentPrice;
+    return value;
+}
+
 PortfolioDisplay rebuildPortfolio(GameModel& model) {
     model.purchaseMade = 0;
-    model.portfolioValue = 0.0;
+    model.portfolioValue = heldSharesValue(model);
     PortfolioDisplay display;
-    for (const Holding& holding : model.holdings) {
-        if (!holding.isOccupied()) continue;
-        display.lines.push_back(holdingLine(model, holding));
-        model.portfolioValue += holding.heldQuantity * shareOf(model, holding).currentPrice;
-    }
+    for (const Holding& holding : model.holdings)
+        if (holding.isOccupied()) display.lines.push_back(holdingLine(model, holding));
     display.account = accountFiguresOf(model);
     return display;
+}
+
+std::string endOfDataNotice(const GameModel& model) {
+    const double value = heldSharesValue(model);
+    const double profit = value + model.cashBalance - kStartingCash;
+    const std::string outcome =
+        profit < 0.0 ? "a loss of " + formatPounds(-profit) : "a profit of " + formatPounds(profit);
+    return noLaterPricesNotice(model) + "\n\nThe game ends with your shares worth " + formatPounds(value) +
+           " and a cash balance of " + formatPounds(model.cashBalance) + ": " + outcome + " on the " +
+           formatPounds(kStartingCash) + " you started with.";
 }
 
 std::string shareDetailsCaption(const std::string& name) {
@@ -132,7 +142,11 @@ bool removePendingOrder(GameModel& model, int holding) {
     if (holding < 0 || holding >= kHoldingCount) return false;
     cancelOrder(model, holding);
     if (!model.holdings[holding].isOccupied()) compactHoldings(model);
-    if (model.pendingBalance >= 0.0) return false;
-    cancelEveryPendingOrder(model);
-    return true;
+    return model.pendingBalance < 0.0;
+}
+
+void resetPendingOrders(GameModel& model) {
+    for (int i = 0; i < kHoldingCount; ++i)
+        if (model.holdings[i].hasPendingOrder()) cancelOrder(model, i);
+    compactHoldings(model);
 }

@@ -33,6 +33,13 @@ struct PortfolioDisplay {
     AccountFigures account;
 };
 
+// Today's value of every share held.
+double heldSharesValue(const GameModel& model);
+
+// The notice that the market data has ended, with how the game ended: the shares' value, the cash and
+// the profit or loss on the starting cash.
+std::string endOfDataNotice(const GameModel& model);
+
 // Rebuilds the whole display: clears purchaseMade and recomputes portfolioValue on the way.
 PortfolioDisplay rebuildPortfolio(GameModel& model);
 
@@ -62,7 +69,10 @@ struct PortfolioButtons {
 // Which of Remove, Sell, Buy and Valuation the holding's line allows.
 PortfolioButtons buttonsFor(const Holding& holding);
 
-// Cancels the holding's pending order and compacts the holdings if it emptied. When the pending
-// balance is then below zero, every pending order is cancelled too and the answer is true: the
-// caller tells the player the portfolio was reset.
+// Cancels the holding's pending order and compacts the holdings if it emptied. True when the pending
+// balance is then below zero: the portfolio is out of order, and the caller tells the player so before
+// resetPendingOrders cancels every pending order.
 bool removePendingOrder(GameModel& model, int holding);
+
+// Cancels every pending order, giving back what booking took, and compacts the holdings.
+void resetPendingOrders(GameModel& model);

@@ -1,7 +1,9 @@
 // Message boxes with the game's captions, icons and buttons fixed in one place.
 #include "runtime/win32/MessageBoxes.h"
 
+#include "resources/resource.h"
 #include "runtime/ErrorText.h"
+#include "runtime/win32/WindowState.h"
 
 namespace {
 UINT styleOf(const Notice& notice) {
@@ -19,6 +21,33 @@ UINT styleOf(const Notice& notice) {
     return buttons;
 }
 
+HHOOK& iconHook() {
+    static HHOOK hook = nullptr;
+    return hook;
+}
+
+// A message box is made by the system, so the game's icon is given to it as it is activated, for the
+// frame a window manager draws around it.
+LRESULT CALLBACK giveBoxTheGameIcon(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_ACTIVATE) {
+        HWND box = reinterpret_cast<HWND>(wParam);
+        if (HICON icon = LoadIconA(windowState().appInstance, RES_ICON_MAIN)) {
+            SendMessageA(box, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+            SendMessageA(box, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+        }
+    }
+    return CallNextHookEx(iconHook(), code, wParam, lParam);
+}
+
+int messageBoxWithGameIcon(HWND owner, const char* text, const char* caption, UINT style) {
+    HHOOK outer = iconHook();  // a box asked for while another is up keeps the outer box's hook
+    iconHook() = SetWindowsHookExA(WH_CBT, giveBoxTheGameIcon, nullptr, GetCurrentThreadId());
+    const int answer = MessageBoxA(owner, text, caption, style);
+    if (iconHook()) UnhookWindowsHookEx(iconHook());
+    iconHook() = outer;
+    return answer;
+}
+
 // Puts the keyboard back where it was before a message box: a window manager may otherwise hand the
 // activation to some other window when the box closes, and the player's keys then go nowhere.
 void giveBackFocus(HWND owner, HWND focus) {
@@ -30,7 +59,8 @@ void giveBackFocus(HWND owner, HWND focus) {
 
 int showNotice(HWND owner, const Notice& notice) {
     HWND focus = GetFocus();
-    const int answer = MessageBoxA(owner, notice.text.c_str(), notice.caption.c_str(), styleOf(notice));
+    const int answer =
+        messageBoxWithGameIcon(owner, notice.text.c_str(), notice.caption.c_str(), styleOf(notice));
     giveBackFocus(owner, focus);
     return answer;
 }
@@ -51,5 +81,5 @@ int reportError(HWND owner, UINT textId, const char* extra, UINT style) {
     char text[kErrorTextLimit + 1] = "";
     if (textId != 0 && LoadStringA(GetModuleHandleA(nullptr), textId, text, sizeof text) == 0)
         return showNotice(owner, {"Cannot load string.", kGameCaption, NoticeIcon::Stop, NoticeButtons::Ok});
-    return MessageBoxA(owner, composeErrorText(text, extra).c_str(), kGameCaption, style);
+    return messageBoxWithGameIcon(owner, composeErrorText(text, extra).c_str(), kGameCaption, style);
 }

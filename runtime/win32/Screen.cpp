@@ -136,7 +136,15 @@ INT_PTR CALLBACK ScreenProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
 
 INT_PTR runModalScreen(HWND owner, const ScreenTemplate& screen, void* state) {
     OpenScreen open{&screen, state};
-    return showModalDialog(owner, screen.name, ScreenProc, reinterpret_cast<LPARAM>(&open));
+    HWND focus = GetFocus();
+    const INT_PTR result = showModalDialog(owner, screen.name, ScreenProc, reinterpret_cast<LPARAM>(&open));
+    // A window manager may hand the activation elsewhere when a screen closes straight after a message
+    // box: the player's keys go back to the screen that opened this one.
+    if (owner && IsWindow(owner)) {
+        SetForegroundWindow(GetAncestor(owner, GA_ROOT));
+        if (focus && IsWindow(focus)) SetFocus(focus);
+    }
+    return result;
 }
 
 HWND createHostedScreen(HWND mainWindow, const ScreenTemplate& screen, void* state) {

@@ -8,6 +8,7 @@
 #include "runtime/win32/Screen.h"
 #include "shell/win32/MainScreen.h"
 #include "trading/EntryFields.h"
+#include "trading/Portfolio.h"
 
 namespace {
 constexpr int kRingBrokerHelp = 20007;
@@ -35,7 +36,7 @@ HWND daysField(HWND dialog) {
 void tellThePlayer(HWND dialog, const GameModel& model, const Settlement& settlement) {
     if (settlement.historyNotWritten()) refuse(dialog, historyNotWrittenNotice());
     if (settlement.noLaterPrices)
-        showNotice(dialog, {noLaterPricesNotice(model), kGameCaption, NoticeIcon::Information});
+        showNotice(dialog, {endOfDataNotice(model), kGameCaption, NoticeIcon::Information});
 }
 
 BOOL OnInit(HWND dialog) {

@@ -115,14 +115,16 @@ TEST(Buy, APurchaseThatWouldOverfillTheHoldingIsRefused) {
     EXPECT_EQ(decideBuyMax(model, 4).step.refusal, full);
 }
 
-TEST(BuyMax, BuysAsManyWholeSharesAsTheBalanceCoversAndQuotesTheWholeSpendableAmount) {
+TEST(BuyMax, BuysAsManyWholeSharesAsTheBalanceCoversAndQuotesTheChargeItBooks) {
     GameModel model = market();
     const BuyMaxStep max = decideBuyMax(model, 9);
     // 99990 / 1.002 = 99790.42 to spend: 3326 shares at 30 pounds, worth 99780.00.
     ASSERT_FALSE(max.step.refused());
     EXPECT_EQ(std::make_tuple(*max.quantityText, *max.valueText, max.step.quantity),
               std::make_tuple("3326", "99780.00", 3326));
-    EXPECT_NEAR(max.step.chargeValue, 99990.0 / 1.002, kMillionthOfAPenny);
+    // The question quotes an additional 209.56, the charge the booking then takes.
+    EXPECT_EQ(max.step.chargeValue, 99780.0);
+    EXPECT_NE(brokerChargeMessage(model, max.step.chargeValue).find("209.56"), std::string::npos);
     model.selectedShare = 9;
     ASSERT_TRUE(bookPurchase(model, max.step.quantity).booked());
     EXPECT_NEAR(model.pendingBalance, 100000.0 - 99780.0 - 209.56, kMillionthOfAPenny);

@@ -158,6 +158,8 @@ TEST(PortfolioRemove, GivesBackTheOrderAndResetsEveryOrderWhenTheBalanceWentBelo
     order(model, 5, 1000, OrderKind::Sale);      // 1500 - 13 commission: pending balance 1537
     order(model, 3, 1000, OrderKind::Purchase);  // 1255 + 12.51: pending balance 269.49
     EXPECT_TRUE(removePendingOrder(model, 1));
+    EXPECT_TRUE(anyPendingOrder(model));  // the player is told before every order goes
+    resetPendingOrders(model);
     EXPECT_FALSE(anyPendingOrder(model));
     EXPECT_NEAR(model.pendingBalance, 50.0, kMillionthOfAPenny);
     EXPECT_EQ(std::make_tuple(model.holdings[1].shareNumber, model.holdings[1].heldQuantity),

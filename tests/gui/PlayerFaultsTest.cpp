@@ -12,6 +12,7 @@
 #include "resources/resource.h"
 #include "runtime/win32/BitmapDisplay.h"
 #include "runtime/win32/GdiHandles.h"
+#include "runtime/win32/MessageBoxes.h"
 #include "shell/win32/MainScreen.h"
 #include "shell/win32/ShellState.h"
 #include "tests/gui/GuiHarness.h"
@@ -162,5 +163,44 @@ TEST_F(PlayerFaults, DialogsCarryTheGameIconAndTheKeyboardComesBackAfterAMessage
     buy.seen();
     EXPECT_NE(icon, nullptr);
     EXPECT_EQ(focusAfterMessage, quantity);
+}
+// How far right the text's ink reaches when the control's font draws it on a wide white bitmap.
+int inkWidthOf(HWND control) {
+    char text[256] = "";
+    GetWindowTextA(control, text, sizeof text);
+    WindowDc screen(control);
+    MemoryDc memory(CreateCompatibleDC(screen.get()));
+    OwnedBitmap bitmap(CreateCompatibleBitmap(screen.get(), 1000, 60));
+    Selected inMemory(memory.get(), bitmap.get());
+    Selected font(memory.get(), reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
+    RECT all = {0, 0, 1000, 60};
+    FillRect(memory.get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    TextOutA(memory.get(), 0, 0, text, lstrlenA(text));
+    int right = 0;
+    for (int x = 0; x < 1000; ++x)
+        for (int y = 0; y < 60; ++y)
+            if (GetPixel(memory.get(), x, y) != RGB(255, 255, 255)) right = x + 1;
+    return right;
+}
+
+TEST_F(PlayerFaults, TheLongestRefusalFitsItsMessageBox) {
+    const std::string longest = "You don`t have that quantity of shares to sell";
+    int ink = 0;
+    int room = -1;
+    DialogAnswerer answer(IDOK, [&](HWND box) {
+        for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            char text[256] = "";
+            GetWindowTextA(child, text, sizeof text);
+            if (longest != text) continue;
+            RECT client;
+            GetClientRect(child, &client);
+            room = client.right;
+            ink = inkWidthOf(child);
+        }
+    });
+    refuse(window_, longest);
+    answer.seen();
+    EXPECT_GT(ink, 0);
+    EXPECT_LE(ink, room) << "the last letters are cut";
 }
 }  // namespace

@@ -18,6 +18,7 @@
 #include "trading/Portfolio.h"
 #include "trading/win32/SellScreen.h"
 #include "views/win32/ShareIndexScreen.h"
+#include "views/win32/ValuationScreen.h"
 
 namespace {
 constexpr int kPortfolioHelp = 20001;
@@ -222,7 +223,10 @@ void OnSell(HWND dialog) {
 void OnRemove(HWND dialog) {
     const int holding = ListBox_GetCurSel(listOf(dialog));
     if (holding >= 0 && askYesNo(dialog, questionNotice(kRemoveQuestion, NoticeIcon::Exclamation))) {
-        if (removePendingOrder(modelOf(dialog), holding)) refuse(dialog, kPortfolioResetText);
+        if (removePendingOrder(modelOf(dialog), holding)) {
+            refuse(dialog, kPortfolioResetText);
+            resetPendingOrders(modelOf(dialog));
+        }
         EnableWindow(GetDlgItem(dialog, IDC_PORT_REMOVE), FALSE);
         rebuild(dialog);
     }
@@ -264,6 +268,7 @@ bool OnCommand(HWND dialog, int id, UINT notification) {
             OnRemove(dialog);
             return true;
         case IDC_PORT_VALUATION:
+            runValuationScreen(dialog, modelOf(dialog));
             SetFocus(listOf(dialog));
             return true;
         case IDC_PORT_SELECT_PORTFOLIO:
