@@ -12,6 +12,7 @@
 #include "shell/win32/ShellState.h"
 #include "trading/win32/PortfolioScreen.h"
 #include "views/win32/NewsScreen.h"
+#include "views/win32/StatementScreen.h"
 
 int dispatchCommand(HWND window, UINT message, WPARAM commandWord, LPARAM control) {
     // A command chosen in help mode asks for help instead.
@@ -35,6 +36,9 @@ bool dispatchCommand(HWND window, int commandId) {
             break;
         case GameCommand::Portfolio:
             runPortfolioScreen(window, gGame);
+            break;
+        case GameCommand::TransactionHistory:
+            runStatementScreen(window, gGame);
             break;
         case GameCommand::Options:
             runOptionsScreen(window);

@@ -1,0 +1,167 @@
+// The statement: the core's page texts drawn in "Courier New" 15 over the STATE picture, through a
+// memory bitmap so a turning page does not flicker; the picture buttons draw only their focus and
+// pressed images over the faces the picture paints.
+#include "views/win32/StatementScreen.h"
+
+#include <commctrl.h>
+
+#include "resources/resource.h"
+#include "runtime/win32/BitmapDisplay.h"
+#include "runtime/win32/GdiHandles.h"
+#include "runtime/win32/Screen.h"
+#include "views/Statement.h"
+
+namespace {
+constexpr int kStatementHelp = 20015;
+constexpr int kPageWidth = 640;
+constexpr int kPageHeight = 480;
+constexpr int kPageFontHeight = 15;  // a cell height: positive
+constexpr UINT_PTR kPageKeysSubclassId = 1;
+
+using OwnedFont = Owned<HFONT, deleteGdiObject>;
+
+struct PictureButton {
+    int id;
+    const char* focusImage;
+    const char* pressedImage;
+};
+constexpr PictureButton kButtons[] = {
+    {IDC_STATE_PREVIOUS, "BT_STPV", "BT_STPV1"},
+    {IDC_STATE_NEXT, "BT_STNX", "BT_STNX1"},
+    {IDC_STATE_EXIT, "BT_STEX", "BT_STEX1"},
+};
+
+struct StatementScreen {
+    GameModel& model;
+    TransactionFileSource history{};
+    StatementPaging paging{};
+    std::vector<PageText> texts{};  // what the shown page draws, read when the page turns
+};
+
+StatementScreen& stateOf(HWND dialog) {
+    return screenState<StatementScreen>(dialog);
+}
+
+// Reads the shown page's records and asks for the page to be drawn again. The buttons are repainted
+// after the page, so the one with the focus keeps its image.
+void readShownPage(HWND dialog) {
+    StatementScreen& screen = stateOf(dialog);
+    screen.texts = statementTexts(buildStatementPage(screen.paging, screen.history));
+    RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+void turnPage(HWND dialog, bool older) {
+    StatementPaging& paging = stateOf(dialog).paging;
+    if (older ? previousPage(paging) : nextPage(paging)) readShownPage(dialog);
+}
+
+// Page Up and Page Down reach the focused button, which has no use for them: they turn the page.
+LRESULT CALLBACK PageKeysProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+    if (message == WM_KEYDOWN && (wParam == VK_PRIOR || wParam == VK_NEXT)) {
+        turnPage(GetParent(button), wParam == VK_PRIOR);
+        return 0;
+    }
+    if (message == WM_NCDESTROY) RemoveWindowSubclass(button, PageKeysProc, kPageKeysSubclassId);
+    return DefSubclassProc(button, message, wParam, lParam);
+}
+
+void drawPageTexts(HDC dc, const std::vector<PageText>& texts) {
+    OwnedFont font(CreateFontA(kPageFontHeight, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0, "Courier New"));
+    Selected inFont(dc, font.get());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, RGB(0, 0, 0));
+    for (const PageText& text : texts) {
+        SetTextAlign(dc,
+                     (text.alignment == TextAlignment::Right ? TA_RIGHT : TA_LEFT) | TA_TOP | TA_NOUPDATECP);
+        TextOutA(dc, text.x, text.y, text.text.c_str(), static_cast<int>(text.text.size()));
+    }
+}
+
+void OnPaint(HWND dialog, const PAINTSTRUCT& paint) {
+    MemoryDc page(CreateCompatibleDC(paint.hdc));
+    OwnedBitmap surface(CreateCompatibleBitmap(paint.hdc, kPageWidth, kPageHeight));
+    if (!page.get() || !surface.get()) return;
+    {
+        Selected onSurface(page.get(), surface.get());
+        drawBitmapResource(page.get(), RES_BMP_STATEMENT, 0, 0, 0, 0, SRCCOPY, kNaturalSize);
+        drawPageTexts(page.get(), stateOf(dialog).texts);
+        const RECT& r = paint.rcPaint;
+        BitBlt(paint.hdc, r.left, r.top, r.right - r.left, r.bottom - r.top, page.get(), r.left, r.top,
+               SRCCOPY);
+    }
+}
+
+void OnDrawItem(HWND dialog, const DRAWITEMSTRUCT& item) {
+    // The picture under the button first, so a button that loses the focus shows its plain face again.
+    POINT origin = {0, 0};
+    MapWindowPoints(item.hwndItem, dialog, &origin, 1);
+    drawBitmapResource(item.hDC, RES_BMP_STATEMENT, -origin.x, -origin.y, 0, 0, SRCCOPY, kNaturalSize);
+    for (const PictureButton& button : kButtons)
+        if (static_cast<int>(item.CtlID) == button.id)
+            drawPictureButton(item, button.focusImage, button.pressedImage);
+}
+
+HBRUSH OnColour(HWND, HDC dc, HWND, UINT message) {
+    if (message != WM_CTLCOLORBTN) return nullptr;
+    SetBkColor(dc, RGB(255, 255, 255));
+    SetBkMode(dc, TRANSPARENT);
+    return static_cast<HBRUSH>(GetStockObject(HOLLOW_BRUSH));
+}
+
+// Enter reaches the page as IDOK (an owner-drawn button is never the default one): it presses the
+// button that has the focus, as Space does.
+int focusedButton(HWND dialog) {
+    HWND focus = GetFocus();
+    return focus && GetParent(focus) == dialog ? GetDlgCtrlID(focus) : 0;
+}
+
+bool OnCommand(HWND dialog, int id, UINT notification) {
+    if (notification != BN_CLICKED) return false;
+    if (id == IDOK) id = focusedButton(dialog);
+    switch (id) {
+        case IDC_STATE_PREVIOUS:
+            turnPage(dialog, true);
+            return true;
+        case IDC_STATE_NEXT:
+            turnPage(dialog, false);
+            return true;
+        case IDC_STATE_EXIT:
+            EndDialog(dialog, id);
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool OnKey(HWND dialog, UINT key) {
+    if (key != VK_PRIOR && key != VK_NEXT) return false;
+    turnPage(dialog, key == VK_PRIOR);
+    return true;
+}
+
+BOOL OnInit(HWND dialog) {
+    StatementScreen& screen = stateOf(dialog);
+    screen.paging = openStatement(screen.model.transactionCount, screen.history);
+    screen.texts = statementTexts(buildStatementPage(screen.paging, screen.history));
+    for (const PictureButton& button : kButtons)
+        SetWindowSubclass(GetDlgItem(dialog, button.id), PageKeysProc, kPageKeysSubclassId, 0);
+    return TRUE;
+}
+
+const ScreenTemplate kStatementScreen = {
+    .name = RES_DLG_STATEMENT,
+    .kind = kOrdinaryDialog,
+    .helpNumber = kStatementHelp,
+    .handlers = {.init = OnInit,
+                 .command = OnCommand,
+                 .paint = OnPaint,
+                 .drawItem = OnDrawItem,
+                 .colour = OnColour,
+                 .key = OnKey},
+};
+}  // namespace
+
+void runStatementScreen(HWND owner, GameModel& model) {
+    StatementScreen screen{model};
+    runModalScreen(owner, kStatementScreen, &screen);
+}

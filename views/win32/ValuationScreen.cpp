@@ -1,0 +1,178 @@
+// The valuation: the core's lines and totals in a Courier list under headings moved over their
+// columns, the rule of the addition drawn on every paint, and the graph of the listed holdings.
+#include "views/win32/ValuationScreen.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+#include <array>
+#include <iterator>
+
+#include "resources/resource.h"
+#include "runtime/win32/GdiHandles.h"
+#include "runtime/win32/Screen.h"
+#include "views/Valuation.h"
+#include "views/win32/GraphScreen.h"
+
+namespace {
+constexpr int kValuationHelp = 20006;
+// Between the cash balance and the sum below it, in pixels of the client area.
+constexpr POINT kRuleFrom = {528, 282};
+constexpr POINT kRuleTo = {596, 282};
+
+constexpr int kHelvControls[] = {
+    IDC_VAL_NAME_HEADING,
+    IDC_VAL_HELD_HEADING,
+    IDC_VAL_DATE_HEADING,
+    IDC_VAL_PRICE_HEADING,
+    IDC_VAL_COST_HEADING,
+    IDC_VAL_PRICE_NOW_HEADING,
+    IDC_VAL_VALUE_NOW_HEADING,
+    IDC_VAL_FEES_LABEL,
+    IDC_VAL_FEES,
+    IDC_VAL_VALUE_LABEL,
+    IDC_VAL_VALUE,
+    IDC_VAL_CASH_LABEL,
+    IDC_VAL_CASH,
+    IDC_VAL_TOTAL,
+    IDC_VAL_AVERAGE_MARK,
+    IDC_VAL_AVERAGE_LEGEND,
+    IDC_VAL_FOOTNOTE_MARK,
+    IDC_VAL_FOOTNOTE,
+    IDC_VAL_GRAPH,
+    IDC_VAL_EXIT,
+};
+
+// The fixed-pitch list, and Helv for every other control.
+constexpr auto kValuationFonts = [] {
+    std::array<FontSpec, std::size(kHelvControls) + 1> table{};
+    table[0] = {IDC_VAL_LIST, "Courier", -13, FW_NORMAL};
+    for (std::size_t i = 0; i < std::size(kHelvControls); ++i)
+        table[i + 1] = {kHelvControls[i], "Helv", -11, FW_NORMAL};
+    return table;
+}();
+
+// The characters of a list line each heading stands over: the quantity, the nine-character date,
+// the price with its average mark, and the figures of the amount columns.
+struct ColumnHeading {
+    int id;
+    int firstChar;
+    int lastChar;
+};
+constexpr ColumnHeading kHeadings[] = {
+    {IDC_VAL_HELD_HEADING, 21, 27}, {IDC_VAL_DATE_HEADING, 30, 38},      {IDC_VAL_PRICE_HEADING, 41, 47},
+    {IDC_VAL_COST_HEADING, 50, 58}, {IDC_VAL_PRICE_NOW_HEADING, 60, 64}, {IDC_VAL_VALUE_NOW_HEADING, 68, 76},
+};
+
+struct ValuationScreen {
+    GameModel& model;
+};
+
+GameModel& modelOf(HWND dialog) {
+    return screenState<ValuationScreen>(dialog).model;
+}
+
+HWND listOf(HWND dialog) {
+    return GetDlgItem(dialog, IDC_VAL_LIST);
+}
+
+RECT placeInDialog(HWND dialog, HWND control) {
+    RECT r;
+    GetWindowRect(control, &r);
+    MapWindowPoints(HWND_DESKTOP, dialog, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+void moveControlTo(HWND control, int x, int y) {
+    SetWindowPos(control, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The headings are laid out for one width of the fixed-pitch face; the face the system gives may be
+// narrower or wider, so each heading is moved over its column as the list will draw it.
+void placeHeadings(HWND dialog) {
+    HWND list = listOf(dialog);
+    WindowDc dc(list);
+    Selected font(dc.get(), GetWindowFont(list));
+    SIZE character = {};
+    if (!GetTextExtentPoint32A(dc.get(), "0", 1, &character) || character.cx <= 0) return;
+    POINT textOrigin = {0, 0};
+    MapWindowPoints(list, dialog, &textOrigin, 1);
+    for (const ColumnHeading& heading : kHeadings) {
+        HWND control = GetDlgItem(dialog, heading.id);
+        const RECT r = placeInDialog(dialog, control);
+        const int centre = textOrigin.x + (heading.firstChar + heading.lastChar + 1) * character.cx / 2;
+        moveControlTo(control, centre - (r.right - r.left) / 2, r.top);
+    }
+    HWND name = GetDlgItem(dialog, IDC_VAL_NAME_HEADING);
+    moveControlTo(name, textOrigin.x, placeInDialog(dialog, name).top);
+}
+
+void setText(HWND dialog, int id, const std::string& text) {
+    SetDlgItemTextA(dialog, id, text.c_str());
+}
+
+// Shows the list and the totals; the row `selected` stays chosen while the list still has it.
+void showValuation(HWND dialog, const ValuationDisplay& display, int selected) {
+    HWND list = listOf(dialog);
+    SetWindowRedraw(list, FALSE);
+    ListBox_ResetContent(list);
+    for (const std::string& line : display.lines) ListBox_AddString(list, line.c_str());
+    SetWindowRedraw(list, TRUE);
+    InvalidateRect(list, nullptr, TRUE);
+    const int rows = static_cast<int>(display.lines.size());
+    if (rows > 0) ListBox_SetCurSel(list, std::clamp(selected, 0, rows - 1));
+    setText(dialog, IDC_VAL_FEES, display.feesToDate);
+    setText(dialog, IDC_VAL_VALUE, display.portfolioValue);
+    setText(dialog, IDC_VAL_CASH, display.cashBalance);
+    setText(dialog, IDC_VAL_TOTAL, display.total);
+}
+
+// Charts the selected holding; the graph can step through every listed one and can buy, so the
+// figures are built again when it returns.
+void OnGraph(HWND dialog) {
+    GameModel& model = modelOf(dialog);
+    const int row = ListBox_GetCurSel(listOf(dialog));
+    if (!selectValuationRowForGraph(model, row)) return;  // an empty list has no holding to chart
+    runGraphScreen(dialog, model);
+    restoreShareAfterGraph(model);
+    showValuation(dialog, buildValuation(model), row);
+    SetFocus(listOf(dialog));
+}
+
+BOOL OnInit(HWND dialog) {
+    placeHeadings(dialog);
+    showValuation(dialog, buildValuation(modelOf(dialog)), 0);
+    return TRUE;
+}
+
+bool OnCommand(HWND dialog, int id, UINT) {
+    switch (id) {
+        case IDC_VAL_GRAPH:
+            OnGraph(dialog);
+            return true;
+        case IDC_VAL_EXIT:
+            EndDialog(dialog, id);
+            return true;
+        default:
+            return false;  // Enter (IDOK) and Escape close the dialog
+    }
+}
+
+void OnPaint(HWND, const PAINTSTRUCT& paint) {
+    MoveToEx(paint.hdc, kRuleFrom.x, kRuleFrom.y, nullptr);
+    LineTo(paint.hdc, kRuleTo.x, kRuleTo.y);
+}
+
+const ScreenTemplate kValuationScreen = {
+    .name = RES_DLG_EQUITY,
+    .kind = kOrdinaryDialog,
+    .helpNumber = kValuationHelp,
+    .fonts = kValuationFonts,
+    .handlers = {.init = OnInit, .command = OnCommand, .paint = OnPaint},
+};
+}  // namespace
+
+void runValuationScreen(HWND owner, GameModel& model) {
+    ValuationScreen screen{model};
+    runModalScreen(owner, kValuationScreen, &screen);
+}

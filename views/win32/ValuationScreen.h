@@ -1,0 +1,11 @@
+// The portfolio valuation (EQUITY, "Portfolio Valuation"): every holding with shares, its cost and
+// today's value, the account totals, and the price graph of each listed holding.
+#pragma once
+
+#include <windows.h>
+
+#include "model/GameModel.h"
+
+// Shows the valuation over `owner` until Exit, Enter, Escape or Close. It recomputes portfolioValue
+// and the graph's browse list; "&Graph" charts the selected holding and can step through the others.
+void runValuationScreen(HWND owner, GameModel& model);
