@@ -9,6 +9,8 @@
 namespace {
 // The frame and the two bevel rings take three pixels on every side.
 constexpr int kBorder = 3;
+// The focus frame keeps this far inside the face, clear of the bevel.
+constexpr int kFocusInset = 2;
 constexpr std::size_t kCaptionLimit = 19;
 
 void addLine(std::vector<BevelLine>& lines, BevelPen pen, int x1, int y1, int x2, int y2) {
@@ -101,6 +103,10 @@ ButtonGeometry buttonGeometry(const Rect& item, const ButtonState& state) {
                      geometry.contentOrigin.x + innerWidth, geometry.contentOrigin.y + innerHeight};
     geometry.lines = bevelLines(item.left, item.top, innerWidth, innerHeight, state.pressed);
     geometry.dithered = state.greyed;
+    const Rect& face = geometry.face;
+    if (state.focused && face.width() > 2 * kFocusInset && face.height() > 2 * kFocusInset)
+        geometry.focusFrame = {face.left + kFocusInset, face.top + kFocusInset, face.right - kFocusInset,
+                               face.bottom - kFocusInset};
     return geometry;
 }
 
@@ -117,5 +123,5 @@ bool isThreeDButtonCaption(const char* caption) {
 }
 
 bool raisedFaceRedrawsFor(unsigned action) {
-    return (action & (kDrawEntire | kSelectionChanged)) != 0;
+    return (action & (kDrawEntire | kSelectionChanged | kFocusChanged)) != 0;
 }

@@ -43,7 +43,7 @@ struct BevelLine {
 
 struct ButtonState {
     bool pressed = false;
-    bool focused = false;  // the bevel shows no focus of its own: only image sets have a focus image
+    bool focused = false;  // shown by a dotted frame inside the face, so a keyboard player can find it
     bool greyed = false;
 };
 
@@ -52,6 +52,7 @@ struct ButtonGeometry {
     Point contentOrigin;           // top-left corner of an icon; the face's corner
     std::vector<BevelLine> lines;  // in drawing order, drawn after the face
     bool dithered = false;         // a greyed button: the checkerboard covers the whole face
+    Rect focusFrame;               // inside the face, empty unless the button has the focus
 };
 
 // The whole drawing of a button whose item rectangle is `item`. The face's contents move one pixel
@@ -69,8 +70,8 @@ bool ditherSetsPixel(const Rect& face, int x, int y);
 // 19 characters of the caption are read).
 bool isThreeDButtonCaption(const char* caption);
 
-// Owner-draw action bits; the raised face is drawn for a full draw or a selection change, never for a
-// pure focus change.
+// Owner-draw action bits; the raised face is drawn whole for each of them, a focus change included,
+// since the face carries the focus frame.
 constexpr unsigned kDrawEntire = 1;
 constexpr unsigned kSelectionChanged = 2;
 constexpr unsigned kFocusChanged = 4;

@@ -139,5 +139,20 @@ TEST(BevelGeometry, MarkerCaptionAndRedrawActions) {
     EXPECT_FALSE(isThreeDButtonCaption(nullptr));
     EXPECT_TRUE(raisedFaceRedrawsFor(kDrawEntire));
     EXPECT_TRUE(raisedFaceRedrawsFor(kSelectionChanged | kFocusChanged));
-    EXPECT_FALSE(raisedFaceRedrawsFor(kFocusChanged));
+    EXPECT_TRUE(raisedFaceRedrawsFor(kFocusChanged));
+    EXPECT_FALSE(raisedFaceRedrawsFor(0));
+}
+
+TEST(BevelGeometry, OnlyAFocusedButtonHasAFocusFrameTwoPixelsInsideItsFace) {
+    const Rect item{0, 0, 40, 24};
+    for (const bool pressed : {false, true}) {
+        const ButtonGeometry focused = buttonGeometry(item, {pressed, true, false});
+        const int o = pressed ? 4 : 3;
+        EXPECT_EQ((std::vector<int>{focused.focusFrame.left, focused.focusFrame.top, focused.focusFrame.right,
+                                    focused.focusFrame.bottom}),
+                  (std::vector<int>{o + 2, o + 2, o + 32, o + 16}));
+        EXPECT_EQ(buttonGeometry(item, {pressed}).focusFrame.width(), 0);
+    }
+    // A face too small to hold a frame gets none.
+    EXPECT_EQ(buttonGeometry({0, 0, 10, 10}, {false, true}).focusFrame.width(), 0);
 }
