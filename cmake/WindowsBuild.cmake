@@ -8,6 +8,7 @@ add_library(tickerdell_win32 STATIC
     runtime/win32/ControlFonts.cpp
     runtime/win32/DialogHost.cpp
     runtime/win32/EditFilters.cpp
+    runtime/win32/ListHeadings.cpp
     runtime/win32/MessageBoxes.cpp
     runtime/win32/Screen.cpp
     runtime/win32/ThreeDButtons.cpp

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <cstddef>
 
 constexpr const char* kControlFontProperty = "BLDCTRLPROPHFONT";
@@ -15,6 +16,16 @@ struct FontSpec {
     int height;  // negative: character height in pixels
     int weight;
 };
+
+// The font table of a screen with one fixed-pitch list in "Courier" 13 and every other control named
+// in "Helv" 11.
+template <std::size_t N>
+constexpr std::array<FontSpec, N + 1> courierListAndHelv(int listId, const int (&helvControls)[N]) {
+    std::array<FontSpec, N + 1> table{};
+    table[0] = {listId, "Courier", -13, FW_NORMAL};
+    for (std::size_t i = 0; i < N; ++i) table[i + 1] = {helvControls[i], "Helv", -11, FW_NORMAL};
+    return table;
+}
 
 // Creates the font, stores it on the control and gives it to the control; 1, or 0 when the control
 // does not exist or the font cannot be made.

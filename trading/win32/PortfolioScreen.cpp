@@ -10,6 +10,7 @@
 #include "resources/resource.h"
 #include "runtime/win32/ControlText.h"
 #include "runtime/win32/GdiHandles.h"
+#include "runtime/win32/ListHeadings.h"
 #include "runtime/win32/MessageBoxes.h"
 #include "runtime/win32/Screen.h"
 #include "trading/win32/BuyScreen.h"
@@ -62,21 +63,9 @@ constexpr int kHelvControls[] = {
     IDC_PORT_TEXT,
 };
 
-// The fixed-pitch list, and Helv for every other control.
-constexpr auto kPortfolioFonts = [] {
-    std::array<FontSpec, std::size(kHelvControls) + 1> table{};
-    table[0] = {IDC_PORT_LIST, "Courier", -13, FW_NORMAL};
-    for (std::size_t i = 0; i < std::size(kHelvControls); ++i)
-        table[i + 1] = {kHelvControls[i], "Helv", -11, FW_NORMAL};
-    return table;
-}();
+constexpr auto kPortfolioFonts = courierListAndHelv(IDC_PORT_LIST, kHelvControls);
 
 // Where each heading's column stands in a list line, in characters: it is centred over them.
-struct ColumnHeading {
-    int id;
-    int firstChar;
-    int lastChar;
-};
 constexpr ColumnHeading kHeadings[] = {
     {IDC_PORT_HELD_HEADING, 22, 28},  {IDC_PORT_ACTION_HEADING, 35, 42},   {IDC_PORT_PENDING_HEADING, 44, 50},
     {IDC_PORT_PRICE_HEADING, 56, 60}, {IDC_PORT_MOVEMENT_HEADING, 65, 69},
@@ -98,35 +87,6 @@ GameModel& modelOf(HWND dialog) {
 
 HWND listOf(HWND dialog) {
     return GetDlgItem(dialog, IDC_PORT_LIST);
-}
-
-RECT placeInDialog(HWND dialog, HWND control) {
-    RECT r;
-    GetWindowRect(control, &r);
-    MapWindowPoints(HWND_DESKTOP, dialog, reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
-// The headings are laid out for one width of the fixed-pitch face; the face the system gives may be
-// narrower or wider, so each heading is moved over its column as the list will draw it.
-void placeHeadings(HWND dialog) {
-    HWND list = listOf(dialog);
-    WindowDc dc(list);
-    Selected font(dc.get(), GetWindowFont(list));
-    SIZE character = {};
-    if (!GetTextExtentPoint32A(dc.get(), "0", 1, &character) || character.cx <= 0) return;
-    POINT textOrigin = {0, 0};
-    MapWindowPoints(list, dialog, &textOrigin, 1);
-    for (const ColumnHeading& heading : kHeadings) {
-        HWND control = GetDlgItem(dialog, heading.id);
-        const RECT r = placeInDialog(dialog, control);
-        const int centre = textOrigin.x + (heading.firstChar + heading.lastChar + 1) * character.cx / 2;
-        SetWindowPos(control, nullptr, centre - (r.right - r.left) / 2, r.top, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    HWND name = GetDlgItem(dialog, IDC_PORT_NAME_HEADING);
-    SetWindowPos(name, nullptr, textOrigin.x, placeInDialog(dialog, name).top, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void setText(HWND dialog, int id, const std::string& text) {
@@ -246,7 +206,7 @@ void OnListNotification(HWND dialog, UINT notification) {
 }
 
 BOOL OnInit(HWND dialog) {
-    placeHeadings(dialog);
+    placeHeadingsOverColumns(dialog, IDC_PORT_LIST, IDC_PORT_NAME_HEADING, kHeadings);
     return TRUE;  // the first activation builds the display
 }
 

@@ -10,6 +10,7 @@
 
 #include "resources/resource.h"
 #include "runtime/win32/GdiHandles.h"
+#include "runtime/win32/ListHeadings.h"
 #include "runtime/win32/Screen.h"
 #include "views/Valuation.h"
 #include "views/win32/GraphScreen.h"
@@ -43,22 +44,10 @@ constexpr int kHelvControls[] = {
     IDC_VAL_EXIT,
 };
 
-// The fixed-pitch list, and Helv for every other control.
-constexpr auto kValuationFonts = [] {
-    std::array<FontSpec, std::size(kHelvControls) + 1> table{};
-    table[0] = {IDC_VAL_LIST, "Courier", -13, FW_NORMAL};
-    for (std::size_t i = 0; i < std::size(kHelvControls); ++i)
-        table[i + 1] = {kHelvControls[i], "Helv", -11, FW_NORMAL};
-    return table;
-}();
+constexpr auto kValuationFonts = courierListAndHelv(IDC_VAL_LIST, kHelvControls);
 
 // The characters of a list line each heading stands over: the quantity, the nine-character date,
 // the price with its average mark, and the figures of the amount columns.
-struct ColumnHeading {
-    int id;
-    int firstChar;
-    int lastChar;
-};
 constexpr ColumnHeading kHeadings[] = {
     {IDC_VAL_HELD_HEADING, 21, 27}, {IDC_VAL_DATE_HEADING, 30, 38},      {IDC_VAL_PRICE_HEADING, 41, 47},
     {IDC_VAL_COST_HEADING, 50, 58}, {IDC_VAL_PRICE_NOW_HEADING, 60, 64}, {IDC_VAL_VALUE_NOW_HEADING, 68, 76},
@@ -74,37 +63,6 @@ GameModel& modelOf(HWND dialog) {
 
 HWND listOf(HWND dialog) {
     return GetDlgItem(dialog, IDC_VAL_LIST);
-}
-
-RECT placeInDialog(HWND dialog, HWND control) {
-    RECT r;
-    GetWindowRect(control, &r);
-    MapWindowPoints(HWND_DESKTOP, dialog, reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
-void moveControlTo(HWND control, int x, int y) {
-    SetWindowPos(control, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-// The headings are laid out for one width of the fixed-pitch face; the face the system gives may be
-// narrower or wider, so each heading is moved over its column as the list will draw it.
-void placeHeadings(HWND dialog) {
-    HWND list = listOf(dialog);
-    WindowDc dc(list);
-    Selected font(dc.get(), GetWindowFont(list));
-    SIZE character = {};
-    if (!GetTextExtentPoint32A(dc.get(), "0", 1, &character) || character.cx <= 0) return;
-    POINT textOrigin = {0, 0};
-    MapWindowPoints(list, dialog, &textOrigin, 1);
-    for (const ColumnHeading& heading : kHeadings) {
-        HWND control = GetDlgItem(dialog, heading.id);
-        const RECT r = placeInDialog(dialog, control);
-        const int centre = textOrigin.x + (heading.firstChar + heading.lastChar + 1) * character.cx / 2;
-        moveControlTo(control, centre - (r.right - r.left) / 2, r.top);
-    }
-    HWND name = GetDlgItem(dialog, IDC_VAL_NAME_HEADING);
-    moveControlTo(name, textOrigin.x, placeInDialog(dialog, name).top);
 }
 
 void setText(HWND dialog, int id, const std::string& text) {
@@ -140,7 +98,7 @@ void OnGraph(HWND dialog) {
 }
 
 BOOL OnInit(HWND dialog) {
-    placeHeadings(dialog);
+    placeHeadingsOverColumns(dialog, IDC_VAL_LIST, IDC_VAL_NAME_HEADING, kHeadings);
     showValuation(dialog, buildValuation(modelOf(dialog)), 0);
     return TRUE;
 }
