@@ -8,6 +8,7 @@
 
 namespace {
 constexpr int kNewsColumnFont = -15;
+constexpr int kNewsHiddenButtonFont = -13;
 constexpr int kHelvLine = -13;
 constexpr int kHelvButton = -11;
 }  // namespace
@@ -37,7 +38,7 @@ const ScreenTexts& newsScreenTexts() {
             {114, 161, 174, 130, 36, kNewsColumnFont,
              "Analysts expect the game to do well with seasoned investors and newcomers alike, and some "
              "say it will be hard to find in the shops by the holidays."},
-            {10023, 309, 6, 3, 2, kHelvLine, ""},
+            {10023, 309, 6, 3, 2, kNewsHiddenButtonFont, ""},
         },
     };
     return screen;
@@ -48,6 +49,7 @@ const ScreenTexts& aboutScreenTexts() {
         "Helv",
         400,
         {
+            {100, 4, 3, 144, 76, kHelvButton, "WMPGRAPHIC"},  // the logo's graphic control
             {101, 36, 81, 96, 16, -24, "Version " TICKERDELL_VERSION},
             {102, 16, 96, 123, 9, kHelvLine, "Published by Dellwood Pixel Works"},
             {106, 17, 109, 121, 8, kHelvLine, "Developed by the Dellwood team"},
@@ -60,7 +62,8 @@ const ScreenTexts& aboutScreenTexts() {
 }
 
 const ScreenTexts& creditsScreenTexts() {
-    // The name boxes are narrow (the project manager's is thirty units), so the names are short.
+    // The name boxes are narrow (the project manager's is thirty units), so the names are short; the
+    // thanks box holds two lines.
     static const ScreenTexts screen{
         "Helv",
         400,
@@ -80,7 +83,7 @@ const ScreenTexts& creditsScreenTexts() {
             {112, 112, 58, 30, 8, kHelvLine, "Kit Orme"},
             {115, 112, 84, 69, 8, kHelvLine, "Sol Marchbank"},
             {113, 66, 100, 134, 17, kHelvLine,
-             "Our families, and everyone who rang the broker one more time to see what would happen."},
+             "Our families, and everyone who rang the broker just one more time."},
         },
     };
     return screen;

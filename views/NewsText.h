@@ -25,8 +25,9 @@ struct ScreenTexts {
 // in "Times New Roman".
 const ScreenTexts& newsScreenTexts();
 
-// "ABOUT": the version label (101), the publisher's (102) and developer's (106) lines, the
-// other-games button (105), "&Credits" (10110) and "&OK" (10043), in "Helv".
+// "ABOUT": the logo's graphic control (100, captioned "WMPGRAPHIC"), the version label (101), the
+// publisher's (102) and developer's (106) lines, the other-games button (105), "&Credits" (10110) and
+// "&OK" (10043), in "Helv".
 const ScreenTexts& aboutScreenTexts();
 
 // "CREDITS": the seven role captions, the eight names and the special-thanks sentence, in "Helv".

@@ -30,9 +30,11 @@ void layOutInClassicUnits(HWND dialog) {
         base.down == kEighthsDown * kClassicPixelsPerUnit)
         return;
     for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        // The template's sizes were turned into pixels apart from its positions, so each is turned
+        // back on its own: a right edge rounded back would make some controls a unit too wide.
         const RECT r = placeInDialog(dialog, child);
-        MoveWindow(child, base.x(r.left), base.y(r.top), base.x(r.right) - base.x(r.left),
-                   base.y(r.bottom) - base.y(r.top), FALSE);
+        MoveWindow(child, base.x(r.left), base.y(r.top), base.x(r.right - r.left), base.y(r.bottom - r.top),
+                   FALSE);
     }
     RECT client;
     GetClientRect(dialog, &client);
