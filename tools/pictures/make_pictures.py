@@ -585,8 +585,8 @@ def main_background():
     # street level
     d.rectangle([0, 466, W - 1, H - 1], fill=(4, 10, 10))
     d.line([(0, 466), (W - 1, 466)], fill=GOLD_DARK)
-    text(img, (630, 468), "A Dellwood Pixel Works game \u00b7 Version 0.6 Beta", font(SANS, 9), (170, 140, 70),
-         anchor="ra")
+    # no version here: the About box's label shows the one version the build sets
+    text(img, (630, 468), "A Dellwood Pixel Works game", font(SANS, 9), (170, 140, 70), anchor="ra")
     text(img, (10, 468), "Prices are for play: no real money changes hands", font(SANS, 9), (110, 130, 110))
 
     # ticker board
@@ -693,10 +693,11 @@ def news_page():
          anchor="ma", spacing=1)
     d.line([(22, 76), (W - 23, 76)], fill=ink, width=3)
     d.line([(22, 80), (W - 23, 80)], fill=ink, width=1)
+    # no date and no issue number: the page stays the same while the game's day moves on
     fi = font(TIMES_ITALIC, 12)
-    text(img, (24, 84), "Wednesday, 21 May 1997", fi, ink)
+    text(img, (24, 84), "Weekly City Edition", fi, ink)
     text(img, (W / 2, 84), "CITY \u00b7 MARKETS \u00b7 BUSINESS", font(ARIAL_BOLD, 10), ink, anchor="ma")
-    text(img, (W - 24, 84), "No. 31,412", fi, ink, anchor="ra")
+    text(img, (W - 24, 84), "For the dealing floor", fi, ink, anchor="ra")
     d.line([(22, 100), (W - 23, 100)], fill=ink, width=1)
     d.line([(22, 103), (W - 23, 103)], fill=ink, width=2)
     # the headline (116-170) and the two story columns (186-466 and 322-582) stay blank
@@ -800,14 +801,7 @@ def table_panel(img, box, caption, caption_colour, columns, rows, arrow=None):
 def earner_screen():
     W, H = 640, 420
     img, rng = board_backdrop(W, H, 4006)
-    # a rising price chart behind everything, with faint columns of prices
-    fcol = font(MONO_BOLD, 10)
-    for c in range(0, W, 80):
-        y = 80
-        while y < H:
-            v = rng.randint(20, 2999)
-            text(img, (c + 10, y), "%4d%s" % (v, "\u00bd" if rng.random() < 0.3 else " "), fcol, (18, 52, 48))
-            y += 14
+    # a rising chart behind everything, with no figures: the tables are the game's to fill
     pts = price_line_points(rng, (0, 90, W, 400), 34, start=0.95, drift=-0.028, vol=0.09)
     area = shape_mask((W, H), lambda dd, s: dd.polygon([(x * s, y * s) for x, y in pts] + [(W * s, H * s),
                                                                                           (0, H * s)], fill=255))
@@ -1113,16 +1107,18 @@ def about_logo():
     d.rectangle([0, 116, W - 1, 138], fill=(3, 6, 8))
     d.line([(0, 115), (W - 1, 115)], fill=GOLD_DARK)
     d.line([(0, 139), (W - 1, 139)], fill=GOLD_DARK)
+    # the title's companies and arrows, with no prices, as many as fit whole
     f = font(MONO_BOLD, 11)
     x = 6
-    for name, price, change in (("ALDERMOOR", "642\u00bd", 4), ("FAIRHAVEN", "1875", -12), ("VANTRELL", "2410", 18),
-                                ("PELLINOR", "141\u00bc", 2)):
-        s = name.split()[0] + " " + price
-        text(img, (x, 127), s, f, AMBER, anchor="lm")
-        x += f.getlength(s) + 4
-        a = ("\u25b2" if change > 0 else "\u25bc")
-        text(img, (x, 127), a, f, UP if change > 0 else DOWN, anchor="lm")
-        x += f.getlength(a) + 12
+    for name, direction in TICKER:
+        short = name.split()[0]
+        arrow = "\u25b2" if direction > 0 else "\u25bc"
+        if x + f.getlength(short) + 4 + f.getlength(arrow) > W - 6:
+            break
+        text(img, (x, 127), short, f, AMBER, anchor="lm")
+        x += f.getlength(short) + 4
+        text(img, (x, 127), arrow, f, UP if direction > 0 else DOWN, anchor="lm")
+        x += f.getlength(arrow) + 12
     scan_lines(img, (0, 117, W - 1, 139), 0.3)
     d.rectangle([0, 0, W - 1, H - 1], outline=GOLD_DARK)
     d.rectangle([1, 1, W - 2, H - 2], outline=(6, 12, 20))
