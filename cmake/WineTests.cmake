@@ -37,6 +37,7 @@ set(GUI_SUITES MainWindow MainScreen Runtime BuyDialog SellDialog Portfolio Shar
 list(APPEND GUI_SUITES Valuation Statement)
 list(APPEND GUI_SUITES Forms)
 list(APPEND GUI_SUITES GraphScreen)
+list(APPEND GUI_SUITES ContextHelp HelpViewer)
 foreach(suite IN LISTS GUI_SUITES)
     add_wine_test(wine_gui_${suite} 800x600 ${WINDOWS_BUILD_DIR}/gui_tests.exe --gtest_filter=${suite}.*
         --game=${TICKERDELL_GAME_DIR}/Tickerdell.exe)

@@ -12,7 +12,8 @@
 #include "shell/WindowPlacement.h"
 
 namespace {
-constexpr DWORD kRestoredStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+// The hosted main screen covers the whole client area: clipping it keeps the frame from painting over it.
+constexpr DWORD kRestoredStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kFullStyle = kRestoredStyle | WS_MAXIMIZEBOX;
 
 void OnCreate(HWND window) {

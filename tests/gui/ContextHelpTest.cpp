@@ -159,4 +159,75 @@ TEST_F(ContextHelp, TheHelpMenuAndTheEndOfTheGameAskTheViewer) {
     pumpMessagesUntilIdle();
     EXPECT_EQ(requested(), (std::vector<HelpRequest>{{kHelpContents, 0}, {kHelpOnHelp, 0}, {kHelpQuit, 0}}));
 }
+// Windows of other processes (the help viewer's) that are visible now.
+std::vector<HWND> foreignWindows(const char* className) {
+    std::vector<HWND> found;
+    for (HWND w = FindWindowExA(nullptr, nullptr, className, nullptr); w;
+         w = FindWindowExA(nullptr, w, className, nullptr)) {
+        DWORD process = 0;
+        GetWindowThreadProcessId(w, &process);
+        if (process != GetCurrentProcessId() && IsWindowVisible(w)) found.push_back(w);
+    }
+    return found;
+}
+
+// All the text the viewer's windows hold: its caption and the topic in its text windows.
+std::string viewerText(HWND viewer) {
+    std::string text;
+    const auto add = [&](HWND w) {
+        char buffer[4096] = "";
+        SendMessageTimeoutA(w, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG,
+                            1000, nullptr);
+        text += buffer;
+        text += '\n';
+    };
+    add(viewer);
+    EnumChildWindows(
+        viewer,
+        [](HWND child, LPARAM adder) -> BOOL {
+            (*reinterpret_cast<decltype(add)*>(adder))(child);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&add));
+    return text;
+}
+
+// The real viewer, as the player gets it: the portfolio's topic on F1, the how-to file from the menu
+// with no question box, and the viewer gone when the game asks it to close.
+using HelpViewer = GameWindowTest;
+
+TEST_F(HelpViewer, FOneOnThePortfolioAndUsingHelpOpenTheirTopicsInTheViewer) {
+    setHelpViewer(nullptr);
+    std::string portfolioTopic;
+    DialogAnswerer portfolio(IDC_PORT_MAIN_MENU, [&](HWND dialog) {
+        const DWORD thread = GetWindowThreadProcessId(dialog, nullptr);
+        waitUntil([&] { return focusOfThread(thread) != nullptr; });
+        postKey(focusOfThread(thread), VK_F1);
+        waitUntil([&] { return !foreignWindows("MS_WINHELP").empty(); }, 20000);
+        waitUntil(
+            [&] {
+                for (HWND viewer : foreignWindows("MS_WINHELP")) portfolioTopic = viewerText(viewer);
+                return portfolioTopic.find("The Portfolio Screen") != std::string::npos;
+            },
+            10000);
+    });
+    runPortfolioScreen(window_, gGame);
+    portfolio.seen();
+    EXPECT_NE(portfolioTopic.find("The Portfolio Screen"), std::string::npos) << portfolioTopic;
+
+    chooseMenuCommand(IDM_HELP_ON_HELP);
+    std::string howTo;
+    waitUntil(
+        [&] {
+            for (HWND viewer : foreignWindows("MS_WINHELP")) howTo = viewerText(viewer);
+            return howTo.find("How to Use Help") != std::string::npos;
+        },
+        10000);
+    EXPECT_NE(howTo.find("How to Use Help"), std::string::npos) << howTo;
+    EXPECT_TRUE(foreignWindows("#32770").empty()) << "the viewer asked a question";
+    saveWindowPicture(GetDesktopWindow(), "help_viewer_how_to");
+
+    openHelp(window_, kHelpQuit, 0);
+    EXPECT_TRUE(waitUntil([] { return foreignWindows("MS_WINHELP").empty(); }, 10000));
+}
 }  // namespace

@@ -97,7 +97,10 @@ TEST_F(PlayerFaults, TheRemoveQuestionShowsTheChosenLineSelected) {
         HWND list = GetDlgItem(screen, IDC_PORT_LIST);
         waitUntil([&] { return listCount(list) == 2; });
         SendMessageA(list, LB_SETCURSEL, 1, 0);
-        DialogAnswerer question(IDNO, [&](HWND) { selectedWhileAsked = listSelection(list); });
+        DialogAnswerer question(IDNO, [&](HWND) {
+            selectedWhileAsked = listSelection(list);
+            saveWindowPicture(GetDesktopWindow(), "remove_question");
+        });
         press(screen, IDC_PORT_REMOVE);
         EXPECT_EQ(question.seen().text, "Are you sure you want to remove this pending transaction");
     });
@@ -203,6 +206,7 @@ TEST_F(PlayerFaults, TheLongestRefusalFitsItsMessageBox) {
             GetClientRect(child, &client);
             room = client.right;
             ink = inkWidthOf(child);
+            saveWindowPicture(box, "longest_refusal");
         }
     });
     refuse(window_, longest);
