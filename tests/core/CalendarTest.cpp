@@ -4,28 +4,12 @@
 using namespace settlement_test;
 
 TEST(SkipCount, TheFieldReadsAsAWholeNumberThatNeverWrapsOrGoesNegative) {
+    const std::string nines(30, '9'), five = std::string(29, '0') + "5", six = "0" + five, nul("4\0002", 3),
+                                      tera = "1000000000000";
+    const int64_t most = 1000000000000LL, big = 2147483648LL;
     const std::pair<std::string, int64_t> cases[] = {
-        {"1", 1},
-        {"  12", 12},
-        {"\t\n7", 7},
-        {"12abc", 12},
-        {"", 0},
-        {"abc", 0},
-        {"-5", 0},
-        {"+3", 3},
-        {"*5", 0},
-        {"- 5", 0},
-        {std::string("4\0"
-                     "2",
-                     3),
-         4},
-        {"2147483648", 2147483648LL},
-        {"999999999999", 999999999999LL},
-        {"1000000000000", 1000000000000LL},
-        {"999999999999999999999999999999", 1000000000000LL},
-        {std::string(29, '0') + "5", 5},
-        {std::string(30, '0') + "5", 0},
-    };
+        {"\t\n 12abc", 12},  {"", 0},      {"-5", 0},     {"+3", 3}, {"*5", 0}, {"- 5", 0}, {nul, 4},
+        {"2147483648", big}, {tera, most}, {nines, most}, {five, 5}, {six, 0}};
     for (const auto& [text, count] : cases) EXPECT_EQ(skipCountFromText(text), count) << text;
 }
 
@@ -44,7 +28,7 @@ TEST(Calendar, CountsMoveTheDayAndThePreviousDayFollowsIt) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.count);
         Game game;
-        game.buy(9, 20);
+        game.order(9, 20, OrderKind::Purchase);
         const Settlement result = settleDay(game.model, c.count);
         expectSettled(game.model, c.day, c.previous);
         EXPECT_EQ(game.model.orderDayIndex, 260);
@@ -86,12 +70,12 @@ TEST(Calendar, ThePreviousDayStopsAtTheStartOfTheData) {
 
 TEST(Calendar, OnTheLastDayAFurtherSkipSettlesWithoutMovingAndSaysSo) {
     Game game;
-    game.buy(3, 100);
+    game.order(3, 100, OrderKind::Purchase);
     const Settlement first = settleDay(game.model, 1000);
     ASSERT_EQ(settlementNotices(game.model, first),
               std::vector<std::string>{"The market data ends on D1397: there are no later prices. The market "
                                        "stays on that day; any pending transactions have been settled."});
-    game.sell(3, 40);
+    game.order(3, 40, OrderKind::Sale);
     const Settlement again = settleDay(game.model, 1);
     EXPECT_TRUE(again.noLaterPrices);
     EXPECT_EQ(game.model.orderDayIndex, 0);

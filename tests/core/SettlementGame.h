@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <initializer_list>
 #include <vector>
 
@@ -34,13 +35,10 @@ struct Game {
         folder.writeHistory(0, share0);
         EXPECT_EQ(loadMarketData(model), 1);
     }
-    void buy(int share, int quantity) {
+    void order(int share, int quantity, OrderKind kind) {
         model.selectedShare = share;
-        ASSERT_TRUE(bookPurchase(model, quantity).booked());
-    }
-    void sell(int share, int quantity) {
-        model.selectedShare = share;
-        ASSERT_TRUE(bookSale(model, quantity));
+        ASSERT_TRUE(kind == OrderKind::Purchase ? bookPurchase(model, quantity).booked()
+                                                : bookSale(model, quantity));
     }
     MarketFolder folder;
     GameModel model;
@@ -48,20 +46,17 @@ struct Game {
 
 // What every settlement leaves, whatever it was asked: no orders, cash equal to the pending balance,
 // the occupied holdings packed at the front, and every share but share 0 priced for the two days.
-inline void expectSettled(const GameModel& model, int dayIndex, int previousDayIndex) {
-    EXPECT_EQ(model.dayIndex, dayIndex);
-    EXPECT_EQ(model.previousDayIndex, previousDayIndex);
+inline void expectSettled(const GameModel& model, int dayIndex, int previousDayIndex,
+                          const std::function<double(int, int)>& price = priceOn) {
+    EXPECT_EQ(std::make_pair(model.dayIndex, model.previousDayIndex),
+              std::make_pair(dayIndex, previousDayIndex));
     EXPECT_FALSE(anyPendingOrder(model));
     EXPECT_EQ(model.cashBalance, model.pendingBalance);
-    bool emptySeen = false;
-    for (const Holding& slot : model.holdings) {
-        emptySeen = emptySeen || !slot.isOccupied();
-        if (slot.isOccupied()) EXPECT_FALSE(emptySeen) << "an occupied slot behind an empty one";
-    }
+    for (int i = 1; i < kHoldingCount; ++i)
+        EXPECT_FALSE(model.holdings[i].isOccupied() && !model.holdings[i - 1].isOccupied()) << i;
     for (int s = 1; s < kShareCount; ++s) {
-        EXPECT_EQ(model.shareTable[s].currentPrice, priceOn(s, dayIndex)) << s;
-        EXPECT_EQ(model.shareTable[s].previousPrice, priceOn(s, previousDayIndex)) << s;
+        EXPECT_EQ(model.shareTable[s].currentPrice, price(s, dayIndex)) << s;
+        EXPECT_EQ(model.shareTable[s].previousPrice, price(s, previousDayIndex)) << s;
     }
-    expectMoneyInvariant(model);
 }
 }  // namespace settlement_test
