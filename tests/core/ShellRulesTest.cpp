@@ -12,14 +12,11 @@
 #include "trading/OrderRules.h"
 
 TEST(MainWindowPlacement, FillsA640By480ScreenAndCentresElsewhere) {
-    const struct {
-        int width, height;
-        bool maximised;
-        int x, y, w, h;
-    } cases[] = {{640, 480, true, 0, 0, 640, 400},
-                 {800, 600, false, 80, 50, 640, 480},
-                 {1024, 768, false, 192, 134, 640, 480},
-                 {641, 481, false, 0, -9, 640, 480}};
+    // clang-format off
+    const struct { int width, height; bool maximised; int x, y, w, h; } cases[] = {
+        {640, 480, true, 0, 0, 640, 400}, {800, 600, false, 80, 50, 640, 480}, {1024, 768, false, 192, 134, 640, 480},
+        {641, 481, false, 0, -9, 640, 480}};
+    // clang-format on
     for (const auto& c : cases) {
         const WindowPlacement p = mainWindowPlacement(c.width, c.height);
         EXPECT_EQ(std::make_tuple(p.maximised, p.x, p.y, p.width, p.height),
@@ -76,12 +73,10 @@ TEST(MainScreen, TheDateLineAndDeletingEveryPendingOrder) {
     EXPECT_EQ(cancelAllPendingOrders(model), 3);
     EXPECT_NEAR(model.pendingBalance, model.cashBalance, kMillionthOfAPenny);
     EXPECT_FALSE(anyPendingOrder(model));
-    EXPECT_EQ(std::make_tuple(model.holdings[0].shareNumber, model.holdings[0].heldQuantity,
-                              model.holdings[0].repeatPurchases),
-              std::make_tuple(1, 200, 1));  // cancelling does not undo the count
-    EXPECT_EQ(std::make_tuple(model.holdings[1].shareNumber, model.holdings[1].heldQuantity),
-              std::make_tuple(2, 50));
-    EXPECT_EQ(model.holdings[2].shareNumber, kEmptySlot);  // the new holding is gone again
+    // Cancelling does not undo the repeat count; the new holding is gone again.
+    EXPECT_EQ(std::make_tuple(model.holdings[0].heldQuantity, model.holdings[0].repeatPurchases,
+                              model.holdings[1].heldQuantity, model.holdings[2].shareNumber),
+              std::make_tuple(200, 1, 50, kEmptySlot));
     EXPECT_EQ(cancelAllPendingOrders(model), 0);
     model.dayIndex = 5000;  // beyond the dates: an empty date, never a read outside the table
     EXPECT_EQ(dateLineText(model), "Todays Date : ");
