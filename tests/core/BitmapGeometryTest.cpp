@@ -25,73 +25,47 @@ std::vector<uint8_t> dibHeader(int width, int height, int bits, uint32_t colours
 }
 }  // namespace
 
-TEST(DibLayout, ReadsTheGamesBitmapHeaders) {
-    const auto title = dibHeader(640, 480, 8, 0, 256);
-    const DibLayout layout = readDibLayout(title.data(), title.size());
-    ASSERT_TRUE(layout.valid);
-    EXPECT_EQ(layout.width, 640);
-    EXPECT_EQ(layout.height, 480);
-    EXPECT_EQ(layout.paletteColours, 256);
-    EXPECT_EQ(layout.pixelOffset, 40u + 1024u);
-
-    const auto odd = dibHeader(97, 51, 8, 0, 256);  // rows padded to 100 bytes
-    EXPECT_TRUE(readDibLayout(odd.data(), odd.size()).valid);
-    EXPECT_FALSE(readDibLayout(odd.data(), odd.size() - 1).valid);  // the last row cut short
-
-    const auto fewColours = dibHeader(16, 16, 8, 20, 20);
-    EXPECT_EQ(readDibLayout(fewColours.data(), fewColours.size()).paletteColours, 20);
-    EXPECT_EQ(readDibLayout(fewColours.data(), fewColours.size()).pixelOffset, 40u + 80u);
-
-    const auto trueColour = dibHeader(8, 8, 24, 0, 0);
-    EXPECT_TRUE(readDibLayout(trueColour.data(), trueColour.size()).valid);
-    EXPECT_EQ(readDibLayout(trueColour.data(), trueColour.size()).paletteColours, 0);
-}
-
-TEST(DibLayout, RejectsOtherHeadersAndDamage) {
+TEST(DibLayout, ReadsTheGamesHeadersAndRejectsOthersAndDamage) {
     auto core = dibHeader(16, 16, 8, 0, 256);
     core[0] = 12;  // an old core header: drawn another way
-    EXPECT_FALSE(readDibLayout(core.data(), core.size()).valid);
-    auto huge = dibHeader(16, 16, 8, 0, 256);
-    const uint32_t tooMany = 70000;
-    std::memcpy(&huge[32], &tooMany, 4);
-    EXPECT_FALSE(readDibLayout(huge.data(), huge.size()).valid);
+    auto huge = dibHeader(16, 16, 8, 70000, 256);
+    auto odd = dibHeader(97, 51, 8, 0, 256);  // rows padded to 100 bytes
+    auto cut = odd;
+    cut.pop_back();  // the last row cut short
+    // clang-format off
+    const struct { std::vector<uint8_t> bytes; bool valid; int width, height, colours; std::size_t pixelOffset; } cases[] = {
+        {dibHeader(640, 480, 8, 0, 256), true, 640, 480, 256, 40 + 1024}, {odd, true, 97, 51, 256, 40 + 1024},
+        {cut, false, 97, 51, 256, 40 + 1024}, {dibHeader(16, 16, 8, 20, 20), true, 16, 16, 20, 40 + 80},
+        {dibHeader(8, -8, 24, 0, 0), true, 8, -8, 0, 40}, {huge, false, 0, 0, 0, 0}, {core, false, 0, 0, 0, 0}};
+    // clang-format on
+    for (const auto& c : cases) {
+        const DibLayout layout = readDibLayout(c.bytes.data(), c.bytes.size());
+        EXPECT_EQ(layout.valid, c.valid) << c.width;
+        if (c.width)
+            EXPECT_EQ(std::make_tuple(layout.width, layout.height, layout.paletteColours, layout.pixelOffset),
+                      std::make_tuple(c.width, c.height, c.colours, c.pixelOffset));
+    }
     EXPECT_FALSE(readDibLayout(nullptr, 0).valid);
     EXPECT_FALSE(readDibLayout(core.data(), 39).valid);
-}
-
-TEST(DibLayout, ColourCountByDepth) {
-    const int cases[][3] = {{1, 0, 2}, {4, 0, 16}, {8, 0, 256}, {24, 0, 0}, {8, 17, 17}};
-    for (const auto& c : cases) EXPECT_EQ(paletteColourCount(c[0], c[1]), c[2]) << c[0] << " " << c[1];
+    const int colours[][3] = {{1, 0, 2}, {4, 0, 16}, {8, 0, 256}, {24, 0, 0}, {8, 17, 17}};
+    for (const auto& c : colours) EXPECT_EQ(paletteColourCount(c[0], c[1]), c[2]) << c[0] << " " << c[1];
 }
 
 TEST(PlaceBitmap, ModesPutTheBitmapWhereTheyShould) {
     const Rect request{10, 20, 110, 70};  // 100 x 50
-    const BitmapPlacement natural = placeBitmap(kNaturalSize, {10, 20, 15, 25}, 64, 32);
-    // The requested size does not count at natural size.
-    EXPECT_EQ(
-        std::make_tuple(natural.target.left, natural.target.top, natural.target.right, natural.target.bottom),
-        std::make_tuple(10, 20, 74, 52));
-    EXPECT_FALSE(natural.fillAround);
-
-    const BitmapPlacement stretched = placeBitmap(kStretched, request, 64, 32);
-    EXPECT_EQ(stretched.target.width(), 100);
-    EXPECT_EQ(stretched.target.height(), 50);
-
-    const BitmapPlacement centred = placeBitmap(kCentred, request, 63, 31);
-    EXPECT_EQ(centred.target.left, 10 + 18);  // (100 - 63) / 2 truncated
-    EXPECT_EQ(centred.target.top, 20 + 9);
-    EXPECT_EQ(centred.target.width(), 63);
-    EXPECT_TRUE(centred.fillAround);
-
-    const BitmapPlacement exact = placeBitmap(kCentred, request, 100, 50);
-    EXPECT_EQ(exact.target.left, 10);
-    EXPECT_EQ(exact.target.width(), 100);
-    EXPECT_TRUE(exact.fillAround);  // nothing is left around it to fill
-    for (auto [w, h] : {std::pair{101, 50}, std::pair{100, 51}}) {
-        const BitmapPlacement tooBig = placeBitmap(kCentred, request, w, h);
-        EXPECT_FALSE(tooBig.fillAround);
-        EXPECT_EQ(tooBig.target.width(), 100);
-        EXPECT_EQ(tooBig.target.height(), 50);
+    // At natural size the requested size does not count; a centred bitmap too big for its place is
+    // stretched to it; one that fits exactly still fills around (there is nothing to fill).
+    // clang-format off
+    const struct { int mode, width, height; std::tuple<int, int, int, int> target; bool fill; } cases[] = {
+        {kNaturalSize, 64, 32, {10, 20, 74, 52}, false},  {kStretched, 64, 32, {10, 20, 110, 70}, false},
+        {kCentred, 63, 31, {28, 29, 91, 60}, true},       {kCentred, 100, 50, {10, 20, 110, 70}, true},
+        {kCentred, 101, 50, {10, 20, 110, 70}, false},    {kCentred, 100, 51, {10, 20, 110, 70}, false}};
+    // clang-format on
+    for (const auto& c : cases) {
+        const BitmapPlacement placed = placeBitmap(c.mode, request, c.width, c.height);
+        const Rect& t = placed.target;
+        EXPECT_EQ(std::make_tuple(t.left, t.top, t.right, t.bottom), c.target) << c.mode << " " << c.width;
+        EXPECT_EQ(placed.fillAround, c.fill) << c.mode << " " << c.width;
     }
 }
 

@@ -14,52 +14,33 @@
 
 namespace fs = std::filesystem;
 
-TEST(PriceOnDay, RecordsCountBackFromTheThirdLastAndOutsideThemIsNoPrice) {
+// Share 0 holds 1400 records, share 1 1600 (1500 are read), share 2 300 and a partial record; share 3
+// has prices that are no number or below zero on days 0 to 4, and a tiny and a huge one on days 5 and 6.
+TEST(PriceOnDay, RecordsCountBackFromTheThirdLastAndOutsideThemOrNotFiniteIsNoPrice) {
+    constexpr double inf = std::numeric_limits<double>::infinity();
     MarketFolder folder;
     folder.writeHistory(0, rampPrices(0, 1400));
-    folder.writeHistory(1, rampPrices(1, 1600));                         // read to 1500 records
-    folder.writeHistory(2, rampPrices(2, 300), std::string(5, '\x7f'));  // a partial record at the end
+    folder.writeHistory(1, rampPrices(1, 1600));
+    folder.writeHistory(2, rampPrices(2, 300), std::string(5, '\x7f'));
+    std::vector<double> hostile = rampPrices(3, 300);
+    const double odd[] = {inf, -inf, std::nan(""), -0.5, -1e-300, 1e-300, 1e308};
+    for (int day = 0; day < 7; ++day) hostile[297 - day] = odd[day];
+    folder.writeHistory(3, hostile);
     GameModel model;
-    const struct {
-        int share, day;
-        double price;
-    } cases[] = {{0, 0, marketPrice(0, 1397)},
-                 {0, -2, marketPrice(0, 1399)},
-                 {0, 260, marketPrice(0, 1137)},
-                 {0, 1397, marketPrice(0, 0)},
-                 {0, 1398, 0.0},
-                 {0, -3, 0.0},
-                 {0, INT_MAX, 0.0},
-                 {0, INT_MIN, 0.0},
-                 {1, -2, marketPrice(1, 1499)},
-                 {1, 0, marketPrice(1, 1497)},
-                 {1, -3, 0.0},
-                 {2, -2, marketPrice(2, 299)},
-                 {2, 297, marketPrice(2, 0)},
-                 {2, 298, 0.0},
-                 {4, 0, 0.0},
-                 {-1, 0, 0.0}};
+    const auto at = marketPrice;
+    // clang-format off
+    const struct { int share, day; double price; } cases[] = {
+        {0, 0, at(0, 1397)}, {0, -2, at(0, 1399)}, {0, 260, at(0, 1137)}, {0, 1397, at(0, 0)}, {0, 1398, 0.0},
+        {0, -3, 0.0}, {0, INT_MAX, 0.0}, {0, INT_MIN, 0.0}, {1, -2, at(1, 1499)}, {1, 0, at(1, 1497)},
+        {1, -3, 0.0}, {2, -2, at(2, 299)}, {2, 297, at(2, 0)}, {2, 298, 0.0}, {4, 0, 0.0}, {-1, 0, 0.0},
+        {3, 0, 0.0}, {3, 1, 0.0}, {3, 2, 0.0}, {3, 3, 0.0}, {3, 4, 0.0}, {3, 5, 1e-300}, {3, 6, 1e308},
+        {3, 7, at(3, 290)}};
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(priceOnDay(model, c.share, c.day), c.price) << c.share << "/" << c.day;
     EXPECT_EQ(readPriceHistory(model, 1), 1500);
     EXPECT_EQ(readPriceHistory(model, 2), 300);
     EXPECT_EQ(readPriceHistory(model, 7), -1);
-}
-
-TEST(PriceOnDay, APriceThatIsNotAFiniteNonNegativeNumberIsNoPrice) {
-    constexpr double inf = std::numeric_limits<double>::infinity();
-    const double hostile[] = {inf, -inf, std::nan(""), -0.5, -1e-300};
-    std::vector<double> prices = rampPrices(0, 300);
-    for (int k = 0; k < 5; ++k) prices[297 - k] = hostile[k];  // days 0 to 4
-    prices[292] = 1e-300;                                      // day 5: tiny, but a price
-    prices[291] = 1e308;                                       // day 6: huge, but a price
-    MarketFolder folder;
-    folder.writeHistory(0, prices);
-    GameModel model;
-    for (int day = 0; day < 5; ++day) EXPECT_EQ(priceOnDay(model, 0, day), 0.0) << day;
-    EXPECT_EQ(priceOnDay(model, 0, 5), 1e-300);
-    EXPECT_EQ(priceOnDay(model, 0, 6), 1e308);
-    EXPECT_EQ(priceOnDay(model, 0, 7), marketPrice(0, 290));
 }
 
 TEST(LoadMarketData, StartsTheGameOnDay260) {
@@ -82,23 +63,21 @@ TEST(LoadMarketData, StartsTheGameOnDay260) {
     EXPECT_EQ(std::make_tuple(model.dayIndex, model.previousDayIndex, model.orderDayIndex),
               std::make_tuple(260, 261, 260));
     for (int s = 0; s < kShareCount; ++s) {
-        EXPECT_EQ(model.shareTable[s].shareNumber, s);
-        EXPECT_EQ(std::string(model.shareTable[s].name), "Company " + std::to_string(s));
-        EXPECT_EQ(model.shareTable[s].currentPrice, s == 5 ? 0.0 : marketPrice(s, 1137)) << s;
-        EXPECT_EQ(model.shareTable[s].previousPrice, s == 5 ? 0.0 : marketPrice(s, 1136)) << s;
+        const ShareRecord& share = model.shareTable[s];
+        EXPECT_EQ(std::make_tuple(share.shareNumber, std::string(share.name), share.currentPrice,
+                                  share.previousPrice),
+                  std::make_tuple(s, "Company " + std::to_string(s), s == 5 ? 0.0 : marketPrice(s, 1137),
+                                  s == 5 ? 0.0 : marketPrice(s, 1136)));
     }
-    for (const Holding& slot : model.holdings) {
-        EXPECT_EQ(slot.shareNumber, kEmptySlot);
-        EXPECT_EQ(slot.action, kNoAction);
-    }
-    EXPECT_EQ(std::make_tuple(model.cashBalance, model.pendingBalance, model.portfolioValue),
-              std::make_tuple(100000.0, 100000.0, 0.0));
-    EXPECT_EQ(std::make_tuple(model.commissionFlatFee, model.commissionRate), std::make_tuple(10.0, 0.002));
-    EXPECT_EQ(model.transactionCount, 0);
+    for (const Holding& slot : model.holdings)
+        EXPECT_EQ(std::make_tuple(slot.shareNumber, slot.action), std::make_tuple(kEmptySlot, kNoAction));
+    EXPECT_EQ(std::make_tuple(model.cashBalance, model.pendingBalance, model.portfolioValue,
+                              model.commissionFlatFee, model.commissionRate, model.transactionCount,
+                              model.dateCount),
+              std::make_tuple(100000.0, 100000.0, 0.0, 10.0, 0.002, 0, 1399));
     EXPECT_EQ(std::make_tuple(model.graphBackground, model.graphGridLines, model.graphThickLines,
                               model.graphAutoScale),
               std::make_tuple(1, 0, 0, 0));
-    EXPECT_EQ(model.dateCount, 1399);
     EXPECT_STREQ(dateOfDay(model, 260), "D1137");
 }
 
@@ -113,39 +92,39 @@ TEST(LoadMarketData, The264RecordsAnd262DatesAGameNeedsAreEnough) {
 }
 
 TEST(LoadMarketData, ReportsEachUnusableFileByNameAndWhy) {
-    const std::string unopened = "The file could not be opened.";
-    const auto replaceWithFolder = [](const std::string& path) {
-        fs::remove(path);
-        fs::create_directory(path);
+    const auto records = [](int n) {
+        return "It holds " + std::to_string(n) + " price records; a game needs at least 264.";
+    };
+    const auto dates = [](int n) {
+        return "It holds " + std::to_string(n) + " dates; a game needs at least 262.";
     };
     const struct {
         std::function<void(const MarketFolder&)> spoil;
         std::string file, problem;
     } cases[] = {
-        {[](const MarketFolder&) { fs::remove("SHARES.NMS"); }, sharesFilePath(), unopened},
-        {[](const MarketFolder&) { fs::remove(historyFilePath(6)); }, historyFilePath(6), unopened},
-        {[](const MarketFolder&) { fs::remove(datesFilePath()); }, datesFilePath(), unopened},
-        {[&](const MarketFolder&) { replaceWithFolder(sharesFilePath()); }, sharesFilePath(), unopened},
-        {[&](const MarketFolder&) { replaceWithFolder(historyFilePath(6)); }, historyFilePath(6), unopened},
-        {[&](const MarketFolder&) { replaceWithFolder(datesFilePath()); }, datesFilePath(), unopened},
         {[](const MarketFolder& f) { f.writeHistory(49, rampPrices(49, 263)); }, historyFilePath(49),
-         "It holds 263 price records; a game needs at least 264."},
-        {[](const MarketFolder& f) { f.writeHistory(0, {}); }, historyFilePath(0),
-         "It holds 0 price records; a game needs at least 264."},
+         records(263)},
+        {[](const MarketFolder& f) { f.writeHistory(0, {}); }, historyFilePath(0), records(0)},
         {[](const MarketFolder& f) { f.writeFile("SHistory/dates", std::string(261 * 3, 'x') + " y"); },
-         datesFilePath(), "It holds 2 dates; a game needs at least 262."},
-        {[](const MarketFolder& f) { f.writeMarket(1400, 261); }, datesFilePath(),
-         "It holds 261 dates; a game needs at least 262."},
+         datesFilePath(), dates(2)},
+        {[](const MarketFolder& f) { f.writeMarket(1400, 261); }, datesFilePath(), dates(261)},
     };
-    for (const auto& c : cases) {
+    const auto expectFailure = [](const std::function<void(const MarketFolder&)>& spoil,
+                                  const std::string& file, const std::string& problem) {
         MarketFolder folder;
         folder.writeMarket();
-        c.spoil(folder);
+        spoil(folder);
         GameModel model;
         MarketLoadFailure failure;
-        EXPECT_EQ(loadMarketData(model, &failure), 0) << c.file;
-        EXPECT_EQ(failure.file, c.file);
-        EXPECT_EQ(failure.problem, c.problem);
+        EXPECT_EQ(loadMarketData(model, &failure), 0) << file;
+        EXPECT_EQ(std::make_pair(failure.file, failure.problem), std::make_pair(file, problem));
+    };
+    for (const auto& c : cases) expectFailure(c.spoil, c.file, c.problem);
+    // A file that is missing, or a folder in its place, cannot be opened.
+    for (const std::string& file : {sharesFilePath(), historyFilePath(6), datesFilePath()}) {
+        expectFailure([&](const MarketFolder&) { fs::remove(file); }, file, "The file could not be opened.");
+        expectFailure([&](const MarketFolder&) { fs::remove(file), fs::create_directory(file); }, file,
+                      "The file could not be opened.");
     }
 }
 
