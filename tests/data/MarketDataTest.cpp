@@ -67,12 +67,8 @@ std::vector<double> prices(int share) {
 TEST(ShippedMarket, NamesDatesAndQuarterPennyPricesWithHolidaysAndSuspensions) {
     std::istringstream names(readFile(kGameDir / "SHARES.NMS"));
     std::set<std::string> unique;
-    for (std::string line; std::getline(names, line);) {
-        ASSERT_FALSE(line.empty());
-        EXPECT_EQ(line.back(), '\r') << "every name line ends in CR LF";
-        EXPECT_LE(line.size(), 19u) << line;  // 18 characters and the CR
-        unique.insert(line);
-    }
+    for (std::string line; std::getline(names, line); unique.insert(line))
+        EXPECT_TRUE(line.size() >= 2 && line.size() <= 19 && line.back() == '\r') << line;  // 18 and CR LF
     EXPECT_EQ(unique.size(), static_cast<std::size_t>(kShares));
     std::istringstream dates(readFile(kGameDir / "SHistory" / "dates"));
     const std::vector<std::string> tokens{std::istream_iterator<std::string>(dates), {}};
@@ -81,23 +77,21 @@ TEST(ShippedMarket, NamesDatesAndQuarterPennyPricesWithHolidaysAndSuspensions) {
 
     std::vector<std::vector<double>> table;
     for (int share = 0; share < kShares; ++share) table.push_back(prices(share));
+    for (const auto& share : table) ASSERT_EQ(share.size(), static_cast<std::size_t>(kRecords));
     int holidays = 0, suspensions = 0;
     for (int record = 0; record < kRecords; ++record) {
-        holidays += table[0][record] == 0.0;
+        const bool holiday = table[0][record] == 0.0;
+        holidays += holiday;
         for (int share = 0; share < kShares; ++share) {
-            ASSERT_EQ(table[share].size(), static_cast<std::size_t>(kRecords)) << share;
             const double price = table[share][record];
             EXPECT_TRUE(price == 0.0 || (price >= 0.01 && price < 100.0)) << share << " " << record;
             EXPECT_EQ(std::round(price * 400.0) / 400.0, price) << share << " " << record;
-            if (table[0][record] == 0.0) {
-                EXPECT_EQ(price, 0.0) << "trades on holiday record " << record;
-            }
-            suspensions += table[0][record] != 0.0 && price == 0.0 && record > 1137;
+            EXPECT_FALSE(holiday && price != 0.0) << "share " << share << " trades on holiday " << record;
+            suspensions += !holiday && price == 0.0 && record > 1137;  // while the game is played
         }
     }
-    EXPECT_GE(holidays, 3);
-    EXPECT_LE(holidays, 60);
-    EXPECT_GT(suspensions, 0) << "some share should be suspended while the market trades during play";
+    EXPECT_TRUE(holidays >= 3 && holidays <= 60) << holidays;
+    EXPECT_GT(suspensions, 0);
     EXPECT_NE(table[0][1136] * table[0][1137], 0.0) << "the game's first two days trade";
 }
 
