@@ -6,6 +6,7 @@
 #include <string>
 
 #include "runtime/HelpFilePath.h"
+#include "runtime/win32/DialogHost.h"
 #include "runtime/win32/WindowState.h"
 
 namespace {
@@ -75,9 +76,11 @@ void restoreClassCursor() {
         SetCursor(reinterpret_cast<HCURSOR>(GetClassLongPtrA(active, GCLP_HCURSOR)));
 }
 
+// Help mode takes the next choice made in a window with a menu or on one of the game's screens; a
+// message box asks its own question and leaves Shift+F1 alone.
 void enterHelpMode() {
     HWND active = GetActiveWindow();
-    if (!active || !GetMenu(active)) return;  // only a window with a menu takes a help-mode choice
+    if (!active || (!GetMenu(active) && windowKindOf(active) == kNotRuntimeWindow)) return;
     help().mode = true;
     setHelpCursor();
 }

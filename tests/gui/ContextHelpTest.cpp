@@ -129,6 +129,29 @@ TEST_F(ContextHelp, ShiftFOneThenAButtonAsksForTheTopicInsteadOfActing) {
     EXPECT_EQ(requested(), (std::vector<HelpRequest>{{kHelpContext, 20000}}));
 }
 
+TEST_F(ContextHelp, ShiftFOneThenBuyOnAScreenAsksForItsTopicAndBuysNothing) {
+    bool stillOpen = false;
+    DialogAnswerer buy(IDCANCEL, [&](HWND dialog) {
+        const DWORD thread = GetWindowThreadProcessId(dialog, nullptr);
+        waitUntil([&] { return focusOfThread(thread) != nullptr; });
+        SendMessageA(dialog, WM_NULL, 0, 0);  // the dialog's loop is running
+        postKey(focusOfThread(thread), VK_F1);
+        waitUntil([] { return inHelpMode(); });
+        DialogAnswerer noQuestion(IDNO, {}, 1000);
+        pressLater(dialog, IDC_BUY_MAX);
+        waitUntil([&] { return !requested().empty(); });
+        EXPECT_FALSE(noQuestion.seen().found) << "Buy Max was carried out";
+        stillOpen = IsWindow(dialog) != FALSE;
+    });
+    setShift(true);
+    runBuyScreen(window_, gGame, 5);
+    setShift(false);
+    buy.seen();
+    EXPECT_TRUE(stillOpen);
+    EXPECT_FALSE(anyPendingOrder(gGame));
+    EXPECT_EQ(requested(), (std::vector<HelpRequest>{{kHelpContext, 20004}}));
+}
+
 TEST_F(ContextHelp, EscapeOrAClosedMenuLeavesHelpModeAndTheNextClickActs) {
     const std::function<void()> leaveHelpMode[] = {
         [] { postKey(GetDlgItem(mainScreenWindow(), IDC_MAIN_PORTFOLIO), VK_ESCAPE); },

@@ -214,4 +214,22 @@ TEST_F(PlayerFaults, TheLongestRefusalFitsItsMessageBox) {
     EXPECT_GT(ink, 0);
     EXPECT_LE(ink, room) << "the last letters are cut";
 }
+// The caption buttons are drawn from the Marlett face; without it they show as letters.
+TEST_F(PlayerFaults, TheCaptionButtonsHaveTheirSymbolFace) {
+    for (const char* face : {"Marlett", "Tahoma"}) {
+        LOGFONTA wanted = {};
+        lstrcpynA(wanted.lfFaceName, face, LF_FACESIZE);
+        wanted.lfCharSet = DEFAULT_CHARSET;
+        bool found = false;
+        WindowDc dc(window_);
+        EnumFontFamiliesExA(
+            dc.get(), &wanted,
+            [](const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM seen) -> int {
+                *reinterpret_cast<bool*>(seen) = true;
+                return 0;
+            },
+            reinterpret_cast<LPARAM>(&found), 0);
+        EXPECT_TRUE(found) << face << " is missing from the Wine prefix";
+    }
+}
 }  // namespace
