@@ -81,7 +81,7 @@ TEST(TransactionRecordBytes, TextsAreCutAndEndAtTheirTerminatorBothWays) {
               std::make_tuple(std::string(19, 'N'), std::string(9, 'D')));
 }
 
-TEST(TransactionHistoryFile, RecordsFollowSlotOrderAndEachAppendGoesAfterTheLast) {
+TEST(TransactionHistoryFile, RecordsFollowSlotOrderWithTheirNamesCutToTheirField) {
     LoadedGame game;
     GameModel& model = game.model;
     std::memset(model.shareTable[2].name, 'Q', kShareNameSize);  // a name that fills its field
@@ -99,19 +99,6 @@ TEST(TransactionHistoryFile, RecordsFollowSlotOrderAndEachAppendGoesAfterTheLast
                                              "any 7",
                                              price7, 'B', 40, 40 * price7, 12.25, "D1100"}));
     for (int index : {2, -1}) EXPECT_FALSE(readTransaction(index).has_value()) << index;
-
-    model.holdings[1] = Holding{};
-    EXPECT_EQ(appendTransactions(model), HistoryWrite::Written);
-    EXPECT_EQ(
-        std::make_tuple(model.transactionCount, readTransaction(0)->quantity, readTransaction(2)->quantity),
-        std::make_tuple(3, 300, 40));
-
-    // No pending order never opens the file.
-    model.holdings = {};
-    std::filesystem::remove(transactionsFilePath());
-    EXPECT_EQ(appendTransactions(model), HistoryWrite::NothingToWrite);
-    EXPECT_FALSE(std::filesystem::exists(transactionsFilePath()));
-    EXPECT_EQ(transactionFileRecordCount(), 0);
 }
 
 TEST(TransactionHistoryFile, AMissingFolderFailsAndCountsNothing) {
