@@ -101,39 +101,31 @@ TEST(Buy, APurchaseThatWouldOverfillTheHoldingIsRefused) {
     EXPECT_EQ(decideBuyMax(model, 4).step.refusal, full);
 }
 
+// As many whole shares as the balance covers, with no ten-share minimum: 99990 / 1.002 = 99790.42 to
+// spend buys 3326 shares of share 9 at 30 pounds. The quote is the charge that booking then takes.
 TEST(BuyMax, BuysAsManyWholeSharesAsTheBalanceCoversAndQuotesTheChargeItBooks) {
-    GameModel model = market();
-    const BuyMaxStep max = decideBuyMax(model, 9);
-    // 99990 / 1.002 = 99790.42 to spend: 3326 shares at 30 pounds, worth 99780.00.
-    ASSERT_FALSE(max.step.refused());
-    EXPECT_EQ(std::make_tuple(*max.quantityText, *max.valueText, max.step.quantity),
-              std::make_tuple("3326", "99780.00", 3326));
-    // The question quotes an additional 209.56, the charge the booking then takes.
-    EXPECT_EQ(max.step.chargeValue, 99780.0);
-    EXPECT_NE(brokerChargeMessage(model, max.step.chargeValue).find("209.56"), std::string::npos);
-    model.selectedShare = 9;
-    ASSERT_TRUE(bookPurchase(model, max.step.quantity).booked());
-    EXPECT_NEAR(model.pendingBalance, 100000.0 - 99780.0 - 209.56, kMillionthOfAPenny);
-}
-
-TEST(BuyMax, HasNoTenShareMinimumButNeedsOneWholeShare) {
-    const struct {
-        double balance;
-        const char* quantity;
-        const char* value;  // nullptr: the field is left alone
-        bool refused;
-    } cases[] = {{13.0, "1", "2.50", false},     {12.0, "0", nullptr, true},
-                 {10.0, "0", nullptr, true},     {0.0, "-3", nullptr, true},
-                 {-100.0, "-43", nullptr, true}, {2600.0, "1033", "2582.50", false}};
+    // clang-format off
+    const struct { double balance; int share; const char *quantity, *value; bool refused; } cases[] = {
+        {1e5, 9, "3326", "99780.00", false}, {13.0, 7, "1", "2.50", false},  {12.0, 7, "0", nullptr, true},
+        {10.0, 7, "0", nullptr, true},       {0.0, 7, "-3", nullptr, true}, {-100.0, 7, "-43", nullptr, true},
+        {2600.0, 7, "1033", "2582.50", false}};  // value nullptr: the field is left alone
+    // clang-format on
     for (const auto& c : cases) {
         GameModel model = market();
         model.pendingBalance = c.balance;
-        const BuyMaxStep max = decideBuyMax(model, 7);
+        const BuyMaxStep max = decideBuyMax(model, c.share);
         EXPECT_EQ(max.quantityText, c.quantity) << c.balance;
-        EXPECT_EQ(max.valueText.has_value(), c.value != nullptr) << c.balance;
-        if (c.value) EXPECT_EQ(*max.valueText, c.value);
+        EXPECT_EQ(max.valueText.value_or("left alone"), c.value ? c.value : "left alone") << c.balance;
         EXPECT_EQ(max.step.refusal, c.refused ? insufficient("Company 7") : "") << c.balance;
+        if (c.refused) continue;
+        const double value = model.shareTable[c.share].currentPrice * max.step.quantity;
+        EXPECT_EQ(max.step.chargeValue, value);
+        model.selectedShare = c.share;
+        ASSERT_TRUE(bookPurchase(model, max.step.quantity).booked());
+        EXPECT_NEAR(model.pendingBalance, c.balance - value - commissionFor(model, value),
+                    kMillionthOfAPenny);
     }
+    EXPECT_NE(brokerChargeMessage(market(), 99780.0).find("additional \243209.56"), std::string::npos);
     // Exactly one share's worth to spend is one share.
     GameModel model = market();
     model.shareTable[7].currentPrice = spendableAmount(model);

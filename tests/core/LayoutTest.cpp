@@ -26,13 +26,15 @@ TEST(Placement, CentringTruncatesTowardZeroAndOnlyWindowsThatFitArePulledBack) {
 }
 
 TEST(HostedChildStyle, DropsThePopUpPartsAndMakesAChild) {
-    // WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | DS_MODALFRAME | DS_SYSMODAL | WS_VISIBLE
-    const uint32_t popup =
-        0x80000000u | 0x00C00000u | 0x00080000u | 0x00040000u | 0x80u | 0x02u | 0x10000000u;
-    EXPECT_EQ(hostedChildStyle(popup, kClientDialog), 0x10000000u | 0x44000000u);
-    for (int bar : {kTopBar, kBottomBar, kLeftBar, kRightBar})
-        EXPECT_EQ(hostedChildStyle(popup, bar), (popup & 0x5EFFFFFDu) | 0x44000000u) << bar;  // captions stay
-    EXPECT_EQ(hostedChildStyle(0x21000000u, kRightBar), 0x44000000u);  // WS_MINIMIZE | WS_MAXIMIZE go
+    constexpr uint32_t popup = 0x80000000u, minimize = 0x20000000u, maximize = 0x01000000u,
+                       visible = 0x10000000u, caption = 0x00C00000u, sysMenu = 0x00080000u,
+                       thickFrame = 0x00040000u, modalFrame = 0x80u, sysModal = 0x02u,
+                       childClipSiblings = 0x44000000u;
+    constexpr uint32_t frame = caption | sysMenu | thickFrame | modalFrame;
+    const uint32_t dialog = popup | minimize | maximize | visible | frame | sysModal;
+    EXPECT_EQ(hostedChildStyle(dialog, kClientDialog), visible | childClipSiblings);
+    for (int bar : {kTopBar, kBottomBar, kLeftBar, kRightBar})  // a bar keeps its caption and frame
+        EXPECT_EQ(hostedChildStyle(dialog, bar), visible | frame | childClipSiblings) << bar;
 }
 
 TEST(FrameLayout, FitsTheFrameAroundDialogAndBars) {

@@ -64,9 +64,13 @@ private:
         const int share = pick(0, kShareCount - 1);
         const int quantity = std::min(pick(1, 3000), largestAffordableQuantity(model_, share));
         if (quantity < 1) return;
-        const int slot = findShareSlot(model_, share);
-        const bool admitted =
-            slot >= 0 ? !model_.holdings[slot].hasPendingOrder() : findFreeSlot(model_) >= 0;
+        const Holding* held = nullptr;
+        int occupied = 0;
+        for (const Holding& slot : model_.holdings) {
+            occupied += slot.isOccupied();
+            held = slot.shareNumber == share ? &slot : held;
+        }
+        const bool admitted = held ? !held->hasPendingOrder() : occupied < kHoldingCount;
         model_.selectedShare = share;
         const double pendingBefore = model_.pendingBalance, value = price(share, model_.dayIndex) * quantity;
         ASSERT_EQ(bookPurchase(model_, quantity).booked(), admitted);
@@ -86,15 +90,8 @@ private:
             way < 3   ? planSellAll(model_)
             : way < 9 ? planSale(model_, formatFixed(today * quantity, 2), std::to_string(quantity))
                       : planSale(model_, "", std::to_string(quantity));
-        const bool funded = canFundSale(model_, way == 9 ? 0.0 : today * quantity);
-        if (today == 0.0)
-            EXPECT_EQ(plan.refusal, SaleRefusal::Suspended);
-        else if (!funded)
-            EXPECT_EQ(plan.refusal, SaleRefusal::InsufficientFunds);
-        else if (way == 9)
-            EXPECT_EQ(plan.refusal, SaleRefusal::TooSmall);
-        else
-            EXPECT_EQ(plan.quantity, quantity) << plan.text;
+        // Refusals are the sale rules' tests' business; here a sale that goes ahead sells what was asked.
+        if (plan.hasOrder()) EXPECT_EQ(plan.quantity, quantity) << plan.text;
         const double pendingBefore = model_.pendingBalance;
         ASSERT_EQ(placeSale(model_, plan), plan.hasOrder());
         if (!plan.hasOrder()) {
