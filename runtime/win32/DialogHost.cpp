@@ -217,6 +217,13 @@ void focusBars(HWND frame) {
     }
 }
 
+void giveBackKeyboard(HWND window, HWND focus) {
+    if (!window || !IsWindow(window)) return;
+    HWND root = GetAncestor(window, GA_ROOT);
+    SetForegroundWindow(root);
+    if (focus && IsWindow(focus) && GetAncestor(focus, GA_ROOT) == root) SetFocus(focus);
+}
+
 void centreWindow(HWND window) {
     RECT r;
     if (!GetWindowRect(window, &r)) return;

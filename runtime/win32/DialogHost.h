@@ -36,6 +36,10 @@ int layOutFrame(HWND frame, int sizeType, int width, int height, bool fullWidth)
 void focusClientDialog(HWND frame);
 void focusBars(HWND frame);
 
+// Gives the keyboard back to `window`'s top-level window and then to `focus` inside it, after a box or
+// screen it owned has closed: a window manager may otherwise keep the activation for itself.
+void giveBackKeyboard(HWND window, HWND focus);
+
 // Placement on the screen size the shell keeps.
 void centreWindow(HWND window);
 void moveWindowOnScreen(HWND window, int x, int y, int width, int height, bool repaint);

@@ -3,6 +3,7 @@
 
 #include "resources/resource.h"
 #include "runtime/ErrorText.h"
+#include "runtime/win32/DialogHost.h"
 #include "runtime/win32/WindowState.h"
 
 namespace {
@@ -48,20 +49,13 @@ int messageBoxWithGameIcon(HWND owner, const char* text, const char* caption, UI
     return answer;
 }
 
-// Puts the keyboard back where it was before a message box: a window manager may otherwise hand the
-// activation to some other window when the box closes, and the player's keys then go nowhere.
-void giveBackFocus(HWND owner, HWND focus) {
-    if (!owner || !IsWindow(owner)) return;
-    SetForegroundWindow(GetAncestor(owner, GA_ROOT));
-    if (focus && IsWindow(focus)) SetFocus(focus);
-}
 }  // namespace
 
 int showNotice(HWND owner, const Notice& notice) {
     HWND focus = GetFocus();
     const int answer =
         messageBoxWithGameIcon(owner, notice.text.c_str(), notice.caption.c_str(), styleOf(notice));
-    giveBackFocus(owner, focus);
+    giveBackKeyboard(owner, focus);
     return answer;
 }
 

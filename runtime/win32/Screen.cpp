@@ -140,10 +140,7 @@ INT_PTR runModalScreen(HWND owner, const ScreenTemplate& screen, void* state) {
     const INT_PTR result = showModalDialog(owner, screen.name, ScreenProc, reinterpret_cast<LPARAM>(&open));
     // A window manager may hand the activation elsewhere when a screen closes straight after a message
     // box: the player's keys go back to the screen that opened this one.
-    if (owner && IsWindow(owner)) {
-        SetForegroundWindow(GetAncestor(owner, GA_ROOT));
-        if (focus && IsWindow(focus)) SetFocus(focus);
-    }
+    giveBackKeyboard(owner, focus);
     return result;
 }
 
