@@ -18,7 +18,6 @@ enum class SaleRefusal {
     OrderTooLarge,      // the proceeds, or the balance after them, are not a finite number
 };
 
-
 // What pressing Sell or Sell All leads to: a refusal with its message, or the order to book once the
 // broker's charge on chargedValue has been accepted.
 struct SalePlan {
