@@ -7,6 +7,7 @@
 #include <string>
 
 #include "model/GameModel.h"
+#include "runtime/Notice.h"
 
 // Buy reads each field with at most this many characters.
 constexpr std::size_t kBuyFieldReadLimit = 29;
@@ -34,6 +35,7 @@ struct BuyStep {
     int32_t quantity = 0;
 
     bool refused() const { return !refusal.empty(); }
+    Notice notice() const { return refusalNotice(refusal); }
 };
 
 // Buy with the Quantity and Value fields' texts for the share: the refusals are tried in order (no

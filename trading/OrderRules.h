@@ -5,6 +5,7 @@
 #include <string>
 
 #include "model/GameModel.h"
+#include "runtime/Notice.h"
 
 enum class OrderKind { Purchase, Sale };
 
@@ -27,6 +28,8 @@ struct Admission {
     std::string caption;
 
     bool admitted() const { return refusal == Refusal::None; }
+    // The refusal as the player sees it: OK, the question-mark icon.
+    Notice notice() const { return {text, caption, NoticeIcon::Question, NoticeButtons::Ok}; }
 };
 
 // What bookPurchase did: the admission, and the holding that took the order (-1 when none did).
@@ -66,6 +69,9 @@ int32_t largestAffordableQuantity(const GameModel& model, int shareNumber);
 
 // The question that quotes the broker's charge on an order worth `value` pounds.
 std::string brokerChargeMessage(const GameModel& model, double value);
+inline Notice brokerChargeQuestion(const GameModel& model, double value) {
+    return questionNotice(brokerChargeMessage(model, value));
+}
 
 // Allows one pending order per share and at most ten holdings, for model.selectedShare. Sets
 // model.orderRefused and changes nothing else.

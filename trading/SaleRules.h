@@ -28,6 +28,7 @@ struct SalePlan {
     double chargedValue = 0.0;  // the order value the broker's charge is quoted on
 
     bool accepted() const { return refusal == SaleRefusal::None; }
+    Notice notice() const { return {text, kGameCaption, icon, NoticeButtons::Ok}; }
     // False when there is nothing to book, so no charge is quoted either.
     bool hasOrder() const { return accepted() && quantity >= 1; }
 };

@@ -42,7 +42,7 @@ std::string textOf(HWND dialog, int id) {
 void carryOut(HWND dialog, const BuyStep& step) {
     BuyScreen& screen = stateOf(dialog);
     if (step.refused()) {
-        refuse(dialog, step.refusal);
+        showNotice(dialog, step.notice());
         return;
     }
     if (!confirmBrokerCharge(dialog, screen.model, step.chargeValue)) return;

@@ -5,13 +5,12 @@
 
 namespace {
 void showRefusal(HWND owner, const Admission& admission) {
-    if (!admission.admitted())
-        showNotice(owner, {admission.text, admission.caption, NoticeIcon::Question, NoticeButtons::Ok});
+    if (!admission.admitted()) showNotice(owner, admission.notice());
 }
 }  // namespace
 
 bool confirmBrokerCharge(HWND owner, const GameModel& model, double value) {
-    return askYesNo(owner, brokerChargeMessage(model, value));
+    return askYesNo(owner, brokerChargeQuestion(model, value));
 }
 
 Admission admitOrder(HWND owner, GameModel& model, OrderKind kind) {

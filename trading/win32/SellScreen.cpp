@@ -57,7 +57,7 @@ void showFigures(HWND dialog, const GameModel& model) {
 void carryOut(HWND dialog, const SalePlan& plan, int buttonId) {
     SellScreen& screen = stateOf(dialog);
     if (!plan.accepted())
-        showNotice(dialog, {plan.text, kGameCaption, plan.icon, NoticeButtons::Ok});
+        showNotice(dialog, plan.notice());
     else if (plan.hasOrder() && confirmBrokerCharge(dialog, screen.model, plan.chargedValue))
         screen.booked = placeSale(screen.model, plan);
     EndDialog(dialog, buttonId);
