@@ -12,8 +12,6 @@ public:
     MarketFolder(const MarketFolder&) = delete;
     MarketFolder& operator=(const MarketFolder&) = delete;
 
-    const std::filesystem::path& path() const { return root_; }
-
     void writeFile(const std::string& relativePath, const std::string& bytes) const;
     void writeHistory(int shareNumber, const std::vector<double>& prices, const std::string& tail = "") const;
     // Fifty shares "Company 0" ... with histories of the given length (price of record k: share + 1 +
