@@ -3,24 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "runtime/BevelGeometry.h"
 
 namespace {
-// One letter a pixel: K black, W white, S shadow, L light, F face, '.' untouched.
+// One letter a pixel: K black, W white, S shadow, L light, F face, '.' untouched, '!' painted twice in
+// different colours or a line over the face (the sunk ring's black lines meet twice in the same pen,
+// which a player cannot see).
 using Grid = std::vector<std::string>;
 
-char letterOf(BevelPen pen) {
-    static const std::map<BevelPen, char> letters = {
-        {BevelPen::kBlack, 'K'}, {BevelPen::kWhite, 'W'}, {BevelPen::kShadow, 'S'}, {BevelPen::kLight, 'L'}};
-    return letters.at(pen);
-}
-
-// Paints the geometry; a pixel painted twice in different colours, or a line over the face, is marked '!'
-// (the sunk ring's black lines meet twice in the same pen, which a player cannot see).
 Grid paint(const Rect& item, const ButtonGeometry& geometry) {
     Grid grid(item.height(), std::string(item.width(), '.'));
     auto put = [&](int x, int y, char letter) {
@@ -35,124 +29,79 @@ Grid paint(const Rect& item, const ButtonGeometry& geometry) {
         const int dy = (line.to.y > line.from.y) - (line.to.y < line.from.y);
         EXPECT_TRUE(dx == 0 || dy == 0) << "bevel lines are straight";
         for (Point p = line.from; p.x != line.to.x || p.y != line.to.y; p.x += dx, p.y += dy)
-            put(p.x, p.y, letterOf(line.pen));
+            put(p.x, p.y, "KWSL"[static_cast<int>(line.pen)]);
     }
     return grid;
 }
 
-// What a player should see, ring by ring from the outside; corners of the outer ring stay untouched.
-char expectedRaised(int x, int y, int w, int h) {
-    const int ring = std::min(std::min(x, y), std::min(w - 1 - x, h - 1 - y));
-    const bool topOrLeft = x == ring || y == ring;
-    const bool bottomOrRight = x == w - 1 - ring || y == h - 1 - ring;
-    const bool corner = (x == 0 || x == w - 1) && (y == 0 || y == h - 1);
-    if (ring == 0) return corner ? '.' : 'K';
-    if (ring <= 2) return topOrLeft && !bottomOrRight ? 'W' : 'S';
-    return 'F';
-}
-
-char expectedPressed(int x, int y, int w, int h) {
+// What a player sees, ring by ring from the outside; the outer ring's corners stay untouched. Pressed,
+// the face moves a pixel down and right inside two black rings, under a shadow and a light line.
+char expectedPixel(int x, int y, int w, int h, bool pressed) {
     const int ring = std::min(std::min(x, y), std::min(w - 1 - x, h - 1 - y));
     const bool corner = (x == 0 || x == w - 1) && (y == 0 || y == h - 1);
     if (ring == 0) return corner ? '.' : 'K';
-    if (ring == 1) return 'K';
-    // Inside the black rings the face has moved one pixel down and right, under a shadow and a light line.
-    if (x == 2 || y == 2) return 'S';
-    if (x == 3 || y == 3) return 'L';
-    return 'F';
+    if (pressed) return ring == 1 ? 'K' : x == 2 || y == 2 ? 'S' : x == 3 || y == 3 ? 'L' : 'F';
+    const bool topOrLeft = (x == ring || y == ring) && x != w - 1 - ring && y != h - 1 - ring;
+    return ring > 2 ? 'F' : topOrLeft ? 'W' : 'S';
 }
-
-const std::vector<Rect> kItems = {
-    {0, 0, 6, 6}, {0, 0, 7, 9}, {0, 0, 40, 24}, {0, 0, 121, 30}, {5, 8, 45, 30}};
 }  // namespace
 
-TEST(BevelGeometry, RaisedFocusedAndPressedButtonsPixelByPixel) {
-    for (const Rect& item : kItems) {
-        for (const ButtonState state : {ButtonState{}, ButtonState{false, true, false}, ButtonState{true}}) {
-            SCOPED_TRACE(std::to_string(item.width()) + "x" + std::to_string(item.height()) +
-                         (state.pressed   ? " pressed"
-                          : state.focused ? " focused"
-                                          : " raised"));
-            const Grid grid = paint(item, buttonGeometry(item, state));
-            for (int y = 0; y < item.height(); ++y)
-                for (int x = 0; x < item.width(); ++x) {
-                    const char want = state.pressed ? expectedPressed(x, y, item.width(), item.height())
-                                                    : expectedRaised(x, y, item.width(), item.height());
-                    ASSERT_EQ(grid[y][x], want) << "pixel " << x << "," << y;
-                }
+TEST(BevelGeometry, EveryPixelContentsFocusFrameAndDitherOfEachState) {
+    const std::pair<Rect, bool> items[] = {{{0, 0, 6, 6}, false},   {{0, 0, 7, 9}, false},
+                                           {{0, 0, 10, 10}, false}, {{0, 0, 40, 24}, true},
+                                           {{0, 0, 121, 30}, true}, {{5, 8, 45, 30}, true}};
+    for (const auto& [item, holdsFocusFrame] : items)
+        for (int bits = 0; bits < 8; ++bits) {
+            const ButtonState state{(bits & 1) != 0, (bits & 2) != 0, (bits & 4) != 0};
+            const int w = item.width(), h = item.height();
+            SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h) + " state " + std::to_string(bits));
+            const ButtonGeometry geometry = buttonGeometry(item, state);
+            const Grid grid = paint(item, geometry);
+            for (int y = 0; y < h; ++y)
+                for (int x = 0; x < w; ++x)
+                    ASSERT_EQ(grid[y][x], expectedPixel(x, y, w, h, state.pressed))
+                        << "pixel " << x << "," << y;
+            const Rect& face = geometry.face;
+            const Rect& frame = geometry.focusFrame;
+            const bool framed = state.focused && holdsFocusFrame;
+            EXPECT_EQ(std::make_tuple(geometry.contentOrigin.x, geometry.contentOrigin.y, geometry.dithered),
+                      std::make_tuple(face.left, face.top, state.greyed));
+            EXPECT_EQ(std::make_tuple(frame.left, frame.top, frame.right, frame.bottom),
+                      framed ? std::make_tuple(face.left + 2, face.top + 2, face.right - 2, face.bottom - 2)
+                             : std::make_tuple(0, 0, 0, 0));
         }
-    }
 }
 
-TEST(BevelGeometry, PressingMovesTheContentsOnePixel) {
-    const Rect item{10, 20, 50, 44};
-    const ButtonGeometry raised = buttonGeometry(item, {});
-    const ButtonGeometry pressed = buttonGeometry(item, {true});
-    EXPECT_EQ(raised.contentOrigin.x, 13);
-    EXPECT_EQ(raised.contentOrigin.y, 23);
-    EXPECT_EQ(pressed.contentOrigin.x, 14);
-    EXPECT_EQ(pressed.contentOrigin.y, 24);
-    EXPECT_EQ(pressed.face.width(), raised.face.width());
-    EXPECT_EQ(raised.face.width(), 34);
-    EXPECT_EQ(raised.face.height(), 18);
-}
+TEST(BevelGeometry, CheckerboardToTheFacesLastPixelAndTheGreysOfATwoColourDevice) {
+    const Rect face{3, 4, 9, 8};  // a row's first pixel is set on odd rows
+    std::string pattern;
+    for (int y = face.top; y < face.bottom; ++y, pattern += '/')
+        for (int x = face.left; x < face.right; ++x) pattern += ditherSetsPixel(face, x, y) ? '#' : '.';
+    EXPECT_EQ(pattern, ".#.#.#/#.#.#./.#.#.#/#.#.#./");
 
-TEST(BevelGeometry, GreyedCheckerboardCoversTheWholeFace) {
-    for (const bool pressed : {false, true}) {
-        const Rect item{0, 0, 30, 20};
-        const ButtonGeometry geometry = buttonGeometry(item, {pressed, false, true});
-        ASSERT_TRUE(geometry.dithered);
-        const Rect& face = geometry.face;
-        // The last row and column of the face carry the pattern too, and neighbours alternate.
-        const int lastX = face.right - 1, lastY = face.bottom - 1;
-        EXPECT_NE(ditherSetsPixel(face, lastX, lastY), ditherSetsPixel(face, lastX - 1, lastY));
-        EXPECT_NE(ditherSetsPixel(face, lastX, lastY), ditherSetsPixel(face, lastX, lastY - 1));
-        // The first pixel of a row is set on odd rows.
-        EXPECT_EQ(ditherSetsPixel(face, face.left, 5), true);
-        EXPECT_EQ(ditherSetsPixel(face, face.left, 6), false);
-    }
-    EXPECT_NE(bevelColoursFor(false).dither, bevelColoursFor(false).light);
-    EXPECT_NE(bevelColoursFor(true).dither, bevelColoursFor(true).light);
-}
-
-TEST(BevelGeometry, OnlyARealTwoColourDeviceLosesTheGreys) {
-    struct Case {
-        int numColours, bitsPerPixel;
-        bool twoColour;
-    };
-    for (const Case& c : {Case{-1, 32, false}, Case{-1, 24, false}, Case{-1, 16, false}, Case{256, 8, false},
-                          Case{16, 4, false}, Case{2, 1, true}, Case{0, 1, true}, Case{-1, 1, true}}) {
-        EXPECT_EQ(isTwoColourDevice(c.numColours, c.bitsPerPixel), c.twoColour)
-            << c.numColours << " colours, " << c.bitsPerPixel << " bits";
-    }
-    const BevelColours mono = bevelColoursFor(true);
-    EXPECT_EQ(mono.of(BevelPen::kShadow), packColour(255, 255, 255));
-    EXPECT_EQ(mono.of(BevelPen::kLight), packColour(255, 255, 255));
-    EXPECT_EQ(bevelColoursFor(false).of(BevelPen::kShadow), packColour(127, 127, 127));
+    const std::tuple<int, int, bool> devices[] = {{-1, 32, false}, {-1, 16, false}, {256, 8, false},
+                                                  {16, 4, false},  {2, 1, true},    {0, 1, true},
+                                                  {-1, 1, true},   {1, 8, true},    {3, 8, false}};
+    for (const auto& [colours, bits, twoColour] : devices)
+        EXPECT_EQ(isTwoColourDevice(colours, bits), twoColour) << colours << " colours, " << bits << " bits";
+    // On two colours the greys turn white and the dither black, so a greyed face still shows its pattern.
+    const BevelColours colour = bevelColoursFor(false), mono = bevelColoursFor(true);
+    EXPECT_EQ(
+        std::make_tuple(colour.of(BevelPen::kShadow), colour.of(BevelPen::kLight),
+                        colour.of(BevelPen::kWhite)),
+        std::make_tuple(packColour(127, 127, 127), packColour(192, 192, 192), packColour(255, 255, 255)));
+    EXPECT_EQ(
+        std::make_tuple(mono.of(BevelPen::kShadow), mono.of(BevelPen::kLight), mono.of(BevelPen::kBlack)),
+        std::make_tuple(mono.white, mono.white, packColour(0, 0, 0)));
+    EXPECT_TRUE(colour.dither != colour.light && mono.dither != mono.light);
 }
 
 TEST(BevelGeometry, MarkerCaptionAndRedrawActions) {
-    EXPECT_TRUE(isThreeDButtonCaption("WMP3DBUTTON"));
-    EXPECT_TRUE(isThreeDButtonCaption("wmp3dbutton"));
-    EXPECT_FALSE(isThreeDButtonCaption("WMP3DBUTTONS"));
-    EXPECT_FALSE(isThreeDButtonCaption("WMPGRAPHIC"));
+    for (const char* caption : {"WMP3DBUTTON", "wmp3dbutton"}) EXPECT_TRUE(isThreeDButtonCaption(caption));
+    for (const char* caption : {"WMP3DBUTTONS", "WMPGRAPHIC", ""})
+        EXPECT_FALSE(isThreeDButtonCaption(caption));
     EXPECT_FALSE(isThreeDButtonCaption(nullptr));
-    EXPECT_TRUE(raisedFaceRedrawsFor(kDrawEntire));
-    EXPECT_TRUE(raisedFaceRedrawsFor(kSelectionChanged | kFocusChanged));
-    EXPECT_TRUE(raisedFaceRedrawsFor(kFocusChanged));
-    EXPECT_FALSE(raisedFaceRedrawsFor(0));
-}
-
-TEST(BevelGeometry, OnlyAFocusedButtonHasAFocusFrameTwoPixelsInsideItsFace) {
-    const Rect item{0, 0, 40, 24};
-    for (const bool pressed : {false, true}) {
-        const ButtonGeometry focused = buttonGeometry(item, {pressed, true, false});
-        const int o = pressed ? 4 : 3;
-        EXPECT_EQ((std::vector<int>{focused.focusFrame.left, focused.focusFrame.top, focused.focusFrame.right,
-                                    focused.focusFrame.bottom}),
-                  (std::vector<int>{o + 2, o + 2, o + 32, o + 16}));
-        EXPECT_EQ(buttonGeometry(item, {pressed}).focusFrame.width(), 0);
-    }
-    // A face too small to hold a frame gets none.
-    EXPECT_EQ(buttonGeometry({0, 0, 10, 10}, {false, true}).focusFrame.width(), 0);
+    for (const unsigned action : {kDrawEntire, kSelectionChanged, kFocusChanged})
+        EXPECT_TRUE(raisedFaceRedrawsFor(action));
+    EXPECT_FALSE(raisedFaceRedrawsFor(0) || raisedFaceRedrawsFor(8));
 }

@@ -32,79 +32,73 @@ GameModel datedModel(int dates) {
     return model;
 }
 
-std::vector<int> xs(const std::vector<PlotLine>& lines) {
-    std::vector<int> result;
-    for (const PlotLine& line : lines) result.push_back(line.from.x);
-    return result;
+std::string joined(const Labels& labels) {
+    std::string text;
+    for (const std::string& label : labels) text += label + ' ';
+    return text;
+}
+
+// The coordinates the lines start at along one axis.
+std::string axis(const std::vector<PlotLine>& lines, int PlotPoint::*along) {
+    std::string text;
+    for (const PlotLine& line : lines) text += std::to_string(line.from.*along) + ' ';
+    return text;
 }
 }  // namespace
 
-TEST(GraphGeometry, EachRangeSpansThePlotAndBreaksAtTheDayWithoutTrading) {
-    for (GraphRange range : {GraphRange::FourYears, GraphRange::OneYear, GraphRange::OneMonth}) {
-        const GraphRangeInfo& info = graphRangeInfo(range);
-        SCOPED_TRACE(info.days);
-        const GraphPicture picture = computeGraph(datedModel(1399), rangeHistory(range), range);
-        // The scale's ends sit on the plot's first and last rows and the data 1% inside them: a price p
-        // lies on row 422 - (p - 1/1.01) * 376 / (4.04 - 1/1.01): 297.5 for 2.00, 50.9 for 4.00, 420.8
-        // for 1.00.
-        EXPECT_DOUBLE_EQ(picture.scale.top, 4.04);
-        EXPECT_DOUBLE_EQ(picture.scale.bottom, 1.0 / 1.01);
-        EXPECT_EQ(plotRowOf(picture.scale, picture.scale.top), kPlotTop);
-        EXPECT_EQ(plotRowOf(picture.scale, picture.scale.bottom), kPlotLastRow);
-        ASSERT_EQ(picture.priceLine.size(), 2u);
-        const auto& newer = picture.priceLine[0];
-        const auto& older = picture.priceLine[1];
-        ASSERT_EQ(newer.size(), 6u);
-        EXPECT_EQ(newer[0], (PlotPoint{625, 297}));
-        EXPECT_EQ(newer[2], (PlotPoint{625 - 2 * info.step * 560 / info.days, 50}));
-        EXPECT_EQ(newer[4], (PlotPoint{625 - 4 * info.step * 560 / info.days, 420}));
-        EXPECT_EQ(older.front().x, 625 - 7 * info.step * 560 / info.days);
-        EXPECT_EQ(older.back().x, 65);
-        EXPECT_EQ(newer.size() + older.size(), static_cast<std::size_t>(info.days / info.step));
-    }
-}
-
-TEST(GraphGeometry, TicksGridAndLineWidthFollowTheRangeAndOptions) {
+TEST(GraphPicture, EachRangesLineLabelsTicksAndGridThenTheOptionsAutoScaleAndShortDates) {
+    struct Case {
+        GraphRange range;
+        int lineWidth, column2, column4, column7;  // where the points 2, 4 and 7 plotted days back stand
+        const char *dates, *ticks, *gridColumns;   // date d is the table's entry 1397 - d
+    };
+    const char* const fifths = "65 205 345 485 625 ";
+    const Case cases[] = {
+        {GraphRange::FourYears, 1, 622, 619, 614, "D277 D532 D787 D1042 D1297 ", fifths,
+         "65 65 65 205 345 485 625 "},
+        {GraphRange::OneYear, 1, 621, 617, 610, "D1042 D1108 D1171 D1234 D1297 ",
+         "65 111 158 204 251 298 345 391 438 485 531 578 625 ",
+         "65 65 65 111 158 204 251 298 345 391 438 485 531 578 "},
+        {GraphRange::OneMonth, 2, 572, 519, 439, "D1276 D1282 D1287 D1292 D1297 ", fifths,
+         "65 65 65 205 345 485 625 "},
+    };
     GameModel model = datedModel(1399);
     model.graphGridLines = 1;
-    const GraphPicture four = computeGraph(model, {}, GraphRange::FourYears);
-    const GraphPicture year = computeGraph(model, {}, GraphRange::OneYear);
-    EXPECT_EQ(xs(four.bottomTicks), (std::vector<int>{65, 205, 345, 485, 625}));
-    EXPECT_EQ(xs(four.gridLines), (std::vector<int>{65, 65, 65, 205, 345, 485, 625}));
-    EXPECT_EQ(four.leftTicks.size(), 5u);
-    EXPECT_EQ(four.leftTicks.back().from.y, 422);
-    EXPECT_EQ(four.gridLines[2].from.y, 328);
-    EXPECT_EQ(year.bottomTicks.size(), 13u);
-    EXPECT_EQ(year.bottomTicks.back().from.x, 625);
-    EXPECT_EQ(year.gridLines.size(), 3u + 11u);
-    EXPECT_EQ(year.gridLines[3].from.x, 111);
-    EXPECT_EQ(year.gridLines.back().from.x, 578);
-    EXPECT_EQ(four.lineWidth, 1);
-    EXPECT_EQ(computeGraph(model, {}, GraphRange::OneMonth).lineWidth, 2);
+    for (const Case& c : cases) {
+        const GraphRangeInfo& info = graphRangeInfo(c.range);
+        SCOPED_TRACE(info.days);
+        const GraphPicture picture = computeGraph(model, rangeHistory(c.range), c.range);
+        // The scale's ends sit on the plot's first and last rows and the data 1% inside them: a price p
+        // lies on row 422 - (p - 1/1.01) * 376 / (4.04 - 1/1.01): 297.5 for 2.00, 50.9 for 4.00, 420.8
+        // for 1.00; the day without trading breaks the line.
+        const auto& runs = picture.priceLine;
+        ASSERT_EQ(runs.size(), 2u);
+        ASSERT_EQ(runs[0].size(), 6u);
+        EXPECT_EQ(
+            (std::vector<PlotPoint>{runs[0][0], runs[0][2], runs[0][4], runs[1].front(), runs[1].back()}),
+            (std::vector<PlotPoint>{
+                {625, 297}, {c.column2, 50}, {c.column4, 420}, {c.column7, 297}, {65, 297}}));
+        EXPECT_EQ(runs[0].size() + runs[1].size(), static_cast<std::size_t>(info.days / info.step));
+        EXPECT_EQ(joined(picture.priceLabels), "404p 327\xBEp 251\xBDp 175\xBCp 99p ");
+        EXPECT_EQ(joined(picture.dateLabels), c.dates);
+        EXPECT_EQ(std::make_tuple(picture.lineWidth, picture.pictureBackground),
+                  std::make_tuple(c.lineWidth, true));
+        EXPECT_EQ(axis(picture.leftTicks, &PlotPoint::y), "46 140 234 328 422 ");
+        EXPECT_EQ(axis(picture.bottomTicks, &PlotPoint::x), c.ticks);
+        EXPECT_EQ(axis(picture.gridLines, &PlotPoint::x), c.gridColumns);  // three rows, then the columns
+        EXPECT_EQ(axis(picture.gridLines, &PlotPoint::y).substr(0, 12), "140 234 328 ");
+    }
     model.graphGridLines = 0, model.graphThickLines = 1, model.graphBackground = 0;
-    const GraphPicture thick = computeGraph(model, {}, GraphRange::OneYear);
-    EXPECT_EQ(thick.lineWidth, 2);
-    EXPECT_TRUE(thick.gridLines.empty() && !thick.pictureBackground);
-}
-
-TEST(GraphLabels, PricesFromTheScaleAndDatesFromTheTable) {
-    const GraphPicture year =
-        computeGraph(datedModel(1399), rangeHistory(GraphRange::OneYear), GraphRange::OneYear);
-    EXPECT_EQ(year.priceLabels, (Labels{"404p", "327\xBEp", "251\xBDp", "175\xBCp", "99p"}));
-    EXPECT_EQ(year.dateLabels,
-              (Labels{"D1042", "D1108", "D1171", "D1234", "D1297"}));  // day d: entry 1397 - d
-    EXPECT_EQ(computeGraph(datedModel(1399), {}, GraphRange::FourYears).dateLabels,
-              (Labels{"D277", "D532", "D787", "D1042", "D1297"}));
+    const GraphPicture plain = computeGraph(model, {}, GraphRange::OneYear);
+    EXPECT_TRUE(plain.lineWidth == 2 && plain.gridLines.empty() && !plain.pictureBackground);
 
     GameModel autoScaled = datedModel(300);
     autoScaled.graphAutoScale = 1;
     const GraphPicture month =
         computeGraph(autoScaled, rangeHistory(GraphRange::OneMonth), GraphRange::OneMonth);
     EXPECT_EQ(month.priceLabels[0], "909p");  // the 9.00 before the month counts over four years
-    EXPECT_EQ(month.dateLabels, (Labels{"D177", "D183", "D188", "D193", "D198"}));
-    EXPECT_EQ(computeGraph(autoScaled, {}, GraphRange::FourYears).dateLabels,
-              (Labels{"", "", "", "", "D198"}));
-
+    EXPECT_EQ(joined(month.dateLabels), "D177 D183 D188 D193 D198 ");
+    EXPECT_EQ(joined(computeGraph(autoScaled, {}, GraphRange::FourYears).dateLabels), "    D198 ");
     GraphHistory flat{};
     flat.fill(2.0);
     const GraphPicture level = computeGraph(datedModel(1399), flat, GraphRange::OneMonth);
@@ -120,17 +114,13 @@ TEST(GraphBounds, NoDayIndexReadsOutsideTheBufferOrTheDates) {
         model.dayIndex = dayIndex;
         for (GraphRange range : {GraphRange::FourYears, GraphRange::OneYear, GraphRange::OneMonth}) {
             const GraphPicture picture = computeGraph(model, recent, range);
-            const bool priced = dayIndex >= -3 && dayIndex <= 5;
-            EXPECT_EQ(picture.priceLabels == Labels{}, !priced) << dayIndex;
+            EXPECT_EQ(picture.priceLabels == Labels{}, dayIndex < -3 || dayIndex > 5) << dayIndex;
             for (const auto& run : picture.priceLine)
                 for (const PlotPoint& point : run)
                     EXPECT_TRUE(point.x >= kPlotLeft && point.x <= kPlotLastColumn && point.y >= kPlotTop &&
                                 point.y <= kPlotLastRow);
         }
     }
-    model.dayIndex = 0;
-    const GraphPicture month = computeGraph(model, recent, GraphRange::OneMonth);
-    EXPECT_EQ(month.priceLine[0].back().x, plotColumnOf(GraphRange::OneMonth, 9));  // where the data starts
 }
 
 TEST(GraphHistoryBuffer, GapsTakeThePreviousPriceAndTodayHoldsTheModelsPrice) {
@@ -139,7 +129,6 @@ TEST(GraphHistoryBuffer, GapsTakeThePreviousPriceAndTodayHoldsTheModelsPrice) {
     EXPECT_EQ(std::vector<double>(history.end() - 7, history.end()),
               (std::vector<double>{0.0, 0.0, 0.0, 1.5, 1.5, 1.5, 2.5}));
     EXPECT_EQ(graphHistoryFromRecords(records.data(), 2), GraphHistory{});
-
     MarketFolder folder;
     GameModel model;
     for (int length : {300, 1400, 1500}) {
@@ -153,33 +142,28 @@ TEST(GraphHistoryBuffer, GapsTakeThePreviousPriceAndTodayHoldsTheModelsPrice) {
 }
 
 TEST(GraphStepping, PreviousAndNextThroughTheTableOrTheBrowseList) {
-    struct Case {
-        int position, share;
-        std::vector<int> list;
-        bool previous, next;
-        int afterPrevious, afterNext;
-    };
-    const Case cases[] = {
+    // Browse position, share, list, whether each way works, and the share after each step.
+    const std::tuple<int, int, std::vector<int>, bool, bool, int, int> cases[] = {
         {-1, 0, {}, false, true, 0, 1},
         {-1, 49, {3, -1}, true, false, 48, 49},  // not the list
         {0, 5, {5, 7, -1}, false, true, 5, 7},
         {1, 7, {5, 7, -1}, true, false, 5, 7},
         {0, 5, {5, -1}, false, false, 5, 5},
+        {2, 9, {5, 60, 9, -1}, false, false, 9, 9},  // a damaged list: 60 is no share
         {10, 11, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, true, false, 10, 11},
     };
-    for (const Case& c : cases) {
+    for (const auto& [position, share, list, hasPrevious, hasNext, afterPrevious, afterNext] : cases) {
         GameModel model;
         model.graphBrowseList.fill(-1);
-        std::copy(c.list.begin(), c.list.end(), model.graphBrowseList.begin());
-        model.graphBrowsePosition = c.position, model.selectedShare = c.share;
+        std::copy(list.begin(), list.end(), model.graphBrowseList.begin());
+        model.graphBrowsePosition = position, model.selectedShare = share;
         GameModel previous = model, next = model;
         const GraphStepping stepping = graphSteppingFor(model);
         EXPECT_EQ(std::make_tuple(stepping.previous, stepping.next, stepGraphPrevious(previous),
                                   stepGraphNext(next)),
-                  std::make_tuple(c.previous, c.next, c.previous, c.next))
-            << c.position << ' ' << c.share;
-        EXPECT_EQ(previous.selectedShare, c.afterPrevious);
-        EXPECT_EQ(next.selectedShare, c.afterNext);
-        EXPECT_EQ(next.graphBrowsePosition, c.position + (c.next && c.position >= 0 ? 1 : 0));
+                  std::make_tuple(hasPrevious, hasNext, hasPrevious, hasNext))
+            << position << ' ' << share;
+        EXPECT_EQ(std::make_tuple(previous.selectedShare, next.selectedShare, next.graphBrowsePosition),
+                  std::make_tuple(afterPrevious, afterNext, position + (hasNext && position >= 0 ? 1 : 0)));
     }
 }

@@ -7,31 +7,22 @@
 
 #include "views/NewsText.h"
 
-namespace {
-const ScreenTexts* const kScreens[] = {&newsScreenTexts(), &aboutScreenTexts(), &creditsScreenTexts(),
-                                       &otherGamesScreenTexts()};
-}
-
-TEST(ScreenTexts, TheNewsNamesNoFigure) {
-    for (const PlacedText& item : newsScreenTexts().items)
-        for (const char c : std::string(item.text))
-            EXPECT_TRUE(!std::isdigit(static_cast<unsigned char>(c)) && c != '%' && c != '$' && c != '\xA3')
-                << "control " << item.id << ": " << item.text;
-}
-
-TEST(ScreenTexts, PlainCharactersAndOneTextPerControl) {
-    // The screens hand these bytes to the ANSI calls: a byte above 127 from this UTF-8 source would
-    // come out as two wrong characters.
-    for (const ScreenTexts* screen : kScreens) {
+TEST(ScreenTexts, PlainCharactersOneTextPerControlAndNoFigureInTheNews) {
+    // The screens hand these bytes to the ANSI calls, where a byte above 127 from this UTF-8 source would
+    // come out as two wrong characters; the paper is the same on every day, so it names no figure.
+    for (const ScreenTexts* screen :
+         {&newsScreenTexts(), &aboutScreenTexts(), &creditsScreenTexts(), &otherGamesScreenTexts()}) {
         std::set<int> ids;
         for (const PlacedText& item : screen->items) {
             EXPECT_TRUE(ids.insert(item.id).second) << "control " << item.id << " twice";
-            for (const char c : std::string(item.text))
+            for (const char c : std::string(item.text)) {
                 EXPECT_TRUE(c >= ' ' && c <= '~') << "control " << item.id << ": " << item.text;
+                if (screen == &newsScreenTexts())
+                    EXPECT_FALSE(std::isdigit(static_cast<unsigned char>(c)) || c == '%' || c == '$')
+                        << item.text;
+            }
         }
     }
-    EXPECT_EQ(otherGamesScreenTexts().items.size(), 7u);
-    EXPECT_EQ(creditsScreenTexts().items.size(), 15u);
 }
 
 TEST(ScreenTexts, AboutShowsTheBuildsVersionAndItsAccelerators) {

@@ -2,6 +2,7 @@
 // and where every text stands on the 640-pixel page.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <tuple>
 
@@ -11,27 +12,23 @@ namespace {
 constexpr int kCharWidth = 8;  // "Courier New" 15
 using Texts = std::vector<std::string>;
 
-struct MemorySource : TransactionSource {
-    std::vector<TransactionRecord> records;
-    int unreadableFrom = INT_MAX;
-    int recordCount() override { return static_cast<int>(records.size()); }
-    std::optional<TransactionRecord> record(int i) override {
-        if (i < 0 || i >= unreadableFrom || i >= recordCount()) return std::nullopt;
-        return records[i];
-    }
-};
-
 TransactionRecord deal(char action, int quantity, double price, double commission) {
     return {"Abbey Foods", price, action, quantity, quantity * price, commission, "21-May-97"};
 }
 
-// Record i's quantity is i, so a page's rows say which records it holds.
-MemorySource numbered(int count, int unreadableFrom = INT_MAX) {
-    MemorySource source;
-    for (int i = 0; i < count; ++i) source.records.push_back(deal('B', i, 1.0, 10.0));
-    source.unreadableFrom = unreadableFrom;
-    return source;
-}
+// Record i's quantity is i, so a page's rows say which records it holds; reading fails from unreadableFrom.
+struct MemorySource : TransactionSource {
+    std::vector<TransactionRecord> records;
+    int unreadableFrom;
+    explicit MemorySource(int count, int unreadableFrom = INT_MAX) : unreadableFrom(unreadableFrom) {
+        for (int i = 0; i < count; ++i) records.push_back(deal('B', i, 1.0, 10.0));
+    }
+    int recordCount() override { return static_cast<int>(records.size()); }
+    std::optional<TransactionRecord> record(int i) override {
+        if (i < 0 || i >= std::min(unreadableFrom, recordCount())) return std::nullopt;
+        return records[i];
+    }
+};
 
 Texts quantities(const StatementPage& page) {
     Texts result;
@@ -50,6 +47,7 @@ Texts range(int first, int end) {
 TEST(StatementPaging, OpensOnTheNewestPageAndStepsToTheOldest) {
     const std::tuple<int, int, std::vector<Texts>> cases[] = {
         {0, 0, {Texts{}}},
+        {0, -1, {Texts{}}},  // a count from a damaged save: nothing to page, and nothing unreadable
         {1, 1, {range(0, 1)}},
         {10, 10, {range(0, 10)}},
         {11, 11, {range(1, 11), range(0, 1)}},
@@ -59,7 +57,7 @@ TEST(StatementPaging, OpensOnTheNewestPageAndStepsToTheOldest) {
     };
     for (const auto& [held, count, pagesNewestFirst] : cases) {
         SCOPED_TRACE(std::to_string(held) + " held, " + std::to_string(count) + " counted");
-        MemorySource source = numbered(held);
+        MemorySource source(held);
         StatementPaging paging = openStatement(count, source);
         const int pages = static_cast<int>(pagesNewestFirst.size());
         EXPECT_EQ(paging.pageCount, pages);
@@ -68,6 +66,7 @@ TEST(StatementPaging, OpensOnTheNewestPageAndStepsToTheOldest) {
             const StatementPage page = buildStatementPage(paging, source);
             EXPECT_EQ(quantities(page), pagesNewestFirst[pages - p]);
             EXPECT_EQ(page.statementNumber, page.rows.empty() ? "" : "Statement No : 00" + std::to_string(p));
+            EXPECT_FALSE(page.historyUnavailable);
             EXPECT_EQ(hasNextPage(paging), p < pages);
             EXPECT_EQ(previousPage(paging), p > 1);
         }
@@ -77,16 +76,14 @@ TEST(StatementPaging, OpensOnTheNewestPageAndStepsToTheOldest) {
 }
 
 TEST(StatementPaging, AnUnreadableHistoryIsSaidAndNeverShowsStaleRows) {
-    MemorySource missing = numbered(0);
+    MemorySource missing(0);
     const StatementPage empty = buildStatementPage(openStatement(3, missing), missing);
     EXPECT_TRUE(empty.historyUnavailable && empty.rows.empty());
     EXPECT_EQ(statementTexts(empty).back().text, kStatementUnavailable);
-
-    MemorySource shortRead = numbered(12, 7);
+    MemorySource shortRead(12, 7);
     const StatementPage cut = buildStatementPage(openStatement(12, shortRead), shortRead);
-    EXPECT_EQ(quantities(cut), range(2, 7));
-    EXPECT_TRUE(cut.historyUnavailable);
-    EXPECT_EQ(cut.pageTotal, "");
+    EXPECT_EQ(std::make_tuple(quantities(cut), cut.historyUnavailable, cut.pageTotal),
+              std::make_tuple(range(2, 7), true, std::string()));
     EXPECT_EQ(statementTexts(cut).back().y, kStatementFirstRowY + 5 * kStatementRowHeight);
 }
 
@@ -99,7 +96,7 @@ TEST(StatementRows, TextsAndThePageTotalOfTheCommissionsAsPrinted) {
               (StatementRow{"21-May-97", "Abbey Foods", "(300)", "  238\xBD", "(715.50)", "11.43"}));
     EXPECT_EQ(statementRow(deal('B', 0, 1.5, 10.0))[static_cast<int>(StatementColumn::Price)], "   150");
 
-    MemorySource source;
+    MemorySource source(0);
     source.records = {deal('B', 10, 1.0, 10.004), deal('X', 10, 1.0, 99.0), deal('S', 10, 1.0, 10.004)};
     const StatementPage page = buildStatementPage(openStatement(3, source), source);
     EXPECT_EQ(page.rows[1], StatementRow{});  // an unknown action: a blank row that adds nothing
@@ -113,29 +110,24 @@ TEST(StatementRows, TextsAndThePageTotalOfTheCommissionsAsPrinted) {
 TEST(StatementLayout, TheWidestFiguresStayUnderTheirHeadingsApartAndOnThePage) {
     // The widest texts each column takes: 99,999,999 shares sold, a price of 999,999 3/4 pence, a sale
     // past 10,000,000 pounds, and ten commissions of nearly 200,000 pounds on one page.
-    StatementPage page;
-    page.rows.push_back(
-        {"21-May-97", "Northern Consolidat", "(99999999)", "999999\xBE", "(99999999.99)", "199999.99"});
-    page.pageTotal = "1999999.90";
-    const std::string heading = kStatementHeading;
-    const char* words[] = {"Date", "Company", "Quantity", "Price", "Cost", "Commission"};
+    const StatementPage page{
+        {{"21-May-97", "Northern Consolidat", "(99999999)", "999999\xBE", "(99999999.99)", "199999.99"}},
+        "1999999.90"};
     const std::vector<PageText> texts = statementTexts(page);
+    const std::string heading = kStatementHeading;
+    const auto span = [](const std::string& text) { return static_cast<int>(text.size()) * kCharWidth; };
+    const char* words[] = {"Date", "Company", "Quantity", "Price", "Cost", "Commission"};
     int previousRight = 0;
     for (int c = 0; c < kStatementColumnCount; ++c) {
         const PageText& text = texts[3 + c];
-        const int width = static_cast<int>(text.text.size()) * kCharWidth;
-        const int left = text.alignment == TextAlignment::Left ? text.x : text.x - width;
-        const int wordLeft = kStatementHeadingX + static_cast<int>(heading.find(words[c])) * kCharWidth;
-        const int wordRight = wordLeft + static_cast<int>(std::string(words[c]).size()) * kCharWidth;
+        const int left = text.alignment == TextAlignment::Left ? text.x : text.x - span(text.text);
+        const int wordLeft = kStatementHeadingX + span(heading.substr(0, heading.find(words[c])));
         EXPECT_GE(left, previousRight + kCharWidth) << text.text;  // a blank between neighbours
-        EXPECT_TRUE(left < wordRight && left + width > wordLeft) << text.text;
-        previousRight = left + width;
+        EXPECT_TRUE(left < wordLeft + span(words[c]) && left + span(text.text) > wordLeft) << text.text;
+        previousRight = left + span(text.text);
     }
-    EXPECT_LE(previousRight, 640);
-    EXPECT_LE(kStatementHeadingX + static_cast<int>(heading.size()) * kCharWidth, 640);
-    const PageText& total = texts[3 + kStatementColumnCount];
-    const int labelEnd =
-        kStatementTotalLabelX + static_cast<int>(std::string(kStatementTotalLabel).size()) * kCharWidth;
-    EXPECT_LE(labelEnd + kCharWidth, total.x - static_cast<int>(total.text.size()) * kCharWidth);
+    EXPECT_LE(std::max(previousRight, kStatementHeadingX + span(heading)), 640);
+    const PageText& total = texts[3 + kStatementColumnCount];  // a blank after its label, on the page
+    EXPECT_LE(kStatementTotalLabelX + span(kStatementTotalLabel) + kCharWidth, total.x - span(total.text));
     EXPECT_LE(total.x, 640);
 }

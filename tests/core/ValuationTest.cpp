@@ -8,29 +8,26 @@
 #include "views/Valuation.h"
 
 namespace {
-const std::string kPound = "\xA3";
+using Texts = std::vector<std::string>;
 
 Holding held(int share, int quantity, double totalCost, double commissionToDate) {
-    Holding holding;
-    holding.shareNumber = share, holding.heldQuantity = quantity;
-    holding.totalCost = totalCost, holding.commissionToDate = commissionToDate;
+    Holding holding = heldShares(share, quantity, totalCost);
+    holding.commissionToDate = commissionToDate;
     std::snprintf(holding.dateBought, kDateBoughtSize, "12-Jan-96");
     return holding;
 }
 
-GameModel market() {
-    GameModel model = fiftyShares([](int) { return 1.305; });
-    std::snprintf(model.shareTable[3].name, kShareNameSize, "Abbey Foods");
-    return model;
+Texts totals(const ValuationDisplay& display) {
+    return {display.feesToDate, display.portfolioValue, display.cashBalance, display.total};
 }
 }  // namespace
 
-TEST(ValuationLine, ColumnsByteForByteAndTheAveragePriceMark) {
-    GameModel model = market();
+TEST(ValuationLine, ColumnsByteForByteTheAveragePriceMarkAndWideFigures) {
+    GameModel model = fiftyShares([](int) { return 1.305; });
+    std::snprintf(model.shareTable[3].name, kShareNameSize, "Abbey Foods");
     EXPECT_EQ(valuationLine(model, held(3, 800, 1000.0, 12.0)),
-              "Abbey Foods         " + std::string("     800  ") + "12-Jan-96" + "    125 " + " " +
-                  "    1012.00" + "  130\xBD " + "    1044.00");
-    // Mark by repeat purchases and pending action; 1000 shares for 1234.56 average 123.456 pence.
+              "Abbey Foods              800  12-Jan-96    125      1012.00  130\xBD     1044.00");
+    // 1000 shares for 1234.56 average 123.456 pence, marked once they come from more than one purchase.
     const std::tuple<int, char, char> marks[] = {{0, ' ', ' '}, {0, 'S', ' '}, {1, 'B', ' '},
                                                  {1, ' ', '*'}, {1, 'S', '*'}, {2, 'B', '*'}};
     for (const auto& [repeats, action, mark] : marks) {
@@ -39,15 +36,13 @@ TEST(ValuationLine, ColumnsByteForByteAndTheAveragePriceMark) {
         EXPECT_EQ(valuationLine(model, holding).substr(39, 9), std::string("    123 ") + mark)
             << repeats << action;
     }
-    // Past 10,000,000 pounds a column widens instead of losing digits.
-    model.shareTable[3].currentPrice = 1234.5;
+    model.shareTable[3].currentPrice = 1234.5;  // past 10,000,000 pounds a column widens, losing no digit
     EXPECT_EQ(valuationLine(model, held(3, 100000, 20000000.0, 50000.5)).substr(48),
               "20050000.50 123450 123450000.00");
 }
 
-TEST(ValuationTotals, ListedHoldingsFeesAndTheBrowseList) {
-    GameModel model = market();
-    model.shareTable[7].currentPrice = 2.0;
+TEST(ValuationTotals, ListedHoldingsFeesTheBrowseListAndAnEmptyList) {
+    GameModel model = fiftyShares([](int share) { return share == 7 ? 2.0 : 1.305; });
     model.cashBalance = 5000.25;
     model.holdings[0] = held(7, 100, 150.0, 10.3);
     model.holdings[1] = held(3, 800, 1000.0, 12.0);
@@ -55,17 +50,19 @@ TEST(ValuationTotals, ListedHoldingsFeesAndTheBrowseList) {
     model.holdings[2].shareNumber = 9;  // a first purchase waiting for the broker: its fee only
     model.holdings[2].action = kBuyAction, model.holdings[2].pendingCommission = 10.5;
     model.graphBrowseList.fill(44);
-
     const ValuationDisplay display = buildValuation(model);
     ASSERT_EQ(display.lines.size(), 2u);
     EXPECT_EQ(display.lines[0].substr(0, 10), "Company 7 ");
-    EXPECT_EQ(std::vector<std::string>(
-                  {display.feesToDate, display.portfolioValue, display.cashBalance, display.total}),
-              std::vector<std::string>(
-                  {kPound + "44.89", kPound + "1244.00", kPound + "5000.25", kPound + "6244.25"}));
+    EXPECT_EQ(totals(display), (Texts{"\xA3"
+                                      "44.89",
+                                      "\xA3"
+                                      "1244.00",
+                                      "\xA3"
+                                      "5000.25",
+                                      "\xA3"
+                                      "6244.25"}));
     EXPECT_DOUBLE_EQ(model.portfolioValue, 1244.0);
     EXPECT_EQ(model.graphBrowseList, (std::array<int32_t, 11>{7, 3, -1, -1, -1, -1, -1, -1, -1, -1, -1}));
-
     ASSERT_TRUE(selectValuationRowForGraph(model, 1));
     EXPECT_EQ(std::make_tuple(model.selectedHolding, model.graphBrowsePosition, model.selectedShare),
               std::make_tuple(1, 1, 3));
@@ -73,21 +70,17 @@ TEST(ValuationTotals, ListedHoldingsFeesAndTheBrowseList) {
     model.selectedShare = 40;  // the graph stepped to another share
     restoreShareAfterGraph(model);
     EXPECT_EQ(model.selectedShare, 3);
-}
 
-TEST(ValuationTotals, AnEmptyListShowsPoundZeroAndGraphsNothing) {
-    GameModel model = market();
-    model.portfolioValue = 99.0, model.cashBalance = -20.0, model.selectedShare = 12;
-    const ValuationDisplay display = buildValuation(model);
-    EXPECT_TRUE(display.lines.empty());
-    for (const std::string& total :
-         {display.feesToDate, display.portfolioValue, display.cashBalance, display.total})
-        EXPECT_EQ(total, kPound + "0");
+    // An empty list shows "£0" in every total and has no row to graph.
+    model.holdings = {};
+    model.graphBrowsePosition = -1, model.selectedShare = 12;
+    EXPECT_EQ(totals(buildValuation(model)), Texts(4, kEmptyValuationTotal));
     EXPECT_EQ(model.portfolioValue, 0.0);
-    EXPECT_EQ(model.graphBrowseList[0], -1);
     EXPECT_FALSE(selectValuationRowForGraph(model, 0));
     EXPECT_EQ(std::make_tuple(model.selectedShare, model.graphBrowsePosition), std::make_tuple(12, -1));
-    model.selectedHolding = kHoldingCount;  // no such holding: the share stays as it is
-    restoreShareAfterGraph(model);
-    EXPECT_EQ(model.selectedShare, 12);
+    for (const int holding : {1, kHoldingCount}) {  // no such holding: the share stays as it is
+        model.selectedHolding = holding;
+        restoreShareAfterGraph(model);
+        EXPECT_EQ(model.selectedShare, 12);
+    }
 }
