@@ -81,23 +81,14 @@ endif()
 if(TICKERDELL_TESTS)
     # The GUI tests link the same game code and resources as the .exe and drive its real windows.
     add_executable(gui_tests
-        tests/gui/BuyDialogTest.cpp
-        tests/gui/BuyingTest.cpp
-        tests/gui/FormsTest.cpp
-        tests/gui/GraphScreenTest.cpp
+        tests/gui/OrderDialogsTest.cpp
+        tests/gui/GraphValuationStatementTest.cpp
         tests/gui/GuiHarness.cpp
-        tests/gui/GuiTestMain.cpp
         tests/gui/InfoScreensTest.cpp
         tests/gui/MainScreenTest.cpp
-        tests/gui/MainWindowTest.cpp
         tests/gui/ContextHelpTest.cpp
         tests/gui/PlayerFaultsTest.cpp
         tests/gui/PortfolioScreenTest.cpp
-        tests/gui/RuntimeTest.cpp
-        tests/gui/RingBrokerTest.cpp
-        tests/gui/SellDialogTest.cpp
-        tests/gui/ShareIndexScreenTest.cpp
-        tests/gui/ValuationStatementTest.cpp
         tests/gui/GameProcessTest.cpp
         tests/gui/TestDialogs.rc
         ${GAME_RESOURCES})

@@ -32,8 +32,8 @@ endfunction()
 add_wine_test(wine_core_tests 800x600 ${WINDOWS_BUILD_DIR}/core_tests.exe)
 
 # One entry per GUI suite, so that a failure names its screen.
-set(GUI_SUITES MainWindow MainScreen Runtime BuyDialog SellDialog Portfolio ShareIndex
-    RingBroker Buying PlayerFaults GameProcess InfoScreens)
+set(GUI_SUITES MainWindow MainScreen BuyDialog SellDialog Portfolio ShareIndex
+    RingBroker PlayerFaults GameProcess InfoScreens)
 list(APPEND GUI_SUITES Valuation Statement)
 list(APPEND GUI_SUITES Forms)
 list(APPEND GUI_SUITES GraphScreen)

@@ -1,68 +1,26 @@
-// Context help as the player meets it: F1 on each screen, the Shift+F1 help mode, the Help menu, and
-// the viewer closed with the game. A recording viewer stands in for WinHelpA, except in the last test.
-#include <windows.h>
+// Context help as the player meets it: F1 on each screen, the Shift+F1 help mode, the Help menu, the
+// viewer closed with the game, and the real viewer showing the topics.
 
-#include <gtest/gtest.h>
-
-#include <functional>
 #include <mutex>
-#include <string>
-#include <vector>
 
 #include "model/Settlement.h"
-#include "resources/resource.h"
 #include "runtime/win32/ContextHelp.h"
-#include "shell/win32/MainScreen.h"
 #include "shell/win32/RingBrokerScreen.h"
-#include "shell/win32/ShellState.h"
 #include "tests/gui/GuiHarness.h"
-#include "tests/gui/ScreenDriving.h"
-#include "trading/OrderRules.h"
 #include "trading/win32/BuyScreen.h"
 #include "trading/win32/PortfolioScreen.h"
 #include "trading/win32/SellScreen.h"
 #include "views/win32/ShareIndexScreen.h"
 
 namespace {
-struct HelpRequest {
-    UINT command;
-    ULONG_PTR data;
-    bool operator==(const HelpRequest&) const = default;
-};
-
+using HelpRequest = std::pair<UINT, ULONG_PTR>;  // the viewer's command and its data
 std::mutex requestsLock;
 std::vector<HelpRequest> requests;
-
-BOOL recordingViewer(HWND, const char*, UINT command, ULONG_PTR data) {
-    std::lock_guard<std::mutex> hold(requestsLock);
-    requests.push_back({command, data});
-    return TRUE;
-}
 
 std::vector<HelpRequest> requested() {
     std::lock_guard<std::mutex> hold(requestsLock);
     return requests;
 }
-
-class ContextHelp : public GameWindowTest {
-protected:
-    void SetUp() override {
-        GameWindowTest::SetUp();
-        requests.clear();
-        setHelpViewer(recordingViewer);
-    }
-    void TearDown() override {
-        setShift(false);
-        GameWindowTest::TearDown();
-        setHelpViewer(nullptr);
-    }
-    static void setShift(bool down) {
-        BYTE keys[256];
-        GetKeyboardState(keys);
-        keys[VK_SHIFT] = down ? 0x80 : 0;
-        SetKeyboardState(keys);
-    }
-};
 
 // A key as the keyboard sends it to the focused control: repeat count 1, and the bit that says it was
 // already down when the key repeats.
@@ -70,72 +28,100 @@ void postKey(HWND control, UINT key, bool repeated = false) {
     PostMessageA(control, WM_KEYDOWN, key, repeated ? 0x40000001 : 0x00000001);
 }
 
-struct ScreenCase {
-    const char* name;
-    std::function<void(HWND owner)> open;
-    int context;
+void setShift(bool down) {
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = down ? 0x80 : 0;
+    SetKeyboardState(keys);
+}
+
+// A recording viewer stands in for WinHelpA.
+class ContextHelp : public GameWindowTest {
+protected:
+    void SetUp() override {
+        GameWindowTest::SetUp();
+        requests.clear();
+        setHelpViewer([](HWND, const char*, UINT command, ULONG_PTR data) {
+            std::lock_guard<std::mutex> hold(requestsLock);
+            requests.emplace_back(command, data);
+            return TRUE;
+        });
+    }
+    void TearDown() override {
+        setShift(false);
+        GameWindowTest::TearDown();
+        setHelpViewer(nullptr);
+    }
 };
 
-TEST_F(ContextHelp, FOneOnEachScreenAsksForItsTopic) {
-    gGame.selectedShare = 3;
-    ASSERT_TRUE(bookPurchase(gGame, 10).booked());
-    settleDay(gGame, 1);
-    const ScreenCase screens[] = {
-        {"portfolio", [](HWND owner) { runPortfolioScreen(owner, gGame); }, 20001},
-        {"share index", [](HWND owner) { runShareIndex(owner, gGame); }, 20002},
-        {"buy", [](HWND owner) { runBuyScreen(owner, gGame, 5); }, 20004},
-        {"sell", [](HWND owner) { runSellScreen(owner, gGame, 0); }, 20005},
-        {"ring the broker", [](HWND owner) { runRingBrokerScreen(owner, gGame); }, 20007},
-    };
-    for (const ScreenCase& screen : screens) {
-        SCOPED_TRACE(screen.name);
-        requests.clear();
-        DialogAnswerer close(IDCANCEL, [&](HWND dialog) {
-            const DWORD thread = GetWindowThreadProcessId(dialog, nullptr);
-            waitUntil([&] { return focusOfThread(thread) != nullptr; });
-            postKey(focusOfThread(thread), VK_F1);
-            waitUntil([&] { return !requested().empty(); });
-        });
-        screen.open(window_);
-        close.seen();
-        EXPECT_EQ(requested(), (std::vector<HelpRequest>{{kHelpContext, ULONG_PTR(screen.context)}}));
-    }
-    // The main screen, through the game's own loop.
-    requests.clear();
-    postKey(GetDlgItem(mainScreenWindow(), IDC_MAIN_PORTFOLIO), VK_F1);
-    pumpMessagesUntilIdle();
-    EXPECT_EQ(requested(), (std::vector<HelpRequest>{{kHelpContext, 20000}}));
-}
-
-TEST_F(ContextHelp, FOneHeldDownOpensHelpOnce) {
-    HWND button = GetDlgItem(mainScreenWindow(), IDC_MAIN_PORTFOLIO);
-    postKey(button, VK_F1);
-    for (int i = 0; i < 5; ++i) postKey(button, VK_F1, true);
-    pumpMessagesUntilIdle();
-    EXPECT_EQ(requested().size(), 1u);
-}
-
-TEST_F(ContextHelp, ShiftFOneThenAButtonAsksForTheTopicInsteadOfActing) {
+// Shift+F1 on the main screen, as the player starts help mode there.
+void enterHelpMode() {
     setShift(true);
     postKey(GetDlgItem(mainScreenWindow(), IDC_MAIN_PORTFOLIO), VK_F1);
     pumpMessagesUntilIdle();
     setShift(false);
-    ASSERT_TRUE(inHelpMode());
-    DialogAnswerer notOpened(IDC_PORT_MAIN_MENU, {}, 1000);
-    press(mainScreenWindow(), IDC_MAIN_PORTFOLIO);
+}
+
+TEST_F(ContextHelp, FOneOnEachScreenAsksForItsTopicOnceWhileHeld) {
+    orderShares(3, 10);
+    settleDay(gGame, 1);
+    const std::pair<std::function<void()>, int> screens[] = {
+        {[this] { runPortfolioScreen(window_, gGame); }, 20001},
+        {[this] { runShareIndex(window_, gGame); }, 20002},
+        {[this] { runBuyScreen(window_, gGame, 5); }, 20004},
+        {[this] { runSellScreen(window_, gGame, 0); }, 20005},
+        {[this] { runRingBrokerScreen(window_, gGame); }, 20007},
+    };
+    for (const auto& [open, context] : screens) {
+        requests.clear();
+        DialogAnswerer close(IDCANCEL, [&](HWND dialog) {
+            postKey(settledFocus(dialog), VK_F1);
+            waitUntil([&] { return !requested().empty(); });
+        });
+        open();
+        close.seen();
+        EXPECT_EQ(requested(), (std::vector<HelpRequest>{{kHelpContext, ULONG_PTR(context)}}));
+    }
+    // The main screen, through the game's own loop, with the key held down.
+    requests.clear();
+    HWND button = GetDlgItem(mainScreenWindow(), IDC_MAIN_PORTFOLIO);
+    postKey(button, VK_F1);
+    for (int i = 0; i < 5; ++i) postKey(button, VK_F1, true);
     pumpMessagesUntilIdle();
-    EXPECT_FALSE(notOpened.seen().found) << "the button was carried out";
-    EXPECT_FALSE(inHelpMode());
     EXPECT_EQ(requested(), (std::vector<HelpRequest>{{kHelpContext, 20000}}));
 }
 
-TEST_F(ContextHelp, ShiftFOneThenBuyOnAScreenAsksForItsTopicAndBuysNothing) {
+TEST_F(ContextHelp,
+       AButtonInHelpModeAsksForTheTopicAndEscapeAClosedMenuOrActivationLeaveItAndTheNextClickActs) {
+    const std::pair<std::function<void()>, std::vector<HelpRequest>> leaves[] = {
+        {[] { press(mainScreenWindow(), IDC_MAIN_PORTFOLIO); }, {{kHelpContext, 20000}}},
+        {[] { postKey(GetDlgItem(mainScreenWindow(), IDC_MAIN_PORTFOLIO), VK_ESCAPE); }, {}},
+        // A greyed menu item closes the menu without a command.
+        {[this] { SendMessageA(window_, WM_EXITMENULOOP, FALSE, 0); }, {}},
+        {[this] { SendMessageA(window_, WM_ACTIVATE, WA_ACTIVE, 0); }, {}},
+    };
+    for (const auto& [leave, asked] : leaves) {
+        requests.clear();
+        enterHelpMode();
+        ASSERT_TRUE(inHelpMode());
+        DialogAnswerer notOpened(IDC_PORT_MAIN_MENU, {}, 1000);
+        leave();
+        pumpMessagesUntilIdle();
+        EXPECT_FALSE(notOpened.seen().found) << "the button was carried out";
+        EXPECT_FALSE(inHelpMode());
+        EXPECT_EQ(requested(), asked);
+        DialogAnswerer opened(IDC_PORT_MAIN_MENU);
+        press(mainScreenWindow(), IDC_MAIN_PORTFOLIO);
+        EXPECT_EQ(opened.seen().caption, "Portfolio");
+    }
+}
+
+TEST_F(ContextHelp, ShiftFOneThenBuyMaxOnTheBuyScreenAsksForItsTopicAndBuysNothing) {
     bool stillOpen = false;
     DialogAnswerer buy(IDCANCEL, [&](HWND dialog) {
-        const DWORD thread = GetWindowThreadProcessId(dialog, nullptr);
-        waitUntil([&] { return focusOfThread(thread) != nullptr; });
+        HWND focus = settledFocus(dialog);
         SendMessageA(dialog, WM_NULL, 0, 0);  // the dialog's loop is running
-        postKey(focusOfThread(thread), VK_F1);
+        postKey(focus, VK_F1);
         waitUntil([] { return inHelpMode(); });
         DialogAnswerer noQuestion(IDNO, {}, 1000);
         pressLater(dialog, IDC_BUY_MAX);
@@ -150,29 +136,6 @@ TEST_F(ContextHelp, ShiftFOneThenBuyOnAScreenAsksForItsTopicAndBuysNothing) {
     EXPECT_TRUE(stillOpen);
     EXPECT_FALSE(anyPendingOrder(gGame));
     EXPECT_EQ(requested(), (std::vector<HelpRequest>{{kHelpContext, 20004}}));
-}
-
-TEST_F(ContextHelp, EscapeOrAClosedMenuLeavesHelpModeAndTheNextClickActs) {
-    const std::function<void()> leaveHelpMode[] = {
-        [] { postKey(GetDlgItem(mainScreenWindow(), IDC_MAIN_PORTFOLIO), VK_ESCAPE); },
-        // A greyed menu item closes the menu without a command.
-        [this] { SendMessageA(window_, WM_EXITMENULOOP, FALSE, 0); },
-        [this] { SendMessageA(window_, WM_ACTIVATE, WA_ACTIVE, 0); },
-    };
-    for (const auto& leave : leaveHelpMode) {
-        setShift(true);
-        postKey(GetDlgItem(mainScreenWindow(), IDC_MAIN_PORTFOLIO), VK_F1);
-        pumpMessagesUntilIdle();
-        setShift(false);
-        ASSERT_TRUE(inHelpMode());
-        leave();
-        pumpMessagesUntilIdle();
-        EXPECT_FALSE(inHelpMode());
-        DialogAnswerer opened(IDC_PORT_MAIN_MENU);
-        press(mainScreenWindow(), IDC_MAIN_PORTFOLIO);
-        EXPECT_EQ(opened.seen().caption, "Portfolio");
-    }
-    EXPECT_TRUE(requested().empty());
 }
 
 TEST_F(ContextHelp, TheHelpMenuAndTheEndOfTheGameAskTheViewer) {
@@ -194,25 +157,28 @@ std::vector<HWND> foreignWindows(const char* className) {
     return found;
 }
 
-// All the text the viewer's windows hold: its caption and the topic in its text windows.
-std::string viewerText(HWND viewer) {
+// The caption and texts of the help viewer's windows: its caption and the topic in its text windows.
+std::string viewerTexts() {
+    std::vector<HWND> windows = foreignWindows("MS_WINHELP");
+    for (HWND viewer : foreignWindows("MS_WINHELP")) {
+        const auto add = [](HWND child, LPARAM found) {
+            reinterpret_cast<std::vector<HWND>*>(found)->push_back(child);
+            return TRUE;
+        };
+        EnumChildWindows(viewer, add, reinterpret_cast<LPARAM>(&windows));
+    }
     std::string text;
-    const auto add = [&](HWND w) {
+    for (HWND w : windows) {
         char buffer[4096] = "";
         SendMessageTimeoutA(w, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG,
                             1000, nullptr);
-        text += buffer;
-        text += '\n';
-    };
-    add(viewer);
-    EnumChildWindows(
-        viewer,
-        [](HWND child, LPARAM adder) -> BOOL {
-            (*reinterpret_cast<decltype(add)*>(adder))(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&add));
+        text += std::string(buffer) + "\n";
+    }
     return text;
+}
+
+bool viewerShows(const char* title) {
+    return waitUntil([&] { return viewerTexts().find(title) != std::string::npos; }, 20000);
 }
 
 // The real viewer, as the player gets it: the portfolio's topic on F1, the how-to file from the menu
@@ -221,36 +187,19 @@ using HelpViewer = GameWindowTest;
 
 TEST_F(HelpViewer, FOneOnThePortfolioAndUsingHelpOpenTheirTopicsInTheViewer) {
     setHelpViewer(nullptr);
-    std::string portfolioTopic;
+    bool portfolioTopic = false;
     DialogAnswerer portfolio(IDC_PORT_MAIN_MENU, [&](HWND dialog) {
-        const DWORD thread = GetWindowThreadProcessId(dialog, nullptr);
-        waitUntil([&] { return focusOfThread(thread) != nullptr; });
-        postKey(focusOfThread(thread), VK_F1);
-        waitUntil([&] { return !foreignWindows("MS_WINHELP").empty(); }, 20000);
-        waitUntil(
-            [&] {
-                for (HWND viewer : foreignWindows("MS_WINHELP")) portfolioTopic = viewerText(viewer);
-                return portfolioTopic.find("The Portfolio Screen") != std::string::npos;
-            },
-            10000);
+        postKey(settledFocus(dialog), VK_F1);
+        portfolioTopic = viewerShows("The Portfolio Screen");
     });
     runPortfolioScreen(window_, gGame);
     portfolio.seen();
-    EXPECT_NE(portfolioTopic.find("The Portfolio Screen"), std::string::npos) << portfolioTopic;
-
+    EXPECT_TRUE(portfolioTopic) << viewerTexts();
     chooseMenuCommand(IDM_HELP_ON_HELP);
-    std::string howTo;
-    waitUntil(
-        [&] {
-            for (HWND viewer : foreignWindows("MS_WINHELP")) howTo = viewerText(viewer);
-            return howTo.find("How to Use Help") != std::string::npos;
-        },
-        10000);
-    EXPECT_NE(howTo.find("How to Use Help"), std::string::npos) << howTo;
+    EXPECT_TRUE(viewerShows("How to Use Help")) << viewerTexts();
     EXPECT_TRUE(foreignWindows("#32770").empty()) << "the viewer asked a question";
     saveWindowPicture(GetDesktopWindow(), "help_viewer_how_to");
-
     openHelp(window_, kHelpQuit, 0);
-    EXPECT_TRUE(waitUntil([] { return foreignWindows("MS_WINHELP").empty(); }, 10000));
+    EXPECT_TRUE(waitUntil([] { return viewerTexts().empty(); }, 10000));
 }
 }  // namespace

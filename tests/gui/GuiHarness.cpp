@@ -1,20 +1,19 @@
-// The GUI test harness: main window set-up, the answering of modal windows, and reading pixels.
+// The GUI test harness: the test program's entry, main window set-up, driving controls, answering modal
+// windows and reading pixels.
 #include "tests/gui/GuiHarness.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <memory>
 
+#include "runtime/BitmapGeometry.h"
 #include "runtime/win32/DialogHost.h"
-#include "runtime/win32/GdiHandles.h"
-#include "shell/win32/ShellState.h"
 #include "shell/win32/Startup.h"
-#include "tests/gui/ScreenDriving.h"
-#include "trading/OrderRules.h"
 
 namespace {
-std::string programPath;
+std::string programPath;  // the Tickerdell.exe given as --game=PATH
 
 std::string className(HWND window) {
     char name[64] = "";
@@ -53,13 +52,95 @@ BOOL CALLBACK collectDialog(HWND window, LPARAM context) {
         search.found.push_back(window);
     return TRUE;
 }
+
 }  // namespace
 
 const std::string& gameProgramPath() {
     return programPath;
 }
-void setGameProgramPath(const std::string& path) {
-    programPath = path;
+
+std::string textOf(HWND window, int id) {
+    char text[1024] = "";
+    GetWindowTextA(id ? GetDlgItem(window, id) : window, text, sizeof text);
+    return text;
+}
+
+std::string fontOf(HWND control, int id) {
+    if (id) control = GetDlgItem(control, id);
+    LOGFONTA font = {};
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+    return std::string(font.lfFaceName) + " " + std::to_string(font.lfHeight) + " " +
+           std::to_string(font.lfWeight);
+}
+
+std::vector<LONG> placeIn(HWND parent, HWND child) {
+    RECT r;
+    GetWindowRect(child, &r);
+    MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&r), 2);
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+void type(HWND dialog, int id, const std::string& text) {
+    for (unsigned char c : text) SendMessageA(GetDlgItem(dialog, id), WM_CHAR, c, 1);
+}
+
+void moveFocus(HWND dialog, int toId) {
+    SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, toId)), TRUE);
+}
+
+void press(HWND dialog, int id) {
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+void pressLater(HWND dialog, int id) {
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+std::string listLine(HWND list, int row) {
+    const auto length =
+        static_cast<std::size_t>(std::max<LRESULT>(SendMessageA(list, LB_GETTEXTLEN, row, 0), 0));
+    std::string text(length + 1, '\0');
+    if (length) SendMessageA(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(length);
+    return text;
+}
+int listCount(HWND list) {
+    return static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+}
+int listSelection(HWND list) {
+    return static_cast<int>(SendMessageA(list, LB_GETCURSEL, 0, 0));
+}
+
+void clickRow(HWND list, int row, bool twice) {
+    RECT item = {};
+    SendMessageA(list, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&item));
+    const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+    for (UINT down : {UINT{WM_LBUTTONDOWN}, twice ? UINT{WM_LBUTTONDBLCLK} : UINT{WM_NULL}}) {
+        if (down) PostMessageA(list, down, MK_LBUTTON, at);
+        if (down) PostMessageA(list, WM_LBUTTONUP, 0, at);
+    }
+}
+
+bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    while (!condition()) {
+        if (GetTickCount() - start > timeoutMs) return false;
+        Sleep(20);
+    }
+    return true;
+}
+
+HWND focusOfThread(DWORD threadId) {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(threadId, &info) ? info.hwndFocus : nullptr;
+}
+
+HWND settledFocus(HWND dialog) {
+    const DWORD thread = GetWindowThreadProcessId(dialog, nullptr);
+    waitUntil([&] { return focusOfThread(thread) != nullptr; });
+    return focusOfThread(thread);
 }
 
 SeenDialog readDialog(HWND dialog) {
@@ -120,6 +201,90 @@ ScreenRun runScreen(const std::function<void()>& open, const std::function<void(
     return run;
 }
 
+std::string buyThrough(const std::function<void()>& open, const std::string& quantity) {
+    const auto buy = [&](HWND dialog) {
+        type(dialog, IDC_BUY_QUANTITY, quantity);
+        moveFocus(dialog, IDC_BUY_BUY);  // as clicking Buy would: the Value field is filled in
+    };
+    return runScreen(open, buy, IDC_BUY_BUY, IDYES).screen.caption;
+}
+
+bool fitsItsControl(HWND control) {
+    RECT box, needed;
+    GetClientRect(control, &box);
+    needed = box;
+    WindowDc dc(control);
+    Selected font(dc.get(), reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
+    DrawTextA(dc.get(), textOf(control).c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK);
+    return needed.right <= box.right && needed.bottom <= box.bottom;
+}
+
+Picture pictureOf(HDC dc, const RECT& band) {
+    const int width = band.right - band.left, height = band.bottom - band.top;
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    OwnedBitmap copy(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    MemoryDc memory(CreateCompatibleDC(dc));
+    Selected onCopy(memory.get(), copy.get());
+    BitBlt(memory.get(), 0, 0, width, height, dc, band.left, band.top, SRCCOPY);
+    GdiFlush();
+    Picture picture{
+        width, std::vector<DWORD>(static_cast<DWORD*>(bits), static_cast<DWORD*>(bits) + width * height)};
+    for (DWORD& pixel : picture.pixels) pixel &= 0xFFFFFF;
+    return picture;
+}
+
+Picture shownPicture(HWND window, const RECT& band) {
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    return pictureOf(WindowDc(window).get(), band);
+}
+
+COLORREF titlePixel(int x, int y) {
+    HRSRC resource = FindResourceA(nullptr, RES_BMP_TITLE, MAKEINTRESOURCEA(2));
+    const auto* bytes = static_cast<const uint8_t*>(LockResource(LoadResource(nullptr, resource)));
+    const DibLayout dib = readDibLayout(bytes, SizeofResource(nullptr, resource));
+    const std::size_t stride = (static_cast<std::size_t>(dib.width) + 3) & ~std::size_t{3};
+    const uint8_t index = bytes[dib.pixelOffset + stride * static_cast<std::size_t>(dib.height - 1 - y) + x];
+    const uint8_t* colour = bytes + kInfoHeaderSize + 4 * static_cast<std::size_t>(index);
+    return RGB(colour[2], colour[1], colour[0]);
+}
+
+void saveWindowPicture(HWND window, const std::string& name) {
+    const char* folder = std::getenv("TICKERDELL_SCREENSHOTS");
+    if (!folder || !*folder) return;
+    // The window paints itself now, whichever thread asks, so the copy shows what it shows.
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RECT r;
+    GetWindowRect(window, &r);
+    const Picture picture = pictureOf(WindowDc(nullptr).get(), r);
+    const int width = picture.width, height = r.bottom - r.top;
+    const BITMAPINFOHEADER header = {sizeof header, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof header, size = 4 * width * height;
+    const BITMAPFILEHEADER file = {0x4D42, offset + size, 0, 0, offset};
+    std::ofstream out(std::string(folder) + "\\" + name + ".bmp", std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&file), sizeof file);
+    out.write(reinterpret_cast<const char*>(&header), sizeof header);
+    out.write(reinterpret_cast<const char*>(picture.pixels.data()), size);
+}
+
+Pixels pixelsOfColour(HDC dc, const RECT& band, COLORREF colour) {
+    const Picture picture = pictureOf(dc, band);
+    const DWORD wanted = asPixel(colour);
+    Pixels pixels;
+    for (int y = 0; y < band.bottom - band.top; ++y)
+        for (int x = 0; x < picture.width; ++x)
+            if (picture.at(x, y) == wanted) pixels.emplace_back(band.left + x, band.top + y);
+    return pixels;
+}
+
+Pixels pixelsOfColour(HWND window, const RECT& band, COLORREF colour) {
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    pumpMessagesUntilIdle();
+    return pixelsOfColour(WindowDc(window).get(), band, colour);
+}
+
 bool pumpMessagesUntilIdle() {
     bool quitSeen = false;
     MSG message;
@@ -160,43 +325,12 @@ LRESULT GameWindowTest::chooseMenuCommand(int commandId) {
     return SendMessageA(window_, WM_COMMAND, MAKEWPARAM(commandId, 0), 0);
 }
 
-void saveWindowPicture(HWND window, const std::string& name) {
-    const char* folder = std::getenv("TICKERDELL_SCREENSHOTS");
-    if (!folder || !*folder) return;
-    // The window paints itself now, whichever thread asks, so the copy shows what it shows.
-    RedrawWindow(window, nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    GdiFlush();
-    RECT r;
-    GetWindowRect(window, &r);
-    const int width = r.right - r.left, height = r.bottom - r.top;
-    WindowDc screen(nullptr);
-    MemoryDc memory(CreateCompatibleDC(screen.get()));
-    OwnedBitmap picture(CreateCompatibleBitmap(screen.get(), width, height));
-    {
-        Selected onPicture(memory.get(), picture.get());
-        BitBlt(memory.get(), 0, 0, width, height, screen.get(), r.left, r.top, SRCCOPY);
-    }
-    BITMAPINFOHEADER header = {sizeof header, width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    std::vector<char> pixels(static_cast<std::size_t>((width * 3 + 3) & ~3) * height);
-    GetDIBits(memory.get(), picture.get(), 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&header),
-              DIB_RGB_COLORS);
-    const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof header;
-    const BITMAPFILEHEADER file = {0x4D42, static_cast<DWORD>(offset + pixels.size()), 0, 0, offset};
-    std::ofstream out(std::string(folder) + "\\" + name + ".bmp", std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&file), sizeof file);
-    out.write(reinterpret_cast<const char*>(&header), sizeof header);
-    out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
-}
-
-Pixels pixelsOfColour(HWND window, const RECT& band, COLORREF colour, Repaint repaint) {
-    if (repaint == Repaint::First)
-        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    pumpMessagesUntilIdle();
-    WindowDc dc(window);
-    Pixels pixels;
-    for (int y = band.top; y < band.bottom; ++y)
-        for (int x = band.left; x < band.right; ++x)
-            if (GetPixel(dc.get(), x, y) == colour) pixels.emplace_back(x, y);
-    return pixels;
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    for (int i = 1; i < argc; ++i)
+        if (std::string(argv[i]).rfind("--game=", 0) == 0) programPath = argv[i] + 7;
+    // The game's shell is initialised once, as WinMain does.
+    if (!initialiseShell(GetModuleHandleA(nullptr), nullptr))
+        return std::fputs("no main window class\n", stderr), 1;
+    return RUN_ALL_TESTS();
 }

@@ -1,5 +1,6 @@
-// Drives the game's real windows from a test: opens the main window, answers the message boxes and
-// dialogs that a command opens, and reads back what they showed.
+// Drives the game's real windows from a test as a player would: opens the main window, types, presses and
+// clicks, answers the message boxes and dialogs a command opens, and reads back texts, fonts and pixels.
+// It brings with it the game's model, resource ids, main screen and GDI owners, which every test uses.
 #pragma once
 
 #include <windows.h>
@@ -12,9 +13,37 @@
 #include <utility>
 #include <vector>
 
+#include "resources/resource.h"
+#include "runtime/win32/GdiHandles.h"
+#include "shell/win32/MainScreen.h"
+#include "shell/win32/ShellState.h"
+#include "trading/OrderRules.h"
+
 // The Tickerdell.exe under test, given to the GUI test program as --game=PATH.
 const std::string& gameProgramPath();
-void setGameProgramPath(const std::string& path);
+
+// The text of the window, or of its control of that id.
+std::string textOf(HWND window, int id = 0);
+// The font the control (or the window's control of that id) draws with, as "face height weight".
+std::string fontOf(HWND control, int id = 0);
+// The child's rectangle in the parent's client co-ordinates: left, top, right, bottom.
+std::vector<LONG> placeIn(HWND parent, HWND child);
+void type(HWND dialog, int id, const std::string& text);
+void moveFocus(HWND dialog, int toId);
+// Presses a button as a click would; from an answering thread this waits for whatever the button opens.
+void press(HWND dialog, int id);
+// Presses a button without waiting for what it opens.
+void pressLater(HWND dialog, int id);
+std::string listLine(HWND list, int row);
+int listCount(HWND list);
+int listSelection(HWND list);
+// A click, or a double click, on a row of the list, posted as the mouse would send it.
+void clickRow(HWND list, int row, bool twice = false);
+// Polls until the condition holds or the time has passed; answers the condition.
+bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 2000);
+HWND focusOfThread(DWORD threadId);
+// Waits for the dialog's thread to put the focus somewhere and answers where.
+HWND settledFocus(HWND dialog);
 
 // What a dialog or message box showed when it was answered.
 struct SeenDialog {
@@ -27,7 +56,6 @@ struct SeenDialog {
 
 // Reads a dialog or message box of any process: caption, static texts, standard icon, buttons.
 SeenDialog readDialog(HWND dialog);
-
 // Top-level dialog windows ("#32770") of a process that are visible now.
 std::vector<HWND> visibleDialogsOf(DWORD processId);
 
@@ -41,7 +69,6 @@ public:
     ~DialogAnswerer();
     DialogAnswerer(const DialogAnswerer&) = delete;
     DialogAnswerer& operator=(const DialogAnswerer&) = delete;
-
     // Waits for the answering thread and returns what it saw.
     SeenDialog seen();
 
@@ -65,21 +92,44 @@ struct ScreenRun {
 ScreenRun runScreen(const std::function<void()>& open, const std::function<void(HWND)>& work, int button,
                     int reply = 0, const std::function<void(HWND)>& behind = {});
 
+// Calls `open`, which opens the Buy dialog, buys the quantity there and says Yes to the broker's charge;
+// answers the dialog's caption.
+std::string buyThrough(const std::function<void()>& open, const std::string& quantity);
+
+// Whether the control's text, wrapped at its width in its font, stays inside it.
+bool fitsItsControl(HWND control);
+
 // Saves a picture of the window, redrawn first, as FOLDER\name.bmp when TICKERDELL_SCREENSHOTS names
 // a folder, so a person can look at what a test showed; does nothing otherwise.
 void saveWindowPicture(HWND window, const std::string& name);
+
+// The pixels of a band of a device context, as 0xRRGGBB in rows from the band's top-left corner.
+struct Picture {
+    int width = 0;
+    std::vector<DWORD> pixels;
+    DWORD at(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
+    bool operator==(const Picture&) const = default;
+};
+Picture pictureOf(HDC dc, const RECT& band);
+inline DWORD asPixel(COLORREF colour) {
+    return (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
+}
+// The band of the window's client area, after it has repainted itself whole.
+Picture shownPicture(HWND window, const RECT& band);
+
+// The colour the title picture (TD_TITLE) holds at a pixel, read from the program's own resource.
+COLORREF titlePixel(int x, int y);
 
 // The main screen's two text bands: the pending-orders marker and the date line.
 constexpr RECT kMarkerBand = {18, 10, 200, 34};
 constexpr RECT kDateBand = {468, 10, 640, 34};
 constexpr COLORREF kBrightText = RGB(255, 255, 0);
 
-// Where inside the band of its client area the window shows the colour: a picture of a text, to tell
-// two texts apart. The window repaints first unless only what it shows of its own accord is wanted.
-enum class Repaint { First, Never };
+// Where inside the band the window (repainted first) or device context shows the colour: a picture of a
+// text, to tell two texts apart.
 using Pixels = std::vector<std::pair<int, int>>;
-Pixels pixelsOfColour(HWND window, const RECT& band, COLORREF colour = kBrightText,
-                      Repaint repaint = Repaint::First);
+Pixels pixelsOfColour(HWND window, const RECT& band, COLORREF colour = kBrightText);
+Pixels pixelsOfColour(HDC dc, const RECT& band, COLORREF colour);
 
 // Lets the window procedures run as the game's message loop would: handles every queued message
 // except WM_QUIT, which it reports.
@@ -95,7 +145,6 @@ class GameWindowTest : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
-
     // Sends a menu command to the main window as the menu would.
     LRESULT chooseMenuCommand(int commandId);
 

@@ -1,66 +1,58 @@
-// The news and information screens: each opens from its menu item or button with its caption, texts,
-// fonts and places, closes on the clicks and keys meant to close it and no others, draws the About
-// logo only when asked for all of it, and leaves no font behind after a hundred openings.
-#include <windows.h>
+// The news and information screens, the options, details and message forms, the portfolio selection and
+// the three-dimensional buttons as a player meets them: each opens from its menu item or button with its
+// caption, texts, fonts and places, closes on the clicks and keys meant to close it and on no others, and
+// leaves no font behind after a hundred openings; the hidden PIN; each button state read pixel by pixel.
 
-#include <gtest/gtest.h>
+#include <map>
 
-#include <functional>
-#include <string>
-#include <thread>
-#include <vector>
-
-#include "resources/resource.h"
+#include "runtime/BevelGeometry.h"
 #include "runtime/win32/ControlFonts.h"
-#include "runtime/win32/GdiHandles.h"
+#include "runtime/win32/Screen.h"
 #include "shell/win32/InfoScreens.h"
-#include "shell/win32/MainScreen.h"
+#include "shell/win32/SettingsForms.h"
 #include "tests/gui/GuiHarness.h"
-#include "tests/gui/ScreenDriving.h"
+#include "tests/gui/TestDialogs.h"
+#include "trading/win32/PortfolioSelectScreen.h"
 #include "views/NewsText.h"
 #include "views/win32/NewsScreen.h"
 
 namespace {
 using InfoScreens = GameWindowTest;
+using Forms = GameWindowTest;
 using Action = std::function<void(HWND)>;
 using Opening = std::function<void(const Action& look)>;
-using Runner = int (*)(HWND);
+using Runner = INT_PTR (*)(HWND);
 
-std::string line(int id, const std::string& text, const std::string& face, int height, int weight, RECT r) {
-    return std::to_string(id) + " '" + text + "' " + face + " " + std::to_string(height) + " " +
-           std::to_string(weight) + " at " + std::to_string(r.left) + "," + std::to_string(r.top) + " " +
-           std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top);
+// Each screen's run function, as one type whatever its own answers.
+template <auto run>
+INT_PTR opened(HWND owner) {
+    return run(owner);
+}
+
+std::string line(int id, const std::string& text, const std::string& font, RECT r) {
+    return std::to_string(id) + " '" + text + "' " + font + " at " + std::to_string(r.left) + "," +
+           std::to_string(r.top) + " " + std::to_string(r.right - r.left) + "x" +
+           std::to_string(r.bottom - r.top);
 }
 
 // The table's texts in its face at two pixels to a unit, after the caption and the client size.
 std::vector<std::string> expectedLines(const std::string& caption, SIZE client, const ScreenTexts* texts) {
-    std::vector<std::string> lines = {line(0, caption, "", 0, 0, {0, 0, client.cx, client.cy})};
+    std::vector<std::string> lines = {line(0, caption, "", {0, 0, client.cx, client.cy})};
     for (const PlacedText& t : texts ? texts->items : std::vector<PlacedText>{})
-        lines.push_back(line(t.id, t.text, texts->fontFace, t.fontHeight, texts->fontWeight,
-                             {2 * t.x, 2 * t.y, 2 * (t.x + t.width), 2 * (t.y + t.height)}));
+        lines.push_back(line(
+            t.id, t.text,
+            texts->fontFace + (" " + std::to_string(t.fontHeight)) + " " + std::to_string(texts->fontWeight),
+            {2 * t.x, 2 * t.y, 2 * (t.x + t.width), 2 * (t.y + t.height)}));
     return lines;
-}
-
-// Whether the control's text, wrapped at its width in its font, stays inside it.
-bool fitsItsControl(HWND control) {
-    RECT box, needed;
-    GetClientRect(control, &box);
-    needed = box;
-    WindowDc dc(control);
-    Selected font(dc.get(), reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
-    DrawTextA(dc.get(), textOf(control).c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK);
-    return needed.right <= box.right && needed.bottom <= box.bottom;
 }
 
 std::vector<std::string> shownLines(HWND dialog, const ScreenTexts* texts) {
     RECT r;
     GetClientRect(dialog, &r);
-    std::vector<std::string> lines = {line(0, textOf(dialog), "", 0, 0, r)};
+    std::vector<std::string> lines = {line(0, textOf(dialog), "", r)};
     for (const PlacedText& t : texts ? texts->items : std::vector<PlacedText>{}) {
-        GetWindowRect(GetDlgItem(dialog, t.id), &r);
-        MapWindowPoints(HWND_DESKTOP, dialog, reinterpret_cast<POINT*>(&r), 2);
-        const LOGFONTA font = fontOf(dialog, t.id);
-        lines.push_back(line(t.id, textOf(dialog, t.id), font.lfFaceName, font.lfHeight, font.lfWeight, r));
+        const std::vector<LONG> at = placeIn(dialog, GetDlgItem(dialog, t.id));
+        lines.push_back(line(t.id, textOf(dialog, t.id), fontOf(dialog, t.id), {at[0], at[1], at[2], at[3]}));
         if (!fitsItsControl(GetDlgItem(dialog, t.id))) lines.back() += " does not fit";
     }
     return lines;
@@ -86,6 +78,61 @@ const Action paragraphClick = [](HWND d) {
     SendInput(2, clicks, sizeof(INPUT));
     waitUntil([d] { return !IsWindow(d); });
 };
+
+// What a form shows: its caption, then each control in template order as "id text|face height
+// weight|checked".
+std::vector<std::string> shownBy(HWND form) {
+    std::vector<std::string> shown = {textOf(form)};
+    for (HWND c = GetWindow(form, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+        shown.push_back(std::to_string(GetDlgCtrlID(c)) + " " + textOf(c) + "|" + fontOf(c) +
+                        (SendMessageA(c, BM_GETCHECK, 0, 0) ? "|checked" : ""));
+    return shown;
+}
+
+// The caption, then the controls given as "id text" or "id text|face height weight", separated by ';'.
+std::vector<std::string> expected(const char* caption, const std::string& controls, const char* font) {
+    std::vector<std::string> shown = {caption};
+    for (std::size_t from = 0, to = 0; to != std::string::npos; from = to + 1) {
+        to = controls.find(';', from);
+        shown.push_back(controls.substr(from, to - from));
+        if (shown.back().find('|') == std::string::npos) shown.back() += std::string("|") + font;
+    }
+    return shown;
+}
+
+const auto kOptions =
+    expected("Options",
+             "100 Name:;10076 ;101 Pin Number:;103 ;107 &Bells and Whistles;"
+             "108 &Warn if you are Selling shares at a Loss ;109 &Low Hard Disk Usage;"
+             "104 Data Transfer;105 Internet;106 Dial-up;10042 &Payment Details;10020 &Main Menu",
+             "Helv -13 400");
+const auto kDetails =
+    expected("Details",
+             "100 Title :;103 ;101 Initials :;104 ;102 Surname :;105 ;106 Address :;107 ;108 ;"
+             "109 ;110 Post Code :;111 ;112 Telephone :;113 ;114 Credit Card Number :;117 ;118 ;"
+             "119 ;120 ;122 Expiry Month :;125 ;124 Expiry Year :;123 ;121 Send Computer Details;"
+             "10041 &Save Details;10023 &Cancel",
+             "Helv -13 400");
+const auto kMessage = expected("Message",
+                               "100 Dear Mr Administrator,;10041 &Save Details|Helv -11 400;"
+                               "10026 &Cancel|Helv -11 400",
+                               "Helv -13 400");
+const auto kSelection =
+    expected("Select Portfolio",
+             "100 |Courier -13 400;10077 &Select;10078 &Next;10079 &Previous;10023 &Cancel", "Helv -13 400");
+
+// Opens a form from a button of the screen behind it and reads it, then closes it with `close`.
+std::vector<std::string> openFrom(HWND behind, int button, int close, bool* behindStaysOpen) {
+    std::vector<std::string> shown;
+    DialogAnswerer answer(close, [&](HWND form) {
+        shown = shownBy(form);
+        saveWindowPicture(form, button == IDC_OPT_PAYMENT_DETAILS ? "details" : "portfolio-selection");
+    });
+    press(behind, button);
+    answer.seen();
+    *behindStaysOpen = IsWindowVisible(behind);
+    return shown;
+}
 }  // namespace
 
 TEST_F(InfoScreens, EachOpensFromItsMenuItemOrButtonWithItsCaptionTextsFontsAndPlaces) {
@@ -133,34 +180,34 @@ TEST_F(InfoScreens, EachOpensFromItsMenuItemOrButtonWithItsCaptionTextsFontsAndP
         EXPECT_EQ(shown, expectedLines(c.caption, c.client, c.texts)) << c.name;
         EXPECT_TRUE(visibleDialogsOf(GetCurrentProcessId()).empty()) << c.name << " stayed open";
     }
-    EXPECT_EQ(std::string(textFor(aboutScreenTexts(), IDC_ABOUT_VERSION)), aboutVersionLabel());
 }
 
-TEST_F(InfoScreens, EachClosesOnTheClicksAndKeysMeantToCloseItAndOnNoOthers) {
+TEST_F(InfoScreens, EachScreenAndFormClosesOnTheClicksAndKeysMeantToCloseItAndOnNoOthers) {
     // The Cancel pressed after the actions answers IDCANCEL only when the screen was still open.
+    const auto button = [](int id) -> Action { return [id](HWND d) { press(d, id); }; };
     const struct {
         Runner run;
         std::vector<Action> actions;
-        int result;
+        INT_PTR result;
     } cases[] = {
-        {runNewsScreen, {leftClick}, IDC_CANCEL_BUTTON},
-        {runNewsScreen, {middleClick}, IDC_CANCEL_BUTTON},
-        {runNewsScreen, {paragraphClick}, IDC_CANCEL_BUTTON},
-        {runNewsScreen, {rightClick, enter}, IDOK},
-        {runNewsScreen, {escape}, IDCANCEL},
-        {runTopEarnersScreen, {middleClick, rightClick}, IDCANCEL},
-        {runTopEarnersScreen, {leftClick}, IDC_CANCEL_BUTTON},
-        {runTopEarnersScreen, {enter}, IDOK},
-        {runPopularSharesScreen, {leftClick, middleClick, rightClick}, IDCANCEL},
-        {runPopularSharesScreen, {[](HWND d) { press(d, IDC_POP_EXIT); }}, IDC_POP_EXIT},
-        {runAboutScreen, {leftClick, enter}, IDC_ABOUT_OK},
-        {runCreditsScreen, {rightClick, leftClick}, IDC_CANCEL_BUTTON},
-        {runOtherGamesScreen, {leftClick}, IDC_CANCEL_BUTTON},
-        {runDiscoverScreen, {middleClick, rightClick, enter}, IDOK},
-        {runDiscoverScreen, {leftClick}, IDC_CANCEL_BUTTON},
+        {opened<runNewsScreen>, {leftClick}, IDC_CANCEL_BUTTON},
+        {opened<runNewsScreen>, {middleClick}, IDC_CANCEL_BUTTON},
+        {opened<runNewsScreen>, {paragraphClick}, IDC_CANCEL_BUTTON},
+        {opened<runNewsScreen>, {rightClick, enter}, IDOK},
+        {opened<runNewsScreen>, {escape}, IDCANCEL},
+        {opened<runTopEarnersScreen>, {middleClick, rightClick}, IDCANCEL},
+        {opened<runTopEarnersScreen>, {leftClick}, IDC_CANCEL_BUTTON},
+        {opened<runTopEarnersScreen>, {enter}, IDOK},
+        {opened<runPopularSharesScreen>, {leftClick, middleClick, rightClick}, IDCANCEL},
+        {opened<runPopularSharesScreen>, {button(IDC_POP_EXIT)}, IDC_POP_EXIT},
+        {opened<runAboutScreen>, {leftClick, enter}, IDC_ABOUT_OK},
+        {opened<runCreditsScreen>, {rightClick, leftClick}, IDC_CANCEL_BUTTON},
+        {opened<runOtherGamesScreen>, {leftClick}, IDC_CANCEL_BUTTON},
+        {opened<runDiscoverScreen>, {middleClick, rightClick, enter}, IDOK},
+        {opened<runDiscoverScreen>, {leftClick}, IDC_CANCEL_BUTTON},
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
-        int result = 0;
+        INT_PTR result = 0;
         runScreen([&] { result = cases[i].run(window_); },
                   [&](HWND dialog) {
                       for (const Action& action : cases[i].actions) action(dialog);
@@ -168,60 +215,179 @@ TEST_F(InfoScreens, EachClosesOnTheClicksAndKeysMeantToCloseItAndOnNoOthers) {
                   IDCANCEL);
         EXPECT_EQ(result, cases[i].result) << "case " << i;
     }
-}
-
-TEST_F(InfoScreens, TheAboutLogoIsDrawnOnlyWhenTheWholeItemIsAskedFor) {
-    std::vector<int> drawn;  // pixels no longer white, of every fourth row and column
-    runScreen(
-        [this] { runAboutScreen(window_); },
-        [&](HWND about) {
-            WindowDc screen(nullptr);
-            MemoryDc memory(CreateCompatibleDC(screen.get()));
-            OwnedBitmap canvas(CreateCompatibleBitmap(screen.get(), 288, 152));
-            Selected onCanvas(memory.get(), canvas.get());
-            for (UINT action : {ODA_FOCUS, ODA_DRAWENTIRE}) {
-                PatBlt(memory.get(), 0, 0, 288, 152, WHITENESS);
-                DRAWITEMSTRUCT item = {ODT_BUTTON,   IDC_ABOUT_LOGO,   0,
-                                       action,       ODS_FOCUS,        GetDlgItem(about, IDC_ABOUT_LOGO),
-                                       memory.get(), {0, 0, 288, 152}, 0};
-                SendMessageA(about, WM_DRAWITEM, IDC_ABOUT_LOGO, reinterpret_cast<LPARAM>(&item));
-                drawn.push_back(0);
-                for (int at = 0; at < 72 * 38; ++at)
-                    drawn.back() += GetPixel(memory.get(), at % 72 * 4, at / 72 * 4) != RGB(255, 255, 255);
-            }
-        },
-        IDC_ABOUT_OK);
-    EXPECT_EQ(drawn, (std::vector<int>{0, 72 * 38}));  // the logo fills the whole control
-}
-
-TEST_F(InfoScreens, AHundredOpeningsOfEachLeaveNoFontBehind) {
-    constexpr int kOpenings = 100;
-    std::vector<HANDLE> fonts;
-    for (Runner run : {runNewsScreen, runTopEarnersScreen, runPopularSharesScreen, runAboutScreen,
-                       runCreditsScreen, runOtherGamesScreen, runDiscoverScreen}) {
-        // Each opening is painted whole, its controls' own fonts noted, and closed with Escape.
-        std::thread closer([&] {
-            for (int i = 0; i < kOpenings; ++i) {
-                HWND dialog = nullptr;
-                waitUntil([&] {
-                    const std::vector<HWND> open = visibleDialogsOf(GetCurrentProcessId());
-                    return (dialog = open.empty() ? nullptr : open.front()) != nullptr;
-                });
-                RedrawWindow(dialog, nullptr, nullptr,
-                             RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-                for (HWND c = GetWindow(dialog, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
-                    if (HANDLE font = GetPropA(c, kControlFontProperty)) fonts.push_back(font);
-                escape(dialog);
-                waitUntil([dialog] { return !IsWindow(dialog); });
-            }
-        });
-        for (int i = 0; i < kOpenings; ++i) EXPECT_EQ(run(window_), IDCANCEL);
-        closer.join();
+    // A form's own way out, pressed after the action, answers only when the action left it open.
+    const Action escapeInFocus = [](HWND d) {
+        HWND focus = focusOfThread(GetWindowThreadProcessId(d, nullptr));
+        PostMessageA(focus, WM_KEYDOWN, VK_ESCAPE, 1);
+        PostMessageA(focus, WM_KEYUP, VK_ESCAPE, 0xC0000001);
+        waitUntil([d] { return !IsWindow(d); });  // what the key posts in turn comes before the way out
+    };
+    const struct {
+        Runner run;
+        Action action;
+        int exit;
+        INT_PTR result;
+    } forms[] = {
+        {runOptionsScreen, {}, IDC_OPT_MAIN_MENU, IDC_OPT_MAIN_MENU},
+        {runOptionsScreen, escapeInFocus, IDC_OPT_MAIN_MENU, IDCANCEL},
+        {runDetailsScreen, button(IDC_DET_SAVE), IDC_CANCEL_BUTTON, IDC_DET_SAVE},
+        {runDetailsScreen, {}, IDC_CANCEL_BUTTON, IDC_CANCEL_BUTTON},
+        {runDetailsScreen, escapeInFocus, IDC_CANCEL_BUTTON, IDCANCEL},
+        {runMessageScreen, button(IDC_ADMIN_SAVE), IDC_ADMIN_CANCEL, IDC_ADMIN_SAVE},
+        {runMessageScreen, {}, IDC_ADMIN_CANCEL, IDC_ADMIN_CANCEL},
+        {runMessageScreen, escapeInFocus, IDC_ADMIN_CANCEL, IDCANCEL},
+        {runPortfolioSelectScreen, {}, IDC_CANCEL_BUTTON, IDC_CANCEL_BUTTON},
+        {runPortfolioSelectScreen, enter, IDC_CANCEL_BUTTON, IDOK},  // the list has the focus
+        {runPortfolioSelectScreen, escapeInFocus, IDC_CANCEL_BUTTON, IDCANCEL},
+        // Select, Next and Previous do nothing.
+        {runPortfolioSelectScreen,
+         [=](HWND d) {
+             for (int id : {IDC_MULTI_SELECT, IDC_MULTI_NEXT, IDC_MULTI_PREVIOUS}) press(d, id);
+         },
+         IDC_CANCEL_BUTTON, IDC_CANCEL_BUTTON},
+    };
+    for (const auto& form : forms) {
+        INT_PTR result = 0;
+        runScreen([&] { result = form.run(window_); }, form.action, form.exit);
+        EXPECT_EQ(result, form.result) << &form - forms;
     }
-    ASSERT_EQ(fonts.size(),
-              kOpenings * (newsScreenTexts().items.size() + aboutScreenTexts().items.size() +
-                           creditsScreenTexts().items.size() + otherGamesScreenTexts().items.size()));
+}
+
+namespace {
+std::vector<HANDLE>* gFontsSeen = nullptr;
+
+// Notes the fonts the controls hold as each screen appears, and closes it at once.
+LRESULT CALLBACK closeOnActivation(int code, WPARAM wParam, LPARAM lParam) {
+    HWND window = reinterpret_cast<HWND>(wParam);
+    char kind[16] = "";
+    if (code == HCBT_ACTIVATE && GetClassNameA(window, kind, sizeof kind) && std::string(kind) == "#32770") {
+        for (HWND c = GetWindow(window, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+            if (HANDLE font = GetPropA(c, kControlFontProperty)) gFontsSeen->push_back(font);
+        PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+}  // namespace
+
+TEST_F(InfoScreens, AHundredOpeningsOfEachScreenAndFormLeaveNoFontBehind) {
+    const struct {
+        Runner run;
+        std::size_t fonts;  // the controls given a font of their own
+    } screens[] = {{opened<runNewsScreen>, newsScreenTexts().items.size()},
+                   {opened<runTopEarnersScreen>, 0},
+                   {opened<runPopularSharesScreen>, 0},
+                   {opened<runAboutScreen>, aboutScreenTexts().items.size()},
+                   {opened<runCreditsScreen>, creditsScreenTexts().items.size()},
+                   {opened<runOtherGamesScreen>, otherGamesScreenTexts().items.size()},
+                   {opened<runDiscoverScreen>, 0},
+                   {runOptionsScreen, 12},
+                   {runDetailsScreen, 26},
+                   {runMessageScreen, 3},
+                   {runPortfolioSelectScreen, 5}};
+    std::vector<HANDLE> fonts;
+    gFontsSeen = &fonts;
+    HHOOK hook = SetWindowsHookExA(WH_CBT, closeOnActivation, nullptr, GetCurrentThreadId());
+    for (const auto& screen : screens) {
+        const std::size_t before = fonts.size();
+        for (int i = 0; i < 100; ++i) EXPECT_EQ(screen.run(window_), IDCANCEL);
+        EXPECT_EQ(fonts.size() - before, 100 * screen.fonts) << &screen - screens;
+    }
+    UnhookWindowsHookEx(hook);
     int alive = 0;
     for (HANDLE font : fonts) alive += GetObjectType(font) != 0;
     EXPECT_EQ(alive, 0);
+}
+
+TEST_F(Forms, GreyedMenuItemsAndTheDisabledButtonOpenTheirFormsWithExactTextsFontsAndAHiddenPin) {
+    HMENU menu = GetMenu(window_);
+    EXPECT_TRUE(GetMenuState(menu, IDM_OPTIONS, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_TRUE(GetMenuState(menu, IDM_MESSAGE_TO_ADMIN, MF_BYCOMMAND) & MF_GRAYED);
+    std::vector<std::string> options, details, message, selection;
+    bool optionsStay = false, portfolioStays = false, selectGreyed = false, pinMasked = false;
+    DialogAnswerer optionsForm(IDC_OPT_MAIN_MENU, [&](HWND form) {
+        options = shownBy(form);
+        saveWindowPicture(form, "options");
+        details = openFrom(form, IDC_OPT_PAYMENT_DETAILS, IDC_DET_SAVE, &optionsStay);
+        HWND pin = GetDlgItem(form, IDC_OPT_PIN);
+        pinMasked =
+            (GetWindowLongA(pin, GWL_STYLE) & ES_PASSWORD) && SendMessageA(pin, EM_GETPASSWORDCHAR, 0, 0);
+    });
+    chooseMenuCommand(IDM_OPTIONS);
+    DialogAnswerer answer(IDC_ADMIN_CANCEL, [&](HWND form) {
+        message = shownBy(form);
+        saveWindowPicture(form, "message");
+    });
+    chooseMenuCommand(IDM_MESSAGE_TO_ADMIN);
+    answer.seen();
+    DialogAnswerer portfolio(IDC_PORT_MAIN_MENU, [&](HWND screen) {
+        selectGreyed = !IsWindowEnabled(GetDlgItem(screen, IDC_PORT_SELECT_PORTFOLIO));
+        selection = openFrom(screen, IDC_PORT_SELECT_PORTFOLIO, IDC_CANCEL_BUTTON, &portfolioStays);
+    });
+    chooseMenuCommand(IDM_PORTFOLIO);
+    portfolio.seen();
+    EXPECT_EQ(options, kOptions);
+    EXPECT_EQ(details, kDetails);
+    EXPECT_EQ(message, kMessage);
+    EXPECT_EQ(selection, kSelection);
+    EXPECT_TRUE(optionsStay && portfolioStays && selectGreyed && pinMasked);
+}
+
+namespace {
+// The first pixel of the button that is not where the bevel geometry puts its colour; empty when none.
+// The dotted focus frame must change at least half the pixels of its top edge.
+std::string misdrawn(HWND button, const ButtonState& state) {
+    RECT client;
+    GetClientRect(button, &client);
+    const ButtonGeometry g = buttonGeometry({0, 0, client.right, client.bottom}, state);
+    const BevelColours colours = bevelColoursFor(false);
+    std::map<std::pair<int, int>, uint32_t> want;
+    for (int y = g.face.top; y < g.face.bottom; ++y)
+        for (int x = g.face.left; x < g.face.right; ++x)
+            want[{x, y}] = state.greyed && ditherSetsPixel(g.face, x, y) ? colours.dither : colours.light;
+    for (const BevelLine& l : g.lines)
+        for (Point p = l.from; p.x != l.to.x || p.y != l.to.y;
+             p.x += (l.to.x > p.x) - (l.to.x < p.x), p.y += (l.to.y > p.y) - (l.to.y < p.y))
+            want[{p.x, p.y}] = colours.of(l.pen);
+    const Rect& f = g.focusFrame;
+    const auto onFrame = [&](int x, int y) {
+        return x >= f.left && x < f.right && y >= f.top && y < f.bottom &&
+               (x == f.left || x == f.right - 1 || y == f.top || y == f.bottom - 1);
+    };
+    WindowDc dc(button);
+    std::string found;
+    int dotted = 0;
+    for (const auto& [at, colour] : want) {
+        const COLORREF seen = GetPixel(dc.get(), at.first, at.second);
+        dotted += at.second == f.top && onFrame(at.first, at.second) && seen != colour;
+        if (seen != colour && !onFrame(at.first, at.second) && found.empty())
+            found =
+                std::to_string(at.first) + "," + std::to_string(at.second) + " is " + std::to_string(seen);
+    }
+    return found + (2 * dotted < f.width() ? " no focus frame" : "");
+}
+}  // namespace
+
+TEST_F(Forms, ThreeDButtonsAreDrawnRaisedPressedFocusedAndGreyed) {
+    std::map<int, std::string> faults;
+    DialogAnswerer answer(IDCANCEL, [&](HWND dialog) {
+        moveFocus(dialog, IDC_TEST_3D_FOCUSED);
+        SendDlgItemMessageA(dialog, IDC_TEST_3D_PRESSED, BM_SETSTATE, TRUE, 0);
+        RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        saveWindowPicture(dialog, "three-d-buttons");
+        for (auto [id, state] : {std::pair{IDC_TEST_3D_RAISED, ButtonState{}},
+                                 {IDC_TEST_3D_PRESSED, ButtonState{.pressed = true}},
+                                 {IDC_TEST_3D_FOCUSED, ButtonState{.focused = true}},
+                                 {IDC_TEST_3D_GREYED, ButtonState{.greyed = true}}})
+            faults[id] = misdrawn(GetDlgItem(dialog, id), state);
+    });
+    runModalScreen(window_, {.name = "TEST3DBUTTONS",
+                             .kind = kOrdinaryDialog,
+                             .helpNumber = 0,
+                             .handlers = {},
+                             .placement = ScreenPlacement::AsLaidOut});
+    answer.seen();
+    EXPECT_EQ(faults, (std::map<int, std::string>{{IDC_TEST_3D_RAISED, ""},
+                                                  {IDC_TEST_3D_PRESSED, ""},
+                                                  {IDC_TEST_3D_FOCUSED, ""},
+                                                  {IDC_TEST_3D_GREYED, ""}}));
 }

@@ -1,48 +1,26 @@
-// The main screen as the player sees it: hosted in the main window, its buttons over its picture,
-// today's date, the pending-orders marker, the Alt keys, deleting pending orders, a missing bitmap.
-#include <windows.h>
+// The main window and its main screen as the player meets them: placement, the buttons over the title
+// picture, today's date, the Alt keys, the pending-orders marker, deleting pending orders, and ringing the
+// broker from it.
 
-#include <gtest/gtest.h>
-
-#include <cstdint>
-#include <string>
-#include <vector>
+#include <filesystem>
+#include <tuple>
 
 #include "model/MarketFiles.h"
-#include "resources/resource.h"
-#include "runtime/win32/BitmapDisplay.h"
+#include "model/Settlement.h"
 #include "runtime/win32/DialogHost.h"
-#include "runtime/win32/GdiHandles.h"
 #include "shell/GameCommands.h"
-#include "shell/win32/MainScreen.h"
-#include "shell/win32/ShellState.h"
+#include "shell/WindowPlacement.h"
 #include "tests/gui/GuiHarness.h"
-#include "tests/gui/ScreenDriving.h"
-#include "trading/OrderRules.h"
+#include "trading/Portfolio.h"
 
 namespace {
+using MainWindow = GameWindowTest;
 using MainScreen = GameWindowTest;
-
-std::vector<LONG> placeIn(HWND parent, HWND child) {
-    RECT r;
-    GetWindowRect(child, &r);
-    MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&r), 2);
-    return {r.left, r.top, r.right, r.bottom};
-}
-
-// The colour TD_TITLE itself holds at a pixel, read from the program's own bitmap resource.
-COLORREF titlePixel(int x, int y) {
-    HRSRC resource = FindResourceA(nullptr, RES_BMP_TITLE, MAKEINTRESOURCEA(2));
-    const auto* bytes = static_cast<const uint8_t*>(LockResource(LoadResource(nullptr, resource)));
-    const DibLayout dib = readDibLayout(bytes, SizeofResource(nullptr, resource));
-    const std::size_t stride = (static_cast<std::size_t>(dib.width) + 3) & ~std::size_t{3};
-    const uint8_t index = bytes[dib.pixelOffset + stride * static_cast<std::size_t>(dib.height - 1 - y) + x];
-    const uint8_t* colour = bytes + kInfoHeaderSize + 4 * static_cast<std::size_t>(index);
-    return RGB(colour[2], colour[1], colour[0]);
-}
+using RingBroker = GameWindowTest;
 
 // Where the bright pixels of a date line lie, drawn as the screen draws it: a dark shadow under it.
-Pixels expectedDatePixels(HWND screen, const std::string& text) {
+Pixels expectedDatePixels(HWND screen, int day) {
+    const std::string text = std::string("Todays Date : ") + dateOfDay(gGame, day);
     WindowDc screenDc(screen);
     MemoryDc memory(CreateCompatibleDC(screenDc.get()));
     OwnedBitmap canvas(CreateCompatibleBitmap(screenDc.get(), 640, 40));
@@ -53,32 +31,47 @@ Pixels expectedDatePixels(HWND screen, const std::string& text) {
         SetTextColor(memory.get(), offset ? kBrightText : RGB(122, 122, 0));
         TextOutA(memory.get(), 470 + offset, 14 + offset, text.c_str(), static_cast<int>(text.size()));
     }
-    Pixels pixels;
-    for (int y = kDateBand.top; y < kDateBand.bottom; ++y)
-        for (int x = kDateBand.left; x < kDateBand.right; ++x)
-            if (GetPixel(memory.get(), x, y) == kBrightText) pixels.emplace_back(x, y);
-    return pixels;
+    return pixelsOfColour(memory.get(), kDateBand, kBrightText);
+}
+
+// Rings from the main screen's button, puts the count into the field and presses the button given;
+// a box that follows is answered with `reply`, and photographed.
+ScreenRun ring(const std::string& count, int button, int reply = 0) {
+    const auto enter = [&](HWND dialog) { SetDlgItemTextA(dialog, IDC_RING_DAYS, count.c_str()); };
+    const auto photograph = [](HWND) { saveWindowPicture(GetDesktopWindow(), "ring_broker_notice"); };
+    return runScreen([] { press(mainScreenWindow(), IDC_MAIN_RING_BROKER); }, enter, button, reply,
+                     photograph);
 }
 }  // namespace
 
-TEST_F(MainScreen, IsHostedInTheMainWindowWithItsButtonsOverItsTitlePicture) {
+TEST_F(MainWindow, CaptionIconAndPlacement) {
+    EXPECT_EQ(textOf(window_), "Tickerdell");
+    EXPECT_NE(GetClassLongPtrA(window_, GCLP_HICON), 0u);
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    const WindowPlacement expected = mainWindowPlacement(width, height);
+    saveWindowPicture(window_, "main_window_" + std::to_string(width));
+    EXPECT_EQ(IsZoomed(window_) != FALSE, expected.maximised);
+    EXPECT_EQ((GetWindowLongA(window_, GWL_STYLE) & WS_MAXIMIZEBOX) != 0, expected.maximised);
+    if (expected.maximised) return;
+    // Created 640 x 480 there, then fitted around the main screen it hosts; it keeps its place.
+    RECT r, client;
+    GetWindowRect(window_, &r);
+    GetClientRect(window_, &client);
+    EXPECT_EQ((std::vector<LONG>{r.left, r.top, client.right, client.bottom}),
+              (std::vector<LONG>{expected.x, expected.y, 640, 480}));
+}
+
+TEST_F(MainScreen, IsHostedInTheMainWindowWithItsButtonsOverItsTitlePictureAndTodaysDate) {
     HWND screen = mainScreenWindow();
     ASSERT_NE(screen, nullptr);
     EXPECT_EQ(GetParent(screen), window_);
     EXPECT_EQ(windowKindOf(screen), kClientDialog);
     EXPECT_EQ(placeIn(window_, screen), (std::vector<LONG>{0, 0, 640, 480}));
-    const std::pair<int, const char*> buttons[] = {{IDC_MAIN_RING_BROKER, "&RingBroker"},
-                                                   {IDC_MAIN_PORTFOLIO, "&Porfolio"},
-                                                   {IDC_MAIN_DISCOVER, "&Discover"},
-                                                   {IDC_MAIN_ABOUT, "&About"},
-                                                   {IDC_MAIN_EXIT, "&Exit"}};
-    int left = 20;
-    for (const auto& [id, caption] : buttons) {
-        EXPECT_EQ(placeIn(screen, GetDlgItem(screen, id)), (std::vector<LONG>{left, 42, left + 104, 112}));
-        EXPECT_EQ(textOf(screen, id), caption);
-        left += 124;
-    }
-    RedrawWindow(screen, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    const Pixels date = pixelsOfColour(screen, kDateBand);
+    ASSERT_GT(date.size(), 20u);
+    EXPECT_EQ(date, expectedDatePixels(screen, 260));
+    // A different date would light other pixels: the comparison can tell them apart.
+    EXPECT_NE(date, expectedDatePixels(screen, 259));
     WindowDc dc(screen);
     // Points away from the buttons and the date line, over the title, the ticker and the skyline.
     for (const POINT& p :
@@ -87,63 +80,76 @@ TEST_F(MainScreen, IsHostedInTheMainWindowWithItsButtonsOverItsTitlePicture) {
     saveWindowPicture(window_, "main_screen");
 }
 
-TEST_F(MainScreen, TheDateLineIsTheDateOfTheCurrentDay) {
-    HWND screen = mainScreenWindow();
-    const Pixels shown = pixelsOfColour(screen, kDateBand);
-    ASSERT_GT(shown.size(), 20u);
-    EXPECT_EQ(shown, expectedDatePixels(screen, std::string("Todays Date : ") + dateOfDay(gGame, 260)));
-    // A different date would light other pixels: the comparison can tell them apart.
-    EXPECT_NE(shown, expectedDatePixels(screen, std::string("Todays Date : ") + dateOfDay(gGame, 259)));
-}
-
-TEST_F(MainScreen, AltKeysPressTheButtons) {
-    for (const auto& [key, answer, caption] :
-         {std::tuple{'e', IDNO, "Tickerdell"}, {'p', IDC_PORT_MAIN_MENU, "Portfolio"}}) {
+TEST_F(MainScreen, AltKeysPressTheButtonsAndExitQuitsOnlyOnYes) {
+    orderShares(3, 10);
+    for (const auto& [key, answer, text] : {std::tuple{'p', IDC_PORT_MAIN_MENU, std::string()},
+                                            {'e', IDNO, quitQuestion(true)},
+                                            {'e', IDYES, quitQuestion(true)}}) {
         DialogAnswerer answering(answer);
         PostMessageA(GetDlgItem(mainScreenWindow(), IDC_MAIN_RING_BROKER), WM_SYSCHAR, key, 0x20000001);
-        pumpMessagesUntilIdle();
-        EXPECT_EQ(answering.seen().caption, caption) << key;
+        const bool quit = pumpMessagesUntilIdle();
+        const SeenDialog seen = answering.seen();
+        EXPECT_EQ(seen.caption, key == 'p' ? "Portfolio" : "Tickerdell");
+        if (key == 'e') EXPECT_EQ(seen.text, text);
+        EXPECT_EQ(quit || pumpMessagesUntilIdle(), answer == IDYES) << "the quit message";
     }
 }
 
-TEST_F(MainScreen, TheMarkerComesAndGoesAsScreensThatChangeOrdersClose) {
+TEST_F(MainScreen, TheMarkerFollowsThePendingOrdersAsScreensCloseAndOnlyYesDeletesThem) {
     // Nothing forces a repaint here: the main screen must notice by itself when a screen closes.
-    ASSERT_EQ(pixelsOfColour(mainScreenWindow(), kMarkerBand).size(), 0u);
+    const auto markerShown = [] {
+        pumpMessagesUntilIdle();
+        return pixelsOfColour(WindowDc(mainScreenWindow()).get(), kMarkerBand, kBrightText).size() > 20;
+    };
+    ASSERT_FALSE(markerShown());
     const std::function<void()> changes[] = {[] { orderShares(6, 40); },
                                              [] { cancelAllPendingOrders(gGame); }};
     for (const auto& change : changes) {
         runScreen([&] { chooseMenuCommand(IDM_PORTFOLIO); }, [&](HWND) { change(); }, IDC_PORT_MAIN_MENU);
-        EXPECT_EQ(pixelsOfColour(mainScreenWindow(), kMarkerBand, kBrightText, Repaint::Never).size() > 20,
-                  anyPendingOrder(gGame));
+        EXPECT_EQ(markerShown(), anyPendingOrder(gGame));
     }
-}
-
-TEST_F(MainScreen, DeletingPendingOrdersAsksFirstAndOnlyYesDeletes) {
-    const char* question = "Are you sure you want to delete ALL pending transactions ?";
-    const struct {
-        int reply;
-        const char* text;
-        LPCSTR icon;
-    } cases[] = {{IDOK, "There are no pending transactions to delete", IDI_EXCLAMATION},
-                 {IDNO, question, IDI_QUESTION},
-                 {IDYES, question, IDI_QUESTION}};
-    for (const auto& c : cases) {
-        if (c.reply == IDNO) orderShares(4, 100);
-        const SeenDialog seen = runScreen([&] { chooseMenuCommand(IDM_DELETE_PENDING); }, {}, c.reply).screen;
-        EXPECT_EQ(seen.caption, "Tickerdell");
-        EXPECT_EQ(seen.text, c.text);
-        EXPECT_EQ(seen.icon, c.icon);
-        EXPECT_EQ(anyPendingOrder(gGame), c.reply == IDNO);
-        EXPECT_EQ(pixelsOfColour(mainScreenWindow(), kMarkerBand).empty(), c.reply != IDNO);
+    orderShares(4, 100);
+    for (int reply : {IDNO, IDYES, IDOK}) {  // the last finds nothing to delete
+        EXPECT_EQ(runScreen([&] { chooseMenuCommand(IDM_DELETE_PENDING); }, {}, reply).screen.icon,
+                  reply == IDOK ? IDI_EXCLAMATION : IDI_QUESTION);
+        EXPECT_EQ(anyPendingOrder(gGame), reply == IDNO);
+        EXPECT_EQ(pixelsOfColour(mainScreenWindow(), kMarkerBand).empty(), reply != IDNO);
     }
     EXPECT_NEAR(gGame.pendingBalance, gGame.cashBalance, 1e-9);
 }
 
-TEST_F(MainScreen, AMissingBitmapIsReportedByName) {
-    WindowDc dc(mainScreenWindow());
-    DialogAnswerer ok(IDOK);
-    EXPECT_EQ(drawBitmapResource(dc.get(), "NOPICTURE", 0, 0, 0, 0, SRCCOPY, kNaturalSize), 0);
-    const SeenDialog seen = ok.seen();
-    EXPECT_EQ(seen.caption + "|" + seen.text, "NOPICTURE|Cannot Load Bitmap");
-    EXPECT_EQ(seen.icon, IDI_ASTERISK);
+TEST_F(RingBroker, CancelLeavesWithoutSettlingDoneSettlesAndShowsTheNewDayAndWhatWentWrongIsTold) {
+    orderShares(4, 100);
+    const double pending = gGame.pendingBalance;
+    std::string shown;
+    const auto look = [&](HWND dialog) {
+        shown = textOf(dialog, IDC_RING_DAYS) + "|" + fontOf(dialog, IDC_RING_DAYS) + "|" +
+                fontOf(dialog, IDC_RING_DAYS_LABEL) +
+                (IsWindowEnabled(GetDlgItem(dialog, IDC_RING_PASSWORD)) ? "|password" : "");
+        saveWindowPicture(dialog, "ring_broker");
+    };
+    runScreen([&] { chooseMenuCommand(IDM_RING_THE_BROKER); }, look, IDC_CANCEL_BUTTON);
+    EXPECT_TRUE(ring("3", IDCANCEL).closed);
+    EXPECT_EQ(shown, "1|Helv -13 400|Helv -11 400");
+    EXPECT_EQ(gGame.dayIndex, 260);
+    EXPECT_TRUE(ring("1", IDC_RING_DONE).closed);
+    EXPECT_TRUE(visibleDialogsOf(GetCurrentProcessId()).empty()) << "no box for a plain day";
+    EXPECT_EQ(gGame.dayIndex, 259);
+    EXPECT_EQ(gGame.holdings[0].heldQuantity, 100);
+    EXPECT_EQ(gGame.cashBalance, pending);
+    EXPECT_EQ(pixelsOfColour(mainScreenWindow(), kDateBand), expectedDatePixels(mainScreenWindow(), 259));
+    const std::tuple<const char*, bool, std::function<std::string()>, int> cases[] = {
+        {"1", false, [] { return historyNotWrittenNotice(); }, 258},
+        {"5000", true, [] { return endOfDataNotice(gGame); }, 0}};
+    for (const auto& [count, historyWritable, text, dayIndex] : cases) {
+        orderShares(6, 50);
+        if (!historyWritable) std::filesystem::remove_all(transactionsDirectoryPath());
+        const ScreenRun run = ring(count, IDC_RING_DONE, IDOK);
+        std::filesystem::create_directory(transactionsDirectoryPath());
+        EXPECT_EQ(run.message.text, text());
+        EXPECT_EQ(gGame.dayIndex, dayIndex);
+        EXPECT_FALSE(anyPendingOrder(gGame));
+        EXPECT_FALSE(pumpMessagesUntilIdle()) << "nothing asked the game to end";
+    }
+    EXPECT_EQ(gGame.holdings[1].heldQuantity, 100);
 }

@@ -1,24 +1,16 @@
-// The portfolio screen as the player meets it: each figure in its field and the red ones drawn red,
-// the sum line, the buttons and details following the chosen line, buying more, selling, removing,
-// and the keys.
-#include <windows.h>
+// The portfolio screen and the share index as the player meets them: each figure in its field and the red
+// ones drawn red, the sum line, the buttons and details following the chosen line, buying more, selling,
+// removing and the keys; the index's sorts, and Buy or a double click, after which a purchase closes it.
 
-#include <gtest/gtest.h>
-
-#include <string>
-#include <utility>
-#include <vector>
-
-#include "resources/resource.h"
-#include "shell/win32/ShellState.h"
 #include "tests/gui/GuiHarness.h"
-#include "tests/gui/ScreenDriving.h"
-#include "trading/OrderRules.h"
 #include "trading/Portfolio.h"
 #include "trading/win32/PortfolioScreen.h"
+#include "views/ShareIndex.h"
+#include "views/win32/ShareIndexScreen.h"
 
 namespace {
 using Portfolio = GameWindowTest;
+using ShareIndex = GameWindowTest;
 
 // Opens the portfolio, waits for its first activation to build the display, lets `work` play in it.
 ScreenRun runPortfolio(HWND owner, const std::function<void(HWND)>& work,
@@ -52,108 +44,160 @@ void chooseLine(HWND screen, int line) {
     const std::string caption = shareDetailsFor(gGame, line).caption;
     EXPECT_TRUE(waitUntil([&] { return textOf(screen, IDC_PORT_SHARE_DETAILS) == caption; })) << line;
 }
+
+// Opens the index, lets `work` play in it, then closes it with `closeWith`; answers what the index
+// answered.
+bool runIndex(HWND owner, const std::function<void(HWND)>& work, int closeWith = IDC_CANCEL_BUTTON) {
+    bool purchased = true;
+    runScreen([&] { purchased = runShareIndex(owner, gGame); }, work, closeWith);
+    return purchased;
+}
+
+std::vector<std::string> linesOf(HWND list) {
+    std::vector<std::string> lines;
+    for (int row = 0; row < listCount(list); ++row) lines.push_back(listLine(list, row));
+    return lines;
+}
+
+int checkedSort(HWND dialog) {
+    int checked = 0;
+    for (int id : {IDC_INDEX_ALPHABETICAL, IDC_INDEX_FALLERS, IDC_INDEX_CLIMBERS})
+        if (IsDlgButtonChecked(dialog, id) == BST_CHECKED) checked = checked ? -1 : id;
+    return checked;
+}
 }  // namespace
 
-TEST_F(Portfolio, EachFigureSitsInItsFieldLossesAreRedAndTheSumLineStandsUnderTheCash) {
-    holdShares(0, 4, 100, 100 * 2.0);
+TEST_F(Portfolio, FiguresColoursAndTheChosenLineDriveItsButtonsAndTheKeysMoveOn) {
+    holdShares(0, 4, 200, 200 * 2.0);
+    holdShares(1, 9, 50, 50 * 1000.0);  // bought dear: the profit is a loss
     gGame.cashBalance = gGame.pendingBalance = 50000.0;
-    std::vector<std::string> shown;
+    orderShares(17, 100);
+    const DWORD uiThread = GetCurrentThreadId();
+    std::vector<std::string> shown, lines, states, details;
     std::vector<size_t> red, black;
-    LOGFONTA listFont = {}, figureFont = {};
-    runPortfolio(window_, [&](HWND screen) {
-        for (int id : {IDC_PORT_ACCOUNT_DETAILS, IDC_PORT_VALUE, IDC_PORT_CASH, IDC_PORT_TOTAL,
-                       IDC_PORT_PROFIT, IDC_PORT_PENDING_BALANCE})
-            shown.push_back(textOf(screen, id));
-        for (int id : {IDC_PORT_PROFIT, IDC_PORT_CASH, IDC_PORT_PROFIT_LABEL}) {
-            red.push_back(pixelsOfColour(GetDlgItem(screen, id), {0, 0, 200, 30}, RGB(255, 0, 0)).size());
-            black.push_back(pixelsOfColour(GetDlgItem(screen, id), {0, 0, 200, 30}, RGB(0, 0, 0)).size());
-        }
-        black.push_back(pixelsOfColour(screen, {193, 352, 260, 353}, RGB(0, 0, 0)).size());
-        listFont = fontOf(screen, IDC_PORT_LIST);
-        figureFont = fontOf(screen, IDC_PORT_CASH);
-        saveWindowPicture(screen, "portfolio_loss");
-    });
-    GameModel copy = gGame;
-    const AccountFigures figures = rebuildPortfolio(copy).account;
+    SeenDialog sell, buy, refusal, question;
+    std::vector<bool> keys;
+    GameModel before = gGame;
+    const AccountFigures figures = rebuildPortfolio(before).account;
+    runPortfolio(
+        window_,
+        [&](HWND screen) {
+            for (int id : {IDC_PORT_ACCOUNT_DETAILS, IDC_PORT_VALUE, IDC_PORT_CASH, IDC_PORT_TOTAL,
+                           IDC_PORT_PROFIT, IDC_PORT_PENDING_BALANCE})
+                shown.push_back(textOf(screen, id));
+            for (int id : {IDC_PORT_PROFIT, IDC_PORT_CASH, IDC_PORT_PROFIT_LABEL}) {
+                RECT r;  // only the control's own pixels: a static draws on its parent's DC
+                GetClientRect(GetDlgItem(screen, id), &r);
+                red.push_back(pixelsOfColour(GetDlgItem(screen, id), r, RGB(255, 0, 0)).size());
+                black.push_back(pixelsOfColour(GetDlgItem(screen, id), r, RGB(0, 0, 0)).size());
+            }
+            black.push_back(pixelsOfColour(screen, {193, 352, 260, 353}, RGB(0, 0, 0)).size());
+            shown.push_back(fontOf(screen, IDC_PORT_LIST) + "|" + fontOf(screen, IDC_PORT_CASH));
+            saveWindowPicture(screen, "portfolio_loss");
+            for (int line = 0; line < 3; ++line) {
+                if (line > 0) chooseLine(screen, line);
+                lines.push_back(listLine(listOf(screen), line));
+                states.push_back(enabledButtons(screen));
+                details.push_back(textOf(screen, IDC_PORT_SHARE_VALUE) + "|" + textOf(screen, IDC_PORT_FEES));
+                const ShareDetails expected = shareDetailsFor(gGame, line);
+                details.push_back(expected.shareValue + "|" + expected.brokersFees);
+            }
+            refusal = runScreen([&] { clickRow(listOf(screen), 2, true); }, {}, IDOK).screen;
+            refusal.found = gGame.orderRefused == 1;
+            question = runScreen([&] { pressLater(screen, IDC_PORT_REMOVE); }, {}, IDNO).screen;
+            chooseLine(screen, 0);
+            sell = runScreen([&] { pressLater(screen, IDC_PORT_SELL); }, {}, IDC_CANCEL_BUTTON).screen;
+            chooseLine(screen, 1);
+            buy.caption = buyThrough([&] { pressLater(screen, IDC_PORT_BUY); }, "25");
+            waitUntil([&] { return listLine(listOf(screen), 1).find("[Buy]") != std::string::npos; });
+            lines.push_back(listLine(listOf(screen), 1));
+            // Valuation gives the list the focus; Enter there moves on to Share Index; Escape closes.
+            HWND list = listOf(screen), shareIndex = GetDlgItem(screen, IDC_PORT_SHARE_INDEX);
+            runScreen([&] { pressLater(screen, IDC_PORT_VALUATION); }, {}, IDC_VAL_EXIT);
+            keys.push_back(waitUntil([&] { return focusOfThread(uiThread) == list; }));
+            PostMessageA(list, WM_KEYDOWN, VK_RETURN, 1);
+            keys.push_back(waitUntil([&] { return focusOfThread(uiThread) == shareIndex; }));
+            PostMessageA(shareIndex, WM_KEYDOWN, VK_ESCAPE, 1);
+            keys.push_back(waitUntil([&] { return !IsWindow(screen); }));
+        },
+        IDCANCEL);
     ASSERT_TRUE(figures.profitNegative);
     EXPECT_EQ(shown, (std::vector<std::string>{figures.caption, figures.portfolioValue, figures.cashBalance,
-                                               figures.total, figures.profit, figures.pendingBalance}));
+                                               figures.total, figures.profit, figures.pendingBalance,
+                                               "Courier -13 400|Helv -11 400"}));
     EXPECT_GT(red[0], 20u);
     EXPECT_EQ(red[1] + red[2], 0u);
     EXPECT_GT(black[1], 20u);
     EXPECT_EQ(black[3], 67u);  // the sum line
-    EXPECT_EQ(std::string(listFont.lfFaceName) + "|" + figureFont.lfFaceName, "Courier|Helv");
-}
-
-TEST_F(Portfolio, TheChosenLineSetsTheDetailsAndButtonsAndBuyAndSellOpenForItsShare) {
-    holdShares(0, 4, 200, 200 * 2.0);
-    holdShares(1, 9, 50, 50 * 2.0);
-    orderShares(17, 100);
-    std::vector<std::string> lines, states, details;
-    SeenDialog sell, buy;
-    runPortfolio(window_, [&](HWND screen) {
-        for (int line = 0; line < 3; ++line) {
-            if (line > 0) chooseLine(screen, line);
-            lines.push_back(listLine(listOf(screen), line));
-            states.push_back(enabledButtons(screen));
-            details.push_back(textOf(screen, IDC_PORT_SHARE_VALUE) + "|" + textOf(screen, IDC_PORT_FEES));
-            const ShareDetails expected = shareDetailsFor(gGame, line);
-            details.push_back(expected.shareValue + "|" + expected.brokersFees);
-        }
-        chooseLine(screen, 0);
-        sell = runScreen([&] { pressLater(screen, IDC_PORT_SELL); }, {}, IDC_CANCEL_BUTTON).screen;
-        chooseLine(screen, 1);
-        const auto more = [](HWND dialog) {
-            type(dialog, IDC_BUY_QUANTITY, "25");
-            moveFocus(dialog, IDC_BUY_BUY);
-        };
-        buy = runScreen([&] { pressLater(screen, IDC_PORT_BUY); }, more, IDC_BUY_BUY, IDYES).screen;
-        waitUntil([&] { return listLine(listOf(screen), 1).find("[Buy]") != std::string::npos; });
-        lines.push_back(listLine(listOf(screen), 1));
-    });
     for (int line = 0; line < 3; ++line) EXPECT_EQ(details[2 * line], details[2 * line + 1]) << line;
     EXPECT_EQ(states, (std::vector<std::string>{"Sell Buy Valuation ", "Sell Buy Valuation ", "Remove "}));
+    EXPECT_EQ(refusal.caption, "Message!");
+    EXPECT_EQ(refusal.icon, IDI_QUESTION);
+    EXPECT_TRUE(refusal.found) << "the refusal is recorded";
+    EXPECT_EQ(question.text, kRemoveQuestion);
+    EXPECT_EQ(question.icon, IDI_EXCLAMATION);
+    EXPECT_TRUE(gGame.holdings[2].pendingQuantity == 100) << "No keeps the pending line";
     EXPECT_EQ(sell.caption, std::string("Sell Shares In ") + gGame.shareTable[4].name);
     EXPECT_EQ(buy.caption, std::string("Buy Shares In ") + gGame.shareTable[9].name);
     EXPECT_EQ(lines[0], holdingLine(gGame, gGame.holdings[0]));
     EXPECT_EQ(lines[2], holdingLine(gGame, gGame.holdings[2]));
     EXPECT_EQ(lines[3], holdingLine(gGame, gGame.holdings[1]));  // with the new order
     EXPECT_EQ(gGame.holdings[1].pendingQuantity, 25);
+    EXPECT_EQ(keys, std::vector<bool>(3, true));
 }
 
-TEST_F(Portfolio, ADoubleClickOnAPendingLineIsRefusedAndRemoveAsksFirst) {
-    orderShares(17, 100);
-    SeenDialog refusal, question;
-    int lines = -1;
-    runPortfolio(window_, [&](HWND screen) {
-        refusal = runScreen([&] { clickRow(listOf(screen), 0, true); }, {}, IDOK).screen;
-        question = runScreen([&] { pressLater(screen, IDC_PORT_REMOVE); }, {}, IDNO).screen;
-        lines = listCount(listOf(screen));
-    });
-    EXPECT_EQ(refusal.caption, "Message!");
-    EXPECT_EQ(refusal.icon, IDI_QUESTION);
-    EXPECT_EQ(gGame.orderRefused, 1);
-    EXPECT_EQ(question.text, kRemoveQuestion);
-    EXPECT_EQ(question.icon, IDI_EXCLAMATION);
-    EXPECT_EQ(lines, 1);
-    EXPECT_TRUE(anyPendingOrder(gGame));
-}
-
-TEST_F(Portfolio, ValuationFocusesTheListEnterThereGoesToShareIndexAndEscapeCloses) {
-    holdShares(0, 4, 200, 200 * 2.0);
+TEST_F(ShareIndex, OpensInTableOrderSortsOntoTheFirstRowAndBuyOrADoubleClickBuysTheRowsShare) {
+    std::swap(gGame.shareTable[0].name, gGame.shareTable[49].name);  // opening must not sort by name
     const DWORD uiThread = GetCurrentThreadId();
-    std::vector<bool> steps;
-    runPortfolio(
-        window_,
-        [&](HWND screen) {
-            HWND list = listOf(screen), shareIndex = GetDlgItem(screen, IDC_PORT_SHARE_INDEX);
-            runScreen([&] { pressLater(screen, IDC_PORT_VALUATION); }, {}, IDC_VAL_EXIT);
-            steps.push_back(waitUntil([&] { return focusOfThread(uiThread) == list; }));
-            PostMessageA(list, WM_KEYDOWN, VK_RETURN, 1);
-            steps.push_back(waitUntil([&] { return focusOfThread(uiThread) == shareIndex; }));
-            PostMessageA(shareIndex, WM_KEYDOWN, VK_ESCAPE, 1);
-            steps.push_back(waitUntil([&] { return !IsWindow(screen); }));
-        },
-        IDCANCEL);
-    EXPECT_EQ(steps, std::vector<bool>(3, true));
+    const std::pair<int, ShareOrder> sorts[] = {{IDC_INDEX_ALPHABETICAL, ShareOrder::ByName},
+                                                {IDC_INDEX_CLIMBERS, ShareOrder::Climbers},
+                                                {IDC_INDEX_FALLERS, ShareOrder::Fallers}};
+    // Each state: the list's lines, then the checked sort and the chosen row (and after a sort, the
+    // chosen share and where the focus is).
+    std::vector<std::vector<std::string>> shown;
+    std::string fonts, captions;
+    bool clickChose = false, closedItself = false;
+    const bool purchased = runIndex(window_, [&](HWND dialog) {
+        HWND list = GetDlgItem(dialog, IDC_INDEX_LIST);
+        const auto record = [&](bool sorted) {
+            shown.push_back(linesOf(list));
+            shown.back().push_back(std::to_string(checkedSort(dialog)) + " " +
+                                   std::to_string(listSelection(list)));
+            if (sorted)
+                shown.back().back() += " " + std::to_string(gGame.selectedShare) +
+                                       (focusOfThread(uiThread) == list ? " focus" : "");
+        };
+        record(false);
+        fonts = fontOf(dialog, IDC_INDEX_LIST) + "|" + fontOf(dialog, IDC_INDEX_BUY);
+        saveWindowPicture(dialog, "share_index");
+        clickRow(list, 7);
+        clickChose = waitUntil([&] { return gGame.selectedShare == 7; });
+        for (const auto& sort : sorts) {
+            SendMessageA(GetDlgItem(dialog, sort.first), BM_CLICK, 0, 0);
+            record(true);
+        }
+        clickRow(list, 3);
+        waitUntil([&] { return listSelection(list) == 3; });
+        captions =
+            runScreen([&] { pressLater(dialog, IDC_INDEX_BUY); }, {}, IDC_CANCEL_BUTTON).screen.caption;
+        // Only an index left open by the Cancel takes the double click.
+        captions += "|" + buyThrough([&] { clickRow(list, 0, true); }, "250");
+        closedItself = waitUntil([&] { return !IsWindow(dialog); });
+    });
+    ShareList expected = sortedSharesOf(gGame);  // the screen sorts its own list again each time
+    std::vector<std::vector<std::string>> wanted = {shareIndexLines(expected)};
+    wanted.back().push_back(std::to_string(IDC_INDEX_ALPHABETICAL) + " 0");
+    for (const auto& [button, order] : sorts) {
+        sortShares(expected, order);
+        wanted.push_back(shareIndexLines(expected));
+        wanted.back().push_back(std::to_string(button) + " 0 " + std::to_string(expected[0].shareNumber) +
+                                " focus");
+    }
+    EXPECT_EQ(shown, wanted);
+    EXPECT_EQ(fonts, "Courier -13 400|Helv -11 400");
+    EXPECT_TRUE(clickChose && closedItself && purchased);
+    EXPECT_EQ(captions, std::string("Buy Shares In ") + gGame.shareTable[expected[3].shareNumber].name +
+                            "|Buy Shares In " + gGame.shareTable[expected[0].shareNumber].name);
+    EXPECT_EQ(gGame.holdings[0].shareNumber, expected[0].shareNumber);
+    EXPECT_EQ(gGame.holdings[0].pendingQuantity, 250);
 }

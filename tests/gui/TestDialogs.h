@@ -1,11 +1,6 @@
-/* Dialog templates that exist only in the GUI test program, to exercise the runtime. */
+/* A dialog template that exists only in the GUI test program: the three-dimensional buttons. */
 #pragma once
 
-#define IDC_TEST_EDIT 201
-#define IDC_TEST_LABEL 202
-#define IDC_TEST_LIST 203
-#define IDC_TEST_BUTTON 204
-#define IDC_TEST_UNSTYLED 205
 #define IDC_TEST_3D_RAISED 401
 #define IDC_TEST_3D_PRESSED 402
 #define IDC_TEST_3D_FOCUSED 403

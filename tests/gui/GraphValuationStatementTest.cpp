@@ -1,0 +1,337 @@
+// The price graph, the valuation and the statement as the player meets them: the graph's line, labels,
+// stepping, options and Buy; the valuation's holdings and totals, graphing them and buying there; the
+// statement's pages read back from their pixels.
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+#include "model/MarketFiles.h"
+#include "model/Settlement.h"
+#include "tests/gui/GuiHarness.h"
+#include "views/Formats.h"
+#include "views/Graph.h"
+#include "views/Statement.h"
+#include "views/Valuation.h"
+#include "views/win32/GraphPainting.h"
+#include "views/win32/GraphScreen.h"
+#include "views/win32/ShareIndexScreen.h"
+#include "views/win32/ValuationScreen.h"
+
+namespace {
+using GraphScreen = GameWindowTest;
+using Valuation = GameWindowTest;
+using Statement = GameWindowTest;
+
+// The plot with its axes and price labels as they stand on the screen, after the dialog has painted.
+Picture capture(HWND dialog) {
+    return shownPicture(dialog, kGraphPaintArea);
+}
+
+// What the graph should show now, worked out on a copy of the model.
+GraphPicture expectedPicture(GraphRange range) {
+    auto model = std::make_unique<GameModel>(gGame);
+    return computeGraph(*model, loadGraphHistory(*model, model->selectedShare), range);
+}
+
+// Opens the index, charts the share in `row`, lets `work` play in the graph, leaves it by Exit and
+// closes the index; answers whether the index closed after a purchase.
+bool graphFromIndex(HWND owner, int row, const std::function<void(HWND)>& work) {
+    bool purchased = false;
+    runScreen([&] { purchased = runShareIndex(owner, gGame); },
+              [&](HWND index) {
+                  SendMessageA(GetDlgItem(index, IDC_INDEX_LIST), LB_SETCURSEL, row, 0);
+                  runScreen([&] { pressLater(index, IDC_INDEX_GRAPH); }, work, IDC_GRAPH_EXIT);
+              },
+              IDC_CANCEL_BUTTON);
+    return purchased;
+}
+
+void click(HWND dialog, int id) {
+    SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+}
+
+// Every point of the computed line is yellow on the screen, and the date labels show whole.
+void expectDrawn(HWND dialog, GraphRange range, const std::string& name) {
+    SCOPED_TRACE(name);
+    const GraphPicture picture = expectedPicture(range);
+    const Picture shot = capture(dialog);
+    int points = 0;
+    for (const auto& run : picture.priceLine)
+        for (const PlotPoint& p : run) {
+            ++points;
+            EXPECT_EQ(shot.at(p.x - kGraphPaintArea.left, p.y - kGraphPaintArea.top), 0xFFFF00u)
+                << p.x << "," << p.y;
+        }
+    EXPECT_GT(points, 20);
+    for (int id : {IDC_GRAPH_DATE_1, IDC_GRAPH_DATE_2, IDC_GRAPH_DATE_3, IDC_GRAPH_DATE_4, IDC_GRAPH_DATE_5})
+        EXPECT_TRUE(fitsItsControl(GetDlgItem(dialog, id))) << textOf(dialog, id) << " is cut";
+    EXPECT_EQ(textOf(dialog, IDC_GRAPH_PRICE_TOP), picture.priceLabels[0]);
+    saveWindowPicture(dialog, name);
+}
+
+constexpr RECT kPageTextBand = {0, 15, 640, 400};
+
+// Which pixels of the page's text band are pure black: the core of a text's strokes, whatever lies
+// beneath them.
+std::vector<bool> blackOf(HDC dc) {
+    std::vector<bool> black;
+    for (DWORD pixel : pictureOf(dc, kPageTextBand).pixels) black.push_back(pixel == 0);
+    return black;
+}
+
+std::vector<bool> shownPage(HWND statement) {
+    RedrawWindow(statement, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    return blackOf(WindowDc(statement).get());
+}
+
+// The page as it should read, drawn in its font on white.
+std::vector<bool> expectedPage(const StatementPage& page) {
+    WindowDc screen(nullptr);
+    MemoryDc memory(CreateCompatibleDC(screen.get()));
+    OwnedBitmap surface(CreateCompatibleBitmap(screen.get(), 640, 480));
+    Owned<HFONT, deleteGdiObject> font(CreateFontA(15, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "Courier New"));
+    Selected onSurface(memory.get(), surface.get()), inFont(memory.get(), font.get());
+    PatBlt(memory.get(), 0, 0, 640, 480, WHITENESS);
+    SetBkMode(memory.get(), TRANSPARENT);
+    for (const PageText& text : statementTexts(page)) {
+        SetTextAlign(memory.get(), text.alignment == TextAlignment::Right ? TA_RIGHT : TA_LEFT);
+        TextOutA(memory.get(), text.x, text.y, text.text.c_str(), static_cast<int>(text.text.size()));
+    }
+    return blackOf(memory.get());
+}
+
+// Records [first, end) of the history file with their number and the total of their commissions.
+StatementPage pageOf(int first, int end, const char* number) {
+    StatementPage page;
+    page.statementNumber = number;
+    double commissions = 0.0;
+    for (int i = first; i < end; ++i) {
+        page.rows.push_back(statementRow(readTransaction(i).value()));
+        commissions += std::round(readTransaction(i)->commission * 100.0) / 100.0;
+    }
+    page.pageTotal = formatFixed(commissions, 2);
+    return page;
+}
+}  // namespace
+
+TEST_F(GraphScreen, TheYellowLineRunsThroughEveryPricedDayOfEachRangeAndBuyingClosesTheGraphAndTheIndex) {
+    std::string caption, buy;
+    bool oneYearChecked = false, graphClosedItself = false;
+    const bool purchased = graphFromIndex(window_, 12, [&](HWND dialog) {
+        caption = textOf(dialog);
+        oneYearChecked = IsDlgButtonChecked(dialog, IDC_GRAPH_ONE_YEAR) == BST_CHECKED;
+        expectDrawn(dialog, GraphRange::OneYear, "graph_one_year");
+        click(dialog, IDC_GRAPH_FOUR_YEARS);
+        expectDrawn(dialog, GraphRange::FourYears, "graph_four_years");
+        click(dialog, IDC_GRAPH_ONE_MONTH);
+        expectDrawn(dialog, GraphRange::OneMonth, "graph_one_month");
+        press(dialog, IDC_GRAPH_NEXT);
+        buy = buyThrough([&] { pressLater(dialog, IDC_GRAPH_BUY); }, "10");
+        graphClosedItself = waitUntil([&] { return !IsWindow(dialog); });
+    });
+    EXPECT_EQ(caption, std::string("History of ") + gGame.shareTable[12].name);
+    EXPECT_TRUE(oneYearChecked);
+    EXPECT_EQ(buy, std::string("Buy Shares In ") + gGame.shareTable[13].name);
+    EXPECT_TRUE(graphClosedItself && purchased);
+    EXPECT_EQ(gGame.holdings[0].shareNumber, 13);
+    EXPECT_EQ(gGame.holdings[0].pendingQuantity, 10);
+}
+
+TEST_F(GraphScreen, PreviousAndNextStopAtTheEndsOfWhatTheyStepThrough) {
+    struct Case {
+        int start;            // the index row charted, or -1 to chart the browse list
+        int presses[3];       // IDC_GRAPH_PREVIOUS or IDC_GRAPH_NEXT
+        int shown[3];         // the share after each press
+        bool previous, next;  // the buttons enabled at the end of the steps, after the second press
+    };
+    const Case cases[] = {
+        {1, {IDC_GRAPH_PREVIOUS, IDC_GRAPH_PREVIOUS, IDC_GRAPH_NEXT}, {0, 0, 1}, false, true},
+        {48, {IDC_GRAPH_NEXT, IDC_GRAPH_NEXT, IDC_GRAPH_PREVIOUS}, {49, 49, 48}, true, false},
+        {-1, {IDC_GRAPH_NEXT, IDC_GRAPH_NEXT, IDC_GRAPH_PREVIOUS}, {3, 3, 7}, true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.start);
+        std::string captions[3];
+        bool enabled[2] = {};
+        const auto work = [&](HWND dialog) {
+            for (int i = 0; i < 3; ++i) {
+                press(dialog, c.presses[i]);  // a disabled button's command must change nothing either
+                captions[i] = textOf(dialog);
+                if (i == 1) enabled[0] = IsWindowEnabled(GetDlgItem(dialog, IDC_GRAPH_PREVIOUS));
+                if (i == 1) enabled[1] = IsWindowEnabled(GetDlgItem(dialog, IDC_GRAPH_NEXT));
+            }
+        };
+        if (c.start >= 0) {
+            graphFromIndex(window_, c.start, work);
+        } else {
+            gGame.graphBrowseList = {7, 3, kEmptySlot};
+            gGame.graphBrowsePosition = 0;
+            gGame.selectedShare = 7;
+            runScreen([&] { runGraphScreen(window_, gGame); }, work, IDC_GRAPH_EXIT);
+        }
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(captions[i], std::string("History of ") + gGame.shareTable[c.shown[i]].name);
+        EXPECT_EQ(gGame.selectedShare, c.shown[2]);
+        EXPECT_EQ(enabled[0], c.previous);
+        EXPECT_EQ(enabled[1], c.next);
+    }
+}
+
+TEST_F(GraphScreen, EachOptionChangesTheDrawingAndTurnsBackOff) {
+    struct Option {
+        int box;
+        int32_t GameModel::*flag;
+        int range;            // the range button under which the option shows
+        const char* picture;  // the screenshot with the option on
+    };
+    const Option options[] = {
+        {IDC_GOPT_THICK_LINES, &GameModel::graphThickLines, IDC_GRAPH_ONE_YEAR, "graph_thick_lines"},
+        {IDC_GOPT_AUTO_SCALE, &GameModel::graphAutoScale, IDC_GRAPH_ONE_MONTH, "graph_auto_scale_month"},
+        {IDC_GOPT_BACKGROUND, &GameModel::graphBackground, IDC_GRAPH_ONE_YEAR, "graph_plain_background"},
+        {IDC_GOPT_GRID_LINES, &GameModel::graphGridLines, IDC_GRAPH_ONE_YEAR, "graph_grid_lines"}};
+    graphFromIndex(window_, 20, [&](HWND dialog) {
+        const auto toggle = [&](int box, int closeWith, const char* picture) {
+            runScreen([&] { pressLater(dialog, IDC_GRAPH_OPTIONS); },
+                      [&](HWND form) {
+                          click(form, box);
+                          if (picture) saveWindowPicture(form, picture);
+                      },
+                      closeWith);
+        };
+        for (const Option& option : options) {
+            SCOPED_TRACE(option.box);
+            click(dialog, option.range);
+            const int32_t before = gGame.*option.flag;
+            const Picture original = capture(dialog);
+            toggle(option.box, IDC_CANCEL_BUTTON, nullptr);
+            EXPECT_EQ(gGame.*option.flag, before) << "Cancel keeps the flag";
+            EXPECT_EQ(capture(dialog), original);
+            toggle(option.box, IDC_GOPT_OK, option.box == IDC_GOPT_GRID_LINES ? "graph_options" : nullptr);
+            EXPECT_EQ(gGame.*option.flag, 1 - before);
+            const std::vector<DWORD> changed = capture(dialog).pixels;
+            EXPECT_NE(changed, original.pixels);
+            if (option.box == IDC_GOPT_BACKGROUND)  // the plain fill is navy, 0x000080
+                EXPECT_GT(std::count(changed.begin(), changed.end(), 0x000080u), std::ssize(changed) * 3 / 4);
+            saveWindowPicture(dialog, option.picture);
+            toggle(option.box, IDC_GOPT_OK, nullptr);
+            EXPECT_EQ(gGame.*option.flag, before);
+            EXPECT_EQ(capture(dialog), original);
+        }
+    });
+}
+
+TEST_F(Valuation, ListsTheHeldHoldingsWithTotalsAndRuleGraphsThemAndShowsAPurchaseMadeThere) {
+    gGame.holdings[0] = {.shareNumber = 4,
+                         .heldQuantity = 800,
+                         .totalCost = 1000.0,
+                         .commissionToDate = 12.0,
+                         .dateBought = "02-Jan-97"};
+    gGame.holdings[1] = {.shareNumber = 9,
+                         .heldQuantity = 50,
+                         .totalCost = 123.45,
+                         .commissionToDate = 10.25,
+                         .repeatPurchases = 1,
+                         .dateBought = "17-Mar-97"};
+    gGame.cashBalance = gGame.pendingBalance = 2500.0;
+    orderShares(17, 100);  // a first purchase still pending: not listed, but its fee counts
+    const double fees = 22.25 + gGame.holdings[2].pendingCommission;
+    const double value = 800 * gGame.shareTable[4].currentPrice + 50 * gGame.shareTable[9].currentPrice;
+    const std::string secondLine = valuationLine(gGame, gGame.holdings[1]);
+    std::vector<std::string> shown;
+    std::vector<std::string> captions;
+    size_t rule = 0;
+    const auto play = [&](HWND screen) {
+        HWND list = GetDlgItem(screen, IDC_VAL_LIST);
+        for (int row = 0; row < listCount(list); ++row) shown.push_back(listLine(list, row));
+        for (int id : {IDC_VAL_FEES, IDC_VAL_VALUE, IDC_VAL_CASH, IDC_VAL_TOTAL})
+            shown.push_back(textOf(screen, id));
+        rule = pixelsOfColour(screen, {500, 280, 620, 285}, RGB(0, 0, 0)).size();
+        saveWindowPicture(screen, "valuation");
+        clickRow(list, 1);
+        waitUntil([&] { return listSelection(list) == 1; });
+        const auto browse = [&](HWND graph) {
+            captions.push_back(textOf(graph));
+            for (int id : {IDC_GRAPH_PREVIOUS, IDC_GRAPH_NEXT})
+                press(graph, id), captions.push_back(textOf(graph));
+        };
+        runScreen([&] { pressLater(screen, IDC_VAL_GRAPH); }, browse, IDCANCEL);
+        captions.push_back(std::to_string(gGame.selectedShare));
+        const auto buyTwenty = [](HWND graph) {
+            buyThrough([&] { pressLater(graph, IDC_GRAPH_BUY); }, "20");
+        };
+        runScreen([&] { pressLater(screen, IDC_VAL_GRAPH); }, buyTwenty, IDCANCEL);
+        waitUntil([&] { return textOf(screen, IDC_VAL_FEES) != shown[2]; });
+        shown.push_back(listLine(list, 1));
+        shown.push_back(textOf(screen, IDC_VAL_FEES));
+    };
+    runScreen([&] { runValuationScreen(window_, gGame); }, play, IDC_VAL_EXIT);
+    const double newFee = gGame.holdings[1].pendingCommission;
+    EXPECT_EQ(shown,
+              (std::vector<std::string>{
+                  valuationLine(gGame, gGame.holdings[0]), secondLine, formatTotalPounds(fees),
+                  formatTotalPounds(value), formatTotalPounds(2500.0), formatTotalPounds(value + 2500.0),
+                  valuationLine(gGame, gGame.holdings[1]), formatTotalPounds(fees + newFee)}));
+    EXPECT_EQ(rule, 68u);
+    const auto history = [](int share) { return std::string("History of ") + gGame.shareTable[share].name; };
+    EXPECT_EQ(captions, (std::vector<std::string>{history(9), history(4), history(9), "9"}));
+    EXPECT_EQ(gGame.holdings[1].pendingQuantity, 20);
+    EXPECT_EQ(std::vector<int>(gGame.graphBrowseList.begin(), gGame.graphBrowseList.begin() + 3),
+              (std::vector<int>{4, 9, -1}));
+}
+
+TEST_F(Statement, TwelveDealsPageByButtonsAndKeysAndTheFocusedButtonShowsIt) {
+    for (int share = 0; share < 10; ++share) orderShares(share, 100 + share);
+    settleDay(gGame, 1);
+    for (int share : {3, 7}) {
+        gGame.selectedShare = share;
+        ASSERT_TRUE(bookSale(gGame, 40));
+    }
+    settleDay(gGame, 1);
+    ASSERT_EQ(gGame.transactionCount, 12);
+    const std::vector<bool> older = expectedPage(pageOf(0, 2, "Statement No : 001"));
+    const std::vector<bool> newer = expectedPage(pageOf(2, 12, "Statement No : 002"));
+    std::vector<bool> pages;  // for each page read, whether it was the newer one
+    std::vector<Picture> nextFaces;
+    const auto read = [&](HWND statement) {
+        const std::vector<bool> shown = shownPage(statement);
+        EXPECT_TRUE(shown == older || shown == newer) << pages.size();
+        pages.push_back(shown == newer);
+    };
+    const auto play = [&](HWND statement) {
+        read(statement);
+        saveWindowPicture(statement, "statement_newest");
+        for (int id : {IDC_STATE_PREVIOUS, IDC_STATE_PREVIOUS, IDC_STATE_NEXT, IDC_STATE_NEXT}) {
+            press(statement, id);
+            read(statement);
+            if (pages.size() == 2) saveWindowPicture(statement, "statement_oldest");
+        }
+        for (WPARAM key : {VK_PRIOR, VK_PRIOR, VK_NEXT}) {
+            SendMessageA(GetDlgItem(statement, IDC_STATE_EXIT), WM_KEYDOWN, key, 1);
+            read(statement);
+        }
+        for (int id : {IDC_STATE_NEXT, IDC_STATE_PREVIOUS, IDC_STATE_NEXT}) {
+            moveFocus(statement, id);
+            RedrawWindow(statement, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+            nextFaces.push_back(
+                pictureOf(WindowDc(GetDlgItem(statement, IDC_STATE_NEXT)).get(), {0, 0, 98, 52}));
+        }
+    };
+    runScreen([&] { chooseMenuCommand(IDM_TRANSACTION_HISTORY); }, play, IDC_STATE_EXIT);
+    EXPECT_EQ(pages, (std::vector<bool>{true, false, false, true, true, false, false, true}));
+    ASSERT_EQ(nextFaces.size(), 3u);
+    EXPECT_NE(nextFaces[0], nextFaces[1]);  // the focus image comes and goes with the focus
+    EXPECT_EQ(nextFaces[0], nextFaces[2]);
+}
+
+TEST_F(Statement, AHistoryThatCannotBeReadShowsTheHeadingsAndSaysSo) {
+    orderShares(5, 100);
+    settleDay(gGame, 1);
+    ASSERT_TRUE(DeleteFileA(transactionsFilePath().c_str()));
+    std::vector<bool> shown;
+    runScreen([&] { chooseMenuCommand(IDM_TRANSACTION_HISTORY); },
+              [&](HWND statement) { shown = shownPage(statement); }, IDCANCEL);
+    StatementPage unavailable;
+    unavailable.historyUnavailable = true;
+    EXPECT_TRUE(shown == expectedPage(unavailable));
+}
