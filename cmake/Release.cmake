@@ -120,7 +120,7 @@ set_tests_properties(release_zip_unpacks PROPERTIES FIXTURES_REQUIRED release_zi
 add_test(NAME wine_release_zip_plays
     COMMAND bash ${RUN_UNDER_WINE} --prefix ${WINE_PREFIX_DIR} --screen 800x600 --
             ${WINDOWS_BUILD_DIR}/gui_tests.exe --game=${CHECK_FOLDER}/Tickerdell.exe
-            --gtest_filter=RealGame.ShippedMarketStartsTheGame:RealGame.TheExitButtonAndYesEndTheGameWithCodeZero
+            --gtest_filter=GameProcess.TheShippedMarketStartsTheGameAndExitWithYesEndsItWithCodeZero
     WORKING_DIRECTORY ${CHECK_FOLDER})
 set_tests_properties(wine_release_zip_plays PROPERTIES FIXTURES_REQUIRED "wine;release_folder"
                                                        RESOURCE_LOCK wine TIMEOUT 300)
