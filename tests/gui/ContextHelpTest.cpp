@@ -147,14 +147,7 @@ TEST_F(ContextHelp, TheHelpMenuAndTheEndOfTheGameAskTheViewer) {
 }
 // Windows of other processes (the help viewer's) that are visible now.
 std::vector<HWND> foreignWindows(const char* className) {
-    std::vector<HWND> found;
-    for (HWND w = FindWindowExA(nullptr, nullptr, className, nullptr); w;
-         w = FindWindowExA(nullptr, w, className, nullptr)) {
-        DWORD process = 0;
-        GetWindowThreadProcessId(w, &process);
-        if (process != GetCurrentProcessId() && IsWindowVisible(w)) found.push_back(w);
-    }
-    return found;
+    return visibleWindows(className, GetCurrentProcessId(), false);
 }
 
 // The caption and texts of the help viewer's windows: its caption and the topic in its text windows.

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <memory>
 
 #include "model/MarketFiles.h"
@@ -222,17 +223,12 @@ TEST_F(GraphScreen, EachOptionChangesTheDrawingAndTurnsBackOff) {
 }
 
 TEST_F(Valuation, ListsTheHeldHoldingsWithTotalsAndRuleGraphsThemAndShowsAPurchaseMadeThere) {
-    gGame.holdings[0] = {.shareNumber = 4,
-                         .heldQuantity = 800,
-                         .totalCost = 1000.0,
-                         .commissionToDate = 12.0,
-                         .dateBought = "02-Jan-97"};
-    gGame.holdings[1] = {.shareNumber = 9,
-                         .heldQuantity = 50,
-                         .totalCost = 123.45,
-                         .commissionToDate = 10.25,
-                         .repeatPurchases = 1,
-                         .dateBought = "17-Mar-97"};
+    holdShares(0, 4, 800, 1000.0);
+    holdShares(1, 9, 50, 123.45);
+    gGame.holdings[0].commissionToDate = 12.0, gGame.holdings[1].commissionToDate = 10.25;
+    gGame.holdings[1].repeatPurchases = 1;
+    std::snprintf(gGame.holdings[0].dateBought, kDateBoughtSize, "02-Jan-97");
+    std::snprintf(gGame.holdings[1].dateBought, kDateBoughtSize, "17-Mar-97");
     gGame.cashBalance = gGame.pendingBalance = 2500.0;
     orderShares(17, 100);  // a first purchase still pending: not listed, but its fee counts
     const double fees = 22.25 + gGame.holdings[2].pendingCommission;

@@ -39,20 +39,6 @@ BOOL CALLBACK collectChild(HWND child, LPARAM context) {
     return TRUE;
 }
 
-struct DialogSearch {
-    DWORD processId;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK collectDialog(HWND window, LPARAM context) {
-    auto& search = *reinterpret_cast<DialogSearch*>(context);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == search.processId && IsWindowVisible(window) && className(window) == "#32770")
-        search.found.push_back(window);
-    return TRUE;
-}
-
 }  // namespace
 
 const std::string& gameProgramPath() {
@@ -151,10 +137,15 @@ SeenDialog readDialog(HWND dialog) {
     return seen;
 }
 
-std::vector<HWND> visibleDialogsOf(DWORD processId) {
-    DialogSearch search{processId, {}};
-    EnumWindows(collectDialog, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+std::vector<HWND> visibleWindows(const char* className, DWORD processId, bool ofThatProcess) {
+    std::vector<HWND> found;
+    for (HWND w = FindWindowExA(nullptr, nullptr, className, nullptr); w;
+         w = FindWindowExA(nullptr, w, className, nullptr)) {
+        DWORD process = 0;
+        GetWindowThreadProcessId(w, &process);
+        if ((process == processId) == ofThatProcess && IsWindowVisible(w)) found.push_back(w);
+    }
+    return found;
 }
 
 DialogAnswerer::DialogAnswerer(int buttonId, Inspection inspect, DWORD timeoutMs)

@@ -56,8 +56,11 @@ struct SeenDialog {
 
 // Reads a dialog or message box of any process: caption, static texts, standard icon, buttons.
 SeenDialog readDialog(HWND dialog);
-// Top-level dialog windows ("#32770") of a process that are visible now.
-std::vector<HWND> visibleDialogsOf(DWORD processId);
+// Top-level windows of the class that are visible now, of the process or (when not ofThatProcess) of others.
+std::vector<HWND> visibleWindows(const char* className, DWORD processId, bool ofThatProcess = true);
+inline std::vector<HWND> visibleDialogsOf(DWORD processId) {
+    return visibleWindows("#32770", processId);
+}
 
 // Waits on a second thread for a new dialog of this process, records it, lets the test inspect it
 // (on that thread, while it is open) and presses one of its buttons, so that the test's thread can
