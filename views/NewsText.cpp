@@ -18,27 +18,27 @@ const ScreenTexts& newsScreenTexts() {
         "Times New Roman",
         400,
         {
-            {101, 22, 58, 252, 27, -43, "Market Hits Record High"},
-            {108, 22, 93, 123, 44, kNewsColumnFont,
+            {101, -43, "Market Hits Record High"},
+            {108, kNewsColumnFont,
              "Brisk trading carried the market index to a record during the morning, with Aldermoor Bank "
              "and Pemberton Mutual in demand, before profit taking pulled it back by the close."},
-            {109, 22, 137, 123, 35, kNewsColumnFont,
+            {109, kNewsColumnFont,
              "Dealers say the trend is still rising, and Fairhaven Oil and Kessock Turbines remain the "
              "City's favourites."},
-            {111, 22, 173, 123, 43, kNewsColumnFont,
+            {111, kNewsColumnFont,
              "Heavy trading was seen in Vantrell Systems after the company said it would sell Tickerdell, "
              "a new share-dealing game from Dellwood Pixel Works, in its shops."},
-            {112, 22, 217, 123, 16, kNewsColumnFont, "Dealing went on late into the day."},
-            {113, 161, 93, 127, 36, kNewsColumnFont,
+            {112, kNewsColumnFont, "Dealing went on late into the day."},
+            {113, kNewsColumnFont,
              "Tickerdell lets players buy and sell shares, ring their broker and watch their portfolio "
              "grow, all without risking a penny of their own."},
-            {110, 161, 129, 123, 41, kNewsColumnFont,
+            {110, kNewsColumnFont,
              "\"I shall play it every evening,\" said one dealer. \"It is the only market where my losses "
              "stay on the screen.\""},
-            {114, 161, 174, 130, 36, kNewsColumnFont,
+            {114, kNewsColumnFont,
              "Analysts expect the game to do well with seasoned investors and newcomers alike, and some "
              "say it will be hard to find in the shops by the holidays."},
-            {10023, 309, 6, 3, 2, kNewsHiddenButtonFont, ""},
+            {10023, kNewsHiddenButtonFont, ""},
         },
     };
     return screen;
@@ -49,13 +49,13 @@ const ScreenTexts& aboutScreenTexts() {
         "Helv",
         400,
         {
-            {100, 4, 3, 144, 76, kHelvButton, "WMPGRAPHIC"},  // the logo's graphic control
-            {101, 36, 81, 96, 16, -24, "Version " TICKERDELL_VERSION},
-            {102, 16, 96, 123, 9, kHelvLine, "Published by Dellwood Pixel Works"},
-            {106, 17, 109, 121, 8, kHelvLine, "Developed by the Dellwood team"},
-            {105, 10, 122, 130, 12, kHelvButton, "Dellwood &Games Club"},
-            {10110, 10, 136, 130, 12, kHelvButton, "&Credits"},
-            {10043, 10, 150, 130, 12, kHelvButton, "&OK"},
+            {100, kHelvButton, "WMPGRAPHIC"},  // the logo's graphic control
+            {101, -24, "Version " TICKERDELL_VERSION},
+            {102, kHelvLine, "Published by Dellwood Pixel Works"},
+            {106, kHelvLine, "Developed by the Dellwood team"},
+            {105, kHelvButton, "Dellwood &Games Club"},
+            {10110, kHelvButton, "&Credits"},
+            {10043, kHelvButton, "&OK"},
         },
     };
     return screen;
@@ -68,22 +68,21 @@ const ScreenTexts& creditsScreenTexts() {
         "Helv",
         400,
         {
-            {101, 9, 2, 66, 8, kHelvLine, "Program and design :"},
-            {102, 9, 31, 96, 8, kHelvLine, "Concept and additional design :"},
-            {103, 9, 70, 59, 8, kHelvLine, "Quality assurance :"},
-            {104, 9, 98, 49, 8, kHelvLine, "Special thanks :"},
-            {107, 9, 44, 32, 8, kHelvLine, "Graphics :"},
-            {111, 9, 57, 59, 8, kHelvLine, "Project manager :"},
-            {114, 9, 83, 64, 8, kHelvLine, "Install programmer :"},
-            {105, 81, 3, 45, 8, kHelvLine, "Tamsin Wrey"},
-            {106, 80, 14, 58, 8, kHelvLine, "Owain Farrant"},
-            {108, 111, 32, 47, 8, kHelvLine, "Hugo Blethyn"},
-            {109, 111, 45, 49, 8, kHelvLine, "Mira Calloway"},
-            {110, 111, 71, 39, 8, kHelvLine, "Ada Quint"},
-            {112, 112, 58, 30, 8, kHelvLine, "Kit Orme"},
-            {115, 112, 84, 69, 8, kHelvLine, "Sol Marchbank"},
-            {113, 66, 100, 134, 17, kHelvLine,
-             "Our families, and everyone who rang the broker just one more time."},
+            {101, kHelvLine, "Program and design :"},
+            {102, kHelvLine, "Concept and additional design :"},
+            {103, kHelvLine, "Quality assurance :"},
+            {104, kHelvLine, "Special thanks :"},
+            {107, kHelvLine, "Graphics :"},
+            {111, kHelvLine, "Project manager :"},
+            {114, kHelvLine, "Install programmer :"},
+            {105, kHelvLine, "Tamsin Wrey"},
+            {106, kHelvLine, "Owain Farrant"},
+            {108, kHelvLine, "Hugo Blethyn"},
+            {109, kHelvLine, "Mira Calloway"},
+            {110, kHelvLine, "Ada Quint"},
+            {112, kHelvLine, "Kit Orme"},
+            {115, kHelvLine, "Sol Marchbank"},
+            {113, kHelvLine, "Our families, and everyone who rang the broker just one more time."},
         },
     };
     return screen;
@@ -94,24 +93,24 @@ const ScreenTexts& otherGamesScreenTexts() {
         "Helv",
         700,
         {
-            {109, 19, 44, 286, 17, kHelvLine,
+            {109, kHelvLine,
              "Dellwood Pixel Works makes games that reward a steady hand and a long view. Here is what the "
              "team is working on now."},
-            {110, 19, 64, 286, 27, kHelvLine,
+            {110, kHelvLine,
              "Tidewater: sail a little sloop around the islands of a coast that exists only on our charts. "
              "Read the wind, trim the sails and beat the clock in a season of regattas, from a quiet "
              "harbour to the open sea."},
-            {111, 19, 94, 286, 26, kHelvLine,
+            {111, kHelvLine,
              "Branch Line: build a country railway one station at a time, write the timetable and keep the "
              "farmers, the quarry and the holiday crowds moving. Every late train costs you passengers."},
-            {112, 19, 123, 286, 17, kHelvLine,
+            {112, kHelvLine,
              "Fairway Flyer: a windswept links course, a swing you time with the mouse, and a caddie who is "
              "never short of advice."},
-            {113, 19, 143, 286, 8, kHelvLine, "All three are coming soon from Dellwood Pixel Works."},
-            {114, 19, 154, 286, 17, kHelvLine,
+            {113, kHelvLine, "All three are coming soon from Dellwood Pixel Works."},
+            {114, kHelvLine,
              "Members of the Dellwood Games Club hear of each new game first and can try it before it "
              "reaches the shops. Joining costs nothing."},
-            {115, 19, 175, 286, 21, kHelvLine,
+            {115, kHelvLine,
              "To hear more, look for the green Dellwood seal on the shelves of your games shop, or ask the "
              "shop to put your name on the club's list."},
         },

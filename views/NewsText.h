@@ -1,15 +1,14 @@
-// The fixed texts of the news screen and the information screens, with the places and font sizes of
-// their controls. Nothing here is built from the market: the texts hold no price, volume, index level or
+// The fixed texts of the news screen and the information screens, with the font sizes of their
+// controls. Nothing here is built from the market: the texts hold no price, volume, index level or
 // percentage, so no day of the shipped market can contradict them.
 #pragma once
 
 #include <string>
 #include <vector>
 
-// One control's text and where it sits, in dialog units.
+// One control's text and its font height; where it sits is the dialog template's business.
 struct PlacedText {
     int id;
-    int x, y, width, height;
     int fontHeight;    // a logical font height: negative means a character height in pixels
     const char* text;  // the control's caption; empty for a hidden button
 };

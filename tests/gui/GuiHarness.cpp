@@ -59,13 +59,6 @@ std::string fontOf(HWND control, int id) {
            std::to_string(font.lfWeight);
 }
 
-std::vector<LONG> placeIn(HWND parent, HWND child) {
-    RECT r;
-    GetWindowRect(child, &r);
-    MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&r), 2);
-    return {r.left, r.top, r.right, r.bottom};
-}
-
 void type(HWND dialog, int id, const std::string& text) {
     for (unsigned char c : text) SendMessageA(GetDlgItem(dialog, id), WM_CHAR, c, 1);
 }
@@ -84,11 +77,9 @@ void pressLater(HWND dialog, int id) {
 }
 
 std::string listLine(HWND list, int row) {
-    const auto length =
-        static_cast<std::size_t>(std::max<LRESULT>(SendMessageA(list, LB_GETTEXTLEN, row, 0), 0));
-    std::string text(length + 1, '\0');
-    if (length) SendMessageA(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()));
-    text.resize(length);
+    std::string text(std::max<LRESULT>(SendMessageA(list, LB_GETTEXTLEN, row, 0), 0) + 1, '\0');
+    text.resize(
+        std::max<LRESULT>(SendMessageA(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data())), 0));
     return text;
 }
 int listCount(HWND list) {

@@ -1,6 +1,5 @@
-// Drives the game's real windows from a test as a player would: opens the main window, types, presses and
-// clicks, answers the message boxes and dialogs a command opens, and reads back texts, fonts and pixels.
-// It brings with it the game's model, resource ids, main screen and GDI owners, which every test uses.
+// Drives the game's real windows as a player would and reads back texts, fonts and pixels; brings the
+// game's model, resource ids, main screen and GDI owners, which every test uses.
 #pragma once
 
 #include <windows.h>
@@ -26,26 +25,22 @@ const std::string& gameProgramPath();
 std::string textOf(HWND window, int id = 0);
 // The font the control (or the window's control of that id) draws with, as "face height weight".
 std::string fontOf(HWND control, int id = 0);
-// The child's rectangle in the parent's client co-ordinates: left, top, right, bottom.
-std::vector<LONG> placeIn(HWND parent, HWND child);
 void type(HWND dialog, int id, const std::string& text);
 void moveFocus(HWND dialog, int toId);
-// Presses a button as a click would; from an answering thread this waits for whatever the button opens.
+// Presses a button as a click would, waiting for what it opens (press) or not (pressLater).
 void press(HWND dialog, int id);
-// Presses a button without waiting for what it opens.
 void pressLater(HWND dialog, int id);
 std::string listLine(HWND list, int row);
 int listCount(HWND list);
 int listSelection(HWND list);
 // A click, or a double click, on a row of the list, posted as the mouse would send it.
 void clickRow(HWND list, int row, bool twice = false);
-// Polls until the condition holds or the time has passed; answers the condition.
 bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 2000);
 HWND focusOfThread(DWORD threadId);
 // Waits for the dialog's thread to put the focus somewhere and answers where.
 HWND settledFocus(HWND dialog);
 
-// What a dialog or message box showed when it was answered.
+// What a dialog or message box showed: caption, static texts, standard icon, buttons.
 struct SeenDialog {
     bool found = false;
     std::string caption;
@@ -54,7 +49,6 @@ struct SeenDialog {
     std::vector<int> buttonIds;  // the push buttons it offered
 };
 
-// Reads a dialog or message box of any process: caption, static texts, standard icon, buttons.
 SeenDialog readDialog(HWND dialog);
 // Top-level windows of the class that are visible now, of the process or (when not ofThatProcess) of others.
 std::vector<HWND> visibleWindows(const char* className, DWORD processId, bool ofThatProcess = true);
@@ -62,9 +56,8 @@ inline std::vector<HWND> visibleDialogsOf(DWORD processId) {
     return visibleWindows("#32770", processId);
 }
 
-// Waits on a second thread for a new dialog of this process, records it, lets the test inspect it
-// (on that thread, while it is open) and presses one of its buttons, so that the test's thread can
-// sit in the modal loop the command opened.
+// On a second thread, waits for a new dialog of this process, records it, lets the test inspect it and
+// presses a button, so that the test's thread can sit in the modal loop the command opened.
 class DialogAnswerer {
 public:
     using Inspection = std::function<void(HWND dialog)>;
@@ -72,8 +65,7 @@ public:
     ~DialogAnswerer();
     DialogAnswerer(const DialogAnswerer&) = delete;
     DialogAnswerer& operator=(const DialogAnswerer&) = delete;
-    // Waits for the answering thread and returns what it saw.
-    SeenDialog seen();
+    SeenDialog seen();  // waits for the answering thread
 
 private:
     Inspection inspect_;
@@ -95,8 +87,7 @@ struct ScreenRun {
 ScreenRun runScreen(const std::function<void()>& open, const std::function<void(HWND)>& work, int button,
                     int reply = 0, const std::function<void(HWND)>& behind = {});
 
-// Calls `open`, which opens the Buy dialog, buys the quantity there and says Yes to the broker's charge;
-// answers the dialog's caption.
+// Buys the quantity in the Buy dialog `open` opens and says Yes to the charge; answers its caption.
 std::string buyThrough(const std::function<void()>& open, const std::string& quantity);
 
 // Whether the control's text, wrapped at its width in its font, stays inside it.
@@ -106,7 +97,7 @@ bool fitsItsControl(HWND control);
 // a folder, so a person can look at what a test showed; does nothing otherwise.
 void saveWindowPicture(HWND window, const std::string& name);
 
-// The pixels of a band of a device context, as 0xRRGGBB in rows from the band's top-left corner.
+// A band's pixels as 0xRRGGBB, in rows from its top-left corner.
 struct Picture {
     int width = 0;
     std::vector<DWORD> pixels;
@@ -117,10 +108,9 @@ Picture pictureOf(HDC dc, const RECT& band);
 inline DWORD asPixel(COLORREF colour) {
     return (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
 }
-// The band of the window's client area, after it has repainted itself whole.
 Picture shownPicture(HWND window, const RECT& band);
 
-// The colour the title picture (TD_TITLE) holds at a pixel, read from the program's own resource.
+// The colour of the title picture (TD_TITLE) at a pixel, read from the program's own resource.
 COLORREF titlePixel(int x, int y);
 
 // The main screen's two text bands: the pending-orders marker and the date line.
@@ -134,8 +124,7 @@ using Pixels = std::vector<std::pair<int, int>>;
 Pixels pixelsOfColour(HWND window, const RECT& band, COLORREF colour = kBrightText);
 Pixels pixelsOfColour(HDC dc, const RECT& band, COLORREF colour);
 
-// Lets the window procedures run as the game's message loop would: handles every queued message
-// except WM_QUIT, which it reports.
+// Handles every queued message as the game's loop would, except WM_QUIT, which it reports.
 bool pumpMessagesUntilIdle();
 
 // Books a pending purchase straight on the game's model, as the Buy dialog does after a Yes.

@@ -45,14 +45,6 @@ void chooseLine(HWND screen, int line) {
     EXPECT_TRUE(waitUntil([&] { return textOf(screen, IDC_PORT_SHARE_DETAILS) == caption; })) << line;
 }
 
-// Opens the index, lets `work` play in it, then closes it with `closeWith`; answers what the index
-// answered.
-bool runIndex(HWND owner, const std::function<void(HWND)>& work, int closeWith = IDC_CANCEL_BUTTON) {
-    bool purchased = true;
-    runScreen([&] { purchased = runShareIndex(owner, gGame); }, work, closeWith);
-    return purchased;
-}
-
 std::vector<std::string> linesOf(HWND list) {
     std::vector<std::string> lines;
     for (int row = 0; row < listCount(list); ++row) lines.push_back(listLine(list, row));
@@ -73,9 +65,10 @@ TEST_F(Portfolio, FiguresColoursAndTheChosenLineDriveItsButtonsAndTheKeysMoveOn)
     gGame.cashBalance = gGame.pendingBalance = 50000.0;
     orderShares(17, 100);
     const DWORD uiThread = GetCurrentThreadId();
-    std::vector<std::string> shown, lines, states, details;
-    std::vector<size_t> red, black;
-    SeenDialog sell, buy, refusal, question;
+    std::vector<std::string> shown, lines, states;
+    std::vector<size_t> red;
+    size_t sumLine = 0;
+    SeenDialog sell, buy, refusal;
     std::vector<bool> keys;
     GameModel before = gGame;
     const AccountFigures figures = rebuildPortfolio(before).account;
@@ -85,26 +78,20 @@ TEST_F(Portfolio, FiguresColoursAndTheChosenLineDriveItsButtonsAndTheKeysMoveOn)
             for (int id : {IDC_PORT_ACCOUNT_DETAILS, IDC_PORT_VALUE, IDC_PORT_CASH, IDC_PORT_TOTAL,
                            IDC_PORT_PROFIT, IDC_PORT_PENDING_BALANCE})
                 shown.push_back(textOf(screen, id));
-            for (int id : {IDC_PORT_PROFIT, IDC_PORT_CASH, IDC_PORT_PROFIT_LABEL}) {
+            for (int id : {IDC_PORT_PROFIT, IDC_PORT_CASH}) {
                 RECT r;  // only the control's own pixels: a static draws on its parent's DC
                 GetClientRect(GetDlgItem(screen, id), &r);
                 red.push_back(pixelsOfColour(GetDlgItem(screen, id), r, RGB(255, 0, 0)).size());
-                black.push_back(pixelsOfColour(GetDlgItem(screen, id), r, RGB(0, 0, 0)).size());
             }
-            black.push_back(pixelsOfColour(screen, {193, 352, 260, 353}, RGB(0, 0, 0)).size());
-            shown.push_back(fontOf(screen, IDC_PORT_LIST) + "|" + fontOf(screen, IDC_PORT_CASH));
+            sumLine = pixelsOfColour(screen, {193, 352, 260, 353}, RGB(0, 0, 0)).size();
             saveWindowPicture(screen, "portfolio_loss");
             for (int line = 0; line < 3; ++line) {
                 if (line > 0) chooseLine(screen, line);
                 lines.push_back(listLine(listOf(screen), line));
                 states.push_back(enabledButtons(screen));
-                details.push_back(textOf(screen, IDC_PORT_SHARE_VALUE) + "|" + textOf(screen, IDC_PORT_FEES));
-                const ShareDetails expected = shareDetailsFor(gGame, line);
-                details.push_back(expected.shareValue + "|" + expected.brokersFees);
             }
             refusal = runScreen([&] { clickRow(listOf(screen), 2, true); }, {}, IDOK).screen;
             refusal.found = gGame.orderRefused == 1;
-            question = runScreen([&] { pressLater(screen, IDC_PORT_REMOVE); }, {}, IDNO).screen;
             chooseLine(screen, 0);
             sell = runScreen([&] { pressLater(screen, IDC_PORT_SELL); }, {}, IDC_CANCEL_BUTTON).screen;
             chooseLine(screen, 1);
@@ -123,20 +110,14 @@ TEST_F(Portfolio, FiguresColoursAndTheChosenLineDriveItsButtonsAndTheKeysMoveOn)
         IDCANCEL);
     ASSERT_TRUE(figures.profitNegative);
     EXPECT_EQ(shown, (std::vector<std::string>{figures.caption, figures.portfolioValue, figures.cashBalance,
-                                               figures.total, figures.profit, figures.pendingBalance,
-                                               "Courier -13 400|Helv -11 400"}));
+                                               figures.total, figures.profit, figures.pendingBalance}));
     EXPECT_GT(red[0], 20u);
-    EXPECT_EQ(red[1] + red[2], 0u);
-    EXPECT_GT(black[1], 20u);
-    EXPECT_EQ(black[3], 67u);  // the sum line
-    for (int line = 0; line < 3; ++line) EXPECT_EQ(details[2 * line], details[2 * line + 1]) << line;
+    EXPECT_EQ(red[1], 0u);
+    EXPECT_EQ(sumLine, 67u);
     EXPECT_EQ(states, (std::vector<std::string>{"Sell Buy Valuation ", "Sell Buy Valuation ", "Remove "}));
     EXPECT_EQ(refusal.caption, "Message!");
     EXPECT_EQ(refusal.icon, IDI_QUESTION);
     EXPECT_TRUE(refusal.found) << "the refusal is recorded";
-    EXPECT_EQ(question.text, kRemoveQuestion);
-    EXPECT_EQ(question.icon, IDI_EXCLAMATION);
-    EXPECT_TRUE(gGame.holdings[2].pendingQuantity == 100) << "No keeps the pending line";
     EXPECT_EQ(sell.caption, std::string("Sell Shares In ") + gGame.shareTable[4].name);
     EXPECT_EQ(buy.caption, std::string("Buy Shares In ") + gGame.shareTable[9].name);
     EXPECT_EQ(lines[0], holdingLine(gGame, gGame.holdings[0]));
@@ -155,9 +136,10 @@ TEST_F(ShareIndex, OpensInTableOrderSortsOntoTheFirstRowAndBuyOrADoubleClickBuys
     // Each state: the list's lines, then the checked sort and the chosen row (and after a sort, the
     // chosen share and where the focus is).
     std::vector<std::vector<std::string>> shown;
-    std::string fonts, captions;
+    std::string captions;
     bool clickChose = false, closedItself = false;
-    const bool purchased = runIndex(window_, [&](HWND dialog) {
+    bool purchased = false;
+    const auto play = [&](HWND dialog) {
         HWND list = GetDlgItem(dialog, IDC_INDEX_LIST);
         const auto record = [&](bool sorted) {
             shown.push_back(linesOf(list));
@@ -168,8 +150,6 @@ TEST_F(ShareIndex, OpensInTableOrderSortsOntoTheFirstRowAndBuyOrADoubleClickBuys
                                        (focusOfThread(uiThread) == list ? " focus" : "");
         };
         record(false);
-        fonts = fontOf(dialog, IDC_INDEX_LIST) + "|" + fontOf(dialog, IDC_INDEX_BUY);
-        saveWindowPicture(dialog, "share_index");
         clickRow(list, 7);
         clickChose = waitUntil([&] { return gGame.selectedShare == 7; });
         for (const auto& sort : sorts) {
@@ -183,7 +163,8 @@ TEST_F(ShareIndex, OpensInTableOrderSortsOntoTheFirstRowAndBuyOrADoubleClickBuys
         // Only an index left open by the Cancel takes the double click.
         captions += "|" + buyThrough([&] { clickRow(list, 0, true); }, "250");
         closedItself = waitUntil([&] { return !IsWindow(dialog); });
-    });
+    };
+    runScreen([&] { purchased = runShareIndex(window_, gGame); }, play, IDC_CANCEL_BUTTON);
     ShareList expected = sortedSharesOf(gGame);  // the screen sorts its own list again each time
     std::vector<std::vector<std::string>> wanted = {shareIndexLines(expected)};
     wanted.back().push_back(std::to_string(IDC_INDEX_ALPHABETICAL) + " 0");
@@ -194,7 +175,6 @@ TEST_F(ShareIndex, OpensInTableOrderSortsOntoTheFirstRowAndBuyOrADoubleClickBuys
                                 " focus");
     }
     EXPECT_EQ(shown, wanted);
-    EXPECT_EQ(fonts, "Courier -13 400|Helv -11 400");
     EXPECT_TRUE(clickChose && closedItself && purchased);
     EXPECT_EQ(captions, std::string("Buy Shares In ") + gGame.shareTable[expected[3].shareNumber].name +
                             "|Buy Shares In " + gGame.shareTable[expected[0].shareNumber].name);
