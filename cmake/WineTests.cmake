@@ -32,12 +32,8 @@ endfunction()
 add_wine_test(wine_core_tests 800x600 ${WINDOWS_BUILD_DIR}/core_tests.exe)
 
 # One entry per GUI suite, so that a failure names its screen.
-set(GUI_SUITES MainWindow MainScreen BuyDialog SellDialog Portfolio ShareIndex
-    RingBroker PlayerFaults GameProcess InfoScreens)
-list(APPEND GUI_SUITES Valuation Statement)
-list(APPEND GUI_SUITES Forms)
-list(APPEND GUI_SUITES GraphScreen)
-list(APPEND GUI_SUITES ContextHelp HelpViewer)
+set(GUI_SUITES MainWindow MainScreen BuyDialog SellDialog Portfolio ShareIndex RingBroker PlayerFaults
+    GameProcess InfoScreens Forms Valuation Statement GraphScreen ContextHelp HelpViewer)
 foreach(suite IN LISTS GUI_SUITES)
     add_wine_test(wine_gui_${suite} 800x600 ${WINDOWS_BUILD_DIR}/gui_tests.exe --gtest_filter=${suite}.*
         --game=${TICKERDELL_GAME_DIR}/Tickerdell.exe)
