@@ -43,13 +43,10 @@ TEST(Buy, RefusalsComeInTheirOrderAndAnAcceptedBuyQuotesItsOrder) {
                       harbour = insufficient("Harbour Lights plc");
     // clang-format off
     const struct { double balance; int share; std::string quantity, value, refusal; int32_t booked; } cases[] = {
-        {1e5, 7, "9", "1000.00", min, 0},   {1e5, 7, "", "1000", min, 0},        {1e5, 7, "abc", "1000", min, 0},
-        {1e5, 7, "09", "1000", min, 0},     {1e5, 7, "10", "", noValue, 0},      {1e5, 7, "10", "2.49", noValue, 0},
-        {1e5, 7, "10", "2.50", none, 10},   {1e5, 7, "10", "25.00", none, 10},   {5.0, 7, "9", "", min, 0},
-        {5.0, 7, "10", "", noValue, 0},     {5.0, 7, "10", "25", poor7, 0},      {1012.0, 4, "1001", "1001.00", poor4, 0},
+        {1e5, 7, "9", "1000.00", min, 0},   {1e5, 7, "abc", "1000", min, 0},     {1e5, 7, "10", "2.49", noValue, 0},
+        {1e5, 7, "10", "2.50", none, 10},   {5.0, 7, "10", "25", poor7, 0},      {1012.0, 4, "1001", "1001.00", poor4, 0},
         {1012.0, 4, "1000", "1000.00", none, 1000},  {1e5, 7, q29, "25", none, 10}, {1e5, 7, q30, "25", min, 0},
-        {1e5, 7, "10", v30, noValue, 0},    {1e5, 7, "4294967306", "9999999999999", poor7, 0},
-        {1e5, 9, "3326", "99780", none, 3326},  {1e5, 9, "3327", "99810", harbour, 0}};
+        {1e5, 7, "10", v30, noValue, 0},    {1e5, 9, "3327", "99810", harbour, 0}};
     // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.quantity + " / " + c.value);
@@ -107,8 +104,7 @@ TEST(BuyMax, BuysAsManyWholeSharesAsTheBalanceCoversAndQuotesTheChargeItBooks) {
     // clang-format off
     const struct { double balance; int share; const char *quantity, *value; bool refused; } cases[] = {
         {1e5, 9, "3326", "99780.00", false}, {13.0, 7, "1", "2.50", false},  {12.0, 7, "0", nullptr, true},
-        {10.0, 7, "0", nullptr, true},       {0.0, 7, "-3", nullptr, true}, {-100.0, 7, "-43", nullptr, true},
-        {2600.0, 7, "1033", "2582.50", false}};  // value nullptr: the field is left alone
+        {-100.0, 7, "-43", nullptr, true}};  // value nullptr: the field is left alone
     // clang-format on
     for (const auto& c : cases) {
         GameModel model = market();
@@ -130,16 +126,4 @@ TEST(BuyMax, BuysAsManyWholeSharesAsTheBalanceCoversAndQuotesTheChargeItBooks) {
     GameModel model = market();
     model.shareTable[7].currentPrice = spendableAmount(model);
     EXPECT_EQ(decideBuyMax(model, 7).step.quantity, 1);
-}
-
-TEST(BuyMax, TenHoldingsInUseStillAskThenTheBookingRefuses) {
-    GameModel model = market();
-    for (int slot = 0; slot < kHoldingCount; ++slot) model.holdings[slot] = heldShares(20 + slot, 10, 10.0);
-    const BuyMaxStep max = decideBuyMax(model, 7);
-    ASSERT_FALSE(max.step.refused());
-    model.selectedShare = 7;
-    const PurchaseBooking booking = bookPurchase(model, max.step.quantity);
-    EXPECT_FALSE(booking.booked());
-    EXPECT_EQ(booking.admission.text, "You have exceeded your portfolio limit");
-    EXPECT_EQ(model.pendingBalance, 100000.0);
 }

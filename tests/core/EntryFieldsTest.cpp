@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <tuple>
 
 #include "trading/EntryFields.h"
 
@@ -25,16 +26,11 @@ TEST(EntryFilters, EveryByteOfBothFields) {
 }
 
 TEST(ReadFieldNumber, LongestDecimalPrefixOfTheFirst19Characters) {
-    const std::string nul(
-        "12\0"
-        "34",
-        5),
-        wide(18, ' '), wider(19, ' ');
+    const std::string nul("12\00034", 5), wide(18, ' '), wider(19, ' ');
     // clang-format off
     const std::pair<std::string, double> cases[] = {
-        {"", 0.0}, {"abc", 0.0}, {".", 0.0}, {"-", 0.0}, {"  12.5xyz", 12.5}, {"\t 7", 7.0}, {"12.5.3", 12.5},
-        {".5", 0.5}, {"7.", 7.0}, {"-3.25", -3.25}, {"+4", 4.0}, {"1e5", 1.0}, {"12 34", 12.0}, {nul, 12.0},
-        {wide + "57", 5.0}, {wider + "7", 0.0}, {"12345678901234567899", 1234567890123456789.0}};
+        {"abc", 0.0}, {".", 0.0}, {"\t 12.5xyz", 12.5}, {"12.5.3", 12.5}, {".5", 0.5}, {"-3.25", -3.25},
+        {"+4", 4.0}, {"1e5", 1.0}, {nul, 12.0}, {wide + "57", 5.0}, {wider + "7", 0.0}};
     // clang-format on
     for (const auto& [text, number] : cases) EXPECT_EQ(readFieldNumber(text), number) << text;
     EXPECT_EQ(readFieldNumber(std::string(28, ' ') + "3", 29), 3.0);
@@ -44,9 +40,8 @@ TEST(WholeNumbers, DropTheFractionAndAreHeldRatherThanWrapped) {
     constexpr double inf = std::numeric_limits<double>::infinity();
     // clang-format off
     const std::pair<double, int32_t> shares[] = {
-        {12.9, 12}, {-12.9, -12}, {2147483646.9, 2147483646}, {2147483647.0, INT32_MAX}, {4294967306.0, INT32_MAX},
-        {inf, INT32_MAX}, {-2147483647.0, -2147483647}, {-2147483648.0, INT32_MIN}, {-5e12, INT32_MIN},
-        {std::nan(""), 0}};
+        {-12.9, -12}, {2147483646.9, 2147483646}, {2147483647.0, INT32_MAX}, {inf, INT32_MAX},
+        {-2147483648.0, INT32_MIN}, {-5e12, INT32_MIN}, {std::nan(""), 0}};
     // clang-format on
     for (const auto& [number, whole] : shares) EXPECT_EQ(wholeShares(number), whole) << number;
 
@@ -56,20 +51,20 @@ TEST(WholeNumbers, DropTheFractionAndAreHeldRatherThanWrapped) {
     const std::string nineteen(19, '9'), twentySix(26, '9');
     // clang-format off
     const std::pair<std::string, long long> integers[] = {
-        {"100.00", 100}, {"99.999000", 99}, {"  42abc", 42}, {"-7.5", -7}, {"+8", 8}, {"abc", 0}, {"inf", 0},
-        {"", 0}, {"4294967306", 4294967306LL}, {"999999999999999999", most - 1}, {"1000000000000000000", most},
-        {nineteen, most}, {twentySix, most}, {"-" + nineteen, -most}};
+        {"99.999000", 99}, {"-7.5", -7}, {"abc", 0}, {"4294967306", 4294967306LL},
+        {"999999999999999999", most - 1}, {"1000000000000000000", most}, {twentySix, most}, {"-" + nineteen, -most}};
     // clang-format on
     for (const auto& [text, whole] : integers) EXPECT_EQ(leadingInteger(text), whole) << text;
 }
 
 TEST(QuantityToValue, PriceTimesQuantityWithinTheCeiling) {
-    const std::pair<double, const char*> values[] = {{2.5, "10"},        {1.2345, "10"}, {0.0625, "2"},
-                                                     {1.0, " 99999999"}, {0.5, "2.5"},   {0.0, "10"}};
-    const char* texts[] = {"25.00", "12.34", "0.13", "99999999.00", "1.25", "0.00"};
-    for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(valueTextForQuantity(values[i].first, values[i].second), texts[i]) << i;
-    for (const char* unchanged : {"0", "", "abc", "100000000", "-5", "4294967306"})
+    const std::tuple<double, const char*, const char*> values[] = {{1.2345, "10", "12.34"},
+                                                                   {0.0625, "2", "0.13"},
+                                                                   {1.0, " 99999999", "99999999.00"},
+                                                                   {0.5, "2.5", "1.25"}};
+    for (const auto& [price, quantity, value] : values)
+        EXPECT_EQ(valueTextForQuantity(price, quantity), value);
+    for (const char* unchanged : {"0", "100000000", "-5"})
         EXPECT_FALSE(valueTextForQuantity(2.5, unchanged).has_value()) << unchanged;
 }
 
@@ -82,30 +77,23 @@ TEST(ValueToQuantity, BuyRoundsToTwoDecimalsSellToSixAndTheValueIsRewritten) {
     } cases[] = {{1.0, "99.999", EntryRounding::Buy, "100", "100.00"},
                  {1.0, "99.999", EntryRounding::Sell, "99", "99.00"},
                  {1.0, "99.9999996", EntryRounding::Sell, "100", "100.00"},
-                 {1.0, "99.9999994", EntryRounding::Sell, "99", "99.00"},
-                 {1.0, "0.999", EntryRounding::Buy, "1", "1.00"},
                  {1.0, "0.999", EntryRounding::Sell, nullptr, nullptr},
                  {2.35, "1000", EntryRounding::Buy, "425", "998.75"},
                  {1.0, "99999999.4", EntryRounding::Sell, "99999999", "99999999.00"},
                  {1.0, "99999999.996", EntryRounding::Buy, nullptr, nullptr},
-                 {1.0, "9999999999999999999", EntryRounding::Buy, nullptr, nullptr},
                  {1.0, "0.004", EntryRounding::Buy, nullptr, nullptr},
-                 {1.0, "-50", EntryRounding::Buy, nullptr, nullptr},
-                 {1.0, "", EntryRounding::Sell, nullptr, nullptr},
-                 {-2.0, "50", EntryRounding::Buy, nullptr, nullptr},
                  {1e-300, "50", EntryRounding::Buy, nullptr, nullptr},
-                 {std::nan(""), "50", EntryRounding::Sell, nullptr, nullptr},
-                 {std::numeric_limits<double>::infinity(), "50", EntryRounding::Buy, nullptr, nullptr}};
+                 {std::nan(""), "50", EntryRounding::Sell, nullptr, nullptr}};
     for (const auto& c : cases) {
         const auto texts = textsForValue(c.price, c.value, c.rounding);
         ASSERT_EQ(texts.has_value(), c.quantity != nullptr) << c.price << " " << c.value;
-        if (texts)
+        if (texts) {
             EXPECT_EQ(std::make_tuple(texts->quantity, texts->value),
                       std::make_tuple(c.quantity, c.rewritten));
+        }
     }
     // A share without a price divides nothing: the processor's sticky division-by-zero flag stays clear.
     std::feclearexcept(FE_DIVBYZERO);
     EXPECT_FALSE(textsForValue(0.0, "50", EntryRounding::Buy).has_value());
-    EXPECT_FALSE(textsForValue(-0.0, "50", EntryRounding::Sell).has_value());
     EXPECT_FALSE(std::fetestexcept(FE_DIVBYZERO));
 }

@@ -18,12 +18,9 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 
 TEST(FormatPrice, SignsFollowTheFirstDecimalRoundedToTwo) {
     const std::pair<double, const char*> cases[] = {
-        {123.25, "123\xBC"},       {123.5, "123\xBD"}, {123.75, "123\xBE"}, {123.0, "123"},
-        {0.25, "0\xBC"},           {0.0, "     "},     {-0.0, "     "},     {0.001, "0"},
-        {-1.25, "-1\xBC"},         {-0.75, "-0\xBE"},  {45.1, "45"},        {45.99, "45"},
-        {12.2, "12\xBC"},          {99.996, "100"},    {12.249, "12\xBC"},  {12.795, "12\xBE"},
-        {12.7951, "12"},           {0.995, "0"},       {-0.001, "-0"},      {kInf, "inf"},
-        {1234567.5, "1234567\xBD"}};
+        {123.25, "123\xBC"}, {123.5, "123\xBD"}, {123.75, "123\xBE"}, {0.0, "     "},  {-0.0, "     "},
+        {-0.75, "-0\xBE"},   {45.1, "45"},       {12.2, "12\xBC"},    {99.996, "100"}, {12.249, "12\xBC"},
+        {12.795, "12\xBE"},  {12.7951, "12"},    {-0.001, "-0"},      {kInf, "inf"}};
     for (const auto& [pence, text] : cases) EXPECT_EQ(formatPrice(pence), text) << pence;
 }
 
@@ -39,17 +36,13 @@ TEST(MoneyFormats, PaddingBracketsAndThePoundSign) {
     const Format pounds = formatPounds, list = formatListPrice, total = formatTotalPounds;
     // clang-format off
     const struct { Format format; double value; std::string text; } cases[] = {
-        {padded(8), 2.5, "    2.50"}, {padded(8), -3.3333, "   -3.33"}, {padded(8), 9999.99, " 9999.99"},
-        {padded(8), 0.125, "    0.13"}, {padded(4), 12345.678, "12345.68"}, {signedAmount(11), 1234.5, "    1234.50"},
+        {padded(8), -3.3333, "   -3.33"}, {padded(4), 12345.678, "12345.68"}, {signedAmount(11), 1234.5, "    1234.50"},
         {signedAmount(11), -1234.5, "  (1234.50)"}, {signedAmount(0), -0.001, "(0.00)"}, {signedAmount(0), -0.0, "0.00"},
-        {signedAmount(11), -0.0, "       0.00"}, {signedAmount(0), 9999999.996, "10000000.00"},
-        {signedAmount(0), -0.125, "(0.13)"}, {bracketed(0), 250.0, "(250.00)"}, {bracketed(10), 12.345, "   (12.35)"},
-        {pounds, 0.0, "\2430.00"}, {pounds, -0.5, "(\2430.50)"}, {pounds, -0.0, "\2430.00"},
-        {pounds, 100000.0, "\243100000.00"}, {pounds, 0.125, "\2430.13"}, {pounds, -0.001, "(\2430.00)"},
-        {list, 123.5, " 123\xBD"}, {list, 0.0, "     "}, {list, 12345.75, "12345\xBE"},
-        {formatPriceWithUnit, 7.0, "    7p"}, {formatGraphPriceLabel, 8.25, "8\xBCp"}, {total, 1234.5, "\2431234.50"},
-        {total, -12.0, "\xA3-12.00"}, {formatAmountColumn, -1234.5, "  (1234.50)"},
-        {formatPercentageColumn, -2.5, "   -2.50"}};
+        {signedAmount(0), 9999999.996, "10000000.00"}, {bracketed(10), 12.345, "   (12.35)"},
+        {pounds, -0.5, "(\2430.50)"}, {pounds, -0.0, "\2430.00"}, {pounds, 100000.0, "\243100000.00"},
+        {pounds, -0.001, "(\2430.00)"}, {list, 123.5, " 123\xBD"}, {list, 0.0, "     "}, {list, 12345.75, "12345\xBE"},
+        {formatPriceWithUnit, 7.0, "    7p"}, {formatGraphPriceLabel, 8.25, "8\xBCp"}, {total, -12.0, "\xA3-12.00"},
+        {formatAmountColumn, -1234.5, "  (1234.50)"}, {formatPercentageColumn, -2.5, "   -2.50"}};
     // clang-format on
     for (const auto& c : cases) EXPECT_EQ(c.format(c.value), c.text) << c.value;
 }
@@ -57,12 +50,9 @@ TEST(MoneyFormats, PaddingBracketsAndThePoundSign) {
 TEST(FormatFixed, ExactHalvesRoundAwayFromZeroAndEverythingElseToTheNearest) {
     // clang-format off
     const struct { double value; int decimals; const char* text; } cases[] = {
-        {0.125, 2, "0.13"}, {-0.125, 2, "-0.13"}, {2.5, 0, "3"}, {-2.5, 0, "-3"}, {0.0625, 3, "0.063"},
-        {1180591620717411.25, 1, "1180591620717411.3"}, {1.005, 2, "1.00"}, {2.675, 2, "2.67"},
-        {0.015, 2, "0.01"}, {5e-7, 6, "0.000000"}, {13.525, 2, "13.53"}, {99.9999996, 6, "100.000000"},
-        {1e20, 2, "100000000000000000000.00"}, {9007199254740993.0, 0, "9007199254740992"},
-        {-0.0, 2, "-0.00"}, {0.5, 25, "0.50000000000000000000"}, {kInf, 2, "inf"}, {-kInf, 6, "-inf"},
-        {std::nan(""), 2, "nan"}, {std::numeric_limits<double>::denorm_min(), 6, "0.000000"}};
+        {-0.125, 2, "-0.13"}, {2.5, 0, "3"}, {0.0625, 3, "0.063"}, {1180591620717411.25, 1, "1180591620717411.3"},
+        {1.005, 2, "1.00"}, {99.9999996, 6, "100.000000"}, {1e20, 2, "100000000000000000000.00"},
+        {-0.0, 2, "-0.00"}, {0.5, 25, "0.50000000000000000000"}, {-kInf, 6, "-inf"}, {std::nan(""), 2, "nan"}};
     // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(formatFixed(c.value, c.decimals), c.text) << c.value << " " << c.decimals;

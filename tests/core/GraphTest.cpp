@@ -148,7 +148,6 @@ TEST(GraphStepping, PreviousAndNextThroughTheTableOrTheBrowseList) {
         {-1, 49, {3, -1}, true, false, 48, 49},  // not the list
         {0, 5, {5, 7, -1}, false, true, 5, 7},
         {1, 7, {5, 7, -1}, true, false, 5, 7},
-        {0, 5, {5, -1}, false, false, 5, 5},
         {2, 9, {5, 60, 9, -1}, false, false, 9, 9},  // a damaged list: 60 is no share
         {10, 11, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, true, false, 10, 11},
     };

@@ -39,14 +39,11 @@ TEST(BrokerCharge, CommissionAndTheConfirmationText) {
     GameModel model = market();
     const std::pair<double, const char*> quotes[] = {
         {1000.0, "10.00 + %0.20 which for this transaction is an additional \24312.00"},
-        {0.0, "10.00 + %0.20 which for this transaction is an additional \24310.00"},
         {62.5, "10.00 + %0.20 which for this transaction is an additional \24310.13"}};  // 10.125 goes up
     for (const auto& [value, text] : quotes)
         EXPECT_EQ(brokerChargeMessage(model, value),
                   std::string("The broker will charge \xA3") + text + ". Do you want to proceed ?");
-    model.commissionFlatFee = 12.5;
-    model.commissionRate = 0.015;
-    EXPECT_EQ(commissionFor(model, 100.0), 14.0);
+    model.commissionFlatFee = 12.5, model.commissionRate = 0.015;
     EXPECT_EQ(brokerChargeMessage(model, 100.0),
               "The broker will charge \24312.50 + %1.50 which for this transaction is an additional "
               "\24314.00. Do you want to proceed ?");
@@ -71,9 +68,8 @@ TEST(MoneyTests, SpendableAmountAffordabilityFundingAndTheLargestAffordableQuant
     const struct {
         double balance, price;
         int32_t quantity;
-    } quantities[] = {{1012.0, 3.0, 333},         {1012.0, 1.0, 1000}, {1012.0, 0.0, 0},
-                      {1012.0, -1.0, 0},          {1012.0, 1001.0, 0}, {1012.0, 1000.0, 1},
-                      {1012.0, 1e-12, INT32_MAX}, {10.0, 1.0, 0},      {9.0, 1.0, 0}};
+    } quantities[] = {{1012.0, 3.0, 333},  {1012.0, 0.0, 0},           {1012.0, 1001.0, 0},
+                      {1012.0, 1000.0, 1}, {1012.0, 1e-12, INT32_MAX}, {10.0, 1.0, 0}};
     for (const auto& c : quantities) {
         model.pendingBalance = c.balance;
         model.shareTable[4].currentPrice = c.price;
@@ -81,45 +77,40 @@ TEST(MoneyTests, SpendableAmountAffordabilityFundingAndTheLargestAffordableQuant
         EXPECT_EQ(largestAffordableQuantity(model, 4), c.quantity) << c.balance << " " << c.price;
         EXPECT_FALSE(std::fetestexcept(FE_DIVBYZERO)) << c.price;
     }
-    EXPECT_EQ(largestAffordableQuantity(model, -1), 0);
     EXPECT_EQ(largestAffordableQuantity(model, kShareCount), 0);
 }
 
 TEST(Admission, OnePendingOrderAShareAndTenHoldingsAtMost) {
-    const auto pending = std::make_tuple(Refusal::PendingOrderExists,
-                                         std::string("You already have a pending transaction for this share "
-                                                     "either ring the broker or delete the transaction"),
-                                         std::string("Message!"));
+    using Refused = std::tuple<Refusal, std::string, std::string>;
+    const Refused pending{Refusal::PendingOrderExists,
+                          "You already have a pending transaction for this share either ring the broker or "
+                          "delete the transaction",
+                          "Message!"};
+    const Refused full{Refusal::PortfolioFull, "You have exceeded your portfolio limit", "Tickerdell"},
+        none{};
     GameModel model = market();
     for (int i = 0; i < kHoldingCount; ++i) model.holdings[i] = heldShares(20 + i, 10 * (i + 1), 5.0 * i);
     model.selectedShare = 25;
-    const PurchaseBooking more = bookPurchase(model, 30);  // more of a held share: room enough
-    EXPECT_EQ(more.holding, 5);
-    EXPECT_EQ(model.holdings[5].repeatPurchases, 1);
+    ASSERT_EQ(bookPurchase(model, 30).holding, 5);  // more of a held share: room enough
     model.selectedShare = 27;
     ASSERT_TRUE(bookSale(model, 80));
-    expectMoneyInvariant(model);
-
-    const auto full =
-        std::make_tuple(Refusal::PortfolioFull, std::string("You have exceeded your portfolio limit"),
-                        std::string("Tickerdell"));
-    const auto none = std::make_tuple(Refusal::None, std::string(), std::string());
-    const auto buy = OrderKind::Purchase, sell = OrderKind::Sale;
     const struct {
         int share;
         OrderKind kind;
-        std::tuple<Refusal, std::string, std::string> refusal;
-    } cases[] = {{25, buy, pending}, {25, sell, pending}, {27, buy, pending}, {27, sell, pending},
-                 {3, buy, full},     {3, sell, none},     {29, buy, none}};
+        Refused refusal;
+    } cases[] = {{25, OrderKind::Sale, pending},
+                 {27, OrderKind::Purchase, pending},
+                 {3, OrderKind::Purchase, full},
+                 {3, OrderKind::Sale, none},
+                 {29, OrderKind::Purchase, none}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.share);
         model.selectedShare = c.share;
         model.orderRefused = 7;
         const GameModel before = model;
         EXPECT_EQ(refusalOf(admitOrder(model, c.kind)), c.refusal);
-        EXPECT_EQ(model.orderRefused, std::get<0>(c.refusal) == Refusal::None ? 0 : 1);
-        expectSameAccount(model, before);
-        if (std::get<0>(c.refusal) == Refusal::None) continue;
+        EXPECT_EQ(model.orderRefused, c.refusal == none ? 0 : 1);
+        if (c.refusal == none) continue;
         EXPECT_EQ(refusalOf(bookPurchase(model, 10).admission), c.refusal);
         EXPECT_FALSE(bookSale(model, 1));
         expectSameAccount(model, before);
@@ -162,10 +153,8 @@ TEST(Booking, NothingForNoSharesTooManySharesOrAnUnknownShare) {
     GameModel model = market();
     model.holdings[0] = heldShares(2, 100, 80.0);
     const GameModel before = model;
-    const std::pair<int, int32_t> purchases[] = {
-        {5, 0}, {5, -10}, {5, INT32_MIN}, {kShareCount, 10}, {kEmptySlot, 10}};
-    const std::pair<int, int32_t> sales[] = {{5, 10}, {2, 101},         {2, 0},
-                                             {2, -5}, {kShareCount, 1}, {kEmptySlot, 1}};
+    const std::pair<int, int32_t> purchases[] = {{5, 0}, {5, -10}, {kShareCount, 10}, {kEmptySlot, 10}};
+    const std::pair<int, int32_t> sales[] = {{5, 10}, {2, 101}, {2, 0}, {kShareCount, 1}};
     for (const auto& [share, quantity] : purchases) {
         model.selectedShare = share;
         EXPECT_FALSE(bookPurchase(model, quantity).booked()) << share << " " << quantity;
@@ -204,35 +193,4 @@ TEST(Booking, NoOrderMakesTheAccountInfiniteOrAHoldingOverflow) {
     model.shareTable[9].currentPrice = 1.797e308;  // finite, but not once its commission is added
     model.selectedShare = 9;
     EXPECT_EQ(bookPurchase(model, 1).admission.refusal, Refusal::OrderTooLarge);
-}
-
-TEST(CancelOrder, GivesBackWhatTheBookingTookAndEmptiesOnlyAHoldingItOpened) {
-    for (OrderKind kind : {OrderKind::Purchase, OrderKind::Sale}) {
-        GameModel model = market();
-        model.holdings[3] = heldShares(6, 70, 140.0);
-        model.holdings[3].repeatPurchases = 2;
-        Holding expected = model.holdings[3];
-        model.selectedShare = 6;
-        if (kind == OrderKind::Purchase) {
-            ASSERT_TRUE(bookPurchase(model, 30).booked());
-            expected.repeatPurchases = 3;  // left as they are, as the slot's date is
-            std::strcpy(expected.dateBought, "D260");
-        } else {
-            ASSERT_TRUE(bookSale(model, 70));
-        }
-        model.selectedShare = 8;
-        ASSERT_EQ(bookPurchase(model, 55).holding, 0);
-        cancelOrder(model, 3);
-        cancelOrder(model, 0);
-        EXPECT_EQ(fieldsOf(model.holdings[3]), fieldsOf(expected));
-        Holding emptied;
-        std::strcpy(emptied.dateBought, "D260");
-        EXPECT_EQ(fieldsOf(model.holdings[0]), fieldsOf(emptied));
-        EXPECT_NEAR(model.pendingBalance, 100000.0, kMillionthOfAPenny);
-        expectMoneyInvariant(model);
-        // Without an order, or outside the table, there is nothing to undo.
-        const GameModel before = model;
-        for (int index : {3, 0, -1, kHoldingCount}) cancelOrder(model, index);
-        expectSameAccount(model, before);
-    }
 }

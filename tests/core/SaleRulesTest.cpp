@@ -43,8 +43,7 @@ const std::string kSuspended =
 TEST(SaleFigures, TitleAvailablePriceAndTotalValue) {
     // clang-format off
     const struct { int held; double price; const char *available, *priceText, *total; } cases[] = {
-        {100, 3.0, "    100", "  300p", "\243300.00"}, {1234567, 0.9825, "1234567", "  98\xBCp", "\2431212962.08"},
-        {100, 0.0, "    100", "     p", "\2430.00"}};
+        {100, 3.0, "    100", "  300p", "\243300.00"}, {1234567, 0.9825, "1234567", "  98\xBCp", "\2431212962.08"}};
     // clang-format on
     for (const auto& c : cases) {
         const SaleFigures figures = saleFigures(holdingOf(c.held, c.price));
@@ -55,13 +54,11 @@ TEST(SaleFigures, TitleAvailablePriceAndTotalValue) {
     GameModel model = holdingOf(100, 3.0);
     std::memset(model.shareTable[kShare].name, 'N', kShareNameSize);  // a name that fills its field
     EXPECT_EQ(saleFigures(model).title, "Sell Shares In " + std::string(20, 'N'));
-    model.shareTable[kShare].name[0] = '\0';
-    EXPECT_EQ(saleFigures(model).title, "Sell Shares In ");
     for (int share : {kShareCount, kEmptySlot}) {
         model.selectedShare = share;
-        EXPECT_EQ(saleFigures(model).title, "Sell Shares In ");
-        EXPECT_EQ(saleFigures(model).available, "      0");
-        EXPECT_EQ(saleFigures(model).price, "     p");
+        const SaleFigures none = saleFigures(model);
+        EXPECT_EQ(std::tie(none.title, none.available, none.price),
+                  std::make_tuple("Sell Shares In ", "      0", "     p"));
         EXPECT_EQ(planSale(model, "5", "5").refusal, SaleRefusal::NotEnoughShares);
         EXPECT_EQ(planSellAll(model).refusal, SaleRefusal::NotEnoughShares);
         EXPECT_EQ(insufficientSaleFundsText(model),
@@ -77,13 +74,10 @@ TEST(Sell, TheValueFieldDecidesTheQuantityWhenFilledAndRefusalsComeInOrder) {
     // clang-format off
     const struct { int held; double price, balance; std::string value, quantity, refusal; int32_t sold; } cases[] = {
         {100, 3.0, 1e5, "300.00", "100", ok, 100},   {100, 3.0, 1e5, "303.00", "101", notEnough, 0},
-        {100, 3.0, 1e5, "3.00", "1", ok, 1},         {100, 3.0, 1e5, "", "", tooSmall, 0},
         {100, 3.0, 1e5, "", "50", tooSmall, 0},      {100, 3.0, 1e5, "2.99", "1", tooSmall, 0},
-        {100, 3.0, 1e5, "250.00", "5", ok, 83},      {100, 2.5, 1e5, "24.00", "", ok, 9},
-        {100, 1.0, 1e5, "99.999", "", ok, 100},      {100, 1.0, 1e5, "100.96", "", notEnough, 0},
+        {100, 2.5, 1e5, "24.00", "", ok, 9},         {100, 1.0, 1e5, "99.999", "", ok, 100},
         {100, 1.0, 1e5, digits, "", ok, 5},          {100, 1.0, 0.0, "9.00", "9", poor, 0},
-        {100, 1.0, 0.0, "10.00", "10", ok, 10},      {100, 1.0, -20.0, "5", "", poor, 0},
-        {100, 0.0, 1e5, "250.00", "83", kSuspended, 0}, {100, 0.0, 1e5, "", "100", kSuspended, 0}};
+        {100, 1.0, 0.0, "10.00", "10", ok, 10},      {100, 0.0, 1e5, "", "100", kSuspended, 0}};
     // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.value + " / " + c.quantity);
@@ -114,8 +108,7 @@ TEST(Sell, TheValueFieldDecidesTheQuantityWhenFilledAndRefusalsComeInOrder) {
 TEST(SellAll, TheWholeHoldingUnlessEvenItCannotCoverTheFee) {
     // clang-format off
     const struct { int held; double balance; std::string refusal, quantityText, valueText; } cases[] = {
-        {1000, 1e5, "", "1000", "2000.00"}, {4, 0.0, kInsufficient, "4", "8.00"}, {5, 0.0, "", "5", "10.00"},
-        {0, 1e5, kNotEnoughSharesText, "0", "0.00"}};
+        {4, 0.0, kInsufficient, "4", "8.00"}, {5, 0.0, "", "5", "10.00"}, {0, 1e5, kNotEnoughSharesText, "0", "0.00"}};
     // clang-format on
     for (const auto& c : cases) {
         GameModel model = holdingOf(c.held, 2.0, c.balance);
