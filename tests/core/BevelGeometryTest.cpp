@@ -79,9 +79,8 @@ TEST(BevelGeometry, CheckerboardToTheFacesLastPixelAndTheGreysOfATwoColourDevice
         for (int x = face.left; x < face.right; ++x) pattern += ditherSetsPixel(face, x, y) ? '#' : '.';
     EXPECT_EQ(pattern, ".#.#.#/#.#.#./.#.#.#/#.#.#./");
 
-    const std::tuple<int, int, bool> devices[] = {{-1, 32, false}, {-1, 16, false}, {256, 8, false},
-                                                  {16, 4, false},  {2, 1, true},    {0, 1, true},
-                                                  {-1, 1, true},   {1, 8, true},    {3, 8, false}};
+    const std::tuple<int, int, bool> devices[] = {
+        {-1, 16, false}, {16, 4, false}, {-1, 1, true}, {2, 8, true}, {3, 8, false}};
     for (const auto& [colours, bits, twoColour] : devices)
         EXPECT_EQ(isTwoColourDevice(colours, bits), twoColour) << colours << " colours, " << bits << " bits";
     // On two colours the greys turn white and the dither black, so a greyed face still shows its pattern.
@@ -98,9 +97,8 @@ TEST(BevelGeometry, CheckerboardToTheFacesLastPixelAndTheGreysOfATwoColourDevice
 
 TEST(BevelGeometry, MarkerCaptionAndRedrawActions) {
     for (const char* caption : {"WMP3DBUTTON", "wmp3dbutton"}) EXPECT_TRUE(isThreeDButtonCaption(caption));
-    for (const char* caption : {"WMP3DBUTTONS", "WMPGRAPHIC", ""})
+    for (const char* caption : {"WMP3DBUTTONS", "", static_cast<const char*>(nullptr)})
         EXPECT_FALSE(isThreeDButtonCaption(caption));
-    EXPECT_FALSE(isThreeDButtonCaption(nullptr));
     for (const unsigned action : {kDrawEntire, kSelectionChanged, kFocusChanged})
         EXPECT_TRUE(raisedFaceRedrawsFor(action));
     EXPECT_FALSE(raisedFaceRedrawsFor(0) || raisedFaceRedrawsFor(8));

@@ -41,9 +41,10 @@ TEST(DibLayout, ReadsTheGamesHeadersAndRejectsOthersAndDamage) {
     for (const auto& c : cases) {
         const DibLayout layout = readDibLayout(c.bytes.data(), c.bytes.size());
         EXPECT_EQ(layout.valid, c.valid) << c.width;
-        if (c.width)
+        if (c.width) {
             EXPECT_EQ(std::make_tuple(layout.width, layout.height, layout.paletteColours, layout.pixelOffset),
                       std::make_tuple(c.width, c.height, c.colours, c.pixelOffset));
+        }
     }
     EXPECT_FALSE(readDibLayout(nullptr, 0).valid);
     EXPECT_FALSE(readDibLayout(core.data(), 39).valid);

@@ -17,9 +17,10 @@ TEST(ScreenTexts, PlainCharactersOneTextPerControlAndNoFigureInTheNews) {
             EXPECT_TRUE(ids.insert(item.id).second) << "control " << item.id << " twice";
             for (const char c : std::string(item.text)) {
                 EXPECT_TRUE(c >= ' ' && c <= '~') << "control " << item.id << ": " << item.text;
-                if (screen == &newsScreenTexts())
+                if (screen == &newsScreenTexts()) {
                     EXPECT_FALSE(std::isdigit(static_cast<unsigned char>(c)) || c == '%' || c == '$')
                         << item.text;
+                }
             }
         }
     }

@@ -74,8 +74,9 @@ private:
         model_.selectedShare = share;
         const double pendingBefore = model_.pendingBalance, value = price(share, model_.dayIndex) * quantity;
         ASSERT_EQ(bookPurchase(model_, quantity).booked(), admitted);
-        if (admitted)
+        if (admitted) {
             EXPECT_NEAR(model_.pendingBalance, pendingBefore - value - commissionFor(model_, value), 1e-6);
+        }
     }
 
     void sell() {
@@ -91,7 +92,9 @@ private:
             : way < 9 ? planSale(model_, formatFixed(today * quantity, 2), std::to_string(quantity))
                       : planSale(model_, "", std::to_string(quantity));
         // Refusals are the sale rules' tests' business; here a sale that goes ahead sells what was asked.
-        if (plan.hasOrder()) EXPECT_EQ(plan.quantity, quantity) << plan.text;
+        if (plan.hasOrder()) {
+            EXPECT_EQ(plan.quantity, quantity) << plan.text;
+        }
         const double pendingBefore = model_.pendingBalance;
         ASSERT_EQ(placeSale(model_, plan), plan.hasOrder());
         if (!plan.hasOrder()) {

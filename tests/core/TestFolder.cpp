@@ -63,10 +63,10 @@ std::vector<double> rampPrices(int shareNumber, int records) {
 
 void MarketFolder::writeMarket(int records, int dates) const {
     std::string names;
-    for (int s = 0; s < 50; ++s) names += "Company " + std::to_string(s) + "\r\n";
+    for (int s = 0; s < 50; ++s) names.append("Company ").append(std::to_string(s)).append("\r\n");
     writeFile("SHARES.NMS", names);
     for (int s = 0; s < 50; ++s) writeHistory(s, rampPrices(s, records));
     std::string dateText;
-    for (int d = 0; d < dates; ++d) dateText += "D" + std::to_string(d) + "\r\n";
+    for (int d = 0; d < dates; ++d) dateText.append("D").append(std::to_string(d)).append("\r\n");
     writeFile("SHistory/dates", dateText);
 }

@@ -1,17 +1,12 @@
-// Checks the picture files built into the program (resources/bitmaps, listed by resources/Bitmaps.rc).
-// The drawing code reads every bitmap resource as a 40-byte information header, 8 bits per pixel, no
-// compression and a full 256-entry colour table, and lays screens and buttons out for the sizes below, so
-// a file of another form or size would be drawn wrongly or not at all.
+// The picture files built into the program: the drawing code reads each as a 40-byte header, 8 bits per
+// pixel, uncompressed with a full colour table, and lays screens out for the sizes below.
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <regex>
-#include <set>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -71,24 +66,6 @@ TEST(BitmapFiles, EveryPictureIsAnUncompressed256ColourBitmapOfItsSize) {
         EXPECT_EQ(u32(b, 46), 0u) << "colours used (0 means the full 256-entry table)";
         EXPECT_EQ(b.size(), kPixelOffset + image);
     }
-}
-
-// Each picture is named once in the resource script, with its own file, and nothing else is named.
-TEST(BitmapFiles, ResourceScriptNamesEveryPictureOnceWithItsFile) {
-    std::ifstream in(resources() / "Bitmaps.rc");
-    const std::regex entry(R"(^\s*([A-Za-z0-9_]+)\s+BITMAP\s+\"([^\"]+)\"\s*\r?$)");
-    std::multiset<std::string> named;
-    for (std::string line; std::getline(in, line);) {
-        line.erase(std::min(line.find("//"), line.size()));
-        if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
-        std::smatch m;
-        ASSERT_TRUE(std::regex_match(line, m, entry)) << line;
-        EXPECT_EQ(m[2].str(), "bitmaps/" + m[1].str() + ".bmp");
-        named.insert(m[1].str());
-    }
-    std::multiset<std::string> expected;
-    for (const BitmapSize& bitmap : kBitmaps) expected.insert(bitmap.name);
-    EXPECT_EQ(named, expected);
 }
 
 }  // namespace
