@@ -139,6 +139,19 @@ void drawPictureButton(const DRAWITEMSTRUCT& item, const char* focusImage, const
         drawBitmapResource(item.hDC, pressedImage, 0, 1, 0, 0, SRCCOPY, kNaturalSize);
 }
 
+void drawPictureButtonOver(HWND screen, const DRAWITEMSTRUCT& item, const char* background, int mode,
+                           std::span<const PictureButton> buttons) {
+    RECT client = {};
+    if (mode == kStretched) GetClientRect(screen, &client);  // natural size needs no size of its own
+    POINT origin = {0, 0};
+    MapWindowPoints(item.hwndItem, screen, &origin, 1);
+    drawBitmapResource(item.hDC, background, -origin.x, -origin.y, client.right, client.bottom, SRCCOPY,
+                       mode);
+    for (const PictureButton& button : buttons)
+        if (static_cast<int>(item.CtlID) == button.id)
+            drawPictureButton(item, button.focusImage, button.pressedImage);
+}
+
 void resetFocusDrawCounter() {
     focusDrawCounter().reset();
 }

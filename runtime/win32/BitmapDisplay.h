@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <span>
+
 #include "runtime/BitmapGeometry.h"
 
 // Who reports a missing bitmap: the game's screens, or the window runtime (string 4004).
@@ -24,6 +26,19 @@ int drawControlPicture(const DRAWITEMSTRUCT& item, const char* name, int mode);
 
 // A picture button: the focus image when it has the focus, the pressed image over it when pressed.
 void drawPictureButton(const DRAWITEMSTRUCT& item, const char* focusImage, const char* pressedImage);
+
+// A picture button of a screen and its two images.
+struct PictureButton {
+    int id;
+    const char* focusImage;
+    const char* pressedImage;
+};
+
+// Draws the part of `background` (as the screen paints it over its client area, in `mode`) that lies
+// under the owner-drawn control, then the control's images when it is one of `buttons`: a button that
+// loses the focus shows what lies beneath it again.
+void drawPictureButtonOver(HWND screen, const DRAWITEMSTRUCT& item, const char* background, int mode,
+                           std::span<const PictureButton> buttons);
 
 // The first focus draw after a reset shows no focus image (the main screen resets on each command).
 void resetFocusDrawCounter();

@@ -16,11 +16,6 @@
 namespace {
 constexpr int kMainScreenHelp = 20000;
 
-struct PictureButton {
-    int id;
-    const char* focusImage;
-    const char* pressedImage;
-};
 constexpr PictureButton kButtons[] = {
     {IDC_MAIN_RING_BROKER, "BT_RTB", "BT_RTB1"}, {IDC_MAIN_PORTFOLIO, "BT_PORT", "BT_PORT1"},
     {IDC_MAIN_DISCOVER, "BT_CAR", "BT_CAR1"},    {IDC_MAIN_ABOUT, "BT_ABOUT", "BT_ABOU1"},
@@ -62,13 +57,7 @@ void OnPaint(HWND screen, const PAINTSTRUCT& paint) {
 }
 
 void OnDrawItem(HWND screen, const DRAWITEMSTRUCT& item) {
-    // The title picture under the button first, so a button that loses the focus shows it again.
-    POINT origin = {0, 0};
-    MapWindowPoints(item.hwndItem, screen, &origin, 1);
-    drawBitmapResource(item.hDC, RES_BMP_TITLE, -origin.x, -origin.y, 0, 0, SRCCOPY, kNaturalSize);
-    for (const PictureButton& button : kButtons)
-        if (static_cast<int>(item.CtlID) == button.id)
-            drawPictureButton(item, button.focusImage, button.pressedImage);
+    drawPictureButtonOver(screen, item, RES_BMP_TITLE, kNaturalSize, kButtons);
 }
 
 // Enter reaches the screen as IDOK (an owner-drawn button is never the default one): it presses the

@@ -85,10 +85,11 @@ void OnPopularPaint(HWND dialog, const PAINTSTRUCT& paint) {
 
 // The picture under the button first, so the exit label painted in it shows again when the button
 // loses its focus image.
+constexpr PictureButton kPopularExit[] = {{IDC_POP_EXIT, RES_BMP_POP_EXIT, RES_BMP_POP_EXIT_PRESSED}};
+
 void OnPopularDrawItem(HWND dialog, const DRAWITEMSTRUCT& item) {
-    if (item.CtlID != IDC_POP_EXIT) return;
-    drawPictureUnder(dialog, item, RES_BMP_POPSHARES);
-    drawPictureButton(item, RES_BMP_POP_EXIT, RES_BMP_POP_EXIT_PRESSED);
+    if (item.CtlID == IDC_POP_EXIT)
+        drawPictureButtonOver(dialog, item, RES_BMP_POPSHARES, kStretched, kPopularExit);
 }
 
 HBRUSH OnPopularColour(HWND, HDC dc, HWND control, UINT) {

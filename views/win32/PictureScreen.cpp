@@ -19,15 +19,6 @@ void paintPicture(HWND dialog, const PAINTSTRUCT& paint, const char* picture) {
     paintWindowBackground(dialog, paint, picture, 0, kStretched, false);
 }
 
-void drawPictureUnder(HWND dialog, const DRAWITEMSTRUCT& item, const char* picture) {
-    RECT client;
-    GetClientRect(dialog, &client);
-    POINT origin = {0, 0};
-    MapWindowPoints(item.hwndItem, dialog, &origin, 1);
-    drawBitmapResource(item.hDC, picture, -origin.x, -origin.y, client.right, client.bottom, SRCCOPY,
-                       kStretched, BitmapReporter::Runtime);
-}
-
 HBRUSH textOnPicture(HDC dc, HWND control) {
     SetBkColor(dc, RGB(255, 255, 255));
     SetBkMode(dc, TRANSPARENT);

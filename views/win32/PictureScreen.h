@@ -18,10 +18,6 @@ void showTexts(HWND dialog, const ScreenTexts& texts);
 // Paints the picture stretched over the whole client area.
 void paintPicture(HWND dialog, const PAINTSTRUCT& paint, const char* picture);
 
-// Draws the part of the stretched picture that lies under a control, so that an owner-drawn button
-// showing neither of its images shows the picture.
-void drawPictureUnder(HWND dialog, const DRAWITEMSTRUCT& item, const char* picture);
-
 // A colour request of a text lying on the picture: white behind it, transparent, the hollow brush.
 HBRUSH textOnPicture(HDC dc, HWND control);
 

@@ -20,11 +20,6 @@ constexpr UINT_PTR kPageKeysSubclassId = 1;
 
 using OwnedFont = Owned<HFONT, deleteGdiObject>;
 
-struct PictureButton {
-    int id;
-    const char* focusImage;
-    const char* pressedImage;
-};
 constexpr PictureButton kButtons[] = {
     {IDC_STATE_PREVIOUS, "BT_STPV", "BT_STPV1"},
     {IDC_STATE_NEXT, "BT_STNX", "BT_STNX1"},
@@ -92,13 +87,7 @@ void OnPaint(HWND dialog, const PAINTSTRUCT& paint) {
 }
 
 void OnDrawItem(HWND dialog, const DRAWITEMSTRUCT& item) {
-    // The picture under the button first, so a button that loses the focus shows its plain face again.
-    POINT origin = {0, 0};
-    MapWindowPoints(item.hwndItem, dialog, &origin, 1);
-    drawBitmapResource(item.hDC, RES_BMP_STATEMENT, -origin.x, -origin.y, 0, 0, SRCCOPY, kNaturalSize);
-    for (const PictureButton& button : kButtons)
-        if (static_cast<int>(item.CtlID) == button.id)
-            drawPictureButton(item, button.focusImage, button.pressedImage);
+    drawPictureButtonOver(dialog, item, RES_BMP_STATEMENT, kNaturalSize, kButtons);
 }
 
 HBRUSH OnColour(HWND, HDC dc, HWND, UINT message) {
