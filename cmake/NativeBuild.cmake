@@ -1,13 +1,5 @@
 # The native build: market data, the core tests, the benchmark, and the cross build run by Wine.
-add_executable(marketgen tools/marketgen/marketgen.cpp tools/marketgen/MarketGenerator.cpp)
-
-set(MARKET_STAMP ${TICKERDELL_GAME_DIR}/SHistory/dates)
-add_custom_command(
-    OUTPUT ${MARKET_STAMP}
-    COMMAND marketgen ${TICKERDELL_GAME_DIR}
-    DEPENDS marketgen
-    COMMENT "Generating the market files in ${TICKERDELL_GAME_DIR}")
-add_custom_target(market_data ALL DEPENDS ${MARKET_STAMP})
+include(cmake/MarketData.cmake)
 
 add_executable(data_tests tests/data/MarketDataTest.cpp tests/data/BitmapFilesTest.cpp tools/marketgen/MarketGenerator.cpp)
 target_include_directories(data_tests PRIVATE ${CMAKE_SOURCE_DIR})

@@ -58,13 +58,10 @@ file(CONFIGURE OUTPUT ${VERSION_HEADER_DIR}/TickerdellVersion.h @ONLY CONTENT
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${VERSION_HEADER_DIR}")
 set_property(SOURCE ${GAME_RESOURCES} APPEND PROPERTY OBJECT_DEPENDS ${VERSION_HEADER_DIR}/TickerdellVersion.h)
 
-# Built on Windows itself (not cross-compiled), the game folder gets its market files here too.
-add_executable(marketgen tools/marketgen/marketgen.cpp tools/marketgen/MarketGenerator.cpp)
+# Built on Windows itself (not cross-compiled), the game folder gets its market files here too; cross
+# compiled, the native build that runs this one writes them.
 if(NOT CMAKE_CROSSCOMPILING)
-    set(MARKET_STAMP ${TICKERDELL_GAME_DIR}/SHistory/dates)
-    add_custom_command(OUTPUT ${MARKET_STAMP} COMMAND marketgen ${TICKERDELL_GAME_DIR} DEPENDS marketgen
-                       COMMENT "Generating the market files in ${TICKERDELL_GAME_DIR}")
-    add_custom_target(market_data ALL DEPENDS ${MARKET_STAMP})
+    include(cmake/MarketData.cmake)
 endif()
 
 add_executable(Tickerdell WIN32 shell/win32/WinMain.cpp ${GAME_RESOURCES})
