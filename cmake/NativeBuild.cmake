@@ -27,13 +27,26 @@ option(TICKERDELL_WINDOWS_BUILD "Cross-build the game with mingw-w64 and test it
 if(TICKERDELL_WINDOWS_BUILD)
     include(cmake/WineTests.cmake)
 endif()
-include(cmake/Release.cmake)
 
 # The help beside Tickerdell.exe: project.hlp for the viewer, winhelp.hlp for its "Using Help", and
 # help.html for Windows versions that ship no viewer; all three written from resources/help.
 find_package(Python3 COMPONENTS Interpreter REQUIRED)
 file(GLOB HELP_WRITER CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/helpfile/*.py)
-set(MAKE_HELP ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tools/helpfile/makehelp.py)
+# A .hlp file records the date it was made. It is the last commit's, so that every build of a commit
+# writes the same bytes; SOURCE_DATE_EPOCH overrides it, and outside git the help source's own date does.
+if(DEFINED ENV{SOURCE_DATE_EPOCH})
+    set(HELP_DATE $ENV{SOURCE_DATE_EPOCH})
+else()
+    execute_process(COMMAND git log -1 --format=%ct WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}
+                    OUTPUT_VARIABLE HELP_DATE OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+    if(NOT HELP_DATE MATCHES "^[0-9]+$")
+        file(TIMESTAMP ${CMAKE_SOURCE_DIR}/resources/help/project.txt HELP_DATE "%s" UTC)
+    endif()
+endif()
+# Written only when it changes, so that a new commit's date (read at the next configure) rewrites the help.
+file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/generated/help-date.txt CONTENT "${HELP_DATE}\n")
+set(MAKE_HELP ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tools/helpfile/makehelp.py --date ${HELP_DATE})
+list(APPEND HELP_WRITER ${CMAKE_BINARY_DIR}/generated/help-date.txt)
 add_custom_command(
     OUTPUT ${TICKERDELL_GAME_DIR}/project.hlp ${TICKERDELL_GAME_DIR}/help.html
     COMMAND ${CMAKE_COMMAND} -E make_directory ${TICKERDELL_GAME_DIR}
@@ -50,4 +63,8 @@ add_custom_command(
 add_custom_target(help_files ALL DEPENDS ${TICKERDELL_GAME_DIR}/project.hlp ${TICKERDELL_GAME_DIR}/help.html
                                          ${TICKERDELL_GAME_DIR}/winhelp.hlp)
 add_test(NAME help_files COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/help/HelpFileTest.py
-                                 ${TICKERDELL_GAME_DIR})
+                                 ${TICKERDELL_GAME_DIR} ${HELP_DATE})
+
+if(TICKERDELL_WINDOWS_BUILD)
+    include(cmake/Release.cmake)  # the zip holds the cross-built Tickerdell.exe
+endif()

@@ -1,6 +1,10 @@
 # The cross build: the game, and the test programs that run under Wine.
 enable_language(RC)
 
+# Every build of the same sources gives the same bytes: the linker would otherwise stamp the time of the
+# link into each program's header.
+add_link_options(-Wl,--no-insert-timestamp)
+
 add_library(tickerdell_win32 STATIC
     runtime/win32/BitmapDisplay.cpp
     runtime/win32/ClassicUnits.cpp

@@ -4,7 +4,7 @@ relies on: every context number the game asks for opens the right topic, every j
 the internal B+ trees are sorted and sized as the viewer searches them, and help.html has a section
 for every context number.
 
-Usage: HelpFileTest.py GAME_DIR
+Usage: HelpFileTest.py GAME_DIR [MADE]   (MADE: the date, in seconds since 1970, the build gave the writer)
 """
 import html.parser
 import os
@@ -13,6 +13,7 @@ import sys
 import unittest
 
 GAME_DIR = None
+MADE = None
 
 # The game's help context numbers and the topic each must open.
 CONTEXT_TITLES = {
@@ -95,13 +96,13 @@ class HelpFile:
 
     def system(self):
         body = self.files["|SYSTEM"]
-        magic, minor, _, _, flags = unpack("HHHIH", body, 0)
+        magic, minor, _, made, flags = unpack("HHHIH", body, 0)
         records, at = {}, 12
         while at + 4 <= len(body):
             kind, size = unpack("HH", body, at)
             records.setdefault(kind, []).append(body[at + 4:at + 4 + size])
             at += 4 + size
-        return (magic, minor, flags), records
+        return (magic, minor, flags), made, records
 
     def topics(self):
         """Walks the topic chain: (topic offset, header title, paragraphs of (text, jump hashes))."""
@@ -181,8 +182,10 @@ class HelpFileTest(unittest.TestCase):
         return help_file, dict(contexts), topics
 
     def check_common(self, help_file, contexts, topics):
-        (magic, minor, flags), records = help_file.system()
+        (magic, minor, flags), made, records = help_file.system()
         self.assertEqual((magic, minor, flags), (0x036C, 21, 0))
+        if MADE is not None:
+            self.assertEqual(made, MADE, "the date the build gave, not the clock's: every build writes the same")
         self.assertIn(unpack("I", records[3][0], 0)[0], topics, "contents is a topic")
         self.assertIn(b'SetHelpOnFile("winhelp.hlp")\0', records[4])
         faces, styles = unpack("HH", help_file.files["|FONT"], 0)
@@ -220,4 +223,6 @@ class HelpFileTest(unittest.TestCase):
 
 if __name__ == "__main__":
     GAME_DIR = sys.argv.pop(1)
+    if len(sys.argv) > 1 and sys.argv[1].isdigit():
+        MADE = int(sys.argv.pop(1))
     unittest.main()

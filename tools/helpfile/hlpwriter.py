@@ -5,9 +5,7 @@ text styles), |TOPIC (the topics in 4 KiB blocks, uncompressed), |CONTEXT (conte
 topic offsets, for jumps) and |CTXOMAP (context numbers to topic offsets, for HELP_CONTEXT), found
 through a directory B+ tree.
 """
-import os
 import struct
-import time
 
 from helpsource import BODY, HEADING, ITEM, TITLE
 
@@ -90,12 +88,10 @@ def btree(entries, page_size, structure, flags):
     return header + leaf
 
 
-def system_file(source, contents_offset):
+def system_file(source, contents_offset, made):
     def record(kind, data):
         return struct.pack("<HH", kind, len(data)) + data
 
-    # SOURCE_DATE_EPOCH, when set, makes the build reproducible.
-    made = int(os.environ.get("SOURCE_DATE_EPOCH", time.time()))
     body = struct.pack("<HHHIH", SYSTEM_MAGIC, HELP_31_MINOR, 1, made, 0)
     body += record(1, encode_text(source.title) + b"\0")
     if source.copyright:
@@ -278,13 +274,14 @@ def context_map_file(source, offsets):
     return struct.pack("<H", len(pairs)) + b"".join(struct.pack("<iI", number, offset) for number, offset in pairs)
 
 
-def help_file_bytes(source):
+def help_file_bytes(source, made):
+    """The whole .hlp file; `made` (seconds since 1970) is the date it records as its making."""
     layout = TopicLayout(source)
     files = {
         "|CONTEXT": context_file(source, layout.offsets),
         "|CTXOMAP": context_map_file(source, layout.offsets),
         "|FONT": font_file(),
-        "|SYSTEM": system_file(source, layout.offsets[source.topics[0].name]),
+        "|SYSTEM": system_file(source, layout.offsets[source.topics[0].name], made),
         "|TOPIC": layout.topic_file(),
     }
     # The directory's names must be in byte order: its search stops at the first greater name.

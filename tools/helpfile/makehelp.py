@@ -1,7 +1,11 @@
 #!/usr/bin/env python3
 """Builds the game's help from its source text.
 
-Usage: makehelp.py SOURCE.txt --hlp OUT.hlp [--html OUT.html]
+Usage: makehelp.py SOURCE.txt --hlp OUT.hlp [--html OUT.html] [--date SECONDS]
+
+The .hlp file records the date it was made. So that every build of the same sources writes the same
+bytes, that date is never the clock's: it is SOURCE_DATE_EPOCH when set, else --date (the build passes
+the date of the last commit), else the time the help source was last changed.
 """
 import argparse
 import os
@@ -24,15 +28,24 @@ def write_atomically(path, data):
     os.replace(temporary, path)
 
 
+def making_date(given, source_path):
+    if "SOURCE_DATE_EPOCH" in os.environ:
+        return int(os.environ["SOURCE_DATE_EPOCH"])
+    if given is not None:
+        return given
+    return int(os.stat(source_path).st_mtime)
+
+
 def main():
     parser = argparse.ArgumentParser(description="Write a WinHelp 3.1 file (and an HTML page) from help source.")
     parser.add_argument("source")
     parser.add_argument("--hlp", required=True)
     parser.add_argument("--html")
+    parser.add_argument("--date", type=int, help="seconds since 1970, used when SOURCE_DATE_EPOCH is not set")
     arguments = parser.parse_args()
     try:
         source = read_help_source(arguments.source)
-        hlp = help_file_bytes(source)
+        hlp = help_file_bytes(source, making_date(arguments.date, arguments.source))
     except (SourceError, ValueError, UnicodeEncodeError) as problem:
         print(f"makehelp: {problem}", file=sys.stderr)
         return 1
