@@ -71,6 +71,9 @@ endif()
 add_executable(Tickerdell WIN32 shell/win32/WinMain.cpp ${GAME_RESOURCES})
 target_link_libraries(Tickerdell PRIVATE tickerdell_win32)
 set_target_properties(Tickerdell PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${TICKERDELL_GAME_DIR})
+if(NOT CMAKE_CROSSCOMPILING)
+    include(cmake/Release.cmake)  # cmake --install and cpack on Windows; cross compiled, the native build packs
+endif()
 
 # A timing program, not a test: the price graph's paint against a plain copy of its background picture.
 # Run it by hand under Wine in the game folder.
