@@ -33,6 +33,7 @@ TEST(HelpText, EachBuyRefusalIsExplainedByTheCaseThatGivesIt) {
     for (const auto& c : cases) {
         const std::string refusal = decideBuy(model, 0, c.quantity, c.value).refusal;
         ASSERT_FALSE(refusal.empty()) << c.quantity << " / " << c.value;
-        EXPECT_NE(helpItemFor(refusal).find(c.helpWords), std::string::npos) << refusal << ": " << c.helpWords;
+        EXPECT_NE(helpItemFor(refusal).find(c.helpWords), std::string::npos)
+            << refusal << ": " << c.helpWords;
     }
 }
