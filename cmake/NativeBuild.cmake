@@ -1,11 +1,12 @@
 # The native build: market data, the core tests, the benchmark, and the cross build run by Wine.
 include(cmake/MarketData.cmake)
 
-add_executable(data_tests tests/data/MarketDataTest.cpp tests/data/BitmapFilesTest.cpp tools/marketgen/MarketGenerator.cpp)
+add_executable(data_tests tests/data/MarketDataTest.cpp tests/data/BitmapFilesTest.cpp tests/data/HelpTextTest.cpp
+                          tools/marketgen/MarketGenerator.cpp)
 target_include_directories(data_tests PRIVATE ${CMAKE_SOURCE_DIR})
 target_compile_definitions(data_tests PRIVATE TICKERDELL_GAME_DIR="${TICKERDELL_GAME_DIR}"
                                               TICKERDELL_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
-target_link_libraries(data_tests PRIVATE GTest::gtest_main)
+target_link_libraries(data_tests PRIVATE tickerdell_core GTest::gtest_main)
 add_dependencies(data_tests market_data)
 
 include(CTest)

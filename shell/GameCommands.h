@@ -7,6 +7,7 @@
 
 #include "model/GameModel.h"
 #include "resources/resource.h"
+#include "views/Ticker.h"
 
 enum class GameCommand {
     MessageToAdministrator = IDM_MESSAGE_TO_ADMIN,
@@ -52,3 +53,15 @@ constexpr ShadowedText kMarkerAt{20, 14};
 constexpr ShadowedText kDateAt{470, 14};
 constexpr uint32_t kTextShadowRgb = 0x7A7A00;  // red 122, green 122, blue 0
 constexpr uint32_t kTextRgb = 0xFFFF00;        // red 255, green 255, blue 0
+
+// The ticker board painted in the title picture: two rows of 23 pixels from (28, 280), written in
+// "Courier New" bold, each name followed by its mark.
+constexpr int kTickerLeft = 28;
+constexpr int kTickerTop = 280;
+constexpr int kTickerRowHeight = 23;
+constexpr int kTickerFontHeight = -15;
+constexpr TickerRows kTickerRows{.count = 2, .width = 583, .markWidth = 9, .markGap = 5, .itemGap = 22};
+constexpr uint32_t kTickerNameRgb = 0xFFAA1C;   // amber
+constexpr uint32_t kTickerRoseRgb = 0x5CE27C;   // green
+constexpr uint32_t kTickerFellRgb = 0xF05446;   // red
+constexpr uint32_t kTickerLevelRgb = 0xA0A0A0;  // grey

@@ -5,6 +5,7 @@
 
 #include "resources/resource.h"
 #include "runtime/win32/BitmapDisplay.h"
+#include "runtime/win32/GdiHandles.h"
 #include "runtime/win32/MessageBoxes.h"
 #include "runtime/win32/Screen.h"
 #include "shell/GameCommands.h"
@@ -21,6 +22,9 @@ constexpr PictureButton kButtons[] = {
     {IDC_MAIN_DISCOVER, "BT_CAR", "BT_CAR1"},    {IDC_MAIN_ABOUT, "BT_ABOUT", "BT_ABOU1"},
     {IDC_MAIN_EXIT, "BT_EXIT", "BT_EXIT1"},
 };
+
+using OwnedFont = Owned<HFONT, deleteGdiObject>;
+using OwnedPen = Owned<HPEN, deleteGdiObject>;
 
 HWND& screenWindow() {
     static HWND window = nullptr;
@@ -45,6 +49,56 @@ void drawDateLine(HDC dc) {
     drawShadowed(dc, kDateAt, dateLineText(gGame));
 }
 
+OwnedFont tickerFont() {
+    return OwnedFont(CreateFontA(kTickerFontHeight, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0,
+                                 0, 0, FIXED_PITCH, "Courier New"));
+}
+
+// The ticker laid out in the font selected into the device context.
+std::vector<TickerItem> layTickerIn(HDC dc) {
+    return layTicker(gGame, kTickerRows, [dc](const std::string& text) {
+        SIZE size{};
+        GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+        return static_cast<int>(size.cx);
+    });
+}
+
+// A triangle pointing the way the share moved, or a level bar, centred on the row.
+void drawMark(HDC dc, Movement movement, int left, int middle) {
+    const int w = kTickerRows.markWidth;
+    const uint32_t rgb = movement == Movement::Rose   ? kTickerRoseRgb
+                         : movement == Movement::Fell ? kTickerFellRgb
+                                                      : kTickerLevelRgb;
+    OwnedPen pen(CreatePen(PS_SOLID, 1, colourOf(rgb)));
+    OwnedBrush brush(CreateSolidBrush(colourOf(rgb)));
+    Selected withPen(dc, pen.get());
+    Selected withBrush(dc, brush.get());
+    if (movement == Movement::Unchanged) {
+        Rectangle(dc, left, middle - 1, left + w, middle + 2);
+        return;
+    }
+    const int tip = movement == Movement::Rose ? middle - 4 : middle + 4;
+    const int base = movement == Movement::Rose ? middle + 4 : middle - 4;
+    const POINT corners[] = {{left + w / 2, tip}, {left, base}, {left + w - 1, base}};
+    Polygon(dc, corners, 3);
+}
+
+// The day's movers on the board painted in the title picture, redrawn from the model on every paint.
+void drawTicker(HDC dc) {
+    OwnedFont font = tickerFont();
+    Selected inFont(dc, font.get());
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(dc, &metrics);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, colourOf(kTickerNameRgb));
+    for (const TickerItem& item : layTickerIn(dc)) {
+        const int top = kTickerTop + item.row * kTickerRowHeight;
+        TextOutA(dc, kTickerLeft + item.nameX, top + (kTickerRowHeight - metrics.tmHeight) / 2,
+                 item.name.c_str(), static_cast<int>(item.name.size()));
+        drawMark(dc, item.movement, kTickerLeft + item.markX, top + kTickerRowHeight / 2);
+    }
+}
+
 BOOL OnInit(HWND screen) {
     screenWindow() = screen;
     shellState().marketLoaded = startNewGame(nullptr);
@@ -54,6 +108,7 @@ BOOL OnInit(HWND screen) {
 void OnPaint(HWND screen, const PAINTSTRUCT& paint) {
     paintWindowBackground(screen, paint, RES_BMP_TITLE, 0, kNaturalSize, false);
     drawDateLine(paint.hdc);
+    drawTicker(paint.hdc);
 }
 
 void OnDrawItem(HWND screen, const DRAWITEMSTRUCT& item) {
@@ -131,6 +186,13 @@ HWND createMainScreen(HWND mainWindow) {
 
 HWND mainScreenWindow() {
     return screenWindow();
+}
+
+std::vector<TickerItem> mainScreenTicker() {
+    WindowDc dc(mainScreenWindow());
+    OwnedFont font = tickerFont();
+    Selected inFont(dc.get(), font.get());
+    return layTickerIn(dc.get());
 }
 
 void refreshMainScreen() {

@@ -3,6 +3,7 @@
 // change on that side cannot quietly move both ends at once.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdint>
@@ -15,7 +16,9 @@
 #include <string>
 #include <vector>
 
+#include "model/MarketFiles.h"
 #include "tools/marketgen/MarketGenerator.h"
+#include "views/ShareIndex.h"
 
 #ifndef TICKERDELL_GAME_DIR
 #error "TICKERDELL_GAME_DIR must name the folder that holds the generated market files"
@@ -25,7 +28,7 @@ namespace {
 namespace fs = std::filesystem;
 constexpr int kShares = 50;
 constexpr int kRecords = 1400;
-constexpr std::uint64_t kExpectedChecksum = 0xEF6AFB3ABB3E9C2CULL;  // FNV-1a over the default seed's files
+constexpr std::uint64_t kExpectedChecksum = 0xA40257231C5268FCULL;  // FNV-1a over the default seed's files
 const fs::path kGameDir{TICKERDELL_GAME_DIR};
 
 std::string readFile(const fs::path& path) {
@@ -90,7 +93,20 @@ TEST(ShippedMarket, NamesDatesAndQuarterPennyPricesWithHolidaysAndSuspensions) {
         }
     }
     EXPECT_TRUE(holidays >= 3 && holidays <= 60) << holidays;
-    EXPECT_GT(suspensions, 0);
+    EXPECT_EQ(suspensions, 4) << "one share, four days";
+    // The crash: the market (the mean of the priced shares' logarithms) loses a fifth in four trading days.
+    std::vector<double> market;
+    for (int record = 0; record < kRecords; ++record) {
+        double logs = 0.0;
+        int priced = 0;
+        for (const auto& share : table)
+            if (share[record] != 0.0) logs += std::log(share[record]), ++priced;
+        if (priced) market.push_back(logs / priced);
+    }
+    double worstFall = 0.0;
+    for (std::size_t day = 4; day < market.size(); ++day)
+        worstFall = std::min(worstFall, market[day] - market[day - 4]);
+    EXPECT_LT(worstFall, std::log(0.8));
     EXPECT_NE(table[0][1136] * table[0][1137], 0.0) << "the game's first two days trade";
 }
 
@@ -108,4 +124,27 @@ TEST(MarketGenerator, SameSeedGivesTheShippedBytesAndAnotherSeedOthers) {
     std::ofstream(scratch / "plain-file") << "not a folder";
     EXPECT_FALSE(marketgen::writeMarketFiles(scratch / "plain-file" / "g", marketgen::kDefaultSeed, error));
     fs::remove_all(scratch);
+}
+
+TEST(ShippedMarket, ListsTheNamesInTheShareIndexsAlphabeticalOrderEachWithItsOwnHistory) {
+    const fs::path before = fs::current_path();
+    fs::current_path(kGameDir);
+    GameModel model;
+    const int loaded = loadMarketData(model);
+    fs::current_path(before);
+    ASSERT_EQ(loaded, 1);
+    const auto names = [](const ShareList& shares) {
+        std::vector<std::string> list;
+        for (const ShareRecord& share : shares) list.emplace_back(share.name);
+        return list;
+    };
+    ShareList sorted = sortedSharesOf(model);
+    sortShares(sorted, ShareOrder::ByName);
+    EXPECT_EQ(names(model.shareTable), names(sorted));
+    // The gold miner suspended four days after the game opens keeps its history under its own name.
+    int suspended = -1;
+    for (int share = 0; share < kShares; ++share)
+        if (prices(share)[1142] == 0.0 && prices(share)[1141] != 0.0) suspended = share;
+    ASSERT_NE(suspended, -1);
+    EXPECT_STREQ(model.shareTable[suspended].name, "Pellinor Gold");
 }

@@ -1,6 +1,6 @@
 // The main window and its main screen as the player meets them: placement, the buttons over the title
-// picture, today's date, the Alt keys, the pending-orders marker, deleting pending orders, and ringing the
-// broker from it.
+// picture, today's date, the ticker, the Alt keys, the pending-orders marker, deleting pending orders, and
+// ringing the broker from it.
 
 #include <filesystem>
 #include <tuple>
@@ -31,6 +31,26 @@ Pixels expectedDatePixels(HWND screen, int day) {
         TextOutA(memory.get(), 470 + offset, 14 + offset, text.c_str(), static_cast<int>(text.size()));
     }
     return pixelsOfColour(memory.get(), kDateBand, kBrightText);
+}
+
+// The ticker board's pixels that are plainly green and plainly red: the marks of risers and fallers.
+std::pair<int, int> risingAndFallingPixels() {
+    pumpMessagesUntilIdle();
+    const Picture board = pictureOf(WindowDc(mainScreenWindow()).get(), {20, 280, 620, 327});
+    int rising = 0, falling = 0;
+    for (DWORD pixel : board.pixels) {
+        const int r = (pixel >> 16) & 0xFF, g = (pixel >> 8) & 0xFF, b = pixel & 0xFF;
+        rising += g > r + 60 && g > b + 40;
+        falling += r > g + 100 && r > b + 100;
+    }
+    return {rising, falling};
+}
+
+COLORREF markColour(Movement movement) {
+    const uint32_t rgb = movement == Movement::Rose   ? kTickerRoseRgb
+                         : movement == Movement::Fell ? kTickerFellRgb
+                                                      : kTickerLevelRgb;
+    return RGB(rgb >> 16, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
 
 // Rings from the main screen's button, puts the count into the field and presses the button given;
@@ -142,4 +162,35 @@ TEST_F(RingBroker, CancelLeavesWithoutSettlingDoneSettlesAndShowsTheNewDayAndWha
         EXPECT_FALSE(pumpMessagesUntilIdle()) << "nothing asked the game to end";
     }
     EXPECT_EQ(gGame.holdings[1].heldQuantity, 100);
+}
+
+TEST_F(RingBroker, TheTickerTellsWhichWayTheDaysMoversWentAndFollowsEachRing) {
+    saveWindowPicture(window_, "ticker_before_ring");
+    const GameModel market = gGame;
+    for (double yesterday : {0.5, 2.0}) {  // every share rose, then every share fell
+        for (ShareRecord& share : gGame.shareTable) share.previousPrice = share.currentPrice * yesterday;
+        refreshMainScreen();
+        const auto [rising, falling] = risingAndFallingPixels();
+        EXPECT_GT(yesterday < 1.0 ? rising : falling, 20) << yesterday;
+        EXPECT_EQ(yesterday < 1.0 ? falling : rising, 0) << yesterday;
+    }
+    gGame = market;
+    const auto shown = [] {
+        std::vector<std::tuple<std::string, Movement>> names;
+        for (const TickerItem& item : mainScreenTicker()) names.emplace_back(item.name, item.movement);
+        return names;
+    };
+    const auto opening = shown();
+    ASSERT_TRUE(ring("1", IDC_RING_DONE).closed);
+    EXPECT_NE(shown(), opening) << "the next day's movers";
+    pumpMessagesUntilIdle();  // the ring asked for the repaint; nothing forces one here
+    const std::vector<TickerItem> items = mainScreenTicker();
+    ASSERT_GE(items.size(), 4u);
+    const Picture board = pictureOf(WindowDc(mainScreenWindow()).get(), {0, 0, 640, 480});
+    for (const TickerItem& item : items) {
+        const int x = kTickerLeft + item.markX + kTickerRows.markWidth / 2;
+        const int y = kTickerTop + item.row * kTickerRowHeight + kTickerRowHeight / 2;
+        EXPECT_EQ(board.at(x, y), asPixel(markColour(item.movement))) << item.name;
+    }
+    saveWindowPicture(window_, "ticker_after_ring");
 }

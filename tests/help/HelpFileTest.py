@@ -9,7 +9,9 @@ Usage: HelpFileTest.py GAME_DIR [MADE]   (MADE: the date, in seconds since 1970,
 import html.parser
 import os
 import struct
+import subprocess
 import sys
+import tempfile
 import unittest
 
 GAME_DIR = None
@@ -26,6 +28,7 @@ CONTEXT_TITLES = {
     20020: "Credits", 20021: "Other Games", 20023: "The Discover Picture",
 }
 BLOCK_DATA = 4096 - 12
+MAKEHELP = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "helpfile", "makehelp.py")
 
 
 def unpack(layout, data, at):
@@ -219,6 +222,37 @@ class HelpFileTest(unittest.TestCase):
         for number, title in CONTEXT_TITLES.items():
             with self.subTest(number=number):
                 self.assertEqual(sections.titles.get(f"ctx{number}"), title)
+
+
+
+class HostileSourceTest(unittest.TestCase):
+    """A source the file format cannot hold is refused in one line naming its place, and leaves no file."""
+
+    HEAD = "@title T\n@topic contents 20000 : Contents\n"
+    CASES = [  # (source, the line named, words of the message)
+        ("@topic contents 2147483648 : C\nText.\n", 1, "context number 2147483648 is above 2147483647"),
+        (HEAD + "x" * 32768 + "\n", 3, "a paragraph of 32797 bytes does not fit"),
+        (HEAD + "- " + "x" * 4070 + "\n", 3, "a paragraph of"),
+        ("@topic contents 20000 : " + "t" * 32768 + "\nText.\n", 1, "a title of 32797 bytes does not fit"),
+        ("@macro " + "m" * 65535 + "\n" + HEAD, 1, "the macro is longer than 65534 bytes"),
+        (HEAD + "a\0b\n", 3, "control character 0x00"),
+        (HEAD + "\nBefore.\na\x1ab\n", 5, "control character 0x1a"),
+        (HEAD + "An arrow \u2192 here.\n", 3, "(U+2192) has no place in code page 1252"),
+    ]
+
+    def test_each_is_refused_on_one_line_naming_its_line_and_nothing_is_written(self):
+        for source, line, words in self.CASES:
+            with self.subTest(line=line, words=words), tempfile.TemporaryDirectory() as folder:
+                path = os.path.join(folder, "source.txt")
+                with open(path, "w", encoding="utf-8", newline="") as out:
+                    out.write(source)
+                run = subprocess.run([sys.executable, MAKEHELP, path, "--hlp", os.path.join(folder, "out.hlp"),
+                                      "--html", os.path.join(folder, "out.html")], capture_output=True, text=True)
+                self.assertEqual(run.returncode, 1)
+                self.assertEqual(run.stderr.count("\n"), 1, run.stderr[:300])
+                self.assertTrue(run.stderr.startswith(f"makehelp: {path}:{line}: "), run.stderr[:300])
+                self.assertIn(words, run.stderr)
+                self.assertEqual(os.listdir(folder), ["source.txt"])
 
 
 if __name__ == "__main__":

@@ -14,6 +14,7 @@ The source is plain UTF-8 text, so that the help is written and reviewed like an
 A topic line gives the topic's context name, the context numbers mapped to it (any number of
 them) and its title. The first topic is the file's contents topic.
 """
+import io
 import re
 
 # Context names are hashed for jumps; only characters with a defined hash value may appear.
@@ -22,6 +23,11 @@ TOPIC_LINE = re.compile(r"^@topic\s+(\S+)((?:\s+\d+)*)\s*:\s*(.+)$")
 INLINE = re.compile(r"\*\*(.+?)\*\*|\[\[([^|\]]+)\|([^\]]+)\]\]")
 
 BODY, TITLE, HEADING, ITEM = "body", "title", "heading", "item"
+
+# The help file stores context numbers as signed 32-bit values and |SYSTEM records (a macro, the title)
+# with a 16-bit length that counts their ending zero.
+LARGEST_CONTEXT_NUMBER = 2**31 - 1
+LONGEST_SYSTEM_TEXT = 0xFFFF - 1
 
 
 class SourceError(Exception):
@@ -36,23 +42,23 @@ class Span:
 
 
 class Paragraph:
-    def __init__(self, kind, spans):
-        self.kind, self.spans = kind, spans
+    def __init__(self, kind, spans, line):
+        self.kind, self.spans, self.line = kind, spans, line
 
     def plain_text(self):
         return "".join(span.text for span in self.spans)
 
 
 class Topic:
-    def __init__(self, name, numbers, title):
-        self.name, self.numbers, self.title = name, numbers, title
+    def __init__(self, name, numbers, title, line):
+        self.name, self.numbers, self.title, self.line = name, numbers, title, line
         # The viewer does not show the title of a topic header, so the title is its first paragraph.
-        self.paragraphs = [Paragraph(TITLE, [Span(title)])]
+        self.paragraphs = [Paragraph(TITLE, [Span(title)], line)]
 
 
 class HelpSource:
-    def __init__(self):
-        self.title, self.copyright, self.macros, self.topics = "", "", [], []
+    def __init__(self, path=""):
+        self.path, self.title, self.copyright, self.macros, self.topics = path, "", "", [], []
 
     def topic_named(self, name):
         return next((topic for topic in self.topics if topic.name == name), None)
@@ -76,9 +82,28 @@ def parse_spans(text, where):
     return spans
 
 
+def check_text(text, where):
+    """Every character must have a byte in code page 1252, and none may be a control character: the
+    file ends its strings with a zero byte, and a viewer may take Ctrl+Z for the end of the file."""
+    for character in text:
+        if ord(character) < 0x20 or ord(character) == 0x7F:
+            raise SourceError(f"{where}: control character {ord(character):#04x} in the text")
+        try:
+            character.encode("cp1252")
+        except UnicodeEncodeError:
+            raise SourceError(f"{where}: {character!r} (U+{ord(character):04X}) has no place in code page 1252") \
+                from None
+
+
+def check_system_text(text, what, where):
+    if len(text.encode("cp1252")) > LONGEST_SYSTEM_TEXT:
+        raise SourceError(f"{where}: the {what} is longer than {LONGEST_SYSTEM_TEXT} bytes")
+    return text
+
+
 class _Reader:
     def __init__(self, path):
-        self.path, self.source, self.topic = path, HelpSource(), None
+        self.path, self.source, self.topic = path, HelpSource(path), None
 
     def setting(self, line, line_number):
         key, _, value = line[1:].partition(" ")
@@ -87,11 +112,11 @@ class _Reader:
         elif self.topic is not None:
             raise SourceError(f"{self.path}:{line_number}: @{key} must come before the first topic")
         elif key == "title":
-            self.source.title = value.strip()
+            self.source.title = check_system_text(value.strip(), "title", f"{self.path}:{line_number}")
         elif key == "copyright":
-            self.source.copyright = value.strip()
+            self.source.copyright = check_system_text(value.strip(), "copyright", f"{self.path}:{line_number}")
         elif key == "macro":
-            self.source.macros.append(value.strip())
+            self.source.macros.append(check_system_text(value.strip(), "macro", f"{self.path}:{line_number}"))
         else:
             raise SourceError(f"{self.path}:{line_number}: unknown setting @{key}")
 
@@ -100,13 +125,18 @@ class _Reader:
         if not match or not NAME_PATTERN.match(match.group(1)):
             raise SourceError(f"{self.path}:{line_number}: expected '@topic name [numbers] : title'")
         numbers = [int(number) for number in match.group(2).split()]
-        self.topic = Topic(match.group(1), numbers, match.group(3).strip())
+        for number in numbers:
+            if number > LARGEST_CONTEXT_NUMBER:
+                raise SourceError(f"{self.path}:{line_number}: context number {number} is above "
+                                  f"{LARGEST_CONTEXT_NUMBER}")
+        self.topic = Topic(match.group(1), numbers, match.group(3).strip(), line_number)
         self.source.topics.append(self.topic)
 
     def line(self, raw, line_number):
-        line = raw.strip()
+        line = raw.strip(" \t\r\n")
         if not line or line.startswith("%"):
             return
+        check_text(line, f"{self.path}:{line_number}")
         if line.startswith("@"):
             self.setting(line, line_number)
             return
@@ -118,7 +148,7 @@ class _Reader:
         elif line.startswith("- "):
             kind, text = ITEM, line[2:]
         spans = parse_spans(text.strip(), f"{self.path}:{line_number}")
-        self.topic.paragraphs.append(Paragraph(kind, spans))
+        self.topic.paragraphs.append(Paragraph(kind, spans, line_number))
 
 
 def check(source, path):
@@ -142,8 +172,14 @@ def check(source, path):
 
 def read_help_source(path):
     reader = _Reader(path)
-    with open(path, encoding="utf-8") as text:
-        for line_number, raw in enumerate(text, 1):
-            reader.line(raw, line_number)
+    with open(path, "rb") as source:
+        data = source.read()
+    try:
+        text = data.decode("utf-8")
+    except UnicodeDecodeError as problem:
+        line_number = data.count(b"\n", 0, problem.start) + 1
+        raise SourceError(f"{path}:{line_number}: not UTF-8 text") from None
+    for line_number, raw in enumerate(io.StringIO(text, newline=None), 1):
+        reader.line(raw, line_number)
     check(reader.source, path)
     return reader.source

@@ -7,7 +7,7 @@ through a directory B+ tree.
 """
 import struct
 
-from helpsource import BODY, HEADING, ITEM, TITLE
+from helpsource import BODY, HEADING, ITEM, TITLE, SourceError
 
 FILE_MAGIC = 0x00035F3F
 BTREE_MAGIC = 0x293B
@@ -111,11 +111,18 @@ def font_file():
     return body
 
 
+def too_long(source, record_kind, line, size):
+    what = "a title" if record_kind in (TOPIC_HEADER_RECORD, TITLE) else "a paragraph"
+    return SourceError(f"{source.path}:{line}: {what} of {size} bytes does not fit a topic block of "
+                       f"{BLOCK_DATA_SIZE}; shorten it")
+
+
 class Record:
     """One topic link: a topic header or a paragraph, placed at a position in the topic blocks."""
 
-    def __init__(self, kind, link_data1, link_data2, topic):
+    def __init__(self, kind, link_data1, link_data2, topic, line):
         self.kind, self.link_data1, self.link_data2, self.topic = kind, link_data1, link_data2, topic
+        self.line = line
         self.position = self.block = None
 
     def size(self):
@@ -182,12 +189,15 @@ def paragraph_text(paragraph, font):
     return text.finished()
 
 
-def paragraph_record(paragraph, topic):
+def paragraph_record(paragraph, topic, source):
     bits, spacing, font = paragraph_layout(paragraph.kind)
     commands, link_data2 = paragraph_text(paragraph, font)
+    # Its length would not even fit the record's 15-bit count; no block holds it anyway.
+    if len(commands) + len(link_data2) > BLOCK_DATA_SIZE:
+        raise too_long(source, paragraph.kind, paragraph.line, LINK_HEADER_SIZE + len(commands) + len(link_data2))
     link_data1 = (compressed_long(len(link_data2)) + compressed_ushort(len(link_data2)) + b"\x00\x80\x00\x00" +
                   struct.pack("<H", bits) + b"".join(spacing) + commands)
-    return Record(DISPLAY_RECORD, link_data1, link_data2, topic)
+    return Record(DISPLAY_RECORD, link_data1, link_data2, topic, paragraph.line)
 
 
 class TopicLayout:
@@ -196,20 +206,20 @@ class TopicLayout:
     def __init__(self, source):
         self.records = []
         for number, topic in enumerate(source.topics):
-            header = Record(TOPIC_HEADER_RECORD, bytes(28), encode_text(topic.title), topic)
+            header = Record(TOPIC_HEADER_RECORD, bytes(28), encode_text(topic.title), topic, topic.line)
             header.topic_number = number
             self.records.append(header)
-            self.records += [paragraph_record(paragraph, topic) for paragraph in topic.paragraphs]
-        self.place()
+            self.records += [paragraph_record(paragraph, topic, source) for paragraph in topic.paragraphs]
+        self.place(source)
         self.offsets = self.topic_offsets()
         self.fill_topic_headers()
 
-    def place(self):
+    def place(self, source):
         # No record may cross a block boundary: one that does not fit starts the next block.
         block, used = 0, 0
         for record in self.records:
             if record.size() > BLOCK_DATA_SIZE:
-                raise ValueError(f"a paragraph of topic {record.topic.name} is too long; split it")
+                raise too_long(source, record.kind, record.line, record.size())
             if used + record.size() > BLOCK_DATA_SIZE:
                 block, used = block + 1, 0
             record.block, record.offset = block, used

@@ -23,9 +23,13 @@ from htmlwriter import help_page  # noqa: E402
 def write_atomically(path, data):
     # A half-written help file must never be left beside the game for the viewer to choke on.
     temporary = path + ".part"
-    with open(temporary, "wb") as out:
-        out.write(data)
-    os.replace(temporary, path)
+    try:
+        with open(temporary, "wb") as out:
+            out.write(data)
+        os.replace(temporary, path)
+    finally:
+        if os.path.exists(temporary):
+            os.remove(temporary)
 
 
 def making_date(given, source_path):
@@ -43,15 +47,17 @@ def main():
     parser.add_argument("--html")
     parser.add_argument("--date", type=int, help="seconds since 1970, used when SOURCE_DATE_EPOCH is not set")
     arguments = parser.parse_args()
+    # Both files are made in memory first, so a source that fails leaves neither behind.
     try:
         source = read_help_source(arguments.source)
-        hlp = help_file_bytes(source, making_date(arguments.date, arguments.source))
-    except (SourceError, ValueError, UnicodeEncodeError) as problem:
+        outputs = [(arguments.hlp, help_file_bytes(source, making_date(arguments.date, arguments.source)))]
+        if arguments.html:
+            outputs.append((arguments.html, help_page(source).encode("utf-8")))
+        for path, data in outputs:
+            write_atomically(path, data)
+    except (SourceError, ValueError, UnicodeEncodeError, OSError) as problem:
         print(f"makehelp: {problem}", file=sys.stderr)
         return 1
-    write_atomically(arguments.hlp, hlp)
-    if arguments.html:
-        write_atomically(arguments.html, help_page(source).encode("utf-8"))
     return 0
 
 

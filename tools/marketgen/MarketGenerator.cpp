@@ -6,6 +6,7 @@
 #include <cstring>
 #include <fstream>
 #include <limits>
+#include <numeric>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -34,7 +35,9 @@ struct Company {
     std::int64_t dailyVolatilityPpm;
 };
 
-// Share 0 decides which days are trading days in the game, so it is the largest and calmest company.
+// The walk runs over the companies in this order, so each company's history stays the same whatever
+// order the files list them in. Share 0 decides which days are trading days in the game, so it is the
+// largest and calmest company; its name also sorts first, so it is listed first too.
 constexpr std::array<Company, kShareCount> kCompanies{{
     {"Aldermoor Bank", Banking, 640, 6000},       {"Brackenridge Tin", Mining, 85, 22000},
     {"Ottery Maltings", Brewing, 310, 11000},     {"Tarrant Shipping", Shipping, 225, 16000},
@@ -304,9 +307,22 @@ PriceTable buildPrices(const std::vector<CalendarDay>& calendar, std::uint64_t s
     return prices;
 }
 
-std::string namesFile() {
+using ListingOrder = std::array<int, kShareCount>;
+
+// The files list the companies by name, compared byte by byte as the share index sorts them, so the
+// index opens in the order its checked "Alphabetical" button says. Listed share n's history file is
+// that company's own.
+ListingOrder listingOrder() {
+    ListingOrder order{};
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin(), order.end(),
+              [](int a, int b) { return std::strcmp(kCompanies[a].name, kCompanies[b].name) < 0; });
+    return order;
+}
+
+std::string namesFile(const ListingOrder& order) {
     std::string text;
-    for (const Company& company : kCompanies) text += std::string(company.name) + "\r\n";
+    for (int company : order) text += std::string(kCompanies[company].name) + "\r\n";
     return text;
 }
 
@@ -356,11 +372,12 @@ bool writeMarketFiles(const std::filesystem::path& outDir, std::uint64_t seed, s
     if (!checkCalendar(calendar, error)) return false;
     const std::filesystem::path historyDir = outDir / "SHistory";
     if (!makeFolder(historyDir, error) || !makeFolder(outDir / "THistory", error)) return false;
-    if (!writeFile(outDir / "SHARES.NMS", namesFile(), error)) return false;
+    const ListingOrder order = listingOrder();
+    if (!writeFile(outDir / "SHARES.NMS", namesFile(order), error)) return false;
     const PriceTable prices = buildPrices(calendar, seed);
-    for (int share = 0; share < kShareCount; ++share) {
-        if (!writeFile(historyDir / (twoDigits(share + 1) + ".new"), historyFile(prices[share]), error))
-            return false;
+    for (int listed = 0; listed < kShareCount; ++listed) {
+        const std::string file = twoDigits(listed + 1) + ".new";
+        if (!writeFile(historyDir / file, historyFile(prices[order[listed]]), error)) return false;
     }
     return writeFile(historyDir / "dates", datesFile(calendar), error);
 }

@@ -16,9 +16,10 @@ inline constexpr int kDateCount = kRecordCount - 1;
 // The seed the shipped game files are built from.
 inline constexpr std::uint64_t kDefaultSeed = 0x7469636B6564656CULL;
 
-// Writes SHARES.NMS, SHistory/01.new .. SHistory/50.new, SHistory/dates and an empty THistory folder into
-// outDir, creating folders as needed. The same seed always yields the same bytes on every machine.
-// Returns false and describes the problem in `error` when something cannot be written.
+// Writes SHARES.NMS (the names in name order), SHistory/01.new .. SHistory/50.new (each listed name's
+// history), SHistory/dates and an empty THistory folder into outDir, creating folders as needed. The
+// same seed always yields the same bytes on every machine. Returns false and describes the problem in
+// `error` when something cannot be written.
 bool writeMarketFiles(const std::filesystem::path& outDir, std::uint64_t seed, std::string& error);
 
 }  // namespace marketgen

@@ -466,12 +466,10 @@ MAIN_BUTTONS = [  # focus image, pressed image, label, icon, x
     ("BT_EXIT", "BT_EXIT1", "Exit", icon_exit, 516),
 ]
 
-# The title's ticker names companies and the way each moved, never a price: a figure drawn into the
-# picture could only disagree with the market the game loads, and it would never change.
+# The About logo's strip names companies and the way each moved, never a price. The title's board is
+# left empty: the game writes the day's movers on it from the market it loads.
 TICKER = [("ALDERMOOR BANK", 1), ("FAIRHAVEN OIL", -1), ("VANTRELL SYS", 1), ("PELLINOR GOLD", 1),
           ("OTTERY MALT", -1), ("KESSOCK TURB", 1)]
-TICKER2 = [("LYDGATE EST", 1), ("CORRIB TANK", -1), ("HOLTBY PUMPS", 1), ("BROCH PETROL", -1),
-           ("COBALT CIRC", 1), ("PIMBURY STR", 1)]
 
 
 def skyline(img, box, seed, body, lit, unlit_ratio=0.72):
@@ -516,40 +514,18 @@ def scan_lines(img, box, opacity):
 
 
 def ticker_board(img, box, rows):
+    """The empty board: the game writes the day's movers on it, from the market it loads."""
     x0, y0, x1, y1 = box
     d = ImageDraw.Draw(img)
     d.rectangle(box, fill=(3, 6, 8))
     rect_outline(d, (x0 - 3, y0 - 3, x1 + 3, y1 + 3), (40, 32, 10))
     d.rectangle([x0 - 2, y0 - 2, x1 + 2, y1 + 2], outline=GOLD_DARK)
     d.rectangle([x0 - 1, y0 - 1, x1 + 1, y1 + 1], outline=(12, 16, 18))
-    f = font(MONO_BOLD, 15)
-    line_h = (y1 - y0) // len(rows)
-    layer = Image.new("RGB", img.size, (0, 0, 0))
-    mask_total = Image.new("L", img.size, 0)
-    for r, items in enumerate(rows):
-        ty = y0 + line_h * r + line_h // 2
-        x = x0 + 8
-        ld = ImageDraw.Draw(layer)
-        md = ImageDraw.Draw(mask_total)
-        for name, direction in itertools.cycle(items):
-            if x > x1:
-                break
-            ld.text((x, ty), name, font=f, fill=AMBER, anchor="lm")
-            md.text((x, ty), name, font=f, fill=255, anchor="lm")
-            x += f.getlength(name) + 6
-            arrow = "\u25b2" if direction > 0 else "\u25bc"
-            col = UP if direction > 0 else DOWN
-            ld.text((x, ty), arrow, font=f, fill=col, anchor="lm")
-            md.text((x, ty), arrow, font=f, fill=255, anchor="lm")
-            x += f.getlength(arrow) + 22
-    clip = Image.new("L", img.size, 0)
-    ImageDraw.Draw(clip).rectangle([x0 + 2, y0 + 1, x1 - 2, y1 - 1], fill=255)
-    mask_total = Image.composite(mask_total, Image.new("L", img.size, 0), clip)
-    glow(img, mask_total, (255, 140, 0), 3, 0.45)
-    img.paste(layer, (0, 0), mask_total)
-    # LED scan lines and the divider between the two rows
+    # LED scan lines and the dividers between the rows
     scan_lines(img, (x0, y0 + 1, x1, y1), 0.4)
-    d.line([(x0, y0 + line_h), (x1, y0 + line_h)], fill=(30, 26, 12))
+    line_h = (y1 - y0) // rows
+    for r in range(1, rows):
+        d.line([(x0, y0 + line_h * r), (x1, y0 + line_h * r)], fill=(30, 26, 12))
 
 
 def main_background():
@@ -590,7 +566,7 @@ def main_background():
     text(img, (10, 468), "Prices are for play: no real money changes hands", font(SANS, 9), (110, 130, 110))
 
     # ticker board
-    ticker_board(img, (20, 280, 619, 326), [TICKER, TICKER2])
+    ticker_board(img, (20, 280, 619, 326), 2)
 
     # the name, large
     f = font(SERIF_BOLD, 96)
