@@ -56,6 +56,8 @@ constexpr const char* kStatementUnits =
     "                                             (p)         (\xA3)   Charges(\xA3)";
 constexpr const char* kStatementTotalLabel = "Total Page Commission(\xA3)";
 constexpr const char* kStatementUnavailable = "The transaction history cannot be read.";
+// The one line of a deal whose figures cannot be shown (see statementRow).
+constexpr const char* kStatementUnreadableDeal = "This deal cannot be read";
 
 // Which records the statement pages through and which page it shows.
 struct StatementPaging {
@@ -85,16 +87,21 @@ RecordRange pageRecords(const StatementPaging& paging);
 
 enum class StatementColumn { Date, Company, Quantity, Price, Cost, Commission };
 constexpr int kStatementColumnCount = 6;
+constexpr int kStatementColumnChars[kStatementColumnCount] = {9, 19, 10, 7, 13, 9};  // the widest texts
 
 // One row's texts by column; all blank for a record that is neither a purchase nor a sale.
 using StatementRow = std::array<std::string, kStatementColumnCount>;
 
-// The row of one record: a purchase in plain figures, a sale with quantity and cost in brackets.
+// The row of one record: a purchase in plain figures, a sale with quantity and cost in brackets. A deal
+// whose figures the game cannot have produced, or that do not fit their columns (a record from a file
+// replaced during play), is one line, kStatementUnreadableDeal in the date column: a quantity below
+// zero, a price, cost or commission that is not a finite number or is below zero, or a text wider than
+// its column. A negative zero is zero, and shows as 0.00.
 StatementRow statementRow(const TransactionRecord& record);
 
 struct StatementPage {
     std::vector<StatementRow> rows;   // up to ten, top to bottom
-    std::string pageTotal;            // "%.2f" of the commissions as printed; blank on an empty page
+    std::string pageTotal;            // "%.2f" of the commissions shown; blank on an empty page
     std::string statementNumber;      // "Statement No : %03d"; blank on an empty page
     bool historyUnavailable = false;  // the records could not all be read: say so, show no total
 };

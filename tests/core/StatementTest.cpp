@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
+#include <limits>
 #include <tuple>
 
 #include "views/Statement.h"
@@ -104,6 +106,42 @@ TEST(StatementRows, TextsAndThePageTotalOfTheCommissionsAsPrinted) {
     EXPECT_EQ(std::make_tuple(number.x, number.y, number.alignment, number.text),
               std::make_tuple(kStatementNumberX, kStatementNumberY, TextAlignment::Right,
                               std::string("Statement No : 001")));
+}
+
+TEST(StatementRows, ADealWhoseFiguresCannotBeShownIsOneLineThatAddsNothing) {
+    const double nan = std::numeric_limits<double>::quiet_NaN(), inf = HUGE_VAL;
+    const TransactionRecord unreadable[] = {
+        deal('S', 100, nan, 10.0),
+        deal('B', 100, nan, 10.0),
+        deal('B', 10, 1.0, inf),
+        deal('B', INT_MIN, 1.0, 10.0),  // no quantity is negative
+        deal('S', -1, 1.0, 10.0),
+        {"Abbey Foods", 1e308, 'B', 100, 1e308, 1e308, "21-May-97"},  // 300 digits
+        deal('S', 100, 1e307, 10.0),                                  // a cost past the largest double
+        {"Abbey Foods", -1.0, 'S', 0, -0.0, -0.0, "21-May-97"},       // no price is negative
+        deal('B', 10, 1.0, -0.01),                                    // nor a commission
+        deal('S', 100000000, 0.01, 10.0),                             // "(100000000)"
+        deal('B', 1, 100000.0, 10.0),                                 // "10000000" pence
+        deal('S', 10000, 10000.0, 10.0),                              // "(100000000.00)"
+        deal('B', 10, 1.0, 1000000.0),                                // "1000000.00"
+    };
+    for (const TransactionRecord& record : unreadable)
+        EXPECT_EQ(statementRow(record), (StatementRow{kStatementUnreadableDeal})) << record.price;
+    // The widest figures that still fit; a negative zero is zero.
+    EXPECT_EQ(
+        statementRow(deal('S', 99999999, 1.0, 999999.99)),
+        (StatementRow{"21-May-97", "Abbey Foods", "(99999999)", "   100", "(99999999.00)", "999999.99"}));
+    EXPECT_EQ(statementRow(deal('B', 1, 9999.9975, 10.0))[static_cast<int>(StatementColumn::Price)],
+              "999999\xBE");
+    EXPECT_EQ(statementRow({"Abbey Foods", 1.0, 'B', 0, -0.0, -0.0, "21-May-97"}),
+              (StatementRow{"21-May-97", "Abbey Foods", "0", "   100", "0.00", "0.00"}));
+
+    MemorySource source(0);
+    source.records = {deal('B', 10, 1.0, 10.0), unreadable[5], deal('S', 10, nan, 10.0)};
+    const StatementPage page = buildStatementPage(openStatement(3, source), source);
+    EXPECT_EQ(std::make_tuple(page.rows[1][0], page.rows[2][0], page.pageTotal),
+              std::make_tuple(std::string(kStatementUnreadableDeal), std::string(kStatementUnreadableDeal),
+                              std::string("10.00")));
 }
 
 TEST(StatementLayout, TheWidestFiguresStayUnderTheirHeadingsApartAndOnThePage) {
