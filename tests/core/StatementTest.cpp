@@ -144,28 +144,36 @@ TEST(StatementRows, ADealWhoseFiguresCannotBeShownIsOneLineThatAddsNothing) {
                               std::string("10.00")));
 }
 
-TEST(StatementLayout, TheWidestFiguresStayUnderTheirHeadingsApartAndOnThePage) {
-    // The widest texts each column takes: 99,999,999 shares sold, a price of 999,999 3/4 pence, a sale
-    // past 10,000,000 pounds, and ten commissions of nearly 200,000 pounds on one page.
+TEST(StatementLayout, TheWidestFiguresStayUnderTheirHeadingsApartAndInsideTheRulesAndTheTotalsBox) {
+    // The widest texts each column shows: 99,999,999 shares sold, a price of 999,999 3/4 pence, a sale
+    // of nearly 100,000,000 pounds, and ten commissions of nearly 1,000,000 pounds on one page.
     const StatementPage page{
-        {{"21-May-97", "Northern Consolidat", "(99999999)", "999999\xBE", "(99999999.99)", "199999.99"}},
-        "1999999.90",
+        {{"21-May-97", "Northern Consolidat", "(99999999)", "999999\xBE", "(99999999.99)", "999999.99"}},
+        "9999999.90",
         "Statement No : 001"};
     const std::vector<PageText> texts = statementTexts(page);
     const std::string heading = kStatementHeading;
     const auto span = [](const std::string& text) { return static_cast<int>(text.size()) * kCharWidth; };
+    const auto insideRules = [](int left, int right) {
+        return left >= kStatementTableLeft && right <= kStatementTableRight;
+    };
+    for (const char* line : {kStatementHeading, kStatementUnits})
+        EXPECT_TRUE(insideRules(kStatementHeadingX, kStatementHeadingX + span(line))) << line;
     const char* words[] = {"Date", "Company", "Quantity", "Price", "Cost", "Commission"};
     int previousRight = 0;
     for (int c = 0; c < kStatementColumnCount; ++c) {
         const PageText& text = texts[3 + c];
+        EXPECT_EQ(static_cast<int>(text.text.size()), kStatementColumnChars[c]);
         const int left = text.alignment == TextAlignment::Left ? text.x : text.x - span(text.text);
         const int wordLeft = kStatementHeadingX + span(heading.substr(0, heading.find(words[c])));
         EXPECT_GE(left, previousRight + kCharWidth) << text.text;  // a blank between neighbours
         EXPECT_TRUE(left < wordLeft + span(words[c]) && left + span(text.text) > wordLeft) << text.text;
+        EXPECT_TRUE(insideRules(left, left + span(text.text))) << text.text;
         previousRight = left + span(text.text);
     }
-    EXPECT_LE(std::max(previousRight, kStatementHeadingX + span(heading)), 640);
-    const PageText& total = texts[3 + kStatementColumnCount];  // a blank after its label, on the page
+    // The label and the total, a blank apart, inside the box the picture draws for them.
+    const PageText& total = texts[3 + kStatementColumnCount];
     EXPECT_LE(kStatementTotalLabelX + span(kStatementTotalLabel) + kCharWidth, total.x - span(total.text));
-    EXPECT_LE(total.x, 640);
+    EXPECT_TRUE(kStatementTotalBoxLeft < kStatementTotalLabelX && total.x < kStatementTotalBoxRight);
+    EXPECT_TRUE(kStatementTotalBoxTop < kStatementTotalY && kStatementTotalY + 15 < kStatementTotalBoxBottom);
 }
