@@ -59,6 +59,15 @@ uintmax_t sizeOrZero(const std::string& path) {
     return error ? 0 : size;
 }
 
+// A file that ends mid-record (a crash during a write, or a file cut by hand) loses the piece first:
+// records appended after it would otherwise all be read out of step.
+bool cutToWholeRecords(const std::string& path, uintmax_t wholeSize) {
+    std::error_code error;
+    if (sizeOrZero(path) == wholeSize) return true;
+    std::filesystem::resize_file(path, wholeSize, error);
+    return !error;
+}
+
 // Writes the bytes at the end of the file in one go; false when it cannot be opened or fully written.
 bool appendBytes(const std::string& path, const std::vector<unsigned char>& bytes) {
     std::FILE* file = std::fopen(path.c_str(), "ab");
@@ -124,12 +133,12 @@ HistoryWrite appendTransactions(GameModel& model) {
     if (records == 0) return HistoryWrite::NothingToWrite;
 
     const std::string path = transactionsFilePath();
-    const uintmax_t sizeBefore = sizeOrZero(path);
-    if (!appendBytes(path, bytes)) {
-        // A piece of a record would shift every later record; the file goes back to what it held.
+    const uintmax_t wholeSize = sizeOrZero(path) / kTransactionRecordSize * kTransactionRecordSize;
+    if (!cutToWholeRecords(path, wholeSize) || !appendBytes(path, bytes)) {
+        // A piece of a record would shift every later record; the file goes back to its whole records.
         std::error_code ignored;
         if (std::filesystem::is_regular_file(path, ignored))
-            std::filesystem::resize_file(path, sizeBefore, ignored);
+            std::filesystem::resize_file(path, wholeSize, ignored);
         return HistoryWrite::Failed;
     }
     model.transactionCount += records;

@@ -50,10 +50,11 @@ TransactionRecord transactionFor(const GameModel& model, const Holding& slot);
 enum class HistoryWrite {
     NothingToWrite,  // no slot had a pending order; the file was not opened
     Written,
-    Failed,  // the file could not be opened or fully written; it was cut back to its old length
+    Failed,  // the file could not be opened or fully written; it was cut back to its whole records
 };
 
-// Appends the records of every pending order, in slot order, and counts them in transactionCount.
+// Appends the records of every pending order, in slot order, after the last whole record the file
+// holds, and counts them in transactionCount.
 // A failed write counts nothing, so transactionCount never includes a partial record.
 HistoryWrite appendTransactions(GameModel& model);
 

@@ -94,12 +94,14 @@ PortfolioDisplay rebuildPortfolio(GameModel& model) {
 }
 
 std::string endOfDataNotice(const GameModel& model) {
-    const double value = heldSharesValue(model);
-    const double profit = value + model.cashBalance - kStartingCash;
+    // The result is worked from the two figures as the notice shows them, so that it adds up to the penny.
+    const double value = shownAmount(heldSharesValue(model));
+    const double cash = shownAmount(model.cashBalance);
+    const double profit = value + cash - kStartingCash;
     const std::string outcome =
         profit < 0.0 ? "a loss of " + formatPounds(-profit) : "a profit of " + formatPounds(profit);
     return noLaterPricesNotice(model) + "\n\nThe game ends with your shares worth " + formatPounds(value) +
-           " and a cash balance of " + formatPounds(model.cashBalance) + ": " + outcome + " on the " +
+           " and a cash balance of " + formatPounds(cash) + ": " + outcome + " on the " +
            formatPounds(kStartingCash) + " you started with.";
 }
 

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <locale>
+#include <sstream>
 #include <vector>
 
 namespace {
@@ -143,6 +145,15 @@ std::string formatFixed(double value, int decimals) {
     if (digits.size() < needed) digits.insert(0, needed - digits.size(), '0');
     if (decimals > 0) digits.insert(digits.size() - static_cast<std::size_t>(decimals), 1, '.');
     return std::signbit(value) ? "-" + digits : digits;
+}
+
+double shownAmount(double pounds) {
+    if (!std::isfinite(pounds)) return pounds;
+    std::istringstream text(formatFixed(pounds, 2));
+    text.imbue(std::locale::classic());
+    double shown = 0.0;
+    text >> shown;
+    return shown;
 }
 
 std::string formatPrice(double pence) {

@@ -13,6 +13,10 @@ constexpr char kThreeQuartersSign = '\xBE';
 // and "nan".
 std::string formatFixed(double value, int decimals);
 
+// The amount a "%.2f" figure of it reads as, so that figures worked from shown amounts agree with them
+// to the penny; infinity and NaN come back as they are.
+double shownAmount(double pounds);
+
 // A price in pence as whole pence with a quarter, half or three-quarter sign chosen by the first
 // decimal alone; five blanks for zero.
 std::string formatPrice(double pence);

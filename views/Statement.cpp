@@ -2,9 +2,8 @@
 #include "views/Statement.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
-#include <locale>
-#include <sstream>
 
 #include "views/Formats.h"
 
@@ -45,12 +44,28 @@ double purchasePricePence(const TransactionRecord& record) {
     return record.amount / record.quantity * 100.0;
 }
 
-// The number a printed "%.2f" figure reads as; a figure that is not a number counts nothing.
-double printedValue(const std::string& text) {
-    std::istringstream stream(text);
-    stream.imbue(std::locale::classic());
-    double value = 0.0;
-    return stream >> value ? value : 0.0;
+// A figure the game can have worked out: a finite number, not below zero. A negative zero, which only
+// a foreign file holds, is zero.
+std::optional<double> showableFigure(double value) {
+    if (!std::isfinite(value) || value < 0.0) return std::nullopt;
+    return value == 0.0 ? 0.0 : value;
+}
+
+bool fitsItsColumns(const StatementRow& row) {
+    for (int c = 0; c < kStatementColumnCount; ++c)
+        if (static_cast<int>(row[c].size()) > kStatementColumnChars[c]) return false;
+    return true;
+}
+
+StatementRow unreadableRow() {
+    StatementRow row;
+    row[static_cast<int>(StatementColumn::Date)] = kStatementUnreadableDeal;
+    return row;
+}
+
+// Blank rows and unreadable deals show no commission.
+bool showsCommission(const StatementRow& row) {
+    return !row[static_cast<int>(StatementColumn::Commission)].empty();
 }
 
 std::string statementNumberText(int pageNumber) {
@@ -120,17 +135,20 @@ StatementRow statementRow(const TransactionRecord& record) {
     StatementRow row;
     if (!isDeal(record)) return row;
     const bool sale = record.action == kSellAction;
-    const double cost = record.quantity * record.price;
+    const std::optional<double> price =
+        showableFigure(sale ? record.price * 100.0 : purchasePricePence(record));
+    const std::optional<double> cost = showableFigure(record.quantity * record.price);
+    const std::optional<double> commission = showableFigure(record.commission);
+    if (record.quantity < 0 || !price || !cost || !commission) return unreadableRow();
     row[static_cast<int>(StatementColumn::Date)] = record.date;
     row[static_cast<int>(StatementColumn::Company)] = record.name;
     row[static_cast<int>(StatementColumn::Quantity)] =
         sale ? bracketed(std::to_string(record.quantity)) : std::to_string(record.quantity);
-    row[static_cast<int>(StatementColumn::Price)] =
-        padLeft(formatPrice(sale ? record.price * 100.0 : purchasePricePence(record)), kPriceWidth);
+    row[static_cast<int>(StatementColumn::Price)] = padLeft(formatPrice(*price), kPriceWidth);
     row[static_cast<int>(StatementColumn::Cost)] =
-        sale ? formatBracketedAmount(0, cost) : formatFixed(cost, 2);
-    row[static_cast<int>(StatementColumn::Commission)] = formatFixed(record.commission, 2);
-    return row;
+        sale ? formatBracketedAmount(0, *cost) : formatFixed(*cost, 2);
+    row[static_cast<int>(StatementColumn::Commission)] = formatFixed(*commission, 2);
+    return fitsItsColumns(row) ? row : unreadableRow();
 }
 
 StatementPage buildStatementPage(const StatementPaging& paging, TransactionSource& source) {
@@ -147,9 +165,8 @@ StatementPage buildStatementPage(const StatementPaging& paging, TransactionSourc
             break;
         }
         page.rows.push_back(statementRow(*record));
-        // The total adds the figures as printed, so it always agrees with the column above it.
-        if (isDeal(*record))
-            commissionTotal += printedValue(page.rows.back()[static_cast<int>(StatementColumn::Commission)]);
+        // The total adds the figures as shown, so it always agrees with the column above it.
+        if (showsCommission(page.rows.back())) commissionTotal += shownAmount(record->commission);
     }
     page.statementNumber = statementNumberText(paging.pageNumber);
     if (!page.historyUnavailable) page.pageTotal = formatFixed(commissionTotal, 2);

@@ -29,23 +29,33 @@ public:
 constexpr int kStatementRowsPerPage = 10;
 
 // The page geometry, in client pixels of the 640-pixel page; "Courier New" 15 is 8 pixels a character.
-// The headings start at 48 so their 73 characters end at 632; each figure column is right-aligned so
-// that the widest figures the game can produce (a 9-character date, a 19-character name, a bracketed
-// quantity of 10 characters, a 7-character price, a bracketed cost of 13 characters, that is past
-// 10,000,000 pounds, and a 9-character commission) keep a blank between neighbours.
-constexpr int kStatementHeadingX = 48;
+// The STATE picture (tools/pictures/make_pictures.py) rules the table from x 32 to 632 and shades its
+// heading band as wide; the headings' 73 characters stand 8 pixels inside it, from 40 to 624. Each column
+// has a width in characters (kStatementColumnChars), and each figure column is right-aligned so that
+// figures of that width keep a blank between neighbours and stay under their heading: a 9-character
+// date, a 19-character name, a bracketed quantity of 10 characters, a 7-character price, a bracketed
+// cost of 13 characters and a 9-character commission. A deal with a wider figure cannot be shown.
+constexpr int kStatementTableLeft = 32;  // the rules and the heading band span [left, right)
+constexpr int kStatementTableRight = 632;
+constexpr int kStatementHeadingX = 40;
 constexpr int kStatementHeadingY = 140;
 constexpr int kStatementUnitsY = 155;
 constexpr int kStatementFirstRowY = 175;
 constexpr int kStatementRowHeight = 15;
-constexpr int kStatementDateX = 48;         // left
-constexpr int kStatementCompanyX = 128;     // left
-constexpr int kStatementQuantityX = 368;    // right: the end of "Quantity"
-constexpr int kStatementPriceX = 432;       // right: the end of "(p)"
-constexpr int kStatementCostX = 544;        // right: two characters past "(£)", room for big sales
-constexpr int kStatementCommissionX = 632;  // right: the end of "Commission"
-constexpr int kStatementTotalLabelX = 320;  // left
-constexpr int kStatementTotalX = 632;       // right: under the commission column
+constexpr int kStatementDateX = 40;         // left
+constexpr int kStatementCompanyX = 120;     // left
+constexpr int kStatementQuantityX = 360;    // right: the end of "Quantity"
+constexpr int kStatementPriceX = 424;       // right: the end of "(p)"
+constexpr int kStatementCostX = 536;        // right: two characters past "Cost", room for big sales
+constexpr int kStatementCommissionX = 624;  // right: the end of "Commission"
+// The page total's box on the picture, [left, right) by [top, bottom): the label and a total of ten of
+// the widest commissions (10 characters) sit inside it, the total under the commission column.
+constexpr int kStatementTotalBoxLeft = 328;
+constexpr int kStatementTotalBoxRight = 632;
+constexpr int kStatementTotalBoxTop = 372;
+constexpr int kStatementTotalBoxBottom = 399;
+constexpr int kStatementTotalLabelX = 336;  // left
+constexpr int kStatementTotalX = 624;       // right
 constexpr int kStatementTotalY = 380;
 constexpr int kStatementNumberX = 550;  // right
 constexpr int kStatementNumberY = 20;
@@ -56,6 +66,8 @@ constexpr const char* kStatementUnits =
     "                                             (p)         (\xA3)   Charges(\xA3)";
 constexpr const char* kStatementTotalLabel = "Total Page Commission(\xA3)";
 constexpr const char* kStatementUnavailable = "The transaction history cannot be read.";
+// The one line of a deal whose figures cannot be shown (see statementRow).
+constexpr const char* kStatementUnreadableDeal = "This deal cannot be read";
 
 // Which records the statement pages through and which page it shows.
 struct StatementPaging {
@@ -85,16 +97,21 @@ RecordRange pageRecords(const StatementPaging& paging);
 
 enum class StatementColumn { Date, Company, Quantity, Price, Cost, Commission };
 constexpr int kStatementColumnCount = 6;
+constexpr int kStatementColumnChars[kStatementColumnCount] = {9, 19, 10, 7, 13, 9};  // the widest texts
 
 // One row's texts by column; all blank for a record that is neither a purchase nor a sale.
 using StatementRow = std::array<std::string, kStatementColumnCount>;
 
-// The row of one record: a purchase in plain figures, a sale with quantity and cost in brackets.
+// The row of one record: a purchase in plain figures, a sale with quantity and cost in brackets. A deal
+// whose figures the game cannot have produced, or that do not fit their columns (a record from a file
+// replaced during play), is one line, kStatementUnreadableDeal in the date column: a quantity below
+// zero, a price, cost or commission that is not a finite number or is below zero, or a text wider than
+// its column. A negative zero is zero, and shows as 0.00.
 StatementRow statementRow(const TransactionRecord& record);
 
 struct StatementPage {
     std::vector<StatementRow> rows;   // up to ten, top to bottom
-    std::string pageTotal;            // "%.2f" of the commissions as printed; blank on an empty page
+    std::string pageTotal;            // "%.2f" of the commissions shown; blank on an empty page
     std::string statementNumber;      // "Statement No : %03d"; blank on an empty page
     bool historyUnavailable = false;  // the records could not all be read: say so, show no total
 };

@@ -22,22 +22,29 @@ TEST(QuotedCharge, IsTheChargeOfTheWholeSharesBooked) {
 TEST(EndOfData, TheNoticeGivesTheSharesTheCashAndTheProfitOrLoss) {
     struct Case {
         double cash;
-        int held;            // shares of Company 4 at 2.50 and of Company 7 at 12.25, each
+        int held;  // shares of Company 4 at 2.50 and of Company 7 at price7, each
+        double price7;
         std::string result;  // '#' stands for the pound sign
     };
     const Case cases[] = {
-        {100000.0, 0,
+        {100000.0, 0, 12.25,
          "The game ends with your shares worth #0.00 and a cash balance of #100000.00: a profit of #0.00 on "
          "the #100000.00 you started with."},
-        {80000.0, 2000,
+        {80000.0, 2000, 12.25,
          "The game ends with your shares worth #29500.00 and a cash balance of #80000.00: a profit of "
          "#9500.00 on the #100000.00 you started with."},
-        {-120.5, 100,
+        {-120.5, 100, 12.25,
          "The game ends with your shares worth #1475.00 and a cash balance of (#120.50): a loss of #98645.50 "
          "on the #100000.00 you started with."},
+        // 106117.956 and 1910.386 come to 8028.342, but the player adds the figures shown.
+        {1910.386, 1, 106115.456,
+         "The game ends with your shares worth #106117.96 and a cash balance of #1910.39: a profit of "
+         "#8028.35 on the #100000.00 you started with."},
     };
     for (Case c : cases) {
-        GameModel model = fiftyShares([](int share) { return share == 4 ? 2.50 : share == 7 ? 12.25 : 1.0; });
+        GameModel model = fiftyShares([&c](int share) {
+            return share == 4 ? 2.50 : share == 7 ? c.price7 : 1.0;
+        });
         model.dayIndex = 0;
         model.cashBalance = model.pendingBalance = c.cash;
         if (c.held > 0)

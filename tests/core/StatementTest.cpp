@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
+#include <limits>
 #include <tuple>
 
 #include "views/Statement.h"
@@ -106,28 +108,72 @@ TEST(StatementRows, TextsAndThePageTotalOfTheCommissionsAsPrinted) {
                               std::string("Statement No : 001")));
 }
 
-TEST(StatementLayout, TheWidestFiguresStayUnderTheirHeadingsApartAndOnThePage) {
-    // The widest texts each column takes: 99,999,999 shares sold, a price of 999,999 3/4 pence, a sale
-    // past 10,000,000 pounds, and ten commissions of nearly 200,000 pounds on one page.
+TEST(StatementRows, ADealWhoseFiguresCannotBeShownIsOneLineThatAddsNothing) {
+    const double nan = std::numeric_limits<double>::quiet_NaN(), inf = HUGE_VAL;
+    const TransactionRecord unreadable[] = {
+        deal('S', 100, nan, 10.0),
+        deal('B', 100, nan, 10.0),
+        deal('B', 10, 1.0, inf),
+        deal('B', INT_MIN, 1.0, 10.0),  // no quantity is negative
+        deal('S', -1, 1.0, 10.0),
+        {"Abbey Foods", 1e308, 'B', 100, 1e308, 1e308, "21-May-97"},  // 300 digits
+        deal('S', 100, 1e307, 10.0),                                  // a cost past the largest double
+        {"Abbey Foods", -1.0, 'S', 0, -0.0, -0.0, "21-May-97"},       // no price is negative
+        deal('B', 10, 1.0, -0.01),                                    // nor a commission
+        deal('S', 100000000, 0.01, 10.0),                             // "(100000000)"
+        deal('B', 1, 100000.0, 10.0),                                 // "10000000" pence
+        deal('S', 10000, 10000.0, 10.0),                              // "(100000000.00)"
+        deal('B', 10, 1.0, 1000000.0),                                // "1000000.00"
+    };
+    for (const TransactionRecord& record : unreadable)
+        EXPECT_EQ(statementRow(record), (StatementRow{kStatementUnreadableDeal})) << record.price;
+    // The widest figures that still fit; a negative zero is zero.
+    EXPECT_EQ(
+        statementRow(deal('S', 99999999, 1.0, 999999.99)),
+        (StatementRow{"21-May-97", "Abbey Foods", "(99999999)", "   100", "(99999999.00)", "999999.99"}));
+    EXPECT_EQ(statementRow(deal('B', 1, 9999.9975, 10.0))[static_cast<int>(StatementColumn::Price)],
+              "999999\xBE");
+    EXPECT_EQ(statementRow({"Abbey Foods", 1.0, 'B', 0, -0.0, -0.0, "21-May-97"}),
+              (StatementRow{"21-May-97", "Abbey Foods", "0", "   100", "0.00", "0.00"}));
+
+    MemorySource source(0);
+    source.records = {deal('B', 10, 1.0, 10.0), unreadable[5], deal('S', 10, nan, 10.0)};
+    const StatementPage page = buildStatementPage(openStatement(3, source), source);
+    EXPECT_EQ(std::make_tuple(page.rows[1][0], page.rows[2][0], page.pageTotal),
+              std::make_tuple(std::string(kStatementUnreadableDeal), std::string(kStatementUnreadableDeal),
+                              std::string("10.00")));
+}
+
+TEST(StatementLayout, TheWidestFiguresStayUnderTheirHeadingsApartAndInsideTheRulesAndTheTotalsBox) {
+    // The widest texts each column shows: 99,999,999 shares sold, a price of 999,999 3/4 pence, a sale
+    // of nearly 100,000,000 pounds, and ten commissions of nearly 1,000,000 pounds on one page.
     const StatementPage page{
-        {{"21-May-97", "Northern Consolidat", "(99999999)", "999999\xBE", "(99999999.99)", "199999.99"}},
-        "1999999.90",
+        {{"21-May-97", "Northern Consolidat", "(99999999)", "999999\xBE", "(99999999.99)", "999999.99"}},
+        "9999999.90",
         "Statement No : 001"};
     const std::vector<PageText> texts = statementTexts(page);
     const std::string heading = kStatementHeading;
     const auto span = [](const std::string& text) { return static_cast<int>(text.size()) * kCharWidth; };
+    const auto insideRules = [](int left, int right) {
+        return left >= kStatementTableLeft && right <= kStatementTableRight;
+    };
+    for (const char* line : {kStatementHeading, kStatementUnits})
+        EXPECT_TRUE(insideRules(kStatementHeadingX, kStatementHeadingX + span(line))) << line;
     const char* words[] = {"Date", "Company", "Quantity", "Price", "Cost", "Commission"};
     int previousRight = 0;
     for (int c = 0; c < kStatementColumnCount; ++c) {
         const PageText& text = texts[3 + c];
+        EXPECT_EQ(static_cast<int>(text.text.size()), kStatementColumnChars[c]);
         const int left = text.alignment == TextAlignment::Left ? text.x : text.x - span(text.text);
         const int wordLeft = kStatementHeadingX + span(heading.substr(0, heading.find(words[c])));
         EXPECT_GE(left, previousRight + kCharWidth) << text.text;  // a blank between neighbours
         EXPECT_TRUE(left < wordLeft + span(words[c]) && left + span(text.text) > wordLeft) << text.text;
+        EXPECT_TRUE(insideRules(left, left + span(text.text))) << text.text;
         previousRight = left + span(text.text);
     }
-    EXPECT_LE(std::max(previousRight, kStatementHeadingX + span(heading)), 640);
-    const PageText& total = texts[3 + kStatementColumnCount];  // a blank after its label, on the page
+    // The label and the total, a blank apart, inside the box the picture draws for them.
+    const PageText& total = texts[3 + kStatementColumnCount];
     EXPECT_LE(kStatementTotalLabelX + span(kStatementTotalLabel) + kCharWidth, total.x - span(total.text));
-    EXPECT_LE(total.x, 640);
+    EXPECT_TRUE(kStatementTotalBoxLeft < kStatementTotalLabelX && total.x < kStatementTotalBoxRight);
+    EXPECT_TRUE(kStatementTotalBoxTop < kStatementTotalY && kStatementTotalY + 15 < kStatementTotalBoxBottom);
 }

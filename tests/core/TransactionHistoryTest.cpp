@@ -109,6 +109,24 @@ TEST(TransactionHistoryFile, AMissingFolderFailsAndCountsNothing) {
     EXPECT_FALSE(std::filesystem::exists(transactionsFilePath()));
 }
 
+// A file cut mid-record (by a crash, or by hand) is cut back to its whole records before the next
+// append, so the new deal follows the last whole one instead of being read 44 bytes out of step.
+TEST(TransactionHistoryFile, AnAppendAfterAFileCutMidRecordStartsAtAWholeRecord) {
+    LoadedGame game;
+    GameModel& model = game.model;
+    const Holding purchase = model.holdings[3];
+    ASSERT_EQ(appendTransactions(model), HistoryWrite::Written);
+    model.holdings[3] = Holding{};
+    ASSERT_EQ(appendTransactions(model), HistoryWrite::Written);  // three deals: 264 bytes
+    std::filesystem::resize_file(transactionsFilePath(), 220);
+    model.holdings[1] = Holding{};
+    model.holdings[3] = purchase;
+    EXPECT_EQ(appendTransactions(model), HistoryWrite::Written);
+    const std::string bytes = fileBytes(transactionsFilePath());
+    EXPECT_EQ(bytes.size(), 264u);
+    EXPECT_EQ(bytes.substr(176), asText(encodeTransaction(transactionFor(model, purchase))));
+}
+
 #ifdef __linux__
 // /dev/full opens but refuses every byte when the buffer is flushed: a write cut short after the open.
 TEST(TransactionHistoryFile, AFailedFlushCountsNothing) {

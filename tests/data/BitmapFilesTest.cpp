@@ -11,6 +11,8 @@
 #include <tuple>
 #include <vector>
 
+#include "views/Statement.h"
+
 #ifndef TICKERDELL_SOURCE_DIR
 #error "TICKERDELL_SOURCE_DIR must name the root of the source tree"
 #endif
@@ -33,6 +35,7 @@ constexpr BitmapSize kBitmaps[] = {
     {"BT_EXIT", 104, 69},   {"BT_EXIT1", 104, 69},  {"BT_CAR", 104, 69},    {"BT_CAR1", 104, 69},
     {"BT_POP", 104, 69},    {"BT_POP1", 104, 69},   {"BT_STPV", 99, 53},    {"BT_STNX", 99, 53},
     {"BT_STEX", 99, 53},    {"BT_STPV1", 97, 51},   {"BT_STNX1", 97, 51},   {"BT_STEX1", 96, 51},
+    {"BT_STPV2", 98, 51},   {"BT_STNX2", 98, 51},
 };
 
 constexpr std::size_t kPixelOffset = 14 + 40 + 256 * 4;  // file header, info header, colour table
@@ -66,6 +69,26 @@ TEST(BitmapFiles, EveryPictureIsAnUncompressed256ColourBitmapOfItsSize) {
         EXPECT_EQ(u32(b, 46), 0u) << "colours used (0 means the full 256-entry table)";
         EXPECT_EQ(b.size(), kPixelOffset + image);
     }
+}
+
+// The statement's picture rules its table and boxes its page total where the page's texts stand: the
+// heading band and the total's box end exactly at the places the statement's layout keeps inside.
+TEST(BitmapFiles, TheStatementPictureDrawsTheTableAndTheTotalBoxWhereThePageTextsStand) {
+    const std::vector<std::uint8_t> b = readFile(resources() / "bitmaps" / "STATE.bmp");
+    ASSERT_EQ(b.size(), kPixelOffset + 640 * 480);
+    const auto colour = [&b](int x, int y) {
+        return u32(b, 54 + 4 * std::size_t{b[kPixelOffset + std::size_t(479 - y) * 640 + std::size_t(x)]});
+    };
+    const auto spans = [&colour](int left, int right, int y, std::uint32_t inside) {
+        return colour(left, y) == inside && colour(right - 1, y) == inside && colour(left - 1, y) != inside &&
+               colour(right, y) != inside;
+    };
+    const int bandY = (kStatementHeadingY + kStatementUnitsY) / 2;
+    EXPECT_TRUE(spans(kStatementTableLeft, kStatementTableRight, bandY, colour(320, bandY)));
+    const std::uint32_t outline = colour(480, kStatementTotalBoxTop);
+    EXPECT_TRUE(spans(kStatementTotalBoxLeft, kStatementTotalBoxRight, kStatementTotalY, outline));
+    EXPECT_EQ(colour(480, kStatementTotalBoxBottom - 1), outline);
+    EXPECT_NE(colour(480, kStatementTotalBoxTop + 1), outline);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "model/MarketFiles.h"
 #include "model/Settlement.h"
+#include "runtime/win32/BitmapDisplay.h"
 #include "tests/gui/GuiHarness.h"
 #include "views/Formats.h"
 #include "views/Graph.h"
@@ -96,6 +97,25 @@ std::vector<bool> expectedPage(const StatementPage& page) {
         TextOutA(memory.get(), text.x, text.y, text.text.c_str(), static_cast<int>(text.text.size()));
     }
     return blackOf(memory.get());
+}
+
+// Whether the page button is enabled, and whether it shows its faded face: the whole face below the row
+// the button keeps for its focus image.
+std::pair<bool, bool> pageButtonLook(HWND statement, int id, const char* fadedImage) {
+    constexpr RECT kFace = {0, 1, 98, 52};
+    HWND button = GetDlgItem(statement, id);
+    WindowDc screen(nullptr);
+    MemoryDc memory(CreateCompatibleDC(screen.get()));
+    OwnedBitmap surface(CreateCompatibleBitmap(screen.get(), kFace.right, kFace.bottom));
+    Selected onSurface(memory.get(), surface.get());
+    drawBitmapResource(memory.get(), fadedImage, 0, 1, 0, 0, SRCCOPY, kNaturalSize);
+    return {IsWindowEnabled(button) != FALSE, shownPicture(button, kFace) == pictureOf(memory.get(), kFace)};
+}
+
+// Previous and Next look as inactive as they are: disabled and faded, or enabled and not.
+void expectPageButtons(HWND statement, bool previous, bool next) {
+    EXPECT_EQ(pageButtonLook(statement, IDC_STATE_PREVIOUS, "BT_STPV2"), std::make_pair(previous, !previous));
+    EXPECT_EQ(pageButtonLook(statement, IDC_STATE_NEXT, "BT_STNX2"), std::make_pair(next, !next));
 }
 
 // Records [first, end) of the history file with their number and the total of their commissions.
@@ -260,12 +280,19 @@ TEST_F(Statement, TwelveDealsPageByButtonsAndKeys) {
         const std::vector<bool> shown = shownPage(statement);
         EXPECT_TRUE(shown == older || shown == newer) << pages.size();
         pages.push_back(shown == newer);
+        expectPageButtons(statement, shown == newer, shown == older);
     };
     const auto play = [&](HWND statement) {
         read(statement);
+        saveWindowPicture(statement, "statement_last_page");
         for (int id : {IDC_STATE_PREVIOUS, IDC_STATE_PREVIOUS, IDC_STATE_NEXT, IDC_STATE_NEXT}) {
             press(statement, id);
             read(statement);
+            if (pages.size() == 2) {
+                saveWindowPicture(statement, "statement_first_page");
+                // Previous had the focus when it was disabled: Next takes it, so the keys still work.
+                EXPECT_EQ(settledFocus(statement), GetDlgItem(statement, IDC_STATE_NEXT));
+            }
         }
         for (WPARAM key : {VK_PRIOR, VK_PRIOR, VK_NEXT}) {
             SendMessageA(GetDlgItem(statement, IDC_STATE_EXIT), WM_KEYDOWN, key, 1);
@@ -282,7 +309,11 @@ TEST_F(Statement, AHistoryThatCannotBeReadShowsTheHeadingsAndSaysSo) {
     ASSERT_TRUE(DeleteFileA(transactionsFilePath().c_str()));
     std::vector<bool> shown;
     runScreen([&] { chooseMenuCommand(IDM_TRANSACTION_HISTORY); },
-              [&](HWND statement) { shown = shownPage(statement); }, IDCANCEL);
+              [&](HWND statement) {
+                  shown = shownPage(statement);
+                  expectPageButtons(statement, false, false);
+              },
+              IDCANCEL);
     StatementPage unavailable;
     unavailable.historyUnavailable = true;
     EXPECT_TRUE(shown == expectedPage(unavailable));

@@ -8,7 +8,8 @@ uses fixed seeds, the basic text layout and the median-cut quantiser without dit
 Picture buttons draw nothing in their normal state, so each screen that carries them paints their normal
 faces itself; the focus and pressed images are cut from the same screen drawn with that one face lit or
 pressed, at the place the button draws them (one row below the top of the button), so they line up with
-the screen pixel for pixel.
+the screen pixel for pixel. The statement's Previous and Next also have a faded face, drawn while there is
+no page to turn to.
 """
 import itertools
 import math
@@ -367,7 +368,7 @@ def icon_arrow_right(d, cx, cy, u, fill, line, dark):
 # ---------------------------------------------------------------------------------------------------------
 # Button faces. A face is painted into a screen picture at its rectangle, in one of three states.
 
-NORMAL, FOCUS, PRESSED = "normal", "focus", "pressed"
+NORMAL, FOCUS, PRESSED, DISABLED = "normal", "focus", "pressed", "disabled"
 
 BOARD_STYLE = {
     NORMAL: dict(top=(46, 124, 84), bottom=(14, 62, 40), icon=(255, 206, 84), label=CREAM,
@@ -389,6 +390,10 @@ PAPER_STYLE = {
     PRESSED: dict(top=(168, 186, 170), bottom=(206, 220, 206), icon=(22, 78, 48), label=(14, 44, 28),
                   outline=(20, 44, 30), light=[(70, 92, 78), (124, 146, 130)],
                   dark=[(246, 250, 246), (226, 236, 226)]),
+    # a page button with no page to turn to: flat, its icon and label faded into the paper
+    DISABLED: dict(top=(232, 236, 230), bottom=(222, 228, 222), icon=(214, 220, 214), label=(164, 176, 168),
+                   outline=(176, 188, 180), light=[(240, 244, 238), (232, 236, 230)],
+                   dark=[(206, 214, 208), (218, 224, 218)], line=(172, 184, 176)),
 }
 
 
@@ -402,7 +407,7 @@ def draw_face(img, box, state, icon, label, style, label_font, frame=1, icon_siz
     gloss = Image.new("L", big.size, 0)
     ImageDraw.Draw(gloss).rounded_rectangle([3 * SS, 3 * SS, (w - 4) * SS, int(h * 0.46) * SS],
                                             radius=6 * SS, fill=255)
-    if state != PRESSED:
+    if state not in (PRESSED, DISABLED):
         paint(big, gloss.filter(ImageFilter.GaussianBlur(2 * SS)), (255, 255, 255), 0.10)
     fh = label_font.getbbox("Ag")
     text_h = fh[3] - fh[1]
@@ -411,7 +416,7 @@ def draw_face(img, box, state, icon, label, style, label_font, frame=1, icon_siz
     icon_cy = top + icon_size / 2
     u = icon_size / 32.0 * SS
     dark = mix(st["bottom"], (0, 0, 0), 0.55)
-    line = (24, 16, 4) if style is BOARD_STYLE else (12, 40, 24)
+    line = st.get("line", (24, 16, 4) if style is BOARD_STYLE else (12, 40, 24))
     if style is PAPER_STYLE:
         dark = (250, 250, 244)
     icon(ImageDraw.Draw(big), (w / 2 + shift) * SS, (icon_cy + shift) * SS, u, st["icon"], line, dark)
@@ -919,16 +924,23 @@ def pshare_and_buttons():
 # ---------------------------------------------------------------------------------------------------------
 # The transaction statement: a bank statement with room for the game's columns, rows and totals.
 
-STATE_BUTTONS = [  # focus image, pressed image, label, icon, x
-    ("BT_STPV", "BT_STPV1", "Previous", icon_arrow_left, 270),
-    ("BT_STNX", "BT_STNX1", "Next", icon_arrow_right, 378),
-    ("BT_STEX", "BT_STEX1", "Exit", icon_exit, 484),
+STATE_BUTTONS = [  # focus image, pressed image, disabled image, label, icon, x
+    ("BT_STPV", "BT_STPV1", "BT_STPV2", "Previous", icon_arrow_left, 270),
+    ("BT_STNX", "BT_STNX1", "BT_STNX2", "Next", icon_arrow_right, 378),
+    ("BT_STEX", "BT_STEX1", None, "Exit", icon_exit, 484),
 ]
 STATE_BUTTON_Y, STATE_BUTTON_W, STATE_BUTTON_H = 414, 98, 52
+# Where the game prints over the page (views/Statement.h): the table's rules and heading band span x 32
+# to 631, the headings and columns 40 to 623 in "Courier New" 15; the page total's box spans 328 to 631
+# by 372 to 398, its label at 336 and the total right-aligned at 624.
+STATE_TABLE_LEFT, STATE_TABLE_RIGHT = 32, 631
+STATE_TOTAL_BOX = (328, 372, 631, 398)
+STATE_MARGIN = 40  # the letterhead and notes line up with the headings
 
 
 def statement_background():
     W, H = 640, 480
+    L, R, M = STATE_TABLE_LEFT, STATE_TABLE_RIGHT, STATE_MARGIN
     img = vgradient((W, H), [(0, (250, 250, 244)), (1, (240, 242, 232))])
     d = ImageDraw.Draw(img)
     # faint security pattern over the paper
@@ -937,56 +949,57 @@ def statement_background():
     for k in range(-H, W, 9):
         pd.line([(k, 0), (k + H, H)], fill=255)
     paint(img, pat, (214, 230, 216), 0.35)
-    # the green edge strip with the house mark
-    strip = vgradient((36, H), [(0, (30, 96, 62)), (1, (10, 54, 34))])
+    # the green edge strip
+    strip = vgradient((24, H), [(0, (30, 96, 62)), (1, (10, 54, 34))])
     img.paste(strip, (0, 0))
     for yy in range(0, H, 6):
-        d.line([(4, yy), (31, yy + 6)], fill=(40, 112, 74))
-    d.line([(36, 0), (36, H - 1)], fill=GOLD_DARK)
-    d.line([(38, 0), (38, H - 1)], fill=(200, 170, 90))
-    # letterhead
-    mark = (54, 14, 98, 58)
+        d.line([(3, yy), (20, yy + 6)], fill=(40, 112, 74))
+    d.line([(24, 0), (24, H - 1)], fill=GOLD_DARK)
+    d.line([(26, 0), (26, H - 1)], fill=(200, 170, 90))
+    # letterhead with the house mark
+    mark = (M, 14, M + 44, 58)
     d.rounded_rectangle(mark, radius=8, fill=GREEN, outline=(8, 40, 24))
-    pts = [(60, 46), (68, 38), (74, 42), (84, 28), (92, 22)]
+    pts = [(M + 6, 46), (M + 14, 38), (M + 20, 42), (M + 30, 28), (M + 38, 22)]
     paint(img, polyline_mask((W, H), pts, 3), GOLD)
     for k, hgt in enumerate((8, 13, 6, 16, 11)):
-        d.rectangle([61 + k * 6, 54 - hgt // 2, 64 + k * 6, 54], fill=(200, 220, 200))
-    text(img, (108, 14), "Tickerdell Securities", font(SERIF_BOLD, 20), (14, 58, 36))
-    text(img, (109, 40), "Share Dealing Service \u00b7 1 Exchange Row, Tickerdell", font(SANS, 10),
+        d.rectangle([M + 7 + k * 6, 54 - hgt // 2, M + 10 + k * 6, 54], fill=(200, 220, 200))
+    text(img, (M + 54, 14), "Tickerdell Securities", font(SERIF_BOLD, 20), (14, 58, 36))
+    text(img, (M + 55, 40), "Share Dealing Service \u00b7 1 Exchange Row, Tickerdell", font(SANS, 10),
          (70, 96, 80))
     # the big word, below the statement number that the game prints at (550, 20) right-aligned
-    text(img, (612, 40), "STATEMENT", font(SANS_BOLD, 26), (20, 80, 50), anchor="ra", spacing=2)
-    d.line([(54, 76), (612, 76)], fill=(20, 80, 50), width=2)
-    d.line([(54, 79), (612, 79)], fill=(190, 160, 70))
+    text(img, (R - 7, 40), "STATEMENT", font(SANS_BOLD, 26), (20, 80, 50), anchor="ra", spacing=2)
+    d.line([(L, 76), (R, 76)], fill=(20, 80, 50), width=2)
+    d.line([(L, 79), (R, 79)], fill=(190, 160, 70))
     # account details box
     fs = font(SANS, 10)
     fsb = font(SANS_BOLD, 10)
-    d.rectangle([54, 88, 612, 126], fill=(236, 244, 236), outline=(150, 180, 160))
-    for x, label, value in ((64, "ACCOUNT", "Private Client Dealing"), (250, "ACCOUNT NO.", "TKD-100000"),
+    d.rectangle([L, 88, R, 126], fill=(236, 244, 236), outline=(150, 180, 160))
+    for x, label, value in ((M, "ACCOUNT", "Private Client Dealing"), (240, "ACCOUNT NO.", "TKD-100000"),
                             (410, "CURRENCY", "Pounds sterling (\u00a3)")):
         text(img, (x, 94), label, fs, (90, 120, 100))
         text(img, (x, 108), value, fsb, (20, 50, 34))
     # the table: headings at y 140 and 155, ten rows from 175, 15 pixels each
-    d.rectangle([50, 136, 624, 171], fill=(220, 236, 224))
-    d.line([(50, 136), (624, 136)], fill=(20, 80, 50), width=1)
-    d.line([(50, 171), (624, 171)], fill=(20, 80, 50), width=1)
+    d.rectangle([L, 136, R, 171], fill=(220, 236, 224))
+    d.line([(L, 136), (R, 136)], fill=(20, 80, 50), width=1)
+    d.line([(L, 171), (R, 171)], fill=(20, 80, 50), width=1)
     for k in range(10):
         y = 175 + 15 * k
         if k % 2 == 1:
-            d.rectangle([50, y, 624, y + 14], fill=(236, 244, 234))
-        d.line([(50, y + 14), (624, y + 14)], fill=(222, 230, 220))
-    d.line([(50, 325), (624, 325)], fill=(20, 80, 50))
-    # page commission total at (320, 380) with the figure right-aligned at 550
-    d.rectangle([310, 372, 566, 398], fill=(246, 248, 238), outline=(150, 180, 160))
-    d.line([(310, 399), (567, 399)], fill=(190, 160, 70))
-    text(img, (54, 338), "Deals are settled at the close of the trading day on which the broker is rung.",
+            d.rectangle([L, y, R, y + 14], fill=(236, 244, 234))
+        d.line([(L, y + 14), (R, y + 14)], fill=(222, 230, 220))
+    d.line([(L, 325), (R, 325)], fill=(20, 80, 50))
+    # the page commission total's box, with a gold line under it
+    bl, bt, br, bb = STATE_TOTAL_BOX
+    d.rectangle([bl, bt, br, bb], fill=(246, 248, 238), outline=(150, 180, 160))
+    d.line([(bl, bb + 1), (br, bb + 1)], fill=(190, 160, 70))
+    text(img, (M, 338), "Deals are settled at the close of the trading day on which the broker is rung.",
          font(SANS, 9), (110, 130, 116))
-    text(img, (54, 350), "Sales are shown in brackets. Commission: 0.2% of the deal value plus \u00a310.",
+    text(img, (M, 350), "Sales are shown in brackets. Commission: 0.2% of the deal value plus \u00a310.",
          font(SANS, 9), (110, 130, 116))
     # the button plinth along the bottom
     d.rectangle([260, 406, 590, 474], fill=(226, 234, 224), outline=(170, 190, 176))
-    text(img, (54, 440), "Tickerdell Securities is a", font(SANS, 9), (120, 140, 126))
-    text(img, (54, 452), "fictional broker. For play only.", font(SANS, 9), (120, 140, 126))
+    text(img, (M, 440), "Tickerdell Securities is a", font(SANS, 9), (120, 140, 126))
+    text(img, (M, 452), "fictional broker. For play only.", font(SANS, 9), (120, 140, 126))
     return img
 
 
@@ -998,16 +1011,22 @@ def paint_state_face(img, args, state):
 def statement_and_buttons():
     background = statement_background()
     faces = []
-    for focus_name, pressed_name, label, icon, x in STATE_BUTTONS:
+    for focus_name, pressed_name, disabled_name, label, icon, x in STATE_BUTTONS:
         args = dict(rect=(x, STATE_BUTTON_Y, STATE_BUTTON_W, STATE_BUTTON_H),
                     face=(x, STATE_BUTTON_Y + 1, STATE_BUTTON_W, STATE_BUTTON_H - 1), icon=icon, label=label)
-        faces.append((focus_name, pressed_name, args))
+        faces.append((focus_name, pressed_name, disabled_name, args))
     screen = background.copy()
-    for _, _, args in faces:
+    for _, _, _, args in faces:
         paint_state_face(screen, args, NORMAL)
     images = {"STATE": screen}
-    for focus_name, pressed_name, args in faces:
+    for focus_name, pressed_name, disabled_name, args in faces:
         images.update(cut_state_images(screen, paint_state_face, args, focus_name, pressed_name))
+        if disabled_name:
+            # the whole face, drawn where the button draws it, at (0, 1) inside its rectangle
+            faded = screen.copy()
+            paint_state_face(faded, args, DISABLED)
+            fx, fy, fw, fh = args["face"]
+            images[disabled_name] = faded.crop((fx, fy, fx + fw, fy + fh))
     return images
 
 
@@ -1292,6 +1311,7 @@ SIZES = {
     "BT_CAR": (104, 69), "BT_CAR1": (104, 69), "BT_POP": (104, 69), "BT_POP1": (104, 69),
     "BT_STPV": (99, 53), "BT_STNX": (99, 53), "BT_STEX": (99, 53),
     "BT_STPV1": (97, 51), "BT_STNX1": (97, 51), "BT_STEX1": (96, 51),
+    "BT_STPV2": (98, 51), "BT_STNX2": (98, 51),
 }
 
 

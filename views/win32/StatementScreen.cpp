@@ -1,9 +1,12 @@
 // The statement: the core's page texts drawn in "Courier New" 15 over the STATE picture, through a
 // memory bitmap so a turning page does not flicker; the picture buttons draw only their focus and
-// pressed images over the faces the picture paints.
+// pressed images over the faces the picture paints, and a page button with no page to turn to is
+// disabled and drawn faded.
 #include "views/win32/StatementScreen.h"
 
 #include <commctrl.h>
+
+#include <utility>
 
 #include "resources/resource.h"
 #include "runtime/win32/BitmapDisplay.h"
@@ -26,6 +29,12 @@ constexpr PictureButton kButtons[] = {
     {IDC_STATE_EXIT, "BT_STEX", "BT_STEX1"},
 };
 
+struct FadedFace {
+    int id;
+    const char* image;  // the whole face, drawn at (0, 1) as the other images are
+};
+constexpr FadedFace kFadedFaces[] = {{IDC_STATE_PREVIOUS, "BT_STPV2"}, {IDC_STATE_NEXT, "BT_STNX2"}};
+
 struct StatementScreen {
     GameModel& model;
     TransactionFileSource history{};
@@ -35,6 +44,22 @@ struct StatementScreen {
 
 StatementScreen& stateOf(HWND dialog) {
     return screenState<StatementScreen>(dialog);
+}
+
+// Previous and Next are enabled only while there is a page to turn to. A button about to be disabled
+// first hands the focus to the next tab stop that stays enabled: a disabled window cannot keep it.
+void enablePageButtons(HWND dialog) {
+    const StatementPaging& paging = stateOf(dialog).paging;
+    const std::pair<int, bool> buttons[] = {{IDC_STATE_PREVIOUS, hasPreviousPage(paging)},
+                                            {IDC_STATE_NEXT, hasNextPage(paging)}};
+    for (const auto& [id, active] : buttons)
+        if (active) EnableWindow(GetDlgItem(dialog, id), TRUE);
+    for (const auto& [id, active] : buttons) {
+        HWND button = GetDlgItem(dialog, id);
+        if (active) continue;
+        if (GetFocus() == button) SendMessageA(dialog, WM_NEXTDLGCTL, 0, FALSE);
+        EnableWindow(button, FALSE);
+    }
 }
 
 // Reads the shown page's records and asks for the page to be drawn again. The buttons are repainted
@@ -47,7 +72,9 @@ void readShownPage(HWND dialog) {
 
 void turnPage(HWND dialog, bool older) {
     StatementPaging& paging = stateOf(dialog).paging;
-    if (older ? previousPage(paging) : nextPage(paging)) readShownPage(dialog);
+    if (!(older ? previousPage(paging) : nextPage(paging))) return;
+    enablePageButtons(dialog);
+    readShownPage(dialog);
 }
 
 // Page Up and Page Down reach the focused button, which has no use for them: they turn the page.
@@ -88,6 +115,10 @@ void OnPaint(HWND dialog, const PAINTSTRUCT& paint) {
 
 void OnDrawItem(HWND dialog, const DRAWITEMSTRUCT& item) {
     drawPictureButtonOver(dialog, item, RES_BMP_STATEMENT, kNaturalSize, kButtons);
+    if (!(item.itemState & ODS_DISABLED)) return;
+    for (const FadedFace& face : kFadedFaces)
+        if (static_cast<int>(item.CtlID) == face.id)
+            drawBitmapResource(item.hDC, face.image, 0, 1, 0, 0, SRCCOPY, kNaturalSize);
 }
 
 HBRUSH OnColour(HWND, HDC dc, HWND, UINT message) {
@@ -134,7 +165,8 @@ BOOL OnInit(HWND dialog) {
     screen.texts = statementTexts(buildStatementPage(screen.paging, screen.history));
     for (const PictureButton& button : kButtons)
         SetWindowSubclass(GetDlgItem(dialog, button.id), PageKeysProc, kPageKeysSubclassId, 0);
-    return TRUE;
+    enablePageButtons(dialog);
+    return TRUE;  // the focus goes to the first enabled button: Previous, or Exit on a single page
 }
 
 const ScreenTemplate kStatementScreen = {
