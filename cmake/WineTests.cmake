@@ -52,3 +52,10 @@ add_wine_test(wine_gui_placement_1024x768 1024x768 ${WINDOWS_BUILD_DIR}/gui_test
 add_test(NAME wine_runs_apart
     COMMAND bash ${CMAKE_SOURCE_DIR}/tests/wine/runs-apart.sh ${RUN_UNDER_WINE} ${WINE_PREFIX_DIR})
 set_tests_properties(wine_runs_apart PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 300)
+# A test program that dies still shows what it had printed. It needs no game folder, and its own end
+# with an error code is no failure to keep one for.
+add_test(NAME wine_gui_output_survives_its_end
+    COMMAND bash ${RUN_UNDER_WINE} --prefix ${WINE_PREFIX_DIR} -- ${WINDOWS_BUILD_DIR}/gui_tests.exe
+            --gtest_also_run_disabled_tests --gtest_filter=TestProgram.DISABLED_ShowsWhatItPrintedWhenItDies)
+set_tests_properties(wine_gui_output_survives_its_end PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 300
+                     PASS_REGULAR_EXPRESSION "printed just before the end")
