@@ -25,12 +25,26 @@ bash "$root/tools/setup-debian.sh"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build" -j "$(nproc 2>/dev/null || echo 2)" --target market_data windows_build
 
-source "$root/tools/wine-common.sh"
+# --screenshot runs the game as a test does, on a virtual screen and in a copy of the game folder of its
+# own, so it can run beside a ctest: wait for the main window, photograph it, then end the game.
+if [ -n "$screenshot" ]; then
+    export TICKERDELL_SCREENSHOT="$screenshot"
+    bash "$root/tools/run-under-wine.sh" --prefix "$build/wineprefix" --game-folder "$game" --alongside '
+        id=$(timeout 30 xdotool search --sync --onlyvisible --name "^Tickerdell\$" | head -n 1)
+        # The main window is found as soon as it is mapped; its screen is drawn just after.
+        sleep 1
+        import -window "${id:-root}" "$TICKERDELL_SCREENSHOT" || exit 1
+        [ -n "$id" ] || { echo "The main window did not appear; saved the whole screen instead." >&2; exit 1; }
+        ' -- Tickerdell.exe
+    echo "Saved a screenshot of the main window to $screenshot"
+    exit 0
+fi
 
-# The game runs in a copy of its own of a prefix template, like every test, so a test run beside it
-# neither meets its Wine server nor can end it. On a desktop the window manager frames the game and lists
-# it; elsewhere (a bare display, the virtual screen of --screenshot) Wine frames it itself.
-if [ -z "$screenshot" ] && window_manager_running; then
+# The game runs in a copy of its own of a prefix template, so that a test run beside it neither meets
+# its Wine server nor can end it. On a desktop the window manager frames the game and lists it; on a
+# bare display Wine frames it itself.
+source "$root/tools/wine-common.sh"
+if window_manager_running; then
     template="$build/wineprefix-managed"
     bash "$root/tools/wine-prefix.sh" "$template" --managed
 else
@@ -38,30 +52,9 @@ else
     bash "$root/tools/wine-prefix.sh" "$template"
 fi
 make_run_folder "$build/wine-runs"
-trap 'stop_wine; stop_virtual_screen; rm -rf "$run_folder"' EXIT
+trap 'stop_wine; rm -rf "$run_folder"' EXIT
 trap 'exit 1' INT TERM HUP
 copy_prefix "$template" "$run_folder/prefix"
 wine_environment "$run_folder/prefix"
-if [ -z "$screenshot" ]; then
-    cd "$game"
-    "$WINE" Tickerdell.exe
-    exit $?
-fi
-
-# On a virtual screen of its own, in a copy of the game folder: wait for the main window, photograph
-# it, then end the game.
-cp -a "$game" "$run_folder/game"
-cd "$run_folder/game"
-start_virtual_screen "$run_folder" 800x600
-"$WINE" Tickerdell.exe &
-id=""
-for i in $(seq 1 150); do
-    id=$(xwininfo -root -tree 2>/dev/null | awk '/"Tickerdell"/ {print $1; exit}') || true
-    [ -n "$id" ] && break
-    sleep 0.2
-done
-# The main window is listed as soon as it is mapped; its screen is drawn just after.
-sleep 1
-if [ -n "$id" ]; then import -window "$id" "$screenshot"; else import -window root "$screenshot"; fi
-[ -n "$id" ] || { echo "The main window did not appear; saved the whole screen instead." >&2; exit 1; }
-echo "Saved a screenshot of the main window to $screenshot"
+cd "$game"
+"$WINE" Tickerdell.exe

@@ -1,19 +1,25 @@
 #!/bin/bash
 # Runs a Windows program under Wine, alone, and answers the program's exit code.
 # Usage: run-under-wine.sh --prefix TEMPLATE [--screen WxH] [--game-folder FOLDER]
-#                          [--window-manager NAME] -- PROGRAM.exe [ARGS...]
+#                          [--window-manager NAME] [--alongside COMMANDS] -- PROGRAM.exe [ARGS...]
 #   --prefix TEMPLATE       the prefix template (made by wine-prefix.sh when missing); the program runs
 #                           in a copy of its own, so its Wine server serves no other run
 #   --screen WxH            the size of its own virtual screen (800x600 when not given)
-#   --game-folder FOLDER    run in a fresh copy of FOLDER (the copy is kept, and named, when the program
+#   --game-folder FOLDER    run in a fresh copy of FOLDER (the copy is kept, and named, when the run
 #                           fails); without it the program runs in the current folder
 #   --window-manager NAME   run the window manager NAME (openbox, say) on the virtual screen, with a copy
 #                           of the managed template TEMPLATE-managed, so that windows are framed, focused
 #                           and activated by the manager as on a desktop
+#   --alongside COMMANDS    while the program runs (started just before), run the bash COMMANDS in its folder and
+#                           environment (DISPLAY, XAUTHORITY and WINEPREFIX are the run's own), to drive
+#                           the program with xdotool, say, or photograph it; when they end, the program is
+#                           ended if it still runs, and the run answers their exit code when it is not 0,
+#                           else the program's when it ended by itself, else 0 (COMMANDS that end with
+#                           "$WINESERVER" -w wait for the program, and all of Wine, to end by itself)
 # Everything the run made (the prefix copy, the screen, Wine's processes) is gone when it returns.
 set -uo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
-template="" screen="800x600" game_folder="" window_manager=""
+template="" screen="800x600" game_folder="" window_manager="" alongside=""
 usage() { sed -n '3,4s/^# \?//p' "$0" >&2; exit 2; }
 while [ $# -gt 0 ]; do
     case "$1" in
@@ -21,6 +27,7 @@ while [ $# -gt 0 ]; do
         --screen) screen="${2:?}"; shift 2 ;;
         --game-folder) game_folder="${2:?}"; shift 2 ;;
         --window-manager) window_manager="${2:?}"; shift 2 ;;
+        --alongside) alongside="${2:?}"; shift 2 ;;
         --) shift; break ;;
         -*) usage ;;
         *) break ;;
@@ -60,6 +67,25 @@ start_virtual_screen "$run_folder" "$screen" || exit 1
 if [ -n "$window_manager" ]; then
     start_window_manager "$window_manager" "$run_folder" || exit 1
 fi
-"$WINE" "$@"
+if [ -z "$alongside" ]; then
+    "$WINE" "$@"
+    code=$?
+    exit $code
+fi
+# The server is started first, so that neither the program nor the commands start one of their own
+# (and a server that is ended while a program is still connecting to it can leave that program hanging).
+"$WINESERVER"
+"$WINE" "$@" &
+program=$!
+bash -c "$alongside"
 code=$?
+if jobs -rp | grep -qx "$program"; then
+    stop_wine
+    kill -KILL "$program" 2>/dev/null
+    wait "$program"
+else
+    wait "$program"
+    ended=$?
+    [ $code -ne 0 ] || code=$ended
+fi
 exit $code

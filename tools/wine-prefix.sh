@@ -21,6 +21,8 @@ source "$(dirname "$0")/wine-common.sh"
 # A prefix made by an older version of this script, or by another version of Wine, is made again.
 settings_version="3 Managed=$managed $("$WINE" --version)"
 is_ready() { [ "$(cat "$1/.tickerdell-ready" 2>/dev/null)" = "$settings_version" ]; }
+runs="$(dirname "$prefix")/wine-runs"
+remove_abandoned_runs "$runs"
 is_ready "$prefix" && exit 0
 
 # Debian's fonts-wine puts Wine's faces where this Wine build never looks, so the prefix gets copies.
@@ -33,8 +35,6 @@ for face in "${system_faces[@]}"; do
     [ -f "$wine_fonts/$face" ] || { echo "wine-prefix.sh: $wine_fonts/$face is missing (apt-get install fonts-wine)" >&2; exit 1; }
 done
 
-runs="$(dirname "$prefix")/wine-runs"
-remove_abandoned_runs "$runs"
 make_run_folder "$runs"
 made="$run_folder/prefix"
 trap 'stop_wine; stop_virtual_screen; rm -rf "$run_folder"' EXIT
