@@ -4,6 +4,8 @@
 WINE=$(command -v wine64 || echo /usr/lib/wine/wine64)
 WINESERVER=$(command -v wineserver || echo /usr/lib/wine/wineserver)
 export WINE WINESERVER
+# Only prefixes of the run's own are ever used, or ended: never one the caller's environment names.
+unset WINEPREFIX
 
 wine_environment() {
     export WINEPREFIX="$1" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
