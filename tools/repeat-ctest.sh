@@ -19,6 +19,8 @@ for run in $(seq 1 "$count"); do
     if [ $code -ne 0 ]; then
         failed=$((failed + 1))
         grep -A1000 -E "tests passed" <<<"$output"
+        echo "$output" > "$build/repeat-ctest-$run.log"
+        echo "(the whole output is in $build/repeat-ctest-$run.log)"
     fi
 done
 echo "$((count - failed)) of $count runs passed"
