@@ -109,12 +109,18 @@ stop_window_manager() {
 }
 
 # Ends every process of the current prefix's Wine server, and the server, and waits until it has gone;
-# then removes the server's socket folder, which Wine keys by the prefix folder's device and inode.
+# then removes the server's folder. Debian's Wine keeps it in a temporary folder of its own that the
+# prefix's file "wineserver" names; Wine's own in /tmp/.wine-UID, keyed by the prefix's device and inode.
 stop_wine() {
     [ -d "${WINEPREFIX:-}" ] || return 0
     "$WINESERVER" -k 2>/dev/null || true
     "$WINESERVER" -w 2>/dev/null || true
-    local id
-    id=$(stat -c '%d %i' "$WINEPREFIX" | { read -r dev ino && printf '%x-%x' "$dev" "$ino"; })
-    rm -rf "${TMPDIR:-/tmp}/.wine-$(id -u)/server-$id"
+    local named id
+    named=$(cat "$WINEPREFIX/wineserver" 2>/dev/null) || named=""
+    if [[ "$named" =~ ^wine-[A-Za-z0-9]{6}$ ]]; then
+        rm -rf "${TMPDIR:-/tmp}/$named" "$WINEPREFIX/wineserver"
+    else
+        id=$(stat -c '%d %i' "$WINEPREFIX" | { read -r dev ino && printf '%x-%x' "$dev" "$ino"; })
+        rm -rf "/tmp/.wine-$(id -u)/server-$id"
+    fi
 }
