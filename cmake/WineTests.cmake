@@ -17,16 +17,17 @@ ExternalProject_Add(windows_build
     INSTALL_COMMAND "")
 add_dependencies(windows_build market_data)
 
-# One private Wine prefix for the whole build, made once and reused.
+# The Wine prefix template, made once; every Wine test runs in a copy of its own (tools/run-under-wine.sh)
+# with its own Wine server, virtual screen and game folder, so they run side by side.
 add_test(NAME wine_prefix COMMAND bash ${CMAKE_SOURCE_DIR}/tools/wine-prefix.sh ${WINE_PREFIX_DIR})
-set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine RESOURCE_LOCK wine)
+set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine)
 
-# Each Wine test gets its own virtual screen of the size given, in the game folder.
+# Runs the program under Wine on a virtual screen of the size given, in a copy of the game folder.
 function(add_wine_test name screen program)
     add_test(NAME ${name}
-        COMMAND bash ${RUN_UNDER_WINE} --prefix ${WINE_PREFIX_DIR} --screen ${screen} -- ${program} ${ARGN}
-        WORKING_DIRECTORY ${TICKERDELL_GAME_DIR})
-    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine TIMEOUT 300)
+        COMMAND bash ${RUN_UNDER_WINE} --prefix ${WINE_PREFIX_DIR} --screen ${screen}
+                --game-folder ${TICKERDELL_GAME_DIR} -- ${program} ${ARGN})
+    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 300)
 endfunction()
 
 add_wine_test(wine_core_tests 800x600 ${WINDOWS_BUILD_DIR}/core_tests.exe)
@@ -46,3 +47,15 @@ add_wine_test(wine_gui_placement_640x480 640x480 ${WINDOWS_BUILD_DIR}/gui_tests.
     --gtest_filter=MainWindow.*Placement*)
 add_wine_test(wine_gui_placement_1024x768 1024x768 ${WINDOWS_BUILD_DIR}/gui_tests.exe
     --gtest_filter=MainWindow.*Placement*)
+
+# A run that ends, and ends its Wine server, while another is still going leaves the other running.
+add_test(NAME wine_runs_apart
+    COMMAND bash ${CMAKE_SOURCE_DIR}/tests/wine/runs-apart.sh ${RUN_UNDER_WINE} ${WINE_PREFIX_DIR})
+set_tests_properties(wine_runs_apart PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 300)
+# A test program that dies still shows what it had printed. It needs no game folder, and its own end
+# with an error code is no failure to keep one for.
+add_test(NAME wine_gui_output_survives_its_end
+    COMMAND bash ${RUN_UNDER_WINE} --prefix ${WINE_PREFIX_DIR} -- ${WINDOWS_BUILD_DIR}/gui_tests.exe
+            --gtest_also_run_disabled_tests --gtest_filter=TestProgram.DISABLED_ShowsWhatItPrintedWhenItDies)
+set_tests_properties(wine_gui_output_survives_its_end PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 300
+                     PASS_REGULAR_EXPRESSION "printed just before the end")

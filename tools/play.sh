@@ -25,43 +25,36 @@ bash "$root/tools/setup-debian.sh"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build" -j "$(nproc 2>/dev/null || echo 2)" --target market_data windows_build
 
-# A window manager answers on the root window with a window of its own that names itself again.
-window_manager_running() {
-    local check
-    check=$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -o '0x[0-9a-fA-F]*$') || return 1
-    xprop -id "$check" _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "$check"
-}
-
-# On a desktop the window manager frames the game and lists it; elsewhere (a bare display, the virtual
-# screen of --screenshot) Wine frames it itself, in the prefix the tests use.
-if [ -z "$screenshot" ] && window_manager_running; then
-    prefix="$build/wineprefix-play"
-    bash "$root/tools/wine-prefix.sh" "$prefix" --managed
-else
-    prefix="$build/wineprefix"
-    bash "$root/tools/wine-prefix.sh" "$prefix"
+# --screenshot runs the game as a test does, on a virtual screen and in a copy of the game folder of its
+# own, so it can run beside a ctest: wait for the main window, photograph it, then end the game.
+if [ -n "$screenshot" ]; then
+    export TICKERDELL_SCREENSHOT="$screenshot"
+    bash "$root/tools/run-under-wine.sh" --prefix "$build/wineprefix" --game-folder "$game" --alongside '
+        id=$(timeout 30 xdotool search --sync --onlyvisible --name "^Tickerdell\$" | head -n 1)
+        # The main window is found as soon as it is mapped; its screen is drawn just after.
+        sleep 1
+        import -window "${id:-root}" "$TICKERDELL_SCREENSHOT" || exit 1
+        [ -n "$id" ] || { echo "The main window did not appear; saved the whole screen instead." >&2; exit 1; }
+        ' -- Tickerdell.exe
+    echo "Saved a screenshot of the main window to $screenshot"
+    exit 0
 fi
 
+# The game runs in a copy of its own of a prefix template, so that a test run beside it neither meets
+# its Wine server nor can end it. On a desktop the window manager frames the game and lists it; on a
+# bare display Wine frames it itself.
 source "$root/tools/wine-common.sh"
-wine_environment "$prefix"
-cd "$game"
-if [ -z "$screenshot" ]; then
-    exec "$WINE" Tickerdell.exe
+if window_manager_running; then
+    template="$build/wineprefix-managed"
+    bash "$root/tools/wine-prefix.sh" "$template" --managed
+else
+    template="$build/wineprefix"
+    bash "$root/tools/wine-prefix.sh" "$template"
 fi
-
-# On a virtual screen: wait for the main window, photograph it, then end the game.
-TICKERDELL_VIRTUAL_SCREEN=800x600 with_display '
-    "$WINE" Tickerdell.exe & game=$!
-    for i in $(seq 1 150); do
-        id=$(xwininfo -root -tree 2>/dev/null | awk "/\"Tickerdell\"/ {print \$1; exit}")
-        [ -n "$id" ] && break
-        sleep 0.2
-    done
-    sleep 1
-    if [ -n "$id" ]; then import -window "$id" "$1"; else import -window root "$1"; fi
-    code=$?
-    "$WINESERVER" -k 2>/dev/null
-    wait $game 2>/dev/null
-    [ -n "$id" ] || { echo "The main window did not appear; saved the whole screen instead." >&2; exit 1; }
-    exit $code' "$screenshot"
-echo "Saved a screenshot of the main window to $screenshot"
+make_run_folder "$build/wine-runs"
+trap 'stop_wine; rm -rf "$run_folder"' EXIT
+trap 'exit 1' INT TERM HUP
+copy_prefix "$template" "$run_folder/prefix"
+wine_environment "$run_folder/prefix"
+cd "$game"
+"$WINE" Tickerdell.exe

@@ -7,7 +7,8 @@ packages=(
     googletest libbenchmark-dev         # core tests (also cross-built from source) and the benchmark
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev  # the Windows build
     wine64                              # runs the game and its Windows tests
-    xvfb xauth x11-utils                # a virtual screen when there is no display
+    xvfb xauth x11-utils                # a virtual screen for each Wine run
+    openbox xdotool                     # a window manager on that screen, and keys and clicks sent to it
     fonts-liberation                    # the faces Wine substitutes for Courier, Times and Helv
     fonts-wine                          # Wine's Marlett and Tahoma, which the prefix copies in
     imagemagick                         # screenshots of the virtual screen

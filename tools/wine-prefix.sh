@@ -1,13 +1,15 @@
 #!/bin/bash
-# Makes the private Wine prefix that the game and its tests run in (never the user's own ~/.wine):
-# no Mono or Gecko prompts, fixed-pitch and serif faces for the old font names the game asks for, and
-# Wine's own system faces so that message boxes and caption buttons draw as on Windows.
+# Makes a private Wine prefix template that the game and its tests run copies of (never the user's own
+# ~/.wine): no Mono or Gecko prompts, fixed-pitch and serif faces for the old font names the game asks
+# for, and Wine's own system faces so that message boxes and caption buttons draw as on Windows.
 # Usage: wine-prefix.sh PREFIX [--managed]
 #   Without --managed, Wine draws every frame itself: a virtual screen without a window manager needs
-#   that, or each window that closes stalls for two seconds. With --managed, a desktop's window manager
-#   frames the game's windows and lists them in its taskbar and Alt+Tab.
+#   that, or each window that closes stalls for two seconds. With --managed, a window manager frames the
+#   game's windows and lists them in its taskbar and Alt+Tab.
+# The prefix is made in a folder of its own and renamed into place when complete, so a run that copies
+# it never sees half a prefix, and two scripts making it at once cannot spoil each other's.
 set -euo pipefail
-prefix="$1"
+prefix="$(realpath -m "$1")"
 managed=N
 case "${2:-}" in
     --managed) managed=Y ;;
@@ -15,10 +17,13 @@ case "${2:-}" in
     *) echo "usage: $0 PREFIX [--managed]" >&2; exit 2 ;;
 esac
 
-# A prefix made by an older version of this script takes the current settings on its next use.
-settings_version="2 Managed=$managed"
-ready="$prefix/.tickerdell-ready"
-[ "$(cat "$ready" 2>/dev/null)" = "$settings_version" ] && exit 0
+source "$(dirname "$0")/wine-common.sh"
+# A prefix made by an older version of this script, or by another version of Wine, is made again.
+settings_version="4 Managed=$managed $("$WINE" --version)"
+is_ready() { [ "$(cat "$1/.tickerdell-ready" 2>/dev/null)" = "$settings_version" ]; }
+runs="$(dirname "$prefix")/wine-runs"
+remove_abandoned_runs "$runs"
+is_ready "$prefix" && exit 0
 
 # Debian's fonts-wine puts Wine's faces where this Wine build never looks, so the prefix gets copies.
 # Marlett draws the caption buttons (without it they show the letters "0 1 r"). Tahoma is the face of
@@ -30,11 +35,13 @@ for face in "${system_faces[@]}"; do
     [ -f "$wine_fonts/$face" ] || { echo "wine-prefix.sh: $wine_fonts/$face is missing (apt-get install fonts-wine)" >&2; exit 1; }
 done
 
-source "$(dirname "$0")/wine-common.sh"
-wine_environment "$prefix"
-mkdir -p "$prefix"
+make_run_folder "$runs"
+made="$run_folder/prefix"
+trap 'stop_wine; stop_virtual_screen; rm -rf "$run_folder"' EXIT
+trap 'exit 1' INT TERM HUP
+wine_environment "$made"
 
-settings="$prefix/tickerdell-settings.reg"
+settings="$run_folder/tickerdell-settings.reg"
 cat > "$settings" <<REG
 REGEDIT4
 
@@ -50,11 +57,20 @@ REGEDIT4
 REG
 
 # Wine shows the whole Unix file system as drive Z:.
-with_display '"$WINE" wineboot -i && "$WINE" regedit /S "$1" && "$WINESERVER" -w' "Z:${settings//\//\\}"
-[ -f "$prefix/system.reg" ] || { echo "wine-prefix.sh: Wine did not create $prefix" >&2; exit 1; }
-grep -q "\"Managed\"=\"$managed\"" "$prefix/user.reg" || { echo "wine-prefix.sh: settings not applied" >&2; exit 1; }
+start_virtual_screen "$run_folder" 800x600
+"$WINE" wineboot -i && "$WINE" regedit /S "Z:${settings//\//\\}" && "$WINESERVER" -w
+stop_virtual_screen
+[ -f "$made/system.reg" ] || { echo "wine-prefix.sh: Wine did not create $prefix" >&2; exit 1; }
+grep -q "\"Managed\"=\"$managed\"" "$made/user.reg" || { echo "wine-prefix.sh: settings not applied" >&2; exit 1; }
 # Wine reads the faces in C:\windows\Fonts when it starts, so no registration is needed.
 for face in "${system_faces[@]}"; do
-    cp "$wine_fonts/$face" "$prefix/drive_c/windows/Fonts/$face"
+    cp "$wine_fonts/$face" "$made/drive_c/windows/Fonts/$face"
 done
-echo "$settings_version" > "$ready"
+echo "$settings_version" > "$made/.tickerdell-ready"
+stop_wine
+
+# A rename cannot replace a folder that holds files: whoever renames first wins, and an older prefix is
+# moved aside first (into this run's folder, which goes when the script ends).
+mv -T "$made" "$prefix" 2>/dev/null && exit 0
+is_ready "$prefix" && exit 0
+mv -T "$prefix" "$run_folder/older" && mv -T "$made" "$prefix"

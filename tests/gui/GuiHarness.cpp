@@ -308,6 +308,9 @@ LRESULT GameWindowTest::chooseMenuCommand(int commandId) {
 }
 
 int main(int argc, char** argv) {
+    // Under Wine the output is a pipe, which the C runtime buffers: a test program that dies (or is
+    // killed when its time is up) would take with it whatever it had printed since its last flush.
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
     testing::InitGoogleTest(&argc, argv);
     for (int i = 1; i < argc; ++i)
         if (std::string(argv[i]).rfind("--game=", 0) == 0) programPath = argv[i] + 7;
@@ -315,4 +318,11 @@ int main(int argc, char** argv) {
     if (!initialiseShell(GetModuleHandleA(nullptr), nullptr))
         return std::fputs("no main window class\n", stderr), 1;
     return RUN_ALL_TESTS();
+}
+
+// Run only by its own test entry, which expects the line below in the output of a program that then ends
+// without any chance to flush. (The C runtime's printf flushes each call; fputs and std::cout do not.)
+TEST(TestProgram, DISABLED_ShowsWhatItPrintedWhenItDies) {
+    std::fputs("printed just before the end\n", stdout);
+    TerminateProcess(GetCurrentProcess(), 3);
 }
