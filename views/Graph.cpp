@@ -2,6 +2,7 @@
 #include "views/Graph.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -113,9 +114,10 @@ std::array<std::string, kDateLabelCount> dateLabels(const GameModel& model, Grap
     return labels;
 }
 
-// The share at a place in the browse list; -1 past its end or for anything that is not a share.
-int browseShareAt(const GameModel& model, int position) {
-    if (position < 0 || position >= static_cast<int>(model.graphBrowseList.size())) return kEmptySlot;
+// The share at a place in the browse list; -1 past its end or for anything that is not a share. The place
+// is wide, so the one after the largest browse position is simply past the end.
+int browseShareAt(const GameModel& model, long long position) {
+    if (position < 0 || position >= static_cast<long long>(model.graphBrowseList.size())) return kEmptySlot;
     const int shareNumber = model.graphBrowseList[position];
     return isShare(shareNumber) ? shareNumber : kEmptySlot;
 }
@@ -197,7 +199,10 @@ int plotRowOf(const GraphScale& scale, double price) {
 
 int plotColumnOf(GraphRange range, int daysBack) {
     // Multiplying first keeps whole-pixel days exact: 560 / 255 first would put a tick's day a pixel left.
-    return kPlotLastColumn - (daysBack * kPlotWidth) / graphRangeInfo(range).days;
+    // Sixty-four bits hold the product for any day count; a column past the int range is held at its end.
+    const long long column =
+        kPlotLastColumn - (daysBack * static_cast<long long>(kPlotWidth)) / graphRangeInfo(range).days;
+    return static_cast<int>(std::clamp<long long>(column, INT_MIN, INT_MAX));
 }
 
 GraphPicture computeGraph(const GameModel& model, const GraphHistory& history, GraphRange range) {
@@ -229,7 +234,7 @@ std::string graphCaption(const GameModel& model) {
 GraphStepping graphSteppingFor(const GameModel& model) {
     if (browsingAllShares(model))
         return {isShare(model.selectedShare - 1LL), isShare(model.selectedShare + 1LL)};
-    const int position = model.graphBrowsePosition;
+    const long long position = model.graphBrowsePosition;
     return {position > 0 && browseShareAt(model, position - 1) != kEmptySlot,
             browseShareAt(model, position + 1) != kEmptySlot};
 }

@@ -69,7 +69,8 @@ GraphScale computeGraphScale(const GraphHistory& history, int dayIndex, GraphRan
 // part of the row printed with six decimals, so 233.9999996 gives 234. Never outside the plot.
 int plotRowOf(const GraphScale& scale, double price);
 
-// The plot column of the day `daysBack` trading days before today: 625 - daysBack * 560 / N.
+// The plot column of the day `daysBack` trading days before today: 625 - daysBack * 560 / N, held to
+// the int range for a day count far outside the range.
 int plotColumnOf(GraphRange range, int daysBack);
 
 struct PlotPoint {

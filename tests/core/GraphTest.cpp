@@ -123,6 +123,15 @@ TEST(GraphBounds, NoDayIndexReadsOutsideTheBufferOrTheDates) {
     }
 }
 
+TEST(GraphBounds, APlotColumnForAnyDayCountIsTheExactOneHeldToTheIntRange) {
+    const std::tuple<GraphRange, int, int> cases[] = {
+        {GraphRange::OneYear, 3900000, -8564080},     {GraphRange::FourYears, INT_MAX, -1179010004},
+        {GraphRange::FourYears, INT_MIN, 1179011255}, {GraphRange::OneMonth, INT_MAX, INT_MIN},
+        {GraphRange::OneMonth, INT_MIN, INT_MAX},     {GraphRange::OneMonth, 21, kPlotLeft}};
+    for (const auto& [range, daysBack, column] : cases)
+        EXPECT_EQ(plotColumnOf(range, daysBack), column) << daysBack;
+}
+
 TEST(GraphHistoryBuffer, GapsTakeThePreviousPriceAndTodayHoldsTheModelsPrice) {
     const std::vector<double> records{0.0, 0.0, 1.5, 0.0, -2.0, 2.5, 7.0, 8.0};
     const GraphHistory history = graphHistoryFromRecords(records.data(), static_cast<int>(records.size()));
@@ -150,6 +159,7 @@ TEST(GraphStepping, PreviousAndNextThroughTheTableOrTheBrowseList) {
         {1, 7, {5, 7, -1}, true, false, 5, 7},
         {2, 9, {5, 60, 9, -1}, false, false, 9, 9},  // a damaged list: 60 is no share
         {10, 11, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, true, false, 10, 11},
+        {INT_MAX, 9, {5, 7, -1}, false, false, 9, 9},  // no place after the last one an int holds
     };
     for (const auto& [position, share, list, hasPrevious, hasNext, afterPrevious, afterNext] : cases) {
         GameModel model;
