@@ -22,10 +22,10 @@ const GraphRangeInfo kFourYears{1020, 3, 4, {1020, 765, 510, 255, 0}};
 const GraphRangeInfo kOneYear{255, 1, 12, {255, 189, 126, 63, 0}};
 const GraphRangeInfo kOneMonth{21, 1, 4, {21, 15, 10, 5, 0}};
 
-// A price the graph can place: zero marks a day without trading, and nothing else below or beside a
-// positive number means anything either.
+// A price the graph can place: zero marks a day without trading, and a number the history reader would
+// not take as a price means nothing either, so the scale and its labels stay within the prices' range.
 bool isPriced(double price) {
-    return std::isfinite(price) && price > 0.0;
+    return isTradingPrice(price);
 }
 
 bool isShare(long long shareNumber) {

@@ -42,7 +42,7 @@ struct GraphRangeInfo {
 const GraphRangeInfo& graphRangeInfo(GraphRange range);
 
 // The buffer for `count` price records read oldest first: a day without trading (zero, or anything that
-// is not a positive finite price) takes the last priced value before it; the last two records belong
+// is no trading price, isTradingPrice) takes the last priced value before it; the last two records belong
 // to days after the data's end and are left out; the newest kGraphHistorySize of the rest are copied so
 // the newest lands in the last element; elements without data are 0.
 GraphHistory graphHistoryFromRecords(const double* records, int count);

@@ -133,10 +133,11 @@ TEST(GraphBounds, APlotColumnForAnyDayCountIsTheExactOneHeldToTheIntRange) {
 }
 
 TEST(GraphHistoryBuffer, GapsTakeThePreviousPriceAndTodayHoldsTheModelsPrice) {
-    const std::vector<double> records{0.0, 0.0, 1.5, 0.0, -2.0, 2.5, 7.0, 8.0};
+    // Beyond the highest price or below the lowest a record is no price, as the history reader has it.
+    const std::vector<double> records{0.0, 0.0, 1.5, 0.0, -2.0, 2.5, 1e308, 1e15, 100.01, 0.002, 7.0, 8.0};
     const GraphHistory history = graphHistoryFromRecords(records.data(), static_cast<int>(records.size()));
-    EXPECT_EQ(std::vector<double>(history.end() - 7, history.end()),
-              (std::vector<double>{0.0, 0.0, 0.0, 1.5, 1.5, 1.5, 2.5}));
+    EXPECT_EQ(std::vector<double>(history.end() - 11, history.end()),
+              (std::vector<double>{0.0, 0.0, 0.0, 1.5, 1.5, 1.5, 2.5, 2.5, 2.5, 2.5, 2.5}));
     EXPECT_EQ(graphHistoryFromRecords(records.data(), 2), GraphHistory{});
     MarketFolder folder;
     GameModel model;
