@@ -93,15 +93,11 @@ std::vector<std::vector<PlotPoint>> priceLine(const GraphHistory& history, int d
     return runs;
 }
 
-std::array<std::string, kPriceLabelCount> priceLabels(const GraphScale& scale) {
-    if (!scale.hasPrices) return {};
-    const double top = scale.top;
-    const double bottom = scale.bottom;
-    const double values[kPriceLabelCount] = {top, bottom + (top - bottom) * 0.75, (top + bottom) * 0.5,
-                                             bottom + (top - bottom) * 0.25, bottom};
-    std::array<std::string, kPriceLabelCount> labels;
-    for (int i = 0; i < kPriceLabelCount; ++i) labels[i] = formatGraphPriceLabel(values[i] * 100.0);
-    return labels;
+// The price at a tick to the nearest quarter penny, so the label is never more than an eighth of a penny
+// off its line; a label that rounds to nothing still reads "0p".
+std::string quarterPennyLabel(double pence) {
+    const double quarters = std::round(pence * 4.0) / 4.0;
+    return quarters == 0.0 ? "0p" : formatGraphPriceLabel(quarters);
 }
 
 std::array<std::string, kDateLabelCount> dateLabels(const GameModel& model, GraphRange range) {
@@ -205,6 +201,17 @@ int plotColumnOf(GraphRange range, int daysBack) {
     return static_cast<int>(std::clamp<long long>(column, INT_MIN, INT_MAX));
 }
 
+std::array<std::string, kPriceLabelCount> graphPriceLabels(const GraphScale& scale) {
+    if (!scale.hasPrices) return {};
+    const double top = scale.top;
+    const double bottom = scale.bottom;
+    const double values[kPriceLabelCount] = {top, bottom + (top - bottom) * 0.75, (top + bottom) * 0.5,
+                                             bottom + (top - bottom) * 0.25, bottom};
+    std::array<std::string, kPriceLabelCount> labels;
+    for (int i = 0; i < kPriceLabelCount; ++i) labels[i] = quarterPennyLabel(values[i] * 100.0);
+    return labels;
+}
+
 GraphPicture computeGraph(const GameModel& model, const GraphHistory& history, GraphRange range) {
     const GraphRangeInfo& info = graphRangeInfo(range);
     GraphPicture picture;
@@ -215,7 +222,7 @@ GraphPicture computeGraph(const GameModel& model, const GraphHistory& history, G
     if (model.graphGridLines != 0) picture.gridLines = gridLines(info.verticalDivisions);
     picture.leftTicks = leftTicks();
     picture.bottomTicks = bottomTicks(info.verticalDivisions);
-    picture.priceLabels = priceLabels(picture.scale);
+    picture.priceLabels = graphPriceLabels(picture.scale);
     picture.dateLabels = dateLabels(model, range);
     return picture;
 }

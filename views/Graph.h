@@ -69,6 +69,10 @@ GraphScale computeGraphScale(const GraphHistory& history, int dayIndex, GraphRan
 // part of the row printed with six decimals, so 233.9999996 gives 234. Never outside the plot.
 int plotRowOf(const GraphScale& scale, double price);
 
+// The five price labels, top to bottom: the scale's top, three quarters, half, one quarter and its
+// bottom, each the price at its tick rounded to the nearest quarter penny; blank without prices.
+std::array<std::string, kPriceLabelCount> graphPriceLabels(const GraphScale& scale);
+
 // The plot column of the day `daysBack` trading days before today: 625 - daysBack * 560 / N, held to
 // the int range for a day count far outside the range.
 int plotColumnOf(GraphRange range, int daysBack);

@@ -106,6 +106,18 @@ TEST(GraphPicture, EachRangesLineLabelsTicksAndGridThenTheOptionsAutoScaleAndSho
     EXPECT_EQ(level.priceLabels[2], "200p");
 }
 
+TEST(GraphPicture, EachPriceLabelIsItsTicksPriceToTheNearestQuarterPenny) {
+    const std::tuple<double, double, const char*> cases[] = {
+        {1.0, 1.6598, "166p 149\xBDp 133p 116\xBDp 100p "},  // 165.98p, 149.485p, 132.99p, 116.495p
+        {7.7816, 10.2389, "1024p 962\xBDp 901p 839\xBDp 778\xBCp "},
+        {0.0012, 0.0099, "1p 0\xBEp 0\xBDp 0\xBCp 0p "},  // 0.12p rounds to nothing
+        {kLowestPrice / 1.01, kHighestPrice * 1.01, "10100p 7575p 5050p 2525\xBCp 0\xBCp "},  // the widest
+    };
+    for (const auto& [bottom, top, labels] : cases)
+        EXPECT_EQ(joined(graphPriceLabels({true, bottom, top})), labels) << top;
+    EXPECT_EQ(graphPriceLabels({false, 1.0, 2.0}), Labels{});
+}
+
 TEST(GraphBounds, NoDayIndexReadsOutsideTheBufferOrTheDates) {
     GraphHistory recent{};
     std::fill(recent.end() - 10, recent.end(), 1.5);
