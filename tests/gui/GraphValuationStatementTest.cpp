@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <memory>
 
 #include "model/MarketFiles.h"
@@ -110,6 +111,36 @@ StatementPage pageOf(int first, int end, const char* number) {
     page.pageTotal = formatFixed(commissions, 2);
     return page;
 }
+// Ten holdings of the most shares a holding takes at the highest price, with long names and dates and
+// the charges of many such orders: the widest figures of every column and total.
+void holdTheWidestFigures() {
+    for (int slot = 0; slot < kHoldingCount; ++slot) {
+        std::snprintf(gGame.shareTable[slot].name, kShareNameSize, "Northern Consolid %d", slot);
+        gGame.shareTable[slot].currentPrice = kHighestPrice;
+        holdShares(slot, slot, INT32_MAX, 214742995829.0);
+        gGame.holdings[slot].commissionToDate = 785257004170.99;
+        gGame.holdings[slot].repeatPurchases = 2;
+        std::snprintf(gGame.holdings[slot].dateBought, kDateBoughtSize, "21-May-97");
+    }
+    gGame.cashBalance = gGame.pendingBalance = 997000000000000.0;  // a total of fifteen digits
+}
+
+int textWidth(HWND control) {
+    WindowDc dc(control);
+    Selected font(dc.get(), reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
+    const std::string text = textOf(control);
+    SIZE size = {};
+    GetTextExtentPoint32A(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
+    return size.cx;
+}
+
+RECT placeIn(HWND window, HWND control) {
+    RECT r;
+    GetWindowRect(control, &r);
+    MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
 }  // namespace
 
 TEST_F(GraphScreen, TheYellowLineRunsThroughEveryPricedDayOfEachRangeAndBuyingClosesTheGraphAndTheIndex) {
@@ -208,11 +239,14 @@ TEST_F(Valuation, ListsTheHeldHoldingsWithTotalsAndRuleGraphsThemAndShowsAPurcha
     std::vector<std::string> shown;
     std::vector<std::string> captions;
     size_t rule = 0;
+    int widest = 0;
     const auto play = [&](HWND screen) {
         HWND list = GetDlgItem(screen, IDC_VAL_LIST);
         for (int row = 0; row < listCount(list); ++row) shown.push_back(listLine(list, row));
         shown.push_back(textOf(screen, IDC_VAL_FEES));
-        rule = pixelsOfColour(screen, {500, 280, 620, 285}, RGB(0, 0, 0)).size();
+        rule = pixelsOfColour(screen, {400, 280, 628, 285}, RGB(0, 0, 0)).size();
+        for (int id : {IDC_VAL_VALUE, IDC_VAL_CASH, IDC_VAL_TOTAL})
+            widest = std::max(widest, textWidth(GetDlgItem(screen, id)));
         saveWindowPicture(screen, "valuation");
         clickRow(list, 1);
         waitUntil([&] { return listSelection(list) == 1; });
@@ -236,12 +270,68 @@ TEST_F(Valuation, ListsTheHeldHoldingsWithTotalsAndRuleGraphsThemAndShowsAPurcha
     EXPECT_EQ(shown, (std::vector<std::string>{
                          valuationLine(gGame, gGame.holdings[0]), secondLine, formatTotalPounds(fees),
                          valuationLine(gGame, gGame.holdings[1]), formatTotalPounds(fees + newFee)}));
-    EXPECT_EQ(rule, 68u);
+    EXPECT_EQ(rule, static_cast<size_t>(widest));  // the rule spans the widest of the figures it adds
     const auto history = [](int share) { return std::string("History of ") + gGame.shareTable[share].name; };
     EXPECT_EQ(captions, (std::vector<std::string>{history(9), history(4), history(9), "9"}));
     EXPECT_EQ(gGame.holdings[1].pendingQuantity, 20);
     EXPECT_EQ(std::vector<int>(gGame.graphBrowseList.begin(), gGame.graphBrowseList.begin() + 3),
               (std::vector<int>{4, 9, -1}));
+}
+
+TEST_F(Valuation, TheWidestFiguresShowWholeApartAndUnderTheirHeadings) {
+    holdTheWidestFigures();
+    constexpr int kHeadingIds[] = {IDC_VAL_HELD_HEADING,      IDC_VAL_DATE_HEADING,
+                                   IDC_VAL_PRICE_HEADING,     IDC_VAL_COST_HEADING,
+                                   IDC_VAL_PRICE_NOW_HEADING, IDC_VAL_VALUE_NOW_HEADING};
+    std::vector<std::string> lines, faults;
+    const auto measure = [&](HWND screen) {
+        HWND list = GetDlgItem(screen, IDC_VAL_LIST);
+        for (int row = 0; row < listCount(list); ++row) lines.push_back(listLine(list, row));
+        // Where each character of a line ends in the list's own font, from the list's left edge: the
+        // list draws its text a pixel in.
+        WindowDc dc(list);
+        Selected font(dc.get(), reinterpret_cast<HFONT>(SendMessageA(list, WM_GETFONT, 0, 0)));
+        const std::string& line = lines.front();
+        const auto at = [&](int characters) {
+            SIZE size = {};
+            GetTextExtentPoint32A(dc.get(), line.c_str(), characters, &size);
+            return 1 + size.cx;
+        };
+        RECT client;
+        GetClientRect(list, &client);
+        if (at(static_cast<int>(line.size())) >= client.right)
+            faults.push_back("the line passes the list's edge");
+        const int blank = at(1) - at(0);
+        int previousRight = at(19);  // the longest name
+        RECT previousHeading = {};
+        for (int c = 0; c < 6; ++c) {
+            const ValuationColumn& column = kValuationColumns[c];
+            const int left = at(column.first), right = at(column.last + 1);
+            const RECT heading = placeIn(list, GetDlgItem(screen, kHeadingIds[c]));
+            const int centre = (heading.left + heading.right) / 2;
+            const std::string name = textOf(screen, kHeadingIds[c]);
+            if (left - previousRight < blank) faults.push_back(name + ": no blank before it");
+            if (centre < left || centre > right) faults.push_back(name + ": not over its column");
+            if (c > 0 && heading.left < previousHeading.right)
+                faults.push_back(name + ": overlaps the heading before");
+            if (!fitsItsControl(GetDlgItem(screen, kHeadingIds[c]))) faults.push_back(name + ": cut");
+            previousRight = right, previousHeading = heading;
+        }
+        for (int id : {IDC_VAL_FEES_LABEL, IDC_VAL_FEES, IDC_VAL_VALUE_LABEL, IDC_VAL_VALUE,
+                       IDC_VAL_CASH_LABEL, IDC_VAL_CASH, IDC_VAL_TOTAL})
+            if (!fitsItsControl(GetDlgItem(screen, id))) faults.push_back(textOf(screen, id) + " is cut");
+        for (const auto& [label, figure] : {std::pair{IDC_VAL_FEES_LABEL, IDC_VAL_FEES},
+                                            {IDC_VAL_VALUE_LABEL, IDC_VAL_VALUE},
+                                            {IDC_VAL_CASH_LABEL, IDC_VAL_CASH}})
+            if (placeIn(screen, GetDlgItem(screen, label)).right >
+                placeIn(screen, GetDlgItem(screen, figure)).left)
+                faults.push_back(textOf(screen, label) + " runs into its figure");
+        saveWindowPicture(screen, "valuation_widest");
+    };
+    runScreen([&] { runValuationScreen(window_, gGame); }, measure, IDC_VAL_EXIT);
+    ASSERT_EQ(lines.size(), 10u);
+    EXPECT_EQ(lines[9], valuationLine(gGame, gGame.holdings[9]));
+    EXPECT_EQ(faults, std::vector<std::string>{});
 }
 
 TEST_F(Statement, TwelveDealsPageByButtonsAndKeys) {

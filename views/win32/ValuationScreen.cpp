@@ -17,9 +17,6 @@
 
 namespace {
 constexpr int kValuationHelp = 20006;
-// Between the cash balance and the sum below it, in pixels of the client area.
-constexpr POINT kRuleFrom = {528, 282};
-constexpr POINT kRuleTo = {596, 282};
 
 constexpr int kHelvControls[] = {
     IDC_VAL_NAME_HEADING,
@@ -44,13 +41,23 @@ constexpr int kHelvControls[] = {
     IDC_VAL_EXIT,
 };
 
-constexpr auto kValuationFonts = courierListAndHelv(IDC_VAL_LIST, kHelvControls);
+// Courier 12, seven pixels a character, fits the widest line, 85 characters, in the list at 640 x 480;
+// at 13 it would need 680 pixels.
+constexpr int kListFontHeight = -12;
+constexpr auto kValuationFonts = courierListAndHelv(IDC_VAL_LIST, kHelvControls, kListFontHeight);
 
-// The characters of a list line each heading stands over: the quantity, the nine-character date,
-// the price with its average mark, and the figures of the amount columns.
+constexpr ColumnHeading heading(int id, const ValuationColumn& column) {
+    return {id, column.first, column.last};
+}
+
+// Each heading over the characters its column's widest figure takes.
 constexpr ColumnHeading kHeadings[] = {
-    {IDC_VAL_HELD_HEADING, 21, 27}, {IDC_VAL_DATE_HEADING, 30, 38},      {IDC_VAL_PRICE_HEADING, 41, 47},
-    {IDC_VAL_COST_HEADING, 50, 58}, {IDC_VAL_PRICE_NOW_HEADING, 60, 64}, {IDC_VAL_VALUE_NOW_HEADING, 68, 76},
+    heading(IDC_VAL_HELD_HEADING, kValuationColumns[0]),
+    heading(IDC_VAL_DATE_HEADING, kValuationColumns[1]),
+    heading(IDC_VAL_PRICE_HEADING, kValuationColumns[2]),
+    heading(IDC_VAL_COST_HEADING, kValuationColumns[3]),
+    heading(IDC_VAL_PRICE_NOW_HEADING, kValuationColumns[4]),
+    heading(IDC_VAL_VALUE_NOW_HEADING, kValuationColumns[5]),
 };
 
 struct ValuationScreen {
@@ -83,6 +90,7 @@ void showValuation(HWND dialog, const ValuationDisplay& display, int selected) {
     setText(dialog, IDC_VAL_VALUE, display.portfolioValue);
     setText(dialog, IDC_VAL_CASH, display.cashBalance);
     setText(dialog, IDC_VAL_TOTAL, display.total);
+    InvalidateRect(dialog, nullptr, TRUE);  // the rule follows the figures' width
 }
 
 // Charts the selected holding; the graph can step through every listed one and can buy, so the
@@ -116,9 +124,35 @@ bool OnCommand(HWND dialog, int id, UINT) {
     }
 }
 
-void OnPaint(HWND, const PAINTSTRUCT& paint) {
-    MoveToEx(paint.hdc, kRuleFrom.x, kRuleFrom.y, nullptr);
-    LineTo(paint.hdc, kRuleTo.x, kRuleTo.y);
+RECT placeOf(HWND dialog, int id) {
+    RECT r;
+    GetWindowRect(GetDlgItem(dialog, id), &r);
+    MapWindowPoints(HWND_DESKTOP, dialog, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+int textWidthOf(HDC dc, HWND dialog, int id) {
+    char text[64] = "";
+    const int length = GetDlgItemTextA(dialog, id, text, sizeof text);
+    SIZE size = {};
+    GetTextExtentPoint32A(dc, text, length, &size);
+    return size.cx;
+}
+
+// The rule of the addition: under the cash balance, above the sum, as wide as the widest of the three
+// right-aligned figures.
+void OnPaint(HWND dialog, const PAINTSTRUCT& paint) {
+    const RECT cash = placeOf(dialog, IDC_VAL_CASH);
+    const RECT total = placeOf(dialog, IDC_VAL_TOTAL);
+    int widest = 0;
+    {
+        Selected font(paint.hdc, GetWindowFont(GetDlgItem(dialog, IDC_VAL_TOTAL)));
+        for (int id : {IDC_VAL_VALUE, IDC_VAL_CASH, IDC_VAL_TOTAL})
+            widest = std::max(widest, textWidthOf(paint.hdc, dialog, id));
+    }
+    const int y = (cash.bottom + total.top) / 2;
+    MoveToEx(paint.hdc, total.right - widest, y, nullptr);
+    LineTo(paint.hdc, total.right, y);
 }
 
 const ScreenTemplate kValuationScreen = {
