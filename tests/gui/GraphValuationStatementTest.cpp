@@ -125,22 +125,6 @@ void holdTheWidestFigures() {
     gGame.cashBalance = gGame.pendingBalance = 997000000000000.0;  // a total of fifteen digits
 }
 
-int textWidth(HWND control) {
-    WindowDc dc(control);
-    Selected font(dc.get(), reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
-    const std::string text = textOf(control);
-    SIZE size = {};
-    GetTextExtentPoint32A(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
-    return size.cx;
-}
-
-RECT placeIn(HWND window, HWND control) {
-    RECT r;
-    GetWindowRect(control, &r);
-    MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
 }  // namespace
 
 TEST_F(GraphScreen, TheYellowLineRunsThroughEveryPricedDayOfEachRangeAndBuyingClosesTheGraphAndTheIndex) {
@@ -283,49 +267,19 @@ TEST_F(Valuation, TheWidestFiguresShowWholeApartAndUnderTheirHeadings) {
     constexpr int kHeadingIds[] = {IDC_VAL_HELD_HEADING,      IDC_VAL_DATE_HEADING,
                                    IDC_VAL_PRICE_HEADING,     IDC_VAL_COST_HEADING,
                                    IDC_VAL_PRICE_NOW_HEADING, IDC_VAL_VALUE_NOW_HEADING};
+    std::vector<HeadedColumn> columns;
+    for (int c = 0; c < 6; ++c)
+        columns.push_back({kHeadingIds[c], kValuationColumns[c].first, kValuationColumns[c].last});
     std::vector<std::string> lines, faults;
     const auto measure = [&](HWND screen) {
         HWND list = GetDlgItem(screen, IDC_VAL_LIST);
         for (int row = 0; row < listCount(list); ++row) lines.push_back(listLine(list, row));
-        // Where each character of a line ends in the list's own font, from the list's left edge: the
-        // list draws its text a pixel in.
-        WindowDc dc(list);
-        Selected font(dc.get(), reinterpret_cast<HFONT>(SendMessageA(list, WM_GETFONT, 0, 0)));
-        const std::string& line = lines.front();
-        const auto at = [&](int characters) {
-            SIZE size = {};
-            GetTextExtentPoint32A(dc.get(), line.c_str(), characters, &size);
-            return 1 + size.cx;
-        };
-        RECT client;
-        GetClientRect(list, &client);
-        if (at(static_cast<int>(line.size())) >= client.right)
-            faults.push_back("the line passes the list's edge");
-        const int blank = at(1) - at(0);
-        int previousRight = at(19);  // the longest name
-        RECT previousHeading = {};
-        for (int c = 0; c < 6; ++c) {
-            const ValuationColumn& column = kValuationColumns[c];
-            const int left = at(column.first), right = at(column.last + 1);
-            const RECT heading = placeIn(list, GetDlgItem(screen, kHeadingIds[c]));
-            const int centre = (heading.left + heading.right) / 2;
-            const std::string name = textOf(screen, kHeadingIds[c]);
-            if (left - previousRight < blank) faults.push_back(name + ": no blank before it");
-            if (centre < left || centre > right) faults.push_back(name + ": not over its column");
-            if (c > 0 && heading.left < previousHeading.right)
-                faults.push_back(name + ": overlaps the heading before");
-            if (!fitsItsControl(GetDlgItem(screen, kHeadingIds[c]))) faults.push_back(name + ": cut");
-            previousRight = right, previousHeading = heading;
-        }
-        for (int id : {IDC_VAL_FEES_LABEL, IDC_VAL_FEES, IDC_VAL_VALUE_LABEL, IDC_VAL_VALUE,
-                       IDC_VAL_CASH_LABEL, IDC_VAL_CASH, IDC_VAL_TOTAL})
-            if (!fitsItsControl(GetDlgItem(screen, id))) faults.push_back(textOf(screen, id) + " is cut");
-        for (const auto& [label, figure] : {std::pair{IDC_VAL_FEES_LABEL, IDC_VAL_FEES},
-                                            {IDC_VAL_VALUE_LABEL, IDC_VAL_VALUE},
-                                            {IDC_VAL_CASH_LABEL, IDC_VAL_CASH}})
-            if (placeIn(screen, GetDlgItem(screen, label)).right >
-                placeIn(screen, GetDlgItem(screen, figure)).left)
-                faults.push_back(textOf(screen, label) + " runs into its figure");
+        faults = columnFaults(screen, IDC_VAL_LIST, 19, columns);  // after the longest name
+        for (const std::string& fault : figureFaults(screen, {{IDC_VAL_FEES_LABEL, IDC_VAL_FEES},
+                                                              {IDC_VAL_VALUE_LABEL, IDC_VAL_VALUE},
+                                                              {IDC_VAL_CASH_LABEL, IDC_VAL_CASH},
+                                                              {0, IDC_VAL_TOTAL}}))
+            faults.push_back(fault);
         saveWindowPicture(screen, "valuation_widest");
     };
     runScreen([&] { runValuationScreen(window_, gGame); }, measure, IDC_VAL_EXIT);

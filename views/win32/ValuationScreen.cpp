@@ -12,6 +12,7 @@
 #include "runtime/win32/GdiHandles.h"
 #include "runtime/win32/ListHeadings.h"
 #include "runtime/win32/Screen.h"
+#include "runtime/win32/SumRule.h"
 #include "views/Valuation.h"
 #include "views/win32/GraphScreen.h"
 
@@ -124,35 +125,10 @@ bool OnCommand(HWND dialog, int id, UINT) {
     }
 }
 
-RECT placeOf(HWND dialog, int id) {
-    RECT r;
-    GetWindowRect(GetDlgItem(dialog, id), &r);
-    MapWindowPoints(HWND_DESKTOP, dialog, reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
-int textWidthOf(HDC dc, HWND dialog, int id) {
-    char text[64] = "";
-    const int length = GetDlgItemTextA(dialog, id, text, sizeof text);
-    SIZE size = {};
-    GetTextExtentPoint32A(dc, text, length, &size);
-    return size.cx;
-}
-
-// The rule of the addition: under the cash balance, above the sum, as wide as the widest of the three
-// right-aligned figures.
+// The rule of the addition: under the cash balance, above the sum.
 void OnPaint(HWND dialog, const PAINTSTRUCT& paint) {
-    const RECT cash = placeOf(dialog, IDC_VAL_CASH);
-    const RECT total = placeOf(dialog, IDC_VAL_TOTAL);
-    int widest = 0;
-    {
-        Selected font(paint.hdc, GetWindowFont(GetDlgItem(dialog, IDC_VAL_TOTAL)));
-        for (int id : {IDC_VAL_VALUE, IDC_VAL_CASH, IDC_VAL_TOTAL})
-            widest = std::max(widest, textWidthOf(paint.hdc, dialog, id));
-    }
-    const int y = (cash.bottom + total.top) / 2;
-    MoveToEx(paint.hdc, total.right - widest, y, nullptr);
-    LineTo(paint.hdc, total.right, y);
+    constexpr int kAddedFigures[] = {IDC_VAL_VALUE, IDC_VAL_CASH, IDC_VAL_TOTAL};
+    drawSumRule(dialog, paint.hdc, IDC_VAL_CASH, IDC_VAL_TOTAL, kAddedFigures);
 }
 
 const ScreenTemplate kValuationScreen = {
