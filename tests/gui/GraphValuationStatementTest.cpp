@@ -5,6 +5,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <limits>
 #include <memory>
 
 #include "model/MarketFiles.h"
@@ -12,6 +15,7 @@
 #include "tests/gui/GuiHarness.h"
 #include "views/Formats.h"
 #include "views/Graph.h"
+#include "views/ShareIndex.h"
 #include "views/Statement.h"
 #include "views/Valuation.h"
 #include "views/win32/GraphPainting.h"
@@ -148,6 +152,43 @@ TEST_F(GraphScreen, TheYellowLineRunsThroughEveryPricedDayOfEachRangeAndBuyingCl
     EXPECT_TRUE(graphClosedItself && purchased);
     EXPECT_EQ(gGame.holdings[0].shareNumber, 13);
     EXPECT_EQ(gGame.holdings[0].pendingQuantity, 10);
+}
+
+TEST_F(GraphScreen, PricesBeyondTheirBoundsShowNoInfAndTheWidestLabelsFitTheirPlaces) {
+    // A copy of the market whose share 12 is priced, within the year before today, at the highest and
+    // the lowest price, at 1e15 and at the largest double, and today at 1e308; the game starts there.
+    namespace fs = std::filesystem;
+    const fs::path shipped = fs::current_path();
+    const fs::path folder =
+        fs::temp_directory_path() / ("tickerdell_bounds_" + std::to_string(GetCurrentProcessId()));
+    fs::remove_all(folder);
+    fs::copy(shipped, folder, fs::copy_options::recursive);
+    const fs::path history = folder / "SHistory" / "13.new";
+    const auto bytes = static_cast<std::streamsize>(fs::file_size(history));
+    std::vector<double> records(static_cast<std::size_t>(bytes) / sizeof(double));
+    std::ifstream(history, std::ios::binary).read(reinterpret_cast<char*>(records.data()), bytes);
+    const auto day = [&](int d) -> double& { return records[records.size() - 3 - d]; };
+    day(260) = 1e308, day(300) = kHighestPrice, day(350) = 1e15, day(400) = kLowestPrice;
+    day(450) = std::numeric_limits<double>::max();
+    std::ofstream(history, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(records.data()), bytes);
+    fs::current_path(folder);
+    ASSERT_EQ(loadMarketData(gGame), 1);
+
+    std::string indexLine;
+    std::vector<std::string> labels;
+    graphFromIndex(window_, 12, [&](HWND dialog) {
+        indexLine = listLine(GetDlgItem(GetParent(dialog), IDC_INDEX_LIST), 12);
+        for (int id : {IDC_GRAPH_PRICE_TOP, IDC_GRAPH_PRICE_THREE_QUARTERS, IDC_GRAPH_PRICE_MIDDLE,
+                       IDC_GRAPH_PRICE_ONE_QUARTER, IDC_GRAPH_PRICE_BOTTOM})
+            labels.push_back(textOf(dialog, id) + (fitsItsControl(GetDlgItem(dialog, id)) ? "" : " cut"));
+        saveWindowPicture(dialog, "graph_price_bounds");
+    });
+    fs::current_path(shipped);
+    fs::remove_all(folder);
+    EXPECT_EQ(indexLine.find("inf"), std::string::npos) << indexLine;
+    EXPECT_EQ(indexLine, shareIndexLine(gGame.shareTable[12]));
+    EXPECT_EQ(labels, (std::vector<std::string>{"10100p", "7575p", "5050p", "2525\xBCp", "0\xBCp"}));
 }
 
 TEST_F(GraphScreen, PreviousAndNextStopAtTheEndsOfWhatTheyStepThrough) {
