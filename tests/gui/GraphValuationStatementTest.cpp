@@ -176,9 +176,23 @@ TEST_F(GraphScreen, PricesBeyondTheirBoundsShowNoInfAndTheWidestLabelsFitTheirPl
     ASSERT_EQ(loadMarketData(gGame), 1);
 
     std::string indexLine;
+    bool widestIndexLineFits = false;
     std::vector<std::string> labels;
     graphFromIndex(window_, 12, [&](HWND dialog) {
-        indexLine = listLine(GetDlgItem(GetParent(dialog), IDC_INDEX_LIST), 12);
+        HWND list = GetDlgItem(GetParent(dialog), IDC_INDEX_LIST);
+        indexLine = listLine(list, 12);
+        // The widest index line the bounds allow, a rise from the lowest price to the highest.
+        ShareRecord widest{};
+        std::snprintf(widest.name, kShareNameSize, "Northern Consolidat");
+        widest.previousPrice = kLowestPrice, widest.currentPrice = kHighestPrice;
+        const std::string line = shareIndexLine(widest);
+        WindowDc dc(list);
+        Selected font(dc.get(), reinterpret_cast<HFONT>(SendMessageA(list, WM_GETFONT, 0, 0)));
+        SIZE size = {};
+        GetTextExtentPoint32A(dc.get(), line.c_str(), static_cast<int>(line.size()), &size);
+        RECT client;
+        GetClientRect(list, &client);
+        widestIndexLineFits = 1 + size.cx < client.right;
         for (int id : {IDC_GRAPH_PRICE_TOP, IDC_GRAPH_PRICE_THREE_QUARTERS, IDC_GRAPH_PRICE_MIDDLE,
                        IDC_GRAPH_PRICE_ONE_QUARTER, IDC_GRAPH_PRICE_BOTTOM})
             labels.push_back(textOf(dialog, id) + (fitsItsControl(GetDlgItem(dialog, id)) ? "" : " cut"));
@@ -188,6 +202,7 @@ TEST_F(GraphScreen, PricesBeyondTheirBoundsShowNoInfAndTheWidestLabelsFitTheirPl
     fs::remove_all(folder);
     EXPECT_EQ(indexLine.find("inf"), std::string::npos) << indexLine;
     EXPECT_EQ(indexLine, shareIndexLine(gGame.shareTable[12]));
+    EXPECT_TRUE(widestIndexLineFits);
     EXPECT_EQ(labels, (std::vector<std::string>{"10100p", "7575p", "5050p", "2525\xBCp", "0\xBCp"}));
 }
 
