@@ -15,6 +15,7 @@ add_library(tickerdell_win32 STATIC
     runtime/win32/ListHeadings.cpp
     runtime/win32/MessageBoxes.cpp
     runtime/win32/Screen.cpp
+    runtime/win32/SumRule.cpp
     runtime/win32/ThreeDButtons.cpp
     runtime/win32/WindowState.cpp
     shell/win32/Dispatch.cpp

@@ -19,15 +19,15 @@ std::string joinPath(const char* directory, const std::string& name) {
     return std::string(directory) + kSeparator + name;
 }
 
-// A record that is not a finite, non-negative number is no price that day: the index, the dialogs and
-// the settlement then treat the share as one that does not trade, and no order can take an inf or a nan
-// into the account.
+// A record that is no trading price is no price that day: the index, the dialogs, the graph and the
+// settlement then treat the share as one that does not trade, and no figure worked from it can grow into
+// an inf, a nan or a number wider than its column.
 double priceFromRecord(const unsigned char* bytes) {
     uint64_t bits = 0;
     for (int i = 7; i >= 0; --i) bits = (bits << 8) | bytes[i];
     double value;
     std::memcpy(&value, &bits, sizeof value);
-    return std::isfinite(value) && value >= 0.0 ? value : 0.0;
+    return isTradingPrice(value) ? value : 0.0;
 }
 
 void copyText(char* destination, std::size_t size, const std::string& text) {
@@ -96,6 +96,10 @@ void emptyTransactionHistory() {
     std::remove(transactionsFilePath().c_str());
 }
 }  // namespace
+
+bool isTradingPrice(double price) {
+    return price >= kLowestPrice && price <= kHighestPrice;  // false for a nan too
+}
 
 std::string sharesFilePath() {
     return "SHARES.NMS";

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <climits>
 #include <cstddef>
 #include <string>
 
@@ -13,12 +14,21 @@ constexpr int kBorder = 3;
 constexpr int kFocusInset = 2;
 constexpr std::size_t kCaptionLimit = 19;
 
-void addLine(std::vector<BevelLine>& lines, BevelPen pen, int x1, int y1, int x2, int y2) {
-    lines.push_back({pen, {x1, y1}, {x2, y2}});
+// Positions are worked out 64 bits wide and held to the int range, so a rectangle at either end of that
+// range, or wider than it, gives lines and a face that lie where the arithmetic says, never wrapped
+// round to the other end.
+using Wide = long long;
+
+int held(Wide value) {
+    return static_cast<int>(std::clamp<Wide>(value, INT_MIN, INT_MAX));
+}
+
+void addLine(std::vector<BevelLine>& lines, BevelPen pen, Wide x1, Wide y1, Wide x2, Wide y2) {
+    lines.push_back({pen, {held(x1), held(y1)}, {held(x2), held(y2)}});
 }
 
 // The black frame leaves the four corner pixels untouched, which rounds the button a little.
-void addFrame(std::vector<BevelLine>& lines, int x0, int y0, int rx, int by) {
+void addFrame(std::vector<BevelLine>& lines, Wide x0, Wide y0, Wide rx, Wide by) {
     addLine(lines, BevelPen::kBlack, x0 + 1, y0, rx, y0);
     addLine(lines, BevelPen::kBlack, x0 + 1, by, rx, by);
     addLine(lines, BevelPen::kBlack, x0, y0 + 1, x0, by);
@@ -26,7 +36,7 @@ void addFrame(std::vector<BevelLine>& lines, int x0, int y0, int rx, int by) {
 }
 
 // Two white rings at the top and left, two shadow rings at the bottom and right.
-void addRaisedRings(std::vector<BevelLine>& lines, int x0, int y0, int rx, int by) {
+void addRaisedRings(std::vector<BevelLine>& lines, Wide x0, Wide y0, Wide rx, Wide by) {
     addLine(lines, BevelPen::kWhite, x0 + 1, y0 + 1, rx - 1, y0 + 1);
     addLine(lines, BevelPen::kWhite, x0 + 1, y0 + 2, x0 + 1, by - 1);
     addLine(lines, BevelPen::kWhite, x0 + 2, y0 + 2, rx - 2, y0 + 2);
@@ -38,7 +48,7 @@ void addRaisedRings(std::vector<BevelLine>& lines, int x0, int y0, int rx, int b
 }
 
 // A pressed button is sunk: a second black ring, then shadow and light at the top and left.
-void addPressedRings(std::vector<BevelLine>& lines, int x0, int y0, int rx, int by) {
+void addPressedRings(std::vector<BevelLine>& lines, Wide x0, Wide y0, Wide rx, Wide by) {
     addLine(lines, BevelPen::kBlack, x0 + 1, y0 + 1, rx, y0 + 1);
     addLine(lines, BevelPen::kBlack, x0 + 1, y0 + 2, x0 + 1, by);
     addLine(lines, BevelPen::kBlack, rx - 1, by - 1, x0, by - 1);
@@ -47,6 +57,18 @@ void addPressedRings(std::vector<BevelLine>& lines, int x0, int y0, int rx, int 
     addLine(lines, BevelPen::kShadow, x0 + 2, y0 + 3, x0 + 2, by - 1);
     addLine(lines, BevelPen::kLight, x0 + 3, y0 + 3, rx - 1, y0 + 3);
     addLine(lines, BevelPen::kLight, x0 + 3, y0 + 4, x0 + 3, by - 1);
+}
+
+// The bevel of a frame whose last column and row are rx and by.
+std::vector<BevelLine> bevelWithin(Wide x0, Wide y0, Wide rx, Wide by, bool pressed) {
+    std::vector<BevelLine> lines;
+    lines.reserve(12);
+    addFrame(lines, x0, y0, rx, by);
+    if (pressed)
+        addPressedRings(lines, x0, y0, rx, by);
+    else
+        addRaisedRings(lines, x0, y0, rx, by);
+    return lines;
 }
 }  // namespace
 
@@ -79,39 +101,32 @@ BevelColours bevelColoursFor(bool twoColour) {
 }
 
 std::vector<BevelLine> bevelLines(int left, int top, int innerWidth, int innerHeight, bool pressed) {
-    const int rx = left + innerWidth + 5;  // the item's last column
-    const int by = top + innerHeight + 5;  // the item's last row
-    std::vector<BevelLine> lines;
-    lines.reserve(12);
-    addFrame(lines, left, top, rx, by);
-    if (pressed)
-        addPressedRings(lines, left, top, rx, by);
-    else
-        addRaisedRings(lines, left, top, rx, by);
-    return lines;
+    return bevelWithin(left, top, Wide{left} + innerWidth + 5, Wide{top} + innerHeight + 5, pressed);
 }
 
 ButtonGeometry buttonGeometry(const Rect& item, const ButtonState& state) {
     // A button narrower than its bevel gets an empty face rather than a face turned inside out.
-    const int innerWidth = std::max(0, item.width() - 2 * kBorder);
-    const int innerHeight = std::max(0, item.height() - 2 * kBorder);
-    const int offset = state.pressed ? kBorder + 1 : kBorder;
+    const Wide innerWidth = std::max<Wide>(0, Wide{item.right} - item.left - 2 * kBorder);
+    const Wide innerHeight = std::max<Wide>(0, Wide{item.bottom} - item.top - 2 * kBorder);
+    const Wide offset = state.pressed ? kBorder + 1 : kBorder;
+    const Wide faceLeft = item.left + offset;
+    const Wide faceTop = item.top + offset;
 
     ButtonGeometry geometry;
-    geometry.contentOrigin = {item.left + offset, item.top + offset};
-    geometry.face = {geometry.contentOrigin.x, geometry.contentOrigin.y,
-                     geometry.contentOrigin.x + innerWidth, geometry.contentOrigin.y + innerHeight};
-    geometry.lines = bevelLines(item.left, item.top, innerWidth, innerHeight, state.pressed);
+    geometry.contentOrigin = {held(faceLeft), held(faceTop)};
+    geometry.face = {held(faceLeft), held(faceTop), held(faceLeft + innerWidth), held(faceTop + innerHeight)};
+    geometry.lines = bevelWithin(item.left, item.top, item.left + innerWidth + 5, item.top + innerHeight + 5,
+                                 state.pressed);
     geometry.dithered = state.greyed;
-    const Rect& face = geometry.face;
-    if (state.focused && face.width() > 2 * kFocusInset && face.height() > 2 * kFocusInset)
-        geometry.focusFrame = {face.left + kFocusInset, face.top + kFocusInset, face.right - kFocusInset,
-                               face.bottom - kFocusInset};
+    if (state.focused && innerWidth > 2 * kFocusInset && innerHeight > 2 * kFocusInset)
+        geometry.focusFrame = {held(faceLeft + kFocusInset), held(faceTop + kFocusInset),
+                               held(faceLeft + innerWidth - kFocusInset),
+                               held(faceTop + innerHeight - kFocusInset)};
     return geometry;
 }
 
 bool ditherSetsPixel(const Rect& face, int x, int y) {
-    return ((x - face.left + y) & 1) != 0;
+    return ((Wide{x} - face.left + y) & 1) != 0;
 }
 
 bool isThreeDButtonCaption(const char* caption) {

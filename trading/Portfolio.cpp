@@ -10,7 +10,10 @@
 
 namespace {
 constexpr int kNameWidth = 20;
-constexpr int kCountWidth = 7;
+// Room for the most shares a holding or an order takes, 2,147,483,647, and for a day's move of at most
+// a price's five characters with its sign, so that no column runs into the next or off the list.
+constexpr int kCountWidth = 10;
+constexpr int kMovementWidth = 6;
 constexpr const char* kNoFigure = "    n/a";
 constexpr const char* kNoShareValue = "     n/a";
 constexpr const char* kNothingHeld = "     n/a     ";
@@ -36,7 +39,7 @@ std::string paddedName(const char* name) {
 
 std::string heldPiece(int32_t held) {
     if (held == 0) return kNothingHeld;
-    return "  " + padLeft(std::to_string(held), kCountWidth) + "    ";
+    return padLeft(std::to_string(held), kCountWidth) + "   ";
 }
 
 std::string actionPiece(char action) {
@@ -47,7 +50,7 @@ std::string actionPiece(char action) {
 
 std::string pendingPiece(int32_t pending) {
     if (pending == 0) return kNoOrder;
-    return " " + padLeft(std::to_string(pending), kCountWidth) + "  ";
+    return padLeft(std::to_string(pending), kCountWidth);
 }
 
 AccountFigures accountFiguresOf(const GameModel& model) {
@@ -73,7 +76,8 @@ std::string holdingLine(const GameModel& model, const Holding& holding) {
     const ShareRecord& share = shareOf(model, holding);
     return paddedName(share.name) + heldPiece(holding.heldQuantity) + actionPiece(holding.action) +
            pendingPiece(holding.pendingQuantity) + "   " + formatListPrice(share.currentPrice * 100.0) +
-           "  " + "  " + formatListPrice((share.currentPrice - share.previousPrice) * 100.0) + "  ";
+           "  " + " " +
+           padLeft(formatPrice((share.currentPrice - share.previousPrice) * 100.0), kMovementWidth) + "  ";
 }
 
 double heldSharesValue(const GameModel& model) {

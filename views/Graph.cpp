@@ -2,6 +2,7 @@
 #include "views/Graph.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -21,10 +22,10 @@ const GraphRangeInfo kFourYears{1020, 3, 4, {1020, 765, 510, 255, 0}};
 const GraphRangeInfo kOneYear{255, 1, 12, {255, 189, 126, 63, 0}};
 const GraphRangeInfo kOneMonth{21, 1, 4, {21, 15, 10, 5, 0}};
 
-// A price the graph can place: zero marks a day without trading, and nothing else below or beside a
-// positive number means anything either.
+// A price the graph can place: zero marks a day without trading, and a number the history reader would
+// not take as a price means nothing either, so the scale and its labels stay within the prices' range.
 bool isPriced(double price) {
-    return std::isfinite(price) && price > 0.0;
+    return isTradingPrice(price);
 }
 
 bool isShare(long long shareNumber) {
@@ -92,15 +93,11 @@ std::vector<std::vector<PlotPoint>> priceLine(const GraphHistory& history, int d
     return runs;
 }
 
-std::array<std::string, kPriceLabelCount> priceLabels(const GraphScale& scale) {
-    if (!scale.hasPrices) return {};
-    const double top = scale.top;
-    const double bottom = scale.bottom;
-    const double values[kPriceLabelCount] = {top, bottom + (top - bottom) * 0.75, (top + bottom) * 0.5,
-                                             bottom + (top - bottom) * 0.25, bottom};
-    std::array<std::string, kPriceLabelCount> labels;
-    for (int i = 0; i < kPriceLabelCount; ++i) labels[i] = formatGraphPriceLabel(values[i] * 100.0);
-    return labels;
+// The price at a tick to the nearest quarter penny, so the label is never more than an eighth of a penny
+// off its line; a label that rounds to nothing still reads "0p".
+std::string quarterPennyLabel(double pence) {
+    const double quarters = std::round(pence * 4.0) / 4.0;
+    return quarters == 0.0 ? "0p" : formatGraphPriceLabel(quarters);
 }
 
 std::array<std::string, kDateLabelCount> dateLabels(const GameModel& model, GraphRange range) {
@@ -113,9 +110,10 @@ std::array<std::string, kDateLabelCount> dateLabels(const GameModel& model, Grap
     return labels;
 }
 
-// The share at a place in the browse list; -1 past its end or for anything that is not a share.
-int browseShareAt(const GameModel& model, int position) {
-    if (position < 0 || position >= static_cast<int>(model.graphBrowseList.size())) return kEmptySlot;
+// The share at a place in the browse list; -1 past its end or for anything that is not a share. The place
+// is wide, so the one after the largest browse position is simply past the end.
+int browseShareAt(const GameModel& model, long long position) {
+    if (position < 0 || position >= static_cast<long long>(model.graphBrowseList.size())) return kEmptySlot;
     const int shareNumber = model.graphBrowseList[position];
     return isShare(shareNumber) ? shareNumber : kEmptySlot;
 }
@@ -197,7 +195,21 @@ int plotRowOf(const GraphScale& scale, double price) {
 
 int plotColumnOf(GraphRange range, int daysBack) {
     // Multiplying first keeps whole-pixel days exact: 560 / 255 first would put a tick's day a pixel left.
-    return kPlotLastColumn - (daysBack * kPlotWidth) / graphRangeInfo(range).days;
+    // Sixty-four bits hold the product for any day count; a column past the int range is held at its end.
+    const long long column =
+        kPlotLastColumn - (daysBack * static_cast<long long>(kPlotWidth)) / graphRangeInfo(range).days;
+    return static_cast<int>(std::clamp<long long>(column, INT_MIN, INT_MAX));
+}
+
+std::array<std::string, kPriceLabelCount> graphPriceLabels(const GraphScale& scale) {
+    if (!scale.hasPrices) return {};
+    const double top = scale.top;
+    const double bottom = scale.bottom;
+    const double values[kPriceLabelCount] = {top, bottom + (top - bottom) * 0.75, (top + bottom) * 0.5,
+                                             bottom + (top - bottom) * 0.25, bottom};
+    std::array<std::string, kPriceLabelCount> labels;
+    for (int i = 0; i < kPriceLabelCount; ++i) labels[i] = quarterPennyLabel(values[i] * 100.0);
+    return labels;
 }
 
 GraphPicture computeGraph(const GameModel& model, const GraphHistory& history, GraphRange range) {
@@ -210,7 +222,7 @@ GraphPicture computeGraph(const GameModel& model, const GraphHistory& history, G
     if (model.graphGridLines != 0) picture.gridLines = gridLines(info.verticalDivisions);
     picture.leftTicks = leftTicks();
     picture.bottomTicks = bottomTicks(info.verticalDivisions);
-    picture.priceLabels = priceLabels(picture.scale);
+    picture.priceLabels = graphPriceLabels(picture.scale);
     picture.dateLabels = dateLabels(model, range);
     return picture;
 }
@@ -229,7 +241,7 @@ std::string graphCaption(const GameModel& model) {
 GraphStepping graphSteppingFor(const GameModel& model) {
     if (browsingAllShares(model))
         return {isShare(model.selectedShare - 1LL), isShare(model.selectedShare + 1LL)};
-    const int position = model.graphBrowsePosition;
+    const long long position = model.graphBrowsePosition;
     return {position > 0 && browseShareAt(model, position - 1) != kEmptySlot,
             browseShareAt(model, position + 1) != kEmptySlot};
 }

@@ -42,7 +42,7 @@ struct GraphRangeInfo {
 const GraphRangeInfo& graphRangeInfo(GraphRange range);
 
 // The buffer for `count` price records read oldest first: a day without trading (zero, or anything that
-// is not a positive finite price) takes the last priced value before it; the last two records belong
+// is no trading price, isTradingPrice) takes the last priced value before it; the last two records belong
 // to days after the data's end and are left out; the newest kGraphHistorySize of the rest are copied so
 // the newest lands in the last element; elements without data are 0.
 GraphHistory graphHistoryFromRecords(const double* records, int count);
@@ -69,7 +69,12 @@ GraphScale computeGraphScale(const GraphHistory& history, int dayIndex, GraphRan
 // part of the row printed with six decimals, so 233.9999996 gives 234. Never outside the plot.
 int plotRowOf(const GraphScale& scale, double price);
 
-// The plot column of the day `daysBack` trading days before today: 625 - daysBack * 560 / N.
+// The five price labels, top to bottom: the scale's top, three quarters, half, one quarter and its
+// bottom, each the price at its tick rounded to the nearest quarter penny; blank without prices.
+std::array<std::string, kPriceLabelCount> graphPriceLabels(const GraphScale& scale);
+
+// The plot column of the day `daysBack` trading days before today: 625 - daysBack * 560 / N, held to
+// the int range for a day count far outside the range.
 int plotColumnOf(GraphRange range, int daysBack);
 
 struct PlotPoint {

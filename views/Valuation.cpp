@@ -13,13 +13,18 @@ std::string boundedText(const char* field, std::size_t size) {
     return std::string(field, end ? static_cast<const char*>(end) - field : size);
 }
 
+constexpr std::size_t kNameWidth = 20;  // a name of at most 19 characters and a blank
+constexpr std::size_t kDateWidth = 9;
+constexpr int kQuantityWidth = 10;
+constexpr int kAmountWidth = 16;  // a blank and at most 15 characters
+
 std::string leftAligned(const std::string& text, std::size_t width) {
     return text.size() < width ? text + std::string(width - text.size(), ' ') : text;
 }
 
 std::string quantityColumn(int32_t quantity) {
     char text[16];
-    std::snprintf(text, sizeof text, " %7d  ", static_cast<int>(quantity));
+    std::snprintf(text, sizeof text, "%*d", kQuantityWidth, static_cast<int>(quantity));
     return text;
 }
 
@@ -54,11 +59,14 @@ std::string valuationLine(const GameModel& model, const Holding& holding) {
     const ShareRecord& share = model.shareTable[holding.shareNumber];
     // Listed holdings hold shares, so the average never divides by zero.
     const double averagePence = holding.totalCost / holding.heldQuantity * 100.0;
-    return leftAligned(boundedText(share.name, kShareNameSize), 20) + quantityColumn(holding.heldQuantity) +
-           boundedText(holding.dateBought, kDateBoughtSize) + "  " + formatListPrice(averagePence) + " " +
-           averagePriceMark(holding) + formatAmountColumn(holding.totalCost + holding.commissionToDate) +
-           " " + formatListPrice(share.currentPrice * 100.0) + " " +
-           formatAmountColumn(valueToday(model, holding));
+    // Every date has the same width here, so the columns after it line up whatever the dates hold.
+    return leftAligned(boundedText(share.name, kShareNameSize), kNameWidth) +
+           quantityColumn(holding.heldQuantity) + " " +
+           leftAligned(boundedText(holding.dateBought, kDateBoughtSize), kDateWidth) + " " +
+           formatListPrice(averagePence) + averagePriceMark(holding) +
+           formatSignedAmount(kAmountWidth, holding.totalCost + holding.commissionToDate) + " " +
+           formatListPrice(share.currentPrice * 100.0) +
+           formatSignedAmount(kAmountWidth, valueToday(model, holding));
 }
 
 ValuationDisplay buildValuation(GameModel& model) {

@@ -19,6 +19,18 @@ bool isValuationListed(const Holding& holding);
 // that is still pending leaves the held shares all from one purchase.
 char averagePriceMark(const Holding& holding);
 
+// The characters of a list line that each column's widest figure takes, first to last, left to right:
+// held quantity, date bought, average buying price with its mark, total cost, price now, value now. The
+// columns hold the widest figures the game can produce: 2,147,483,647 shares, a nine-character date,
+// prices of at most five characters (kHighestPrice), a value of at most 2,147,483,647 shares at
+// £100.00 and a total cost below £1,000,000,000,000; a blank stands between any two of them.
+struct ValuationColumn {
+    int first;
+    int last;
+};
+constexpr ValuationColumn kValuationColumns[] = {{20, 29}, {31, 39}, {41, 46}, {48, 62}, {64, 68}, {70, 84}};
+constexpr int kValuationLineLength = 85;
+
 // One list line: name, held quantity, date bought, average buying price, its mark, total cost with
 // the broker's charges, today's price and today's value. The holding must be listed.
 std::string valuationLine(const GameModel& model, const Holding& holding);

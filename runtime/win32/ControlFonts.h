@@ -17,12 +17,13 @@ struct FontSpec {
     int weight;
 };
 
-// The font table of a screen with one fixed-pitch list in "Courier" 13 and every other control named
-// in "Helv" 11.
+// The font table of a screen with one fixed-pitch list in "Courier" 13 (or the height given) and every
+// other control named in "Helv" 11.
 template <std::size_t N>
-constexpr std::array<FontSpec, N + 1> courierListAndHelv(int listId, const int (&helvControls)[N]) {
+constexpr std::array<FontSpec, N + 1> courierListAndHelv(int listId, const int (&helvControls)[N],
+                                                         int listHeight = -13) {
     std::array<FontSpec, N + 1> table{};
-    table[0] = {listId, "Courier", -13, FW_NORMAL};
+    table[0] = {listId, "Courier", listHeight, FW_NORMAL};
     for (std::size_t i = 0; i < N; ++i) table[i + 1] = {helvControls[i], "Helv", -11, FW_NORMAL};
     return table;
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -70,6 +71,46 @@ TEST(BevelGeometry, EveryPixelContentsFocusFrameAndDitherOfEachState) {
                       framed ? std::make_tuple(face.left + 2, face.top + 2, face.right - 2, face.bottom - 2)
                              : std::make_tuple(0, 0, 0, 0));
         }
+}
+
+TEST(BevelGeometry, RectanglesAtTheEndsOfTheIntRangeKeepTheirFaceAndLinesInsideThem) {
+    const auto inside = [](const Rect& item, Point p) {
+        return p.x >= item.left && p.x <= item.right && p.y >= item.top && p.y <= item.bottom;
+    };
+    const auto tuple = [](const Rect& r) { return std::make_tuple(r.left, r.top, r.right, r.bottom); };
+    constexpr int top = INT_MAX;
+    // The item, then the face, raised and pressed; one too small for its bevel is held at the range's end.
+    const std::tuple<Rect, Rect, Rect> cases[] = {
+        {{top, top, top, top}, {top, top, top, top}, {top, top, top, top}},
+        {{top - 2, top - 5, top, top}, {top, top - 2, top, top - 2}, {top, top - 1, top, top - 1}},
+        {{top - 40, top - 30, top, top},
+         {top - 37, top - 27, top - 3, top - 3},
+         {top - 36, top - 26, top - 2, top - 2}},
+        {{INT_MIN, INT_MIN, top, top},
+         {INT_MIN + 3, INT_MIN + 3, top - 3, top - 3},
+         {INT_MIN + 4, INT_MIN + 4, top - 2, top - 2}},
+    };
+    for (const auto& [item, raised, pressed] : cases)
+        for (const bool down : {false, true}) {
+            SCOPED_TRACE(std::to_string(item.left) + "," + std::to_string(item.top) +
+                         (down ? " pressed" : ""));
+            const ButtonGeometry geometry = buttonGeometry(item, {down, true, false});
+            EXPECT_EQ(tuple(geometry.face), tuple(down ? pressed : raised));
+            for (const BevelLine& line : geometry.lines)
+                EXPECT_TRUE(inside(item, line.from) && inside(item, line.to))
+                    << line.from.x << "," << line.to.x;
+            if (geometry.focusFrame.right > geometry.focusFrame.left) {
+                EXPECT_TRUE(inside(geometry.face, {geometry.focusFrame.left, geometry.focusFrame.top}) &&
+                            inside(geometry.face, {geometry.focusFrame.right, geometry.focusFrame.bottom}));
+            }
+        }
+    // Far from the origin a button is the one at the origin moved there.
+    const ButtonGeometry near = buttonGeometry({0, 0, 40, 30}, {}),
+                         far = buttonGeometry({top - 40, top - 30, top, top}, {});
+    for (std::size_t i = 0; i < near.lines.size(); ++i)
+        EXPECT_EQ(std::make_tuple(far.lines[i].from.x - near.lines[i].from.x,
+                                  far.lines[i].to.y - near.lines[i].to.y),
+                  std::make_tuple(top - 40, top - 30));
 }
 
 TEST(BevelGeometry, CheckerboardToTheFacesLastPixelAndTheGreysOfATwoColourDevice) {

@@ -106,6 +106,18 @@ TEST(GraphPicture, EachRangesLineLabelsTicksAndGridThenTheOptionsAutoScaleAndSho
     EXPECT_EQ(level.priceLabels[2], "200p");
 }
 
+TEST(GraphPicture, EachPriceLabelIsItsTicksPriceToTheNearestQuarterPenny) {
+    const std::tuple<double, double, const char*> cases[] = {
+        {1.0, 1.6598, "166p 149\xBDp 133p 116\xBDp 100p "},  // 165.98p, 149.485p, 132.99p, 116.495p
+        {7.7816, 10.2389, "1024p 962\xBDp 901p 839\xBDp 778\xBCp "},
+        {0.0012, 0.0099, "1p 0\xBEp 0\xBDp 0\xBCp 0p "},  // 0.12p rounds to nothing
+        {kLowestPrice / 1.01, kHighestPrice * 1.01, "10100p 7575p 5050p 2525\xBCp 0\xBCp "},  // the widest
+    };
+    for (const auto& [bottom, top, labels] : cases)
+        EXPECT_EQ(joined(graphPriceLabels({true, bottom, top})), labels) << top;
+    EXPECT_EQ(graphPriceLabels({false, 1.0, 2.0}), Labels{});
+}
+
 TEST(GraphBounds, NoDayIndexReadsOutsideTheBufferOrTheDates) {
     GraphHistory recent{};
     std::fill(recent.end() - 10, recent.end(), 1.5);
@@ -123,11 +135,21 @@ TEST(GraphBounds, NoDayIndexReadsOutsideTheBufferOrTheDates) {
     }
 }
 
+TEST(GraphBounds, APlotColumnForAnyDayCountIsTheExactOneHeldToTheIntRange) {
+    const std::tuple<GraphRange, int, int> cases[] = {
+        {GraphRange::OneYear, 3900000, -8564080},     {GraphRange::FourYears, INT_MAX, -1179010004},
+        {GraphRange::FourYears, INT_MIN, 1179011255}, {GraphRange::OneMonth, INT_MAX, INT_MIN},
+        {GraphRange::OneMonth, INT_MIN, INT_MAX},     {GraphRange::OneMonth, 21, kPlotLeft}};
+    for (const auto& [range, daysBack, column] : cases)
+        EXPECT_EQ(plotColumnOf(range, daysBack), column) << daysBack;
+}
+
 TEST(GraphHistoryBuffer, GapsTakeThePreviousPriceAndTodayHoldsTheModelsPrice) {
-    const std::vector<double> records{0.0, 0.0, 1.5, 0.0, -2.0, 2.5, 7.0, 8.0};
+    // Beyond the highest price or below the lowest a record is no price, as the history reader has it.
+    const std::vector<double> records{0.0, 0.0, 1.5, 0.0, -2.0, 2.5, 1e308, 1e15, 100.01, 0.002, 7.0, 8.0};
     const GraphHistory history = graphHistoryFromRecords(records.data(), static_cast<int>(records.size()));
-    EXPECT_EQ(std::vector<double>(history.end() - 7, history.end()),
-              (std::vector<double>{0.0, 0.0, 0.0, 1.5, 1.5, 1.5, 2.5}));
+    EXPECT_EQ(std::vector<double>(history.end() - 11, history.end()),
+              (std::vector<double>{0.0, 0.0, 0.0, 1.5, 1.5, 1.5, 2.5, 2.5, 2.5, 2.5, 2.5}));
     EXPECT_EQ(graphHistoryFromRecords(records.data(), 2), GraphHistory{});
     MarketFolder folder;
     GameModel model;
@@ -150,6 +172,7 @@ TEST(GraphStepping, PreviousAndNextThroughTheTableOrTheBrowseList) {
         {1, 7, {5, 7, -1}, true, false, 5, 7},
         {2, 9, {5, 60, 9, -1}, false, false, 9, 9},  // a damaged list: 60 is no share
         {10, 11, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, true, false, 10, 11},
+        {INT_MAX, 9, {5, 7, -1}, false, false, 9, 9},  // no place after the last one an int holds
     };
     for (const auto& [position, share, list, hasPrevious, hasNext, afterPrevious, afterNext] : cases) {
         GameModel model;

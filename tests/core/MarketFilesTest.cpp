@@ -15,7 +15,8 @@
 namespace fs = std::filesystem;
 
 // Share 0 holds 1400 records, share 1 1600 (1500 are read), share 2 300 and a partial record; share 3
-// has prices that are no number or below zero on days 0 to 4, and a tiny and a huge one on days 5 and 6.
+// has prices that are no number or below zero on days 0 to 4, tiny and huge ones on days 5 to 8, and the
+// doubles just outside the highest and lowest prices and those prices themselves on days 9 to 12.
 TEST(PriceOnDay, RecordsCountBackFromTheThirdLastAndOutsideThemOrNotFiniteIsNoPrice) {
     constexpr double inf = std::numeric_limits<double>::infinity();
     MarketFolder folder;
@@ -23,8 +24,12 @@ TEST(PriceOnDay, RecordsCountBackFromTheThirdLastAndOutsideThemOrNotFiniteIsNoPr
     folder.writeHistory(1, rampPrices(1, 1600));
     folder.writeHistory(2, rampPrices(2, 300), std::string(5, '\x7f'));
     std::vector<double> hostile = rampPrices(3, 300);
-    const double odd[] = {inf, -inf, std::nan(""), -0.5, -1e-300, 1e-300, 1e308};
-    for (int day = 0; day < 7; ++day) hostile[297 - day] = odd[day];
+    const double huge = std::numeric_limits<double>::max(), above = std::nextafter(kHighestPrice, inf);
+    const double odd[] = {inf,         -inf,   std::nan(""),  -0.5,
+                          -1e-300,     1e-300, 1e308,         huge,
+                          1e15,        above,  kHighestPrice, std::nextafter(kLowestPrice, 0.0),
+                          kLowestPrice};
+    for (int day = 0; day < 13; ++day) hostile[297 - day] = odd[day];
     folder.writeHistory(3, hostile);
     GameModel model;
     const auto at = marketPrice;
@@ -32,7 +37,8 @@ TEST(PriceOnDay, RecordsCountBackFromTheThirdLastAndOutsideThemOrNotFiniteIsNoPr
     const struct { int share, day; double price; } cases[] = {
         {0, 0, at(0, 1397)}, {0, -2, at(0, 1399)}, {0, 1397, at(0, 0)}, {0, 1398, 0.0}, {0, -3, 0.0},
         {0, INT_MAX, 0.0}, {0, INT_MIN, 0.0}, {1, -2, at(1, 1499)}, {2, 297, at(2, 0)}, {2, 298, 0.0},
-        {4, 0, 0.0}, {-1, 0, 0.0}, {3, 0, 0.0}, {3, 2, 0.0}, {3, 4, 0.0}, {3, 5, 1e-300}, {3, 6, 1e308}};
+        {4, 0, 0.0}, {-1, 0, 0.0}, {3, 0, 0.0}, {3, 2, 0.0}, {3, 4, 0.0}, {3, 5, 0.0}, {3, 6, 0.0},
+        {3, 7, 0.0}, {3, 8, 0.0}, {3, 9, 0.0}, {3, 10, kHighestPrice}, {3, 11, 0.0}, {3, 12, kLowestPrice}};
     // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(priceOnDay(model, c.share, c.day), c.price) << c.share << "/" << c.day;

@@ -1,10 +1,13 @@
 // The portfolio screen's lines, figures, details and buttons, and the removal of a pending order.
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <utility>
 
+#include "model/MarketFiles.h"
 #include "tests/core/TestMarket.h"
 #include "trading/OrderRules.h"
 #include "trading/Portfolio.h"
@@ -67,14 +70,24 @@ TEST(PortfolioDisplay, LinesDetailsAndButtonsOfEachKindOfHolding) {
     const PortfolioDisplay display = rebuildPortfolio(model);
     EXPECT_EQ(model.purchaseMade, 0);
     const std::string lines[] = {
-        padded("Castle Brewing") + "     1200    " + std::string(20, ' ') + "     150  " + "    -50  ",
-        padded("Company 7") + "       40      [Buy]  +      25  " + "     100  " + "         ",
-        padded("Company 8") + "  25000000    " + std::string(20, ' ') + "     100  " + "         ",
-        padded("Company 9") + "       10      [Sell] -      10  " + "     100  " + "         ",
-        padded("Abbey Foods") + "     n/a     " + "  [Buy]  +" + "     100  " + "    125\xBD  " +
+        padded("Castle Brewing") + "      1200   " + std::string(20, ' ') + "     150  " + "    -50  ",
+        padded("Company 7") + "        40     [Buy]  +        25" + "     100  " + "         ",
+        padded("Company 8") + "  25000000   " + std::string(20, ' ') + "     100  " + "         ",
+        padded("Company 9") + "        10     [Sell] -        10" + "     100  " + "         ",
+        padded("Abbey Foods") + "     n/a     " + "  [Buy]  +" + "       100" + "    125\xBD  " +
             "     2\xBC  "};
     ASSERT_EQ(display.lines.size(), 5u);
     for (int i = 0; i < 5; ++i) EXPECT_EQ(display.lines[i], lines[i]) << i;
+    // The widest figures keep the line at 72 characters: the most shares held and ordered, and a day's
+    // fall from the highest price to the lowest.
+    GameModel extreme = model;
+    std::snprintf(extreme.shareTable[6].name, kShareNameSize, "Northern Consolidat");
+    extreme.shareTable[6].currentPrice = kLowestPrice, extreme.shareTable[6].previousPrice = kHighestPrice;
+    Holding widest = heldShares(6, INT32_MAX, 1.0);
+    widest.action = kSellAction, widest.pendingQuantity = INT32_MAX;
+    EXPECT_EQ(holdingLine(extreme, widest), std::string("Northern Consolidat ") + "2147483647   " +
+                                                "  [Sell] -" + "2147483647" + "      0\xBC  " +
+                                                " -9999\xBE  ");
     const std::pair<ShareDetails, std::string> details[] = {
         {{"Share Details for : Castle Brewing", "  200p", "\2431800.00", "\24314.80"}, "Sell Buy Valuation "},
         {{"Share Details for : Company 7", "  100p", "     n/a", "\24310.05"}, "Remove Valuation "},

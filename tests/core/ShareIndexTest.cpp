@@ -47,7 +47,13 @@ TEST(ShareIndexLine, ColumnsForEveryKindOfMovement) {
          "Nineteen Characters       50\xBD  " + std::string(5, ' ') + "   0\xBD" + "      " + "    1.00"},
         // No price yesterday: the movement is shown, the percentage left blank, nothing divided by zero.
         {share(0, "Fenwick Mills", 0.0, 150.0),
-         padded("Fenwick Mills") + "      150  " + "       150      " + std::string(12, ' ')}};
+         padded("Fenwick Mills") + "      150  " + "       150      " + std::string(12, ' ')},
+        // The widest the price bounds allow, a quarter penny to a hundred pounds and back: 57 characters
+        // at most, which the list holds.
+        {share(0, "Nineteen Characters", 0.25, 10000.0),
+         "Nineteen Characters     10000  " + std::string(5, ' ') + "9999\xBE" + "      " + "3999900.00"},
+        {share(0, "Nineteen Characters", 10000.0, 0.25),
+         "Nineteen Characters        0\xBC  " + std::string(5, ' ') + "-9999\xBE" + "      " + " -100.00"}};
     // clang-format on
     for (const auto& c : cases) EXPECT_EQ(shareIndexLine(c.record), c.line) << c.record.name;
     EXPECT_EQ(relativeChange(cases[3].record), 0.0);

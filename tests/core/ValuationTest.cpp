@@ -1,9 +1,11 @@
 // The valuation: its lines byte for byte, the average-price mark, the totals and the graph's list.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdio>
 #include <tuple>
 
+#include "model/MarketFiles.h"
 #include "tests/core/TestMarket.h"
 #include "views/Valuation.h"
 
@@ -22,23 +24,35 @@ Texts totals(const ValuationDisplay& display) {
 }
 }  // namespace
 
-TEST(ValuationLine, ColumnsByteForByteTheAveragePriceMarkAndWideFigures) {
+TEST(ValuationLine, ColumnsByteForByteTheAveragePriceMarkAndTheWidestFigures) {
     GameModel model = fiftyShares([](int) { return 1.305; });
     std::snprintf(model.shareTable[3].name, kShareNameSize, "Abbey Foods");
     EXPECT_EQ(valuationLine(model, held(3, 800, 1000.0, 12.0)),
-              "Abbey Foods              800  12-Jan-96    125      1012.00  130\xBD     1044.00");
+              "Abbey Foods                800 12-Jan-96   125          1012.00  130\xBD         1044.00");
     // 1000 shares for 1234.56 average 123.456 pence, marked once they come from more than one purchase.
     const std::tuple<int, char, char> marks[] = {{0, ' ', ' '}, {0, 'S', ' '}, {1, 'B', ' '},
                                                  {1, ' ', '*'}, {1, 'S', '*'}, {2, 'B', '*'}};
     for (const auto& [repeats, action, mark] : marks) {
         Holding holding = held(3, 1000, 1234.56, 0.0);
         holding.repeatPurchases = repeats, holding.action = action;
-        EXPECT_EQ(valuationLine(model, holding).substr(39, 9), std::string("    123 ") + mark)
+        EXPECT_EQ(valuationLine(model, holding).substr(41, 6), std::string("  123") + mark)
             << repeats << action;
     }
-    model.shareTable[3].currentPrice = 1234.5;  // past 10,000,000 pounds a column widens, losing no digit
-    EXPECT_EQ(valuationLine(model, held(3, 100000, 20000000.0, 50000.5)).substr(48),
-              "20050000.50 123450 123450000.00");
+    // The most shares a holding takes, at the highest price, with the charges of many such orders: each
+    // figure fills its column, and a blank stands before it.
+    std::snprintf(model.shareTable[3].name, kShareNameSize, "Northern Consolidat");
+    model.shareTable[3].currentPrice = kHighestPrice;
+    Holding widest = held(3, INT32_MAX, 214742995829.0, 785257004170.99);
+    std::snprintf(widest.dateBought, kDateBoughtSize, "21-May-97");
+    widest.repeatPurchases = 2;
+    const std::string line = valuationLine(model, widest);
+    EXPECT_EQ(line,
+              "Northern Consolidat 2147483647 21-May-97 9999\xBE* 999999999999.99 10000 214748364700.00");
+    ASSERT_EQ(line.size(), static_cast<std::size_t>(kValuationLineLength));
+    for (const ValuationColumn& column : kValuationColumns) {
+        const std::string figure = line.substr(column.first, column.last - column.first + 1);
+        EXPECT_TRUE(line[column.first - 1] == ' ' && figure.find(' ') == std::string::npos) << figure;
+    }
 }
 
 TEST(ValuationTotals, ListedHoldingsFeesTheBrowseListAndAnEmptyList) {

@@ -4,6 +4,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <limits>
 #include <memory>
 
 #include "model/MarketFiles.h"
@@ -12,6 +16,7 @@
 #include "tests/gui/GuiHarness.h"
 #include "views/Formats.h"
 #include "views/Graph.h"
+#include "views/ShareIndex.h"
 #include "views/Statement.h"
 #include "views/Valuation.h"
 #include "views/win32/GraphPainting.h"
@@ -130,6 +135,20 @@ StatementPage pageOf(int first, int end, const char* number) {
     page.pageTotal = formatFixed(commissions, 2);
     return page;
 }
+// Ten holdings of the most shares a holding takes at the highest price, with long names and dates and
+// the charges of many such orders: the widest figures of every column and total.
+void holdTheWidestFigures() {
+    for (int slot = 0; slot < kHoldingCount; ++slot) {
+        std::snprintf(gGame.shareTable[slot].name, kShareNameSize, "Northern Consolid %d", slot);
+        gGame.shareTable[slot].currentPrice = kHighestPrice;
+        holdShares(slot, slot, INT32_MAX, 214742995829.0);
+        gGame.holdings[slot].commissionToDate = 785257004170.99;
+        gGame.holdings[slot].repeatPurchases = 2;
+        std::snprintf(gGame.holdings[slot].dateBought, kDateBoughtSize, "21-May-97");
+    }
+    gGame.cashBalance = gGame.pendingBalance = 997000000000000.0;  // a total of fifteen digits
+}
+
 }  // namespace
 
 TEST_F(GraphScreen, TheYellowLineRunsThroughEveryPricedDayOfEachRangeAndBuyingClosesTheGraphAndTheIndex) {
@@ -153,6 +172,58 @@ TEST_F(GraphScreen, TheYellowLineRunsThroughEveryPricedDayOfEachRangeAndBuyingCl
     EXPECT_TRUE(graphClosedItself && purchased);
     EXPECT_EQ(gGame.holdings[0].shareNumber, 13);
     EXPECT_EQ(gGame.holdings[0].pendingQuantity, 10);
+}
+
+TEST_F(GraphScreen, PricesBeyondTheirBoundsShowNoInfAndTheWidestLabelsFitTheirPlaces) {
+    // A copy of the market whose share 12 is priced, within the year before today, at the highest and
+    // the lowest price, at 1e15 and at the largest double, and today at 1e308; the game starts there.
+    namespace fs = std::filesystem;
+    const fs::path shipped = fs::current_path();
+    const fs::path folder =
+        fs::temp_directory_path() / ("tickerdell_bounds_" + std::to_string(GetCurrentProcessId()));
+    fs::remove_all(folder);
+    fs::copy(shipped, folder, fs::copy_options::recursive);
+    const fs::path history = folder / "SHistory" / "13.new";
+    const auto bytes = static_cast<std::streamsize>(fs::file_size(history));
+    std::vector<double> records(static_cast<std::size_t>(bytes) / sizeof(double));
+    std::ifstream(history, std::ios::binary).read(reinterpret_cast<char*>(records.data()), bytes);
+    const auto day = [&](int d) -> double& { return records[records.size() - 3 - d]; };
+    day(260) = 1e308, day(300) = kHighestPrice, day(350) = 1e15, day(400) = kLowestPrice;
+    day(450) = std::numeric_limits<double>::max();
+    std::ofstream(history, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(records.data()), bytes);
+    fs::current_path(folder);
+    ASSERT_EQ(loadMarketData(gGame), 1);
+
+    std::string indexLine;
+    bool widestIndexLineFits = false;
+    std::vector<std::string> labels;
+    graphFromIndex(window_, 12, [&](HWND dialog) {
+        HWND list = GetDlgItem(GetParent(dialog), IDC_INDEX_LIST);
+        indexLine = listLine(list, 12);
+        // The widest index line the bounds allow, a rise from the lowest price to the highest.
+        ShareRecord widest{};
+        std::snprintf(widest.name, kShareNameSize, "Northern Consolidat");
+        widest.previousPrice = kLowestPrice, widest.currentPrice = kHighestPrice;
+        const std::string line = shareIndexLine(widest);
+        WindowDc dc(list);
+        Selected font(dc.get(), reinterpret_cast<HFONT>(SendMessageA(list, WM_GETFONT, 0, 0)));
+        SIZE size = {};
+        GetTextExtentPoint32A(dc.get(), line.c_str(), static_cast<int>(line.size()), &size);
+        RECT client;
+        GetClientRect(list, &client);
+        widestIndexLineFits = 1 + size.cx < client.right;
+        for (int id : {IDC_GRAPH_PRICE_TOP, IDC_GRAPH_PRICE_THREE_QUARTERS, IDC_GRAPH_PRICE_MIDDLE,
+                       IDC_GRAPH_PRICE_ONE_QUARTER, IDC_GRAPH_PRICE_BOTTOM})
+            labels.push_back(textOf(dialog, id) + (fitsItsControl(GetDlgItem(dialog, id)) ? "" : " cut"));
+        saveWindowPicture(dialog, "graph_price_bounds");
+    });
+    fs::current_path(shipped);
+    fs::remove_all(folder);
+    EXPECT_EQ(indexLine.find("inf"), std::string::npos) << indexLine;
+    EXPECT_EQ(indexLine, shareIndexLine(gGame.shareTable[12]));
+    EXPECT_TRUE(widestIndexLineFits);
+    EXPECT_EQ(labels, (std::vector<std::string>{"10100p", "7575p", "5050p", "2525\xBCp", "0\xBCp"}));
 }
 
 TEST_F(GraphScreen, PreviousAndNextStopAtTheEndsOfWhatTheyStepThrough) {
@@ -228,11 +299,14 @@ TEST_F(Valuation, ListsTheHeldHoldingsWithTotalsAndRuleGraphsThemAndShowsAPurcha
     std::vector<std::string> shown;
     std::vector<std::string> captions;
     size_t rule = 0;
+    int widest = 0;
     const auto play = [&](HWND screen) {
         HWND list = GetDlgItem(screen, IDC_VAL_LIST);
         for (int row = 0; row < listCount(list); ++row) shown.push_back(listLine(list, row));
         shown.push_back(textOf(screen, IDC_VAL_FEES));
-        rule = pixelsOfColour(screen, {500, 280, 620, 285}, RGB(0, 0, 0)).size();
+        rule = pixelsOfColour(screen, {400, 280, 628, 285}, RGB(0, 0, 0)).size();
+        for (int id : {IDC_VAL_VALUE, IDC_VAL_CASH, IDC_VAL_TOTAL})
+            widest = std::max(widest, textWidth(GetDlgItem(screen, id)));
         saveWindowPicture(screen, "valuation");
         clickRow(list, 1);
         waitUntil([&] { return listSelection(list) == 1; });
@@ -256,12 +330,38 @@ TEST_F(Valuation, ListsTheHeldHoldingsWithTotalsAndRuleGraphsThemAndShowsAPurcha
     EXPECT_EQ(shown, (std::vector<std::string>{
                          valuationLine(gGame, gGame.holdings[0]), secondLine, formatTotalPounds(fees),
                          valuationLine(gGame, gGame.holdings[1]), formatTotalPounds(fees + newFee)}));
-    EXPECT_EQ(rule, 68u);
+    EXPECT_EQ(rule, static_cast<size_t>(widest));  // the rule spans the widest of the figures it adds
     const auto history = [](int share) { return std::string("History of ") + gGame.shareTable[share].name; };
     EXPECT_EQ(captions, (std::vector<std::string>{history(9), history(4), history(9), "9"}));
     EXPECT_EQ(gGame.holdings[1].pendingQuantity, 20);
     EXPECT_EQ(std::vector<int>(gGame.graphBrowseList.begin(), gGame.graphBrowseList.begin() + 3),
               (std::vector<int>{4, 9, -1}));
+}
+
+TEST_F(Valuation, TheWidestFiguresShowWholeApartAndUnderTheirHeadings) {
+    holdTheWidestFigures();
+    constexpr int kHeadingIds[] = {IDC_VAL_HELD_HEADING,      IDC_VAL_DATE_HEADING,
+                                   IDC_VAL_PRICE_HEADING,     IDC_VAL_COST_HEADING,
+                                   IDC_VAL_PRICE_NOW_HEADING, IDC_VAL_VALUE_NOW_HEADING};
+    std::vector<HeadedColumn> columns;
+    for (int c = 0; c < 6; ++c)
+        columns.push_back({kHeadingIds[c], kValuationColumns[c].first, kValuationColumns[c].last});
+    std::vector<std::string> lines, faults;
+    const auto measure = [&](HWND screen) {
+        HWND list = GetDlgItem(screen, IDC_VAL_LIST);
+        for (int row = 0; row < listCount(list); ++row) lines.push_back(listLine(list, row));
+        faults = columnFaults(screen, IDC_VAL_LIST, 19, columns);  // after the longest name
+        for (const std::string& fault : figureFaults(screen, {{IDC_VAL_FEES_LABEL, IDC_VAL_FEES},
+                                                              {IDC_VAL_VALUE_LABEL, IDC_VAL_VALUE},
+                                                              {IDC_VAL_CASH_LABEL, IDC_VAL_CASH},
+                                                              {0, IDC_VAL_TOTAL}}))
+            faults.push_back(fault);
+        saveWindowPicture(screen, "valuation_widest");
+    };
+    runScreen([&] { runValuationScreen(window_, gGame); }, measure, IDC_VAL_EXIT);
+    ASSERT_EQ(lines.size(), 10u);
+    EXPECT_EQ(lines[9], valuationLine(gGame, gGame.holdings[9]));
+    EXPECT_EQ(faults, std::vector<std::string>{});
 }
 
 TEST_F(Statement, TwelveDealsPageByButtonsAndKeys) {

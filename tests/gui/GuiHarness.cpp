@@ -201,6 +201,73 @@ bool fitsItsControl(HWND control) {
     return needed.right <= box.right && needed.bottom <= box.bottom;
 }
 
+int textWidth(HWND control) {
+    WindowDc dc(control);
+    Selected font(dc.get(), reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
+    const std::string text = textOf(control);
+    SIZE size = {};
+    GetTextExtentPoint32A(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
+    return size.cx;
+}
+
+namespace {
+RECT placeIn(HWND window, HWND control) {
+    RECT r;
+    GetWindowRect(control, &r);
+    MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+}  // namespace
+
+std::vector<std::string> columnFaults(HWND dialog, int listId, int nameEnd,
+                                      const std::vector<HeadedColumn>& columns) {
+    HWND list = GetDlgItem(dialog, listId);
+    const std::string line = listLine(list, 0);
+    WindowDc dc(list);
+    Selected font(dc.get(), reinterpret_cast<HFONT>(SendMessageA(list, WM_GETFONT, 0, 0)));
+    // Where the first n characters end, from the list's left edge: the list draws its text a pixel in.
+    const auto at = [&](int n) {
+        SIZE size = {};
+        GetTextExtentPoint32A(dc.get(), line.c_str(), n, &size);
+        return 1 + size.cx;
+    };
+    std::vector<std::string> faults;
+    RECT client;
+    GetClientRect(list, &client);
+    if (at(static_cast<int>(line.size())) >= client.right)
+        faults.push_back("the line passes the list's edge");
+    const int blank = at(1) - at(0);
+    int previousRight = at(nameEnd);
+    RECT previousHeading = {};
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        const int left = at(columns[c].first), right = at(columns[c].last + 1);
+        HWND control = GetDlgItem(dialog, columns[c].headingId);
+        const RECT heading = placeIn(list, control);
+        const int centre = (heading.left + heading.right) / 2;
+        const std::string name = textOf(control);
+        if (left - previousRight < blank) faults.push_back(name + ": no blank before it");
+        if (centre < left || centre > right) faults.push_back(name + ": not over its column");
+        if (c > 0 && heading.left < previousHeading.right)
+            faults.push_back(name + ": overlaps the heading before");
+        if (!fitsItsControl(control)) faults.push_back(name + ": cut");
+        previousRight = right, previousHeading = heading;
+    }
+    return faults;
+}
+
+std::vector<std::string> figureFaults(HWND dialog, const std::vector<std::pair<int, int>>& labelsAndFigures) {
+    std::vector<std::string> faults;
+    for (const auto& [label, figure] : labelsAndFigures) {
+        for (int id : {label, figure})
+            if (id && !fitsItsControl(GetDlgItem(dialog, id)))
+                faults.push_back(textOf(dialog, id) + " is cut");
+        if (label && placeIn(dialog, GetDlgItem(dialog, label)).right >
+                         placeIn(dialog, GetDlgItem(dialog, figure)).left)
+            faults.push_back(textOf(dialog, label) + " runs into its figure");
+    }
+    return faults;
+}
+
 Picture pictureOf(HDC dc, const RECT& band) {
     const int width = band.right - band.left, height = band.bottom - band.top;
     BITMAPINFO info = {};

@@ -93,6 +93,27 @@ std::string buyThrough(const std::function<void()>& open, const std::string& qua
 // Whether the control's text, wrapped at its width in its font, stays inside it.
 bool fitsItsControl(HWND control);
 
+// How wide the control's text is, in pixels of its own font.
+int textWidth(HWND control);
+
+// A heading over a fixed-pitch list and the characters of a line its column takes.
+struct HeadedColumn {
+    int headingId;
+    int first;
+    int last;
+};
+
+// What is wrong with the columns of the list's first line as the list's own font draws it: the line
+// passing the list's edge, a column with no blank before it (the first after `nameEnd` characters),
+// a heading not centred over its column, overlapping the heading before it, or cut; empty when all
+// is well.
+std::vector<std::string> columnFaults(HWND dialog, int listId, int nameEnd,
+                                      const std::vector<HeadedColumn>& columns);
+
+// What is wrong with figures beside their labels: a figure or label cut, or a label running into
+// its figure.
+std::vector<std::string> figureFaults(HWND dialog, const std::vector<std::pair<int, int>>& labelsAndFigures);
+
 // Saves a picture of the window, redrawn first, as FOLDER\name.bmp when TICKERDELL_SCREENSHOTS names
 // a folder, so a person can look at what a test showed; does nothing otherwise.
 void saveWindowPicture(HWND window, const std::string& name);

@@ -2,6 +2,11 @@
 // ones drawn red, the sum line, the buttons and details following the chosen line, buying more, selling,
 // removing and the keys; the index's sorts, and Buy or a double click, after which a purchase closes it.
 
+#include <algorithm>
+#include <climits>
+#include <cstdio>
+
+#include "model/MarketFiles.h"
 #include "tests/gui/GuiHarness.h"
 #include "trading/Portfolio.h"
 #include "trading/win32/PortfolioScreen.h"
@@ -57,6 +62,7 @@ TEST_F(Portfolio, FiguresColoursAndTheChosenLineDriveItsButtonsAndTheKeysMoveOn)
     std::vector<std::string> shown, lines, states;
     std::vector<size_t> red;
     size_t sumLine = 0;
+    int widest = 0;
     SeenDialog sell, buy, refusal;
     std::vector<bool> keys;
     GameModel before = gGame;
@@ -75,7 +81,9 @@ TEST_F(Portfolio, FiguresColoursAndTheChosenLineDriveItsButtonsAndTheKeysMoveOn)
                       GetClientRect(GetDlgItem(screen, id), &r);
                       red.push_back(pixelsOfColour(GetDlgItem(screen, id), r, RGB(255, 0, 0)).size());
                   }
-                  sumLine = pixelsOfColour(screen, {193, 352, 260, 353}, RGB(0, 0, 0)).size();
+                  sumLine = pixelsOfColour(screen, {0, 347, 300, 355}, RGB(0, 0, 0)).size();
+                  for (int id : {IDC_PORT_VALUE, IDC_PORT_CASH, IDC_PORT_TOTAL})
+                      widest = std::max(widest, textWidth(GetDlgItem(screen, id)));
                   saveWindowPicture(screen, "portfolio_loss");
                   for (int line = 0; line < 3; ++line) {
                       if (line > 0) chooseLine(screen, line);
@@ -104,7 +112,7 @@ TEST_F(Portfolio, FiguresColoursAndTheChosenLineDriveItsButtonsAndTheKeysMoveOn)
                                                figures.total, figures.profit, figures.pendingBalance}));
     EXPECT_GT(red[0], 20u);
     EXPECT_EQ(red[1], 0u);
-    EXPECT_EQ(sumLine, 67u);
+    EXPECT_EQ(sumLine, static_cast<size_t>(widest));  // as wide as the widest figure it adds
     EXPECT_EQ(states, (std::vector<std::string>{"Sell Buy Valuation ", "Sell Buy Valuation ", "Remove "}));
     EXPECT_EQ(refusal.caption, "Message!");
     EXPECT_EQ(refusal.icon, IDI_QUESTION);
@@ -114,6 +122,51 @@ TEST_F(Portfolio, FiguresColoursAndTheChosenLineDriveItsButtonsAndTheKeysMoveOn)
     EXPECT_EQ(lines, std::vector<std::string>{holdingLine(gGame, gGame.holdings[1])});  // with the new order
     EXPECT_EQ(gGame.holdings[1].pendingQuantity, 25);
     EXPECT_EQ(keys, std::vector<bool>(3, true));
+}
+
+TEST_F(Portfolio, TheWidestFiguresShowWholeApartAndUnderTheirHeadings) {
+    // Ten holdings of the most shares a holding takes, ordered again in full, priced at the highest
+    // price a day after the lowest (and the second the other way round), in an account of fifteen digits.
+    for (int slot = 0; slot < kHoldingCount; ++slot) {
+        ShareRecord& share = gGame.shareTable[slot];
+        std::snprintf(share.name, kShareNameSize, "Northern Consolid %d", slot);
+        share.currentPrice = slot == 1 ? kLowestPrice : kHighestPrice;
+        share.previousPrice = slot == 1 ? kHighestPrice : kLowestPrice;
+        holdShares(slot, slot, INT32_MAX, 214742995829.0);
+        gGame.holdings[slot].commissionToDate = 785257004170.99;
+        if (slot > 0)
+            gGame.holdings[slot].action = kSellAction, gGame.holdings[slot].pendingQuantity = INT32_MAX;
+    }
+    gGame.cashBalance = gGame.pendingBalance = 997000000000000.0;
+    // The characters the widest figures take: "[Sell]", a signed order, a price, a signed move.
+    const std::vector<HeadedColumn> columns = {{IDC_PORT_HELD_HEADING, 20, 29},
+                                               {IDC_PORT_ACTION_HEADING, 35, 40},
+                                               {IDC_PORT_PENDING_HEADING, 42, 52},
+                                               {IDC_PORT_PRICE_HEADING, 56, 60},
+                                               {IDC_PORT_MOVEMENT_HEADING, 64, 69}};
+    std::vector<std::string> lines, faults;
+    runScreen(
+        [&] { runPortfolioScreen(window_, gGame); },
+        [&](HWND screen) {
+            waitUntil([&] { return textOf(screen, IDC_PORT_SHARE_VALUE).find('\xA3') != std::string::npos; });
+            lines = linesOf(listOf(screen));
+            faults = columnFaults(screen, IDC_PORT_LIST, 19, columns);
+            for (const std::string& fault :
+                 figureFaults(screen, {{IDC_PORT_OPENING_LABEL, IDC_PORT_OPENING_PRICE},
+                                       {IDC_PORT_SHARE_VALUE_LABEL, IDC_PORT_SHARE_VALUE},
+                                       {IDC_PORT_FEES_LABEL, IDC_PORT_FEES},
+                                       {IDC_PORT_VALUE_LABEL, IDC_PORT_VALUE},
+                                       {IDC_PORT_CASH_LABEL, IDC_PORT_CASH},
+                                       {0, IDC_PORT_TOTAL},
+                                       {IDC_PORT_PROFIT_LABEL, IDC_PORT_PROFIT},
+                                       {IDC_PORT_PENDING_LABEL, IDC_PORT_PENDING_BALANCE}}))
+                faults.push_back(fault);
+            saveWindowPicture(screen, "portfolio_widest");
+        },
+        IDC_PORT_MAIN_MENU);
+    ASSERT_EQ(lines.size(), 10u);
+    EXPECT_EQ(lines[0], holdingLine(gGame, gGame.holdings[0]));
+    EXPECT_EQ(faults, std::vector<std::string>{});
 }
 
 TEST_F(ShareIndex, OpensInTableOrderSortsOntoTheFirstRowAndBuyOrADoubleClickBuysTheRowsShare) {

@@ -13,6 +13,7 @@
 #include "runtime/win32/ListHeadings.h"
 #include "runtime/win32/MessageBoxes.h"
 #include "runtime/win32/Screen.h"
+#include "runtime/win32/SumRule.h"
 #include "trading/win32/BuyScreen.h"
 #include "trading/win32/OrderPrompts.h"
 #include "trading/win32/PortfolioSelectScreen.h"
@@ -25,9 +26,6 @@ namespace {
 constexpr int kPortfolioHelp = 20001;
 constexpr COLORREF kNegativeColour = RGB(255, 0, 0);
 constexpr COLORREF kFigureColour = RGB(0, 0, 0);
-// Under the Cash Balance figure, above the total, in pixels of the client area.
-constexpr POINT kSumLineFrom = {193, 352};
-constexpr POINT kSumLineTo = {260, 352};
 
 constexpr int kHelvControls[] = {
     IDC_PORT_NAME_HEADING,
@@ -67,7 +65,7 @@ constexpr auto kPortfolioFonts = courierListAndHelv(IDC_PORT_LIST, kHelvControls
 
 // Where each heading's column stands in a list line, in characters: it is centred over them.
 constexpr ColumnHeading kHeadings[] = {
-    {IDC_PORT_HELD_HEADING, 22, 28},  {IDC_PORT_ACTION_HEADING, 35, 42},   {IDC_PORT_PENDING_HEADING, 44, 50},
+    {IDC_PORT_HELD_HEADING, 20, 29},  {IDC_PORT_ACTION_HEADING, 35, 42},   {IDC_PORT_PENDING_HEADING, 43, 52},
     {IDC_PORT_PRICE_HEADING, 56, 60}, {IDC_PORT_MOVEMENT_HEADING, 65, 69},
 };
 
@@ -125,6 +123,7 @@ void showAccount(HWND dialog, const AccountFigures& figures) {
     setText(dialog, IDC_PORT_PENDING_BALANCE, figures.pendingBalance);
     setText(dialog, IDC_PORT_CASH, figures.cashBalance);
     setText(dialog, IDC_PORT_VALUE, figures.portfolioValue);
+    InvalidateRect(dialog, nullptr, TRUE);  // the sum line follows the figures' width
 }
 
 void rebuild(HWND dialog) {
@@ -269,9 +268,10 @@ HBRUSH OnColour(HWND dialog, HDC dc, HWND control, UINT message) {
     return screen.faceBrush.get();
 }
 
-void OnPaint(HWND, const PAINTSTRUCT& paint) {
-    MoveToEx(paint.hdc, kSumLineFrom.x, kSumLineFrom.y, nullptr);
-    LineTo(paint.hdc, kSumLineTo.x, kSumLineTo.y);
+// The sum line: under the cash balance, above the total of it and the portfolio value.
+void OnPaint(HWND dialog, const PAINTSTRUCT& paint) {
+    constexpr int kAddedFigures[] = {IDC_PORT_VALUE, IDC_PORT_CASH, IDC_PORT_TOTAL};
+    drawSumRule(dialog, paint.hdc, IDC_PORT_CASH, IDC_PORT_TOTAL, kAddedFigures);
 }
 
 void OnActivate(HWND dialog, bool active) {

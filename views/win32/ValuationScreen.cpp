@@ -12,14 +12,12 @@
 #include "runtime/win32/GdiHandles.h"
 #include "runtime/win32/ListHeadings.h"
 #include "runtime/win32/Screen.h"
+#include "runtime/win32/SumRule.h"
 #include "views/Valuation.h"
 #include "views/win32/GraphScreen.h"
 
 namespace {
 constexpr int kValuationHelp = 20006;
-// Between the cash balance and the sum below it, in pixels of the client area.
-constexpr POINT kRuleFrom = {528, 282};
-constexpr POINT kRuleTo = {596, 282};
 
 constexpr int kHelvControls[] = {
     IDC_VAL_NAME_HEADING,
@@ -44,13 +42,23 @@ constexpr int kHelvControls[] = {
     IDC_VAL_EXIT,
 };
 
-constexpr auto kValuationFonts = courierListAndHelv(IDC_VAL_LIST, kHelvControls);
+// Courier 12, seven pixels a character, fits the widest line, 85 characters, in the list at 640 x 480;
+// at 13 it would need 680 pixels.
+constexpr int kListFontHeight = -12;
+constexpr auto kValuationFonts = courierListAndHelv(IDC_VAL_LIST, kHelvControls, kListFontHeight);
 
-// The characters of a list line each heading stands over: the quantity, the nine-character date,
-// the price with its average mark, and the figures of the amount columns.
+constexpr ColumnHeading heading(int id, const ValuationColumn& column) {
+    return {id, column.first, column.last};
+}
+
+// Each heading over the characters its column's widest figure takes.
 constexpr ColumnHeading kHeadings[] = {
-    {IDC_VAL_HELD_HEADING, 21, 27}, {IDC_VAL_DATE_HEADING, 30, 38},      {IDC_VAL_PRICE_HEADING, 41, 47},
-    {IDC_VAL_COST_HEADING, 50, 58}, {IDC_VAL_PRICE_NOW_HEADING, 60, 64}, {IDC_VAL_VALUE_NOW_HEADING, 68, 76},
+    heading(IDC_VAL_HELD_HEADING, kValuationColumns[0]),
+    heading(IDC_VAL_DATE_HEADING, kValuationColumns[1]),
+    heading(IDC_VAL_PRICE_HEADING, kValuationColumns[2]),
+    heading(IDC_VAL_COST_HEADING, kValuationColumns[3]),
+    heading(IDC_VAL_PRICE_NOW_HEADING, kValuationColumns[4]),
+    heading(IDC_VAL_VALUE_NOW_HEADING, kValuationColumns[5]),
 };
 
 struct ValuationScreen {
@@ -83,6 +91,7 @@ void showValuation(HWND dialog, const ValuationDisplay& display, int selected) {
     setText(dialog, IDC_VAL_VALUE, display.portfolioValue);
     setText(dialog, IDC_VAL_CASH, display.cashBalance);
     setText(dialog, IDC_VAL_TOTAL, display.total);
+    InvalidateRect(dialog, nullptr, TRUE);  // the rule follows the figures' width
 }
 
 // Charts the selected holding; the graph can step through every listed one and can buy, so the
@@ -116,9 +125,10 @@ bool OnCommand(HWND dialog, int id, UINT) {
     }
 }
 
-void OnPaint(HWND, const PAINTSTRUCT& paint) {
-    MoveToEx(paint.hdc, kRuleFrom.x, kRuleFrom.y, nullptr);
-    LineTo(paint.hdc, kRuleTo.x, kRuleTo.y);
+// The rule of the addition: under the cash balance, above the sum.
+void OnPaint(HWND dialog, const PAINTSTRUCT& paint) {
+    constexpr int kAddedFigures[] = {IDC_VAL_VALUE, IDC_VAL_CASH, IDC_VAL_TOTAL};
+    drawSumRule(dialog, paint.hdc, IDC_VAL_CASH, IDC_VAL_TOTAL, kAddedFigures);
 }
 
 const ScreenTemplate kValuationScreen = {
