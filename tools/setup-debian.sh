@@ -8,7 +8,8 @@ packages=(
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev  # the Windows build
     wine64                              # runs the game and its Windows tests
     xvfb xauth x11-utils                # a virtual screen when there is no display
-    fonts-liberation                    # the faces Wine substitutes for Courier, Times and Helv
+    fonts-liberation                    # the faces Wine substitutes for Times and Helv
+    fonts-dejavu-core                   # DejaVu Sans Mono, for Courier: its quarters read apart at 13 px
     fonts-wine                          # Wine's Marlett and Tahoma, which the prefix copies in
     imagemagick                         # screenshots of the virtual screen
 )

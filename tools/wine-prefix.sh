@@ -16,7 +16,7 @@ case "${2:-}" in
 esac
 
 # A prefix made by an older version of this script takes the current settings on its next use.
-settings_version="2 Managed=$managed"
+settings_version="3 Managed=$managed"
 ready="$prefix/.tickerdell-ready"
 [ "$(cat "$ready" 2>/dev/null)" = "$settings_version" ] && exit 0
 
@@ -42,8 +42,8 @@ REGEDIT4
 "Managed"="$managed"
 
 [HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]
-"Courier"="Liberation Mono"
-"Courier New"="Liberation Mono"
+"Courier"="DejaVu Sans Mono"
+"Courier New"="DejaVu Sans Mono"
 "Times New Roman"="Liberation Serif"
 "Helv"="Liberation Sans"
 "MS Sans Serif"="Liberation Sans"
