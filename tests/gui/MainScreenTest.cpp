@@ -92,12 +92,15 @@ TEST_F(MainWindow, PicturePagesPlacementWholeInsideTheMainWindow) {
         SCOPED_TRACE(page.name);
         RECT shown = {}, client = {}, inside = {};
         std::pair<Picture, Picture> bottom;
+        std::vector<int> textsCut;  // shrunk with the page, each text still fits its place
         runScreen(
             page.open,
             [&](HWND dialog) {
                 GetWindowRect(dialog, &shown);
                 GetClientRect(dialog, &client);
                 bottom = bottomOfPicture(dialog, page.picture);
+                for (HWND c = GetWindow(dialog, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+                    if (IsWindowVisible(c) && !fitsItsControl(c)) textsCut.push_back(GetDlgCtrlID(c));
                 saveWindowPicture(GetDesktopWindow(), std::string(page.name) + "_over_main_window_" +
                                                           std::to_string(screenWidth));
             },
@@ -110,6 +113,7 @@ TEST_F(MainWindow, PicturePagesPlacementWholeInsideTheMainWindow) {
         EXPECT_LE(client.right, page.size.cx);
         EXPECT_LE(std::abs(client.right * page.size.cy - client.bottom * page.size.cx), page.size.cx);
         EXPECT_TRUE(bottom.first == bottom.second) << "the bottom of the picture does not show";
+        EXPECT_EQ(textsCut, std::vector<int>{});
     }
 }
 
