@@ -46,6 +46,7 @@
 #define IDC_BUY_BALANCE_LABEL 105
 #define IDC_BUY_BALANCE 10048
 #define IDC_BUY_INFORMATION 106
+#define IDC_BUY_SHARE_NAME 107
 
 /* ---- share index "BUY" ---- */
 #define RES_DLG_SHARE_INDEX "BUY"
@@ -119,6 +120,7 @@
 #define IDC_SELL_TOTAL_LABEL 102
 #define IDC_SELL_TOTAL 10056
 #define IDC_SELL_INFORMATION 110
+#define IDC_SELL_SHARE_NAME 107
 
 /* ---- price graph "GRAPH" ---- */
 #define RES_DLG_GRAPH "GRAPH"

@@ -1,6 +1,8 @@
 // Placement and layout rules of hosted dialogs and bars, free of any window calls.
 #include "runtime/Layout.h"
 
+#include <algorithm>
+
 namespace {
 constexpr uint32_t kBarKeepMask = 0x5EFFFFFD;  // drops WS_POPUP, WS_MINIMIZE, WS_MAXIMIZE, DS_SYSMODAL
 constexpr uint32_t kClientKeepMask =
@@ -51,4 +53,26 @@ Rect layoutRectFor(int kind, int width, int height, const BarSizes& bars, const 
         default:
             return {};
     }
+}
+
+int Scale::of(int value) const {
+    if (denominator <= 0) return value;
+    const int64_t product = static_cast<int64_t>(value) * numerator;
+    const int64_t half = denominator / 2;
+    return static_cast<int>(product >= 0 ? (product + half) / denominator : (product - half) / denominator);
+}
+
+PageFit fitPage(const Rect& area, const Size& page, const Size& frame) {
+    const int roomWidth = std::max(area.width() - frame.width, 1);
+    const int roomHeight = std::max(area.height() - frame.height, 1);
+    Scale scale;
+    if (page.width > roomWidth || page.height > roomHeight) {
+        // The side with less room for its length decides; the other then fits too.
+        const bool widthDecides =
+            static_cast<int64_t>(roomWidth) * page.height <= static_cast<int64_t>(roomHeight) * page.width;
+        scale = widthDecides ? Scale{roomWidth, page.width} : Scale{roomHeight, page.height};
+    }
+    const int width = scale.of(page.width) + frame.width, height = scale.of(page.height) + frame.height;
+    const int left = area.left + (area.width() - width) / 2, top = area.top + (area.height() - height) / 2;
+    return {{left, top, left + width, top + height}, scale};
 }

@@ -56,3 +56,21 @@ Size frameSizeForClient(const Size& frame, const Size& frameClient, const Size& 
 // childSize is the child's present size; the full-width flag lets top and bottom bars span the corners.
 Rect layoutRectFor(int kind, int width, int height, const BarSizes& bars, const Size& childSize,
                    bool fullWidth);
+
+// A whole-number ratio by which a page's picture, controls and fonts shrink alike.
+struct Scale {
+    int numerator = 1;
+    int denominator = 1;
+    // value x numerator / denominator, rounded to the nearest whole number, halves away from zero.
+    int of(int value) const;
+    bool isOne() const { return numerator == denominator; }
+};
+
+// Where a page the size of its picture goes to show whole inside an area (the main window's client
+// area): at its own size when it fits, else shrunk to the largest size that fits, its shape kept; centred
+// in the area. frame is what the window adds around its client area.
+struct PageFit {
+    Rect window;
+    Scale scale;
+};
+PageFit fitPage(const Rect& area, const Size& page, const Size& frame);

@@ -9,7 +9,8 @@ packages=(
     wine64                              # runs the game and its Windows tests
     xvfb xauth x11-utils                # a virtual screen for each Wine run
     openbox xdotool                     # a window manager on that screen, and keys and clicks sent to it
-    fonts-liberation                    # the faces Wine substitutes for Courier, Times and Helv
+    fonts-liberation                    # the faces Wine substitutes for Times and Helv
+    fonts-dejavu-core                   # DejaVu Sans Mono, for Courier: its quarters read apart at 13 px
     fonts-wine                          # Wine's Marlett and Tahoma, which the prefix copies in
     imagemagick                         # screenshots of the virtual screen
 )

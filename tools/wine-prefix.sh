@@ -19,7 +19,7 @@ esac
 
 source "$(dirname "$0")/wine-common.sh"
 # A prefix made by an older version of this script, or by another version of Wine, is made again.
-settings_version="4 Managed=$managed $("$WINE" --version)"
+settings_version="5 Managed=$managed $("$WINE" --version)"
 is_ready() { [ "$(cat "$1/.tickerdell-ready" 2>/dev/null)" = "$settings_version" ]; }
 runs="$(dirname "$prefix")/wine-runs"
 remove_abandoned_runs "$runs"
@@ -49,8 +49,8 @@ REGEDIT4
 "Managed"="$managed"
 
 [HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]
-"Courier"="Liberation Mono"
-"Courier New"="Liberation Mono"
+"Courier"="DejaVu Sans Mono"
+"Courier New"="DejaVu Sans Mono"
 "Times New Roman"="Liberation Serif"
 "Helv"="Liberation Sans"
 "MS Sans Serif"="Liberation Sans"

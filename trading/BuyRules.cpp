@@ -1,6 +1,8 @@
 // The Buy dialog's rules: the refusals of Buy in their order, and the quantity Buy Max quotes.
 #include "trading/BuyRules.h"
 
+#include <cstring>
+
 #include "trading/EntryFields.h"
 #include "trading/OrderRules.h"
 #include "views/Formats.h"
@@ -25,8 +27,12 @@ BuyStep refusal(std::string text) {
 }
 }  // namespace
 
+std::string buyShareName(const ShareRecord& share) {
+    return std::string(share.name, strnlen(share.name, sizeof share.name));
+}
+
 std::string buyDialogTitle(const ShareRecord& share) {
-    return std::string("Buy Shares In ") + share.name;
+    return "Buy Shares In " + buyShareName(share);
 }
 
 std::string buyPriceText(const ShareRecord& share) {

@@ -20,6 +20,8 @@ constexpr const char* kNoPriceText = "This share has no price today, so it canno
 
 // "Buy Shares In " and the share's name.
 std::string buyDialogTitle(const ShareRecord& share);
+// The share's name alone, shown inside the dialog because a window manager cuts the caption short.
+std::string buyShareName(const ShareRecord& share);
 
 // The price figure: the price in pence with its unit, "%5sp".
 std::string buyPriceText(const ShareRecord& share);

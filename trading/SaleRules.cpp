@@ -78,7 +78,8 @@ SaleFigures saleFigures(const GameModel& model) {
     const int32_t held = sharesAvailable(model);
     char available[16];
     std::snprintf(available, sizeof available, "%7d", static_cast<int>(held));
-    figures.title = "Sell Shares In " + (share ? nameOf(*share) : std::string());
+    figures.name = share ? nameOf(*share) : std::string();
+    figures.title = "Sell Shares In " + figures.name;
     figures.available = available;
     figures.price = formatPriceWithUnit(price * 100.0);
     figures.totalValue = formatTotalPounds(held * price);

@@ -36,6 +36,7 @@ struct SalePlan {
 // The dialog's title and its three figures, from the model as the dialog opens.
 struct SaleFigures {
     std::string title;       // "Sell Shares In " and the share's name
+    std::string name;        // the share's name alone, which the caption may cut short
     std::string available;   // the holding's heldQuantity, "%7d"
     std::string price;       // currentPrice in pence, "%5sp"
     std::string totalValue;  // heldQuantity x currentPrice, pound sign "%-.2f"

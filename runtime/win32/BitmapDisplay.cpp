@@ -55,9 +55,18 @@ int drawDib(HDC dc, const uint8_t* header, const DibLayout& layout, const Rect& 
     SelectedPalette realised(dc, palette.get());
     const BitmapPlacement place = placeBitmap(mode, request, layout.width, std::abs(layout.height));
     if (place.fillAround) fillAroundCentred(dc, request, place.target);
+    // Shrunk (a page over a smaller main window), a picture averages the pixels it drops rather than
+    // letting dark ones win; drawn at its own size or larger, every pixel stays as it is.
+    POINT corners[2] = {{place.target.left, place.target.top}, {place.target.right, place.target.bottom}};
+    LPtoDP(dc, corners, 2);
+    const bool shrunk = std::abs(corners[1].x - corners[0].x) < layout.width ||
+                        std::abs(corners[1].y - corners[0].y) < std::abs(layout.height);
+    const int oldMode = shrunk ? SetStretchBltMode(dc, HALFTONE) : 0;
+    if (shrunk) SetBrushOrgEx(dc, 0, 0, nullptr);
     StretchDIBits(dc, place.target.left, place.target.top, place.target.width(), place.target.height(), 0, 0,
                   layout.width, std::abs(layout.height), header + layout.pixelOffset,
                   reinterpret_cast<const BITMAPINFO*>(header), DIB_RGB_COLORS, rop);
+    if (oldMode) SetStretchBltMode(dc, oldMode);
     return 1;
 }
 
@@ -147,6 +156,8 @@ void drawPictureButtonOver(HWND screen, const DRAWITEMSTRUCT& item, const char* 
     MapWindowPoints(item.hwndItem, screen, &origin, 1);
     drawBitmapResource(item.hDC, background, -origin.x, -origin.y, client.right, client.bottom, SRCCOPY,
                        mode);
+    // A shrunk page's button images shrink with it.
+    const ScaledDrawing scaled(item.hDC, pageScaleOf(screen));
     for (const PictureButton& button : buttons)
         if (static_cast<int>(item.CtlID) == button.id)
             drawPictureButton(item, button.focusImage, button.pressedImage);

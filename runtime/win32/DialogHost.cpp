@@ -232,6 +232,54 @@ void centreWindow(HWND window) {
     MoveWindow(window, origin.x, origin.y, r.right - r.left, r.bottom - r.top, TRUE);
 }
 
+namespace {
+constexpr const char* kPageScaleProperty = "TDPAGESCALE";
+
+// The main window's client area on the screen, as much of it as the screen shows; the whole screen
+// while there is no main window or nothing of its client area shows.
+Rect pageArea() {
+    const WindowState& shell = windowState();
+    const RECT screen = {0, 0, shell.screenWidth, shell.screenHeight};
+    RECT client, shown;
+    if (!shell.mainWindow || !GetClientRect(shell.mainWindow, &client)) return rectOf(screen);
+    MapWindowPoints(shell.mainWindow, HWND_DESKTOP, reinterpret_cast<POINT*>(&client), 2);
+    return rectOf(IntersectRect(&shown, &screen, &client) ? shown : screen);
+}
+
+// Moves and sizes the page's controls by the scale, and keeps the scale on the page for its drawing.
+void shrinkControls(HWND page, const Scale& scale) {
+    for (HWND child : childrenOf(page)) {
+        RECT r;
+        GetWindowRect(child, &r);
+        MapWindowPoints(HWND_DESKTOP, page, reinterpret_cast<POINT*>(&r), 2);
+        MoveWindow(child, scale.of(r.left), scale.of(r.top), scale.of(r.right - r.left),
+                   scale.of(r.bottom - r.top), FALSE);
+    }
+    const auto packed = static_cast<INT_PTR>(MAKELONG(scale.numerator, scale.denominator));
+    SetPropA(page, kPageScaleProperty, reinterpret_cast<HANDLE>(packed));
+}
+}  // namespace
+
+Scale showWholeOverMainWindow(HWND page) {
+    RECT client, outer;
+    if (!GetClientRect(page, &client) || !GetWindowRect(page, &outer)) return {};
+    const Size frame{(outer.right - outer.left) - client.right, (outer.bottom - outer.top) - client.bottom};
+    const PageFit fit = fitPage(pageArea(), {client.right, client.bottom}, frame);
+    if (!fit.scale.isOne()) shrinkControls(page, fit.scale);
+    MoveWindow(page, fit.window.left, fit.window.top, fit.window.width(), fit.window.height(), TRUE);
+    return fit.scale;
+}
+
+Scale pageScaleOf(HWND page) {
+    const auto packed = static_cast<DWORD>(reinterpret_cast<INT_PTR>(GetPropA(page, kPageScaleProperty)));
+    if (!packed) return {};
+    return {LOWORD(packed), HIWORD(packed)};
+}
+
+void forgetPageScale(HWND page) {
+    RemovePropA(page, kPageScaleProperty);
+}
+
 void moveWindowOnScreen(HWND window, int x, int y, int width, int height, bool repaint) {
     const WindowState& shell = windowState();
     const Point place = keptOnScreen(shell.screenWidth, shell.screenHeight, x, y, width, height);

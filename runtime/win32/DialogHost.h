@@ -42,6 +42,12 @@ void giveBackKeyboard(HWND window, HWND focus);
 
 // Placement on the screen size the shell keeps.
 void centreWindow(HWND window);
+// Shows a page laid out the size of its picture whole over the main window's client area (over the
+// screen while there is none): its own size where that fits, else it and its controls shrink alike.
+// Answers the scale, which the page keeps for its drawing until forgetPageScale.
+Scale showWholeOverMainWindow(HWND page);
+Scale pageScaleOf(HWND page);
+void forgetPageScale(HWND page);
 void moveWindowOnScreen(HWND window, int x, int y, int width, int height, bool repaint);
 
 // A window's scroll position in pixels, from its "BLDPROPHSCROLLED" and "BLDPROPVSCROLLED" properties.

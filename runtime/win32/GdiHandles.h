@@ -5,6 +5,8 @@
 
 #include <utility>
 
+#include "runtime/Layout.h"
+
 template <class Handle, auto Release>
 class Owned {
 public:
@@ -95,4 +97,25 @@ public:
 private:
     HWND window_;
     PAINTSTRUCT paint_ = {};
+};
+
+// Draws in a page's own pixels onto a page shown shrunk by the scale, for the guard's lifetime: places
+// and font heights shrink with it.
+class ScaledDrawing {
+public:
+    ScaledDrawing(HDC dc, const Scale& scale) : dc_(dc), saved_(SaveDC(dc)) {
+        if (scale.isOne()) return;
+        SetMapMode(dc, MM_ANISOTROPIC);
+        SetWindowExtEx(dc, scale.denominator, scale.denominator, nullptr);
+        SetViewportExtEx(dc, scale.numerator, scale.numerator, nullptr);
+    }
+    ScaledDrawing(const ScaledDrawing&) = delete;
+    ScaledDrawing& operator=(const ScaledDrawing&) = delete;
+    ~ScaledDrawing() {
+        if (saved_) RestoreDC(dc_, saved_);
+    }
+
+private:
+    HDC dc_;
+    int saved_;
 };

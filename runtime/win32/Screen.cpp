@@ -3,6 +3,8 @@
 
 #include <windowsx.h>
 
+#include <vector>
+
 #include "resources/resource.h"
 #include "runtime/win32/ClassicUnits.h"
 #include "runtime/win32/ContextHelp.h"
@@ -35,15 +37,25 @@ void giveGameIcon(HWND dialog) {
     SendMessageA(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
 }
 
+// A shrunk page's texts shrink with the places they stand in.
+std::vector<FontSpec> scaledFonts(std::span<const FontSpec> fonts, const Scale& scale) {
+    std::vector<FontSpec> scaled(fonts.begin(), fonts.end());
+    for (FontSpec& font : scaled) font.height = scale.of(font.height);
+    return scaled;
+}
+
 BOOL OnInitDialog(HWND dialog, HWND, LPARAM parameter) {
     SetWindowLongPtrA(dialog, DWLP_USER, parameter);
     const ScreenTemplate& screen = *reinterpret_cast<OpenScreen*>(parameter)->screen;
     if (screen.kind == kOrdinaryDialog) giveGameIcon(dialog);
     // A player who moves by keyboard sees where the focus is from the start.
     SendMessageA(dialog, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
-    applyFonts(dialog, screen.fonts.data(), screen.fonts.size());
     if (screen.placement != ScreenPlacement::AsTemplate) layOutInClassicUnits(dialog);
     if (screen.placement == ScreenPlacement::Centred) centreWindow(dialog);
+    const Scale scale =
+        screen.placement == ScreenPlacement::OverMainWindow ? showWholeOverMainWindow(dialog) : Scale{};
+    const std::vector<FontSpec> fonts = scaledFonts(screen.fonts, scale);
+    applyFonts(dialog, fonts.data(), fonts.size());
     return screen.handlers.init ? screen.handlers.init(dialog) : TRUE;
 }
 
@@ -69,6 +81,7 @@ void OnDestroy(HWND dialog) {
     OpenScreen* open = openScreenOf(dialog);
     if (open->screen->handlers.destroy) open->screen->handlers.destroy(dialog);
     releaseDialogFonts(dialog);
+    forgetPageScale(dialog);
     if (open->screen->kind != kClientDialog) return;
     removeModelessDialog(dialog);
     SetWindowLongPtrA(dialog, DWLP_USER, 0);

@@ -34,6 +34,10 @@ enum class ScreenPlacement {
     Centred,     // laid out in classic units and centred on the screen
     AsLaidOut,   // laid out in classic units where the template puts it
     AsTemplate,  // left exactly as the template and its fonts make it
+    // A page the size of its picture, laid out in classic units and shown whole over the main window's
+    // client area; where that is smaller than the page, the page, its controls and its fonts shrink alike
+    // (pageScaleOf in runtime/win32/DialogHost.h answers by how much).
+    OverMainWindow,
 };
 
 struct ScreenTemplate {

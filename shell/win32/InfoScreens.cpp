@@ -91,6 +91,7 @@ const ScreenTemplate& creditsScreen() {
                      .colour = OnCreditsColour,
                      .mouse = closeOnLeftClick,
                      .resize = repaintAll},
+        .placement = ScreenPlacement::OverMainWindow,
     };
     return screen;
 }
@@ -123,6 +124,7 @@ const ScreenTemplate& otherGamesScreen() {
                      .colour = OnOtherGamesColour,
                      .mouse = closeOnLeftClick,
                      .resize = repaintAll},
+        .placement = ScreenPlacement::OverMainWindow,
     };
     return screen;
 }
@@ -136,6 +138,7 @@ const ScreenTemplate kDiscoverScreen = {
     .kind = kOrdinaryDialog,
     .helpNumber = kDiscoverHelp,
     .handlers = {.paint = OnDiscoverPaint, .mouse = closeOnLeftClick, .resize = repaintAll},
+    .placement = ScreenPlacement::OverMainWindow,
 };
 }  // namespace
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <tuple>
+#include <vector>
 
 #include "runtime/ColourScheme.h"
 #include "runtime/Layout.h"
@@ -21,6 +22,31 @@ TEST(Placement, CentringTruncatesTowardZeroAndOnlyWindowsThatFitArePulledBack) {
     EXPECT_EQ(xy(keptOnScreen(800, 600, 700, 550, 200, 100)), std::make_pair(600, 500));
     EXPECT_EQ(xy(keptOnScreen(800, 600, 100, 50, 900, 700)), std::make_pair(100, 50));
     EXPECT_EQ(xy(keptOnScreen(800, 600, 600, 500, 200, 100)), std::make_pair(600, 500));
+}
+
+// A picture page shows whole inside the main window's client area: 1:1 where it fits, else shrunk with
+// its shape kept by the side with less room; centred. Halves of a scaled length round away from zero.
+TEST(Placement, APageFitsInsideTheAreaShrunkOnlyWhenItMustAndKeepsItsShape) {
+    const struct {
+        Rect area;
+        Size page, frame;
+        std::tuple<int, int, int, int> window;
+        int numerator, denominator;
+    } cases[] = {
+        {{83, 91, 723, 571}, {640, 480}, {0, 0}, {83, 91, 723, 571}, 1, 1},     // 800 x 600: the client area
+        {{0, 38, 640, 480}, {640, 480}, {0, 0}, {25, 38, 614, 480}, 442, 480},  // 640 x 480, maximised
+        {{0, 0, 640, 480}, {640, 460}, {6, 6}, {0, 9, 640, 471}, 634, 640},     // a frame: the width decides
+        {{0, 0, 640, 480}, {422, 238}, {6, 25}, {106, 108, 534, 371}, 1, 1},    // small: centred as it is
+    };
+    for (const auto& c : cases) {
+        const PageFit fit = fitPage(c.area, c.page, c.frame);
+        EXPECT_EQ(corners(fit.window), c.window) << c.area.top << " " << c.page.height;
+        EXPECT_EQ(std::make_pair(fit.scale.numerator, fit.scale.denominator),
+                  std::make_pair(c.numerator, c.denominator));
+    }
+    EXPECT_EQ(
+        (std::vector<int>{Scale{442, 480}.of(-15), Scale{1, 2}.of(3), Scale{1, 2}.of(-3), Scale{}.of(7)}),
+        (std::vector<int>{-14, 2, -2, 7}));
 }
 
 TEST(FrameLayout, FitsTheFrameAroundDialogAndBars) {

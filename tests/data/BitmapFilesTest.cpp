@@ -91,4 +91,17 @@ TEST(BitmapFiles, TheStatementPictureDrawsTheTableAndTheTotalBoxWhereThePageText
     EXPECT_NE(colour(480, kStatementTotalBoxTop + 1), outline);
 }
 
+// The newspaper's footer lies whole on the paper: the paper's last rows, its edge and the shadow under it
+// (the picture's last eight rows) are each one colour across the columns, with no text running off the page.
+TEST(BitmapFiles, TheNewspapersTextStaysOnThePaper) {
+    const std::vector<std::uint8_t> b = readFile(resources() / "bitmaps" / "X_TRADTR.bmp");
+    ASSERT_EQ(b.size(), kPixelOffset + 640 * 480);
+    for (int row = 0; row < 8; ++row) {  // stored bottom-up: the picture's last row comes first
+        const std::uint8_t* pixels = b.data() + kPixelOffset + 640 * row;
+        int breaks = 0;
+        for (int x = 41; x < 600; ++x) breaks += pixels[x] != pixels[40];
+        EXPECT_EQ(breaks, 0) << "row " << 479 - row;
+    }
+}
+
 }  // namespace

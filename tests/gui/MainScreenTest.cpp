@@ -2,15 +2,21 @@
 // picture, today's date, the ticker, the Alt keys, the pending-orders marker, deleting pending orders, and
 // ringing the broker from it.
 
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <tuple>
 
 #include "model/MarketFiles.h"
 #include "model/Settlement.h"
+#include "runtime/win32/BitmapDisplay.h"
 #include "shell/GameCommands.h"
+#include "shell/win32/InfoScreens.h"
 #include "shell/WindowPlacement.h"
 #include "tests/gui/GuiHarness.h"
 #include "trading/Portfolio.h"
+#include "views/win32/NewsScreen.h"
+#include "views/win32/StatementScreen.h"
 
 namespace {
 using MainWindow = GameWindowTest;
@@ -61,7 +67,75 @@ ScreenRun ring(const std::string& count, int button, int reply = 0) {
     return runScreen([] { press(mainScreenWindow(), IDC_MAIN_RING_BROKER); }, enter, button, reply,
                      photograph);
 }
+
+// The bottom rows of the page's picture as the screen shows them, and as the picture reads stretched
+// over the page's client area: the newspaper's footer stands there.
+std::pair<Picture, Picture> bottomOfPicture(HWND page, const char* picture) {
+    RECT client;
+    GetClientRect(page, &client);
+    const RECT band = {0, client.bottom - client.bottom / 40, client.right, client.bottom};
+    WindowDc screen(page);
+    MemoryDc memory(CreateCompatibleDC(screen.get()));
+    OwnedBitmap canvas(CreateCompatibleBitmap(screen.get(), client.right, client.bottom));
+    Selected onCanvas(memory.get(), canvas.get());
+    drawBitmapResource(memory.get(), picture, 0, 0, client.right, client.bottom, SRCCOPY, kStretched);
+    return {shownPicture(page, band), pictureOf(memory.get(), band)};
+}
 }  // namespace
+
+// Each picture page shows whole over the main window's client area, its title bar and menu left in
+// sight: at its own size where the area holds it, shrunk with its shape kept where it does not.
+TEST_F(MainWindow, PicturePagesPlacementWholeInsideTheMainWindow) {
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    RECT area;
+    GetClientRect(window_, &area);
+    MapWindowPoints(window_, HWND_DESKTOP, reinterpret_cast<POINT*>(&area), 2);
+    area = {std::max(area.left, 0L), std::max(area.top, 0L), std::min(area.right, LONG{screenWidth}),
+            std::min(area.bottom, LONG{screenHeight})};
+    const struct {
+        std::function<void()> open;
+        const char* picture;
+        SIZE size;
+        int close;
+        const char* name;
+    } pages[] = {
+        {[this] { runNewsScreen(window_); }, RES_BMP_NEWS, {640, 480}, IDC_CANCEL_BUTTON, "news"},
+        {[this] { runDiscoverScreen(window_); }, RES_BMP_DISCOVER, {640, 480}, IDC_CANCEL_BUTTON, "discover"},
+        {[this] { runOtherGamesScreen(window_); }, RES_BMP_OGAMES, {640, 460}, IDC_CANCEL_BUTTON, "games"},
+        {[this] { runStatementScreen(window_, gGame); },
+         RES_BMP_STATEMENT,
+         {640, 480},
+         IDC_STATE_EXIT,
+         "statement"},
+    };
+    for (const auto& page : pages) {
+        SCOPED_TRACE(page.name);
+        RECT shown = {}, client = {}, inside = {};
+        std::pair<Picture, Picture> bottom;
+        std::vector<int> textsCut;  // shrunk with the page, each text still fits its place
+        runScreen(
+            page.open,
+            [&](HWND dialog) {
+                GetWindowRect(dialog, &shown);
+                GetClientRect(dialog, &client);
+                bottom = bottomOfPicture(dialog, page.picture);
+                for (HWND c = GetWindow(dialog, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+                    if (IsWindowVisible(c) && !fitsItsControl(c)) textsCut.push_back(GetDlgCtrlID(c));
+                saveWindowPicture(GetDesktopWindow(), std::string(page.name) + "_over_main_window_" +
+                                                          std::to_string(screenWidth));
+            },
+            page.close);
+        IntersectRect(&inside, &shown, &area);
+        EXPECT_TRUE(EqualRect(&inside, &shown))
+            << "page " << shown.left << "," << shown.top << "-" << shown.right << "," << shown.bottom
+            << " over client " << area.left << "," << area.top << "-" << area.right << "," << area.bottom;
+        // Not cut: the whole picture in the page's client area, its shape kept to the pixel.
+        EXPECT_LE(client.right, page.size.cx);
+        EXPECT_LE(std::abs(client.right * page.size.cy - client.bottom * page.size.cx), page.size.cx);
+        EXPECT_TRUE(bottom.first == bottom.second) << "the bottom of the picture does not show";
+        EXPECT_EQ(textsCut, std::vector<int>{});
+    }
+}
 
 TEST_F(MainWindow, CaptionIconAndPlacement) {
     EXPECT_EQ(textOf(window_), "Tickerdell");

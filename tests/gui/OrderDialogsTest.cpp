@@ -1,6 +1,9 @@
 // The Buy and Sell dialogs as the player uses them: typing in their paired fields and the Enter key, and what
 // each answer to the charge question or a refusal books.
 
+#include <cstdio>
+#include <cstring>
+
 #include "tests/gui/GuiHarness.h"
 #include "trading/BuyRules.h"
 #include "trading/SaleRules.h"
@@ -146,5 +149,45 @@ TEST_F(SellDialog, SellAndSellAllShowTheOrderBehindTheirBoxAndOnlyYesBooksIt) {
         const double proceeds = std::stod(c.behind.substr(c.behind.find('|') + 1));
         EXPECT_NEAR(gGame.pendingBalance,
                     kStartingCash + (c.booked ? proceeds - commissionFor(gGame, proceeds) : 0), 1e-9);
+    }
+}
+
+// A window manager cuts the caption short, so both dialogs show the whole name inside: the longest of the
+// shipped market's names, and nineteen of the widest letter, the most a name holds.
+TEST_F(BuyDialog, BuyAndSellShowTheWholeNameOfTheShareTheyDealIn) {
+    int longest = 0;
+    for (int i = 1; i < kShareCount; ++i)
+        if (std::strlen(gGame.shareTable[i].name) > std::strlen(gGame.shareTable[longest].name)) longest = i;
+    holdShares(0, longest, 100, 100.0);
+    const std::pair<std::string, const char*> names[] = {{gGame.shareTable[longest].name, "longest"},
+                                                         {std::string(19, 'W'), "widest"}};
+    for (const auto& [name, which] : names) {
+        std::snprintf(gGame.shareTable[longest].name, kShareNameSize, "%s", name.c_str());
+        const struct {
+            std::function<void()> open;
+            int id;
+            std::string picture;
+        } dialogs[] = {{[&] { runBuyScreen(window_, gGame, longest); }, IDC_BUY_SHARE_NAME, "buy_"},
+                       {[&] { runSellScreen(window_, gGame, 0); }, IDC_SELL_SHARE_NAME, "sell_"}};
+        for (const auto& d : dialogs) {
+            SCOPED_TRACE(d.picture + which);
+            std::string shown;
+            bool fits = false, inside = false;
+            const auto look = [&](HWND dialog) {
+                HWND control = GetDlgItem(dialog, d.id);
+                shown = textOf(control);
+                fits = fitsItsControl(control);
+                RECT box, client, common;
+                GetWindowRect(control, &box);
+                MapWindowPoints(HWND_DESKTOP, dialog, reinterpret_cast<POINT*>(&box), 2);
+                GetClientRect(dialog, &client);
+                inside = IntersectRect(&common, &box, &client) && EqualRect(&common, &box);
+                saveWindowPicture(dialog, d.picture + which + "_name");
+            };
+            runScreen(d.open, look, IDC_CANCEL_BUTTON);
+            EXPECT_EQ(shown, name);
+            EXPECT_TRUE(fits) << "the name is cut or wraps";
+            EXPECT_TRUE(inside);
+        }
     }
 }

@@ -1,6 +1,7 @@
 // What a new player ran into on the trading screens: picture buttons that kept their focus image,
 // Enter on a picture button, the Remove question over the chosen line, names with "&", the Tab order,
-// the dialogs' icon, where the keyboard is after a message box, a cut refusal and the caption symbols.
+// the dialogs' icon, where the keyboard is after a message box, a cut refusal, the caption symbols and
+// quarters that looked alike in the lists.
 
 #include <cstdio>
 
@@ -47,6 +48,19 @@ int inkWidthOf(HWND control) {
         for (int x = right; x < 1000; ++x)
             if (ink.at(x, y) != 0xFFFFFF) right = x + 1;
     return right;
+}
+
+// "169¼ 169¾" as the face draws it at the lists' height.
+Picture quartersIn(const char* face) {
+    WindowDc screen(nullptr);
+    MemoryDc memory(CreateCompatibleDC(screen.get()));
+    OwnedBitmap bitmap(CreateCompatibleBitmap(screen.get(), 100, 20));
+    Owned<HFONT, deleteGdiObject> font(
+        CreateFontA(-13, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, face));
+    Selected inMemory(memory.get(), bitmap.get()), inFont(memory.get(), font.get());
+    PatBlt(memory.get(), 0, 0, 100, 20, WHITENESS);
+    TextOutA(memory.get(), 0, 0, "169\xBC 169\xBE", 9);
+    return pictureOf(memory.get(), {0, 0, 100, 20});
 }
 }  // namespace
 
@@ -165,4 +179,12 @@ TEST_F(PlayerFaults, TheCaptionButtonsHaveTheirSymbolFace) {
             reinterpret_cast<LPARAM>(&found), 0);
         EXPECT_TRUE(found) << face << " is missing from the Wine prefix";
     }
+}
+
+// The lists' "Courier" and the statement's "Courier New" stand for DejaVu Sans Mono, whose quarters
+// read apart at 13 pixels; Liberation Mono, which stood for them before, draws ¼ and ¾ alike there.
+TEST_F(PlayerFaults, TheFixedPitchFacesDrawQuartersThatReadApart) {
+    const Picture dejaVu = quartersIn("DejaVu Sans Mono");
+    EXPECT_FALSE(dejaVu == quartersIn("Liberation Mono")) << "DejaVu Sans Mono is missing";
+    for (const char* face : {"Courier", "Courier New"}) EXPECT_TRUE(quartersIn(face) == dejaVu) << face;
 }

@@ -681,21 +681,22 @@ def news_page():
     text(img, (W - 24, 84), "For the dealing floor", fi, ink, anchor="ra")
     d.line([(22, 100), (W - 23, 100)], fill=ink, width=1)
     d.line([(22, 103), (W - 23, 103)], fill=ink, width=2)
-    # the headline (116-170) and the two story columns (186-466 and 322-582) stay blank
+    # the headline (116-170) and the two story columns (186-454 and 322-582) stay blank; the folio line
+    # under them ends above the paper's edge
     d.line([(36, 180), (592, 180)], fill=(90, 84, 74), width=1)
-    d.line([(306, 188), (306, 466)], fill=(150, 142, 126))
+    d.line([(306, 188), (306, 454)], fill=(150, 142, 126))
     # 'in brief' strip down the right margin
-    d.line([(598, 110), (598, 466)], fill=(150, 142, 126))
+    d.line([(598, 110), (598, 454)], fill=(150, 142, 126))
     text(img, (617, 110), "IN", font(ARIAL_BOLD, 9), ink, anchor="ma")
     text(img, (617, 120), "BRIEF", font(ARIAL_BOLD, 8), ink, anchor="ma")
     y = 136
-    while y < 460:
-        placeholder_lines(d, (604, y, 628, min(y + rng.randint(30, 54), 462)), grey, rng, line_gap=6)
+    while y < 448:
+        placeholder_lines(d, (604, y, 628, min(y + rng.randint(30, 54), 450)), grey, rng, line_gap=6)
         y += rng.randint(46, 66)
-        if y < 456:
+        if y < 444:
             d.line([(604, y - 8), (628, y - 8)], fill=(200, 192, 176))
     # the market report box under the right column
-    box = (322, 428, 582, 468)
+    box = (322, 416, 582, 454)
     d.rectangle(box, outline=(120, 112, 100))
     d.rectangle([box[0], box[1], box[0] + 76, box[3]], fill=(226, 218, 196))
     text(img, (box[0] + 38, box[1] + 4), "MARKET", font(ARIAL_BOLD, 9), ink, anchor="ma")
@@ -706,8 +707,8 @@ def news_page():
     paint(img, polyline_mask((W, H), pts, 1.4), ink)
     placeholder_lines(d, (box[0] + 84, box[1] + 6, box[2] - 8, box[3] - 4), grey, rng, line_gap=6)
     # folio line
-    text(img, (24, 469), "Continued on page 2", font(TIMES_ITALIC, 9), (90, 84, 74))
-    text(img, (W - 24, 469), "The Tickerdell Gazette \u00b7 1", font(TIMES_ITALIC, 9), (90, 84, 74), anchor="ra")
+    text(img, (24, 467), "Continued on page 2", font(TIMES_ITALIC, 9), (90, 84, 74), anchor="ls")
+    text(img, (W - 24, 467), "The Tickerdell Gazette \u00b7 1", font(TIMES_ITALIC, 9), (90, 84, 74), anchor="rs")
     # a little age on the paper
     age = Image.new("L", (W, H), 0)
     ImageDraw.Draw(age).rectangle([6, 4, W - 7, H - 5], outline=255, width=3)

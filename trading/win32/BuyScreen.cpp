@@ -21,6 +21,7 @@ constexpr FontSpec kBuyFonts[] = {
     {IDC_BUY_VALUE_LABEL, "Helv", -11, FW_NORMAL}, {IDC_BUY_PRICE_LABEL, "Helv", -11, FW_NORMAL},
     {IDC_BUY_PRICE, "Helv", -11, FW_NORMAL},       {IDC_BUY_BALANCE_LABEL, "Helv", -11, FW_NORMAL},
     {IDC_BUY_BALANCE, "Helv", -11, FW_NORMAL},     {IDC_BUY_INFORMATION, "Helv", -11, FW_NORMAL},
+    {IDC_BUY_SHARE_NAME, "Helv", -13, FW_BOLD},
 };
 
 struct BuyScreen {
@@ -72,6 +73,7 @@ BOOL OnInit(HWND dialog) {
     BuyScreen& screen = stateOf(dialog);
     const ShareRecord& share = screen.model.shareTable[screen.share];
     SetWindowTextA(dialog, buyDialogTitle(share).c_str());
+    SetDlgItemTextA(dialog, IDC_BUY_SHARE_NAME, buyShareName(share).c_str());
     SetDlgItemTextA(dialog, IDC_BUY_PRICE, buyPriceText(share).c_str());
     SetDlgItemTextA(dialog, IDC_BUY_BALANCE, formatPounds(screen.model.pendingBalance).c_str());
     screen.fields.attach(dialog, share.currentPrice);

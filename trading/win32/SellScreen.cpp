@@ -27,6 +27,7 @@ constexpr FontSpec kFonts[] = {
     {IDC_SELL_AVAILABLE_LABEL, "Helv", -11, FW_NORMAL},
     {IDC_SELL_TOTAL_LABEL, "Helv", -11, FW_NORMAL},
     {IDC_SELL_INFORMATION, "Helv", -11, FW_NORMAL},
+    {IDC_SELL_SHARE_NAME, "Helv", -13, FW_BOLD},
 };
 
 // All the dialog keeps while it is open; it lives on runSellScreen's stack.
@@ -47,6 +48,7 @@ std::string textOf(HWND dialog, int id) {
 void showFigures(HWND dialog, const GameModel& model) {
     const SaleFigures figures = saleFigures(model);
     SetWindowTextA(dialog, figures.title.c_str());
+    SetDlgItemTextA(dialog, IDC_SELL_SHARE_NAME, figures.name.c_str());
     SetDlgItemTextA(dialog, IDC_SELL_AVAILABLE, figures.available.c_str());
     SetDlgItemTextA(dialog, IDC_SELL_PRICE, figures.price.c_str());
     SetDlgItemTextA(dialog, IDC_SELL_TOTAL, figures.totalValue.c_str());

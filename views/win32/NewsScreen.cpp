@@ -48,6 +48,7 @@ const ScreenTemplate& newsScreen() {
                      .colour = OnNewsColour,
                      .mouse = OnNewsMouse,
                      .resize = repaintAll},
+        .placement = ScreenPlacement::OverMainWindow,
     };
     return screen;
 }

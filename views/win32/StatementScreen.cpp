@@ -10,14 +10,13 @@
 
 #include "resources/resource.h"
 #include "runtime/win32/BitmapDisplay.h"
+#include "runtime/win32/DialogHost.h"
 #include "runtime/win32/GdiHandles.h"
 #include "runtime/win32/Screen.h"
 #include "views/Statement.h"
 
 namespace {
 constexpr int kStatementHelp = 20015;
-constexpr int kPageWidth = 640;
-constexpr int kPageHeight = 480;
 constexpr int kPageFontHeight = 15;  // a cell height: positive
 constexpr UINT_PTR kPageKeysSubclassId = 1;
 
@@ -99,14 +98,21 @@ void drawPageTexts(HDC dc, const std::vector<PageText>& texts) {
     }
 }
 
+// The page is drawn in its own pixels; over a main window too small for it, shrunk to the size shown.
 void OnPaint(HWND dialog, const PAINTSTRUCT& paint) {
+    RECT shown;
+    GetClientRect(dialog, &shown);
     MemoryDc page(CreateCompatibleDC(paint.hdc));
-    OwnedBitmap surface(CreateCompatibleBitmap(paint.hdc, kPageWidth, kPageHeight));
+    OwnedBitmap surface(CreateCompatibleBitmap(paint.hdc, shown.right, shown.bottom));
     if (!page.get() || !surface.get()) return;
     {
         Selected onSurface(page.get(), surface.get());
-        drawBitmapResource(page.get(), RES_BMP_STATEMENT, 0, 0, 0, 0, SRCCOPY, kNaturalSize);
-        drawPageTexts(page.get(), stateOf(dialog).texts);
+        drawBitmapResource(page.get(), RES_BMP_STATEMENT, 0, 0, shown.right, shown.bottom, SRCCOPY,
+                           kStretched);
+        {
+            const ScaledDrawing scaled(page.get(), pageScaleOf(dialog));
+            drawPageTexts(page.get(), stateOf(dialog).texts);
+        }
         const RECT& r = paint.rcPaint;
         BitBlt(paint.hdc, r.left, r.top, r.right - r.left, r.bottom - r.top, page.get(), r.left, r.top,
                SRCCOPY);
@@ -114,7 +120,7 @@ void OnPaint(HWND dialog, const PAINTSTRUCT& paint) {
 }
 
 void OnDrawItem(HWND dialog, const DRAWITEMSTRUCT& item) {
-    drawPictureButtonOver(dialog, item, RES_BMP_STATEMENT, kNaturalSize, kButtons);
+    drawPictureButtonOver(dialog, item, RES_BMP_STATEMENT, kStretched, kButtons);
     if (!(item.itemState & ODS_DISABLED)) return;
     for (const FadedFace& face : kFadedFaces)
         if (static_cast<int>(item.CtlID) == face.id)
@@ -179,6 +185,7 @@ const ScreenTemplate kStatementScreen = {
                  .drawItem = OnDrawItem,
                  .colour = OnColour,
                  .key = OnKey},
+    .placement = ScreenPlacement::OverMainWindow,
 };
 }  // namespace
 
