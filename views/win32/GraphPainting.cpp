@@ -1,9 +1,10 @@
-// The price graph's pixels: everything is drawn into an off-screen bitmap first and copied at once.
+// The price graph's pixels: each picture is drawn once on a kept canvas, and paints copy the canvas.
 #include "views/win32/GraphPainting.h"
+
+#include <vector>
 
 #include "resources/resource.h"
 #include "runtime/win32/BitmapDisplay.h"
-#include "runtime/win32/GdiHandles.h"
 
 namespace {
 constexpr COLORREF kNavy = RGB(0, 0, 128);
@@ -11,18 +12,8 @@ constexpr COLORREF kPriceYellow = RGB(255, 255, 0);
 constexpr COLORREF kGridGrey = RGB(128, 128, 128);
 constexpr int kBackgroundWidth = kPlotRight - kPlotLeft;   // 561: the "grapdark" bitmap's size
 constexpr int kBackgroundHeight = kPlotBottom - kPlotTop;  // 377
-
-using OwnedPen = Owned<HPEN, deleteGdiObject>;
-
-void drawBackground(HDC dc, const GraphPicture& picture) {
-    if (picture.pictureBackground && drawBitmapResource(dc, RES_BMP_GRAPH_BACKGROUND, kPlotLeft, kPlotTop,
-                                                        kBackgroundWidth, kBackgroundHeight, SRCCOPY, 0))
-        return;
-    OwnedBrush navy(CreateSolidBrush(kNavy));
-    Selected fill(dc, navy.get());
-    Selected outline(dc, GetStockObject(BLACK_PEN));
-    Rectangle(dc, kPlotLeft, kPlotTop, kPlotRight, kPlotBottom);
-}
+constexpr int kCanvasWidth = kGraphPaintArea.right - kGraphPaintArea.left;
+constexpr int kCanvasHeight = kGraphPaintArea.bottom - kGraphPaintArea.top;
 
 void drawLines(HDC dc, const std::vector<PlotLine>& lines) {
     for (const PlotLine& line : lines) {
@@ -31,27 +22,52 @@ void drawLines(HDC dc, const std::vector<PlotLine>& lines) {
     }
 }
 
-void drawGrid(HDC dc, const GraphPicture& picture) {
-    if (picture.gridLines.empty()) return;
-    OwnedPen dotted(CreatePen(PS_DOT, 1, kGridGrey));
-    Selected pen(dc, dotted.get());
-    drawLines(dc, picture.gridLines);
-}
-
 // A square of the line's width centred on the point, as the pen would make it.
-void drawDot(HDC dc, const PlotPoint& at, int width) {
+void drawDot(HDC dc, const PlotPoint& at, int width, HBRUSH brush) {
     const int left = at.x - (width - 1) / 2;
     const int top = at.y - (width - 1) / 2;
     const RECT dot = {left, top, left + width, top + width};
-    OwnedBrush yellow(CreateSolidBrush(kPriceYellow));
-    FillRect(dc, &dot, yellow.get());
+    FillRect(dc, &dot, brush);
+}
+}  // namespace
+
+GraphCanvas::GraphCanvas(HDC screen)
+    : canvasDc_(CreateCompatibleDC(screen)),
+      canvas_(CreateCompatibleBitmap(screen, kCanvasWidth, kCanvasHeight)),
+      onCanvas_(canvasDc_.get(), canvas_.get()),
+      backgroundDc_(CreateCompatibleDC(screen)),
+      background_(CreateCompatibleBitmap(screen, kBackgroundWidth, kBackgroundHeight)),
+      onBackground_(backgroundDc_.get(), background_.get()),
+      gridPen_(CreatePen(PS_DOT, 1, kGridGrey)),
+      thinPen_(CreatePen(PS_SOLID, 1, kPriceYellow)),
+      thickPen_(CreatePen(PS_SOLID, 2, kPriceYellow)),
+      navy_(CreateSolidBrush(kNavy)),
+      yellow_(CreateSolidBrush(kPriceYellow)) {
+    hasBackground_ = backgroundDc_.get() && background_.get() &&
+                     drawBitmapResource(backgroundDc_.get(), RES_BMP_GRAPH_BACKGROUND, 0, 0, kBackgroundWidth,
+                                        kBackgroundHeight, SRCCOPY, 0);
+    // The canvas keeps the dialog's client coordinates: its first pixel is the paint area's corner.
+    SetViewportOrgEx(canvasDc_.get(), -kGraphPaintArea.left, -kGraphPaintArea.top, nullptr);
+    SetBkMode(canvasDc_.get(), TRANSPARENT);
+}
+
+void GraphCanvas::drawBackground(bool picture) {
+    HDC dc = canvasDc_.get();
+    if (picture && hasBackground_) {
+        BitBlt(dc, kPlotLeft, kPlotTop, kBackgroundWidth, kBackgroundHeight, backgroundDc_.get(), 0, 0,
+               SRCCOPY);
+        return;
+    }
+    Selected fill(dc, navy_.get());
+    Selected outline(dc, GetStockObject(BLACK_PEN));
+    Rectangle(dc, kPlotLeft, kPlotTop, kPlotRight, kPlotBottom);
 }
 
 // One polyline per unbroken run; a polyline leaves out its last point, so the oldest day of each run
 // gets its dot too, and a run of a single day is only that dot.
-void drawPriceLine(HDC dc, const GraphPicture& picture) {
-    OwnedPen yellow(CreatePen(PS_SOLID, picture.lineWidth, kPriceYellow));
-    Selected pen(dc, yellow.get());
+void GraphCanvas::drawPriceLine(const GraphPicture& picture) {
+    HDC dc = canvasDc_.get();
+    Selected pen(dc, picture.lineWidth == 1 ? thinPen_.get() : thickPen_.get());
     std::vector<POINT> points;
     for (const std::vector<PlotPoint>& run : picture.priceLine) {
         if (run.size() > 1) {
@@ -59,11 +75,12 @@ void drawPriceLine(HDC dc, const GraphPicture& picture) {
             for (const PlotPoint& p : run) points.push_back({p.x, p.y});
             Polyline(dc, points.data(), static_cast<int>(points.size()));
         }
-        if (!run.empty()) drawDot(dc, run.back(), picture.lineWidth);
+        if (!run.empty()) drawDot(dc, run.back(), picture.lineWidth, yellow_.get());
     }
 }
 
-void drawAxes(HDC dc, const GraphPicture& picture) {
+void GraphCanvas::drawAxes(const GraphPicture& picture) {
+    HDC dc = canvasDc_.get();
     HBRUSH face = GetSysColorBrush(COLOR_BTNFACE);
     const RECT left = {kAxisStripLeft, kPlotTop, kPlotLeft, kAxisStripBottom};
     const RECT bottom = {kPlotLeft, kPlotBottom, kPlotRight, kAxisStripBottom};
@@ -73,23 +90,21 @@ void drawAxes(HDC dc, const GraphPicture& picture) {
     drawLines(dc, picture.leftTicks);
     drawLines(dc, picture.bottomTicks);
 }
-}  // namespace
 
-bool paintGraphPicture(HDC target, const GraphPicture& picture) {
+void GraphCanvas::draw(const GraphPicture& picture) {
+    if (!canvas_.get()) return;
+    drawBackground(picture.pictureBackground);
+    if (!picture.gridLines.empty()) {
+        Selected pen(canvasDc_.get(), gridPen_.get());
+        drawLines(canvasDc_.get(), picture.gridLines);
+    }
+    drawPriceLine(picture);
+    drawAxes(picture);
+}
+
+bool GraphCanvas::copyTo(HDC target) const {
+    if (!canvas_.get()) return false;
     const RECT& area = kGraphPaintArea;
-    const int width = area.right - area.left;
-    const int height = area.bottom - area.top;
-    MemoryDc memory(CreateCompatibleDC(target));
-    OwnedBitmap canvas(CreateCompatibleBitmap(target, width, height));
-    if (!memory.get() || !canvas.get()) return false;
-    Selected onCanvas(memory.get(), canvas.get());
-    // The drawing keeps the dialog's client coordinates; the canvas starts at the area's corner.
-    SetViewportOrgEx(memory.get(), -area.left, -area.top, nullptr);
-    SetBkMode(memory.get(), TRANSPARENT);
-    drawBackground(memory.get(), picture);
-    drawGrid(memory.get(), picture);
-    drawPriceLine(memory.get(), picture);
-    drawAxes(memory.get(), picture);
-    SetViewportOrgEx(memory.get(), 0, 0, nullptr);
-    return BitBlt(target, area.left, area.top, width, height, memory.get(), 0, 0, SRCCOPY) != 0;
+    return BitBlt(target, area.left, area.top, kCanvasWidth, kCanvasHeight, canvasDc_.get(), area.left,
+                  area.top, SRCCOPY) != 0;
 }

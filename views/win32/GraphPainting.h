@@ -1,13 +1,46 @@
-// Draws a computed price graph: the plot background, grid, price line, axis strips and ticks, built in
-// a memory bitmap and copied to the target in one transfer, so a redraw never shows half a picture.
+// Draws a computed price graph: the plot background, grid, price line, axis strips and ticks, built on
+// an off-screen canvas and copied to the screen in one transfer, so a redraw never shows half a picture.
 #pragma once
 
 #include <windows.h>
 
+#include "runtime/win32/GdiHandles.h"
 #include "views/Graph.h"
 
 // The client area the graph paints: the plot with the axis strips left of and under it.
 constexpr RECT kGraphPaintArea = {kAxisStripLeft, kPlotTop, kPlotRight, kAxisStripBottom};
 
-// Paints the picture onto `target` at its client coordinates; true when the picture was copied.
-bool paintGraphPicture(HDC target, const GraphPicture& picture);
+// What one opening of the graph screen draws with. The "grapdark" picture cannot change while the game
+// runs, so it is decoded once here; the pens, brushes and canvas are made once too. A new picture then
+// costs a copy of the background, its lines and the copy to the screen; a repaint only that last copy.
+class GraphCanvas {
+public:
+    // Surfaces in the format of `screen`, a device context of the window the graph is painted on.
+    explicit GraphCanvas(HDC screen);
+    GraphCanvas(const GraphCanvas&) = delete;
+    GraphCanvas& operator=(const GraphCanvas&) = delete;
+
+    // Draws `picture` on the canvas for the paints that follow.
+    void draw(const GraphPicture& picture);
+    // Copies the canvas onto `target` at its client coordinates; true when it was copied.
+    bool copyTo(HDC target) const;
+
+private:
+    void drawBackground(bool picture);
+    void drawPriceLine(const GraphPicture& picture);
+    void drawAxes(const GraphPicture& picture);
+
+    // Declared in the order they are made, so each selection is undone before its object goes.
+    MemoryDc canvasDc_;
+    OwnedBitmap canvas_;
+    Selected onCanvas_;
+    MemoryDc backgroundDc_;
+    OwnedBitmap background_;
+    Selected onBackground_;
+    bool hasBackground_ = false;  // false when "grapdark" could not be drawn: the navy fill stands in
+    OwnedPen gridPen_;
+    OwnedPen thinPen_;
+    OwnedPen thickPen_;
+    OwnedBrush navy_;
+    OwnedBrush yellow_;
+};
