@@ -94,9 +94,11 @@ int main(int argc, char** argv) {
                        SRCCOPY, 0);
 
     GraphCanvas canvas(dc.get());
+    // As the screen does: what the new picture changes is invalidated, then painted.
     const auto paintNew = [&](const GraphPicture& shown) {
+        const RECT changed = canvas.partChangedBy(shown);
         canvas.draw(shown);
-        canvas.copyTo(dc.get());
+        canvas.copyTo(dc.get(), changed);
     };
     std::vector<Workload> workloads = {
         {"background BitBlt copy",

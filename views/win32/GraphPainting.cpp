@@ -1,6 +1,7 @@
 // The price graph's pixels: each picture is drawn once on a kept canvas, and paints copy the canvas.
 #include "views/win32/GraphPainting.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "resources/resource.h"
@@ -20,6 +21,11 @@ void drawLines(HDC dc, const std::vector<PlotLine>& lines) {
         MoveToEx(dc, line.from.x, line.from.y, nullptr);
         LineTo(dc, line.to.x, line.to.y);
     }
+}
+
+bool sameLines(const std::vector<PlotLine>& a, const std::vector<PlotLine>& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](const PlotLine& x, const PlotLine& y) { return x.from == y.from && x.to == y.to; });
 }
 
 // A square of the line's width centred on the point, as the pen would make it.
@@ -51,6 +57,34 @@ GraphCanvas::GraphCanvas(HDC screen)
     SetBkMode(canvasDc_.get(), TRANSPARENT);
 }
 
+bool GraphCanvas::keepsAxesOf(const GraphPicture& picture) const {
+    return axesDrawn_ && GetSysColor(COLOR_BTNFACE) == axesFace_ &&
+           sameLines(picture.leftTicks, leftTicksDrawn_) && sameLines(picture.bottomTicks, bottomTicksDrawn_);
+}
+
+RECT GraphCanvas::partChangedBy(const GraphPicture& picture) const {
+    return keepsAxesOf(picture) ? kPlotArea : kGraphPaintArea;
+}
+
+// The strips lie outside the plot, and their ticks change only with the range's divisions.
+void GraphCanvas::drawAxes(const GraphPicture& picture) {
+    if (keepsAxesOf(picture)) return;
+    HDC dc = canvasDc_.get();
+    const RECT left = {kAxisStripLeft, kPlotTop, kPlotLeft, kAxisStripBottom};
+    const RECT bottom = {kPlotLeft, kPlotBottom, kPlotRight, kAxisStripBottom};
+    FillRect(dc, &left, GetSysColorBrush(COLOR_BTNFACE));
+    FillRect(dc, &bottom, GetSysColorBrush(COLOR_BTNFACE));
+    {
+        Selected pen(dc, GetStockObject(BLACK_PEN));
+        drawLines(dc, picture.leftTicks);
+        drawLines(dc, picture.bottomTicks);
+    }
+    axesDrawn_ = true;
+    axesFace_ = GetSysColor(COLOR_BTNFACE);
+    leftTicksDrawn_ = picture.leftTicks;
+    bottomTicksDrawn_ = picture.bottomTicks;
+}
+
 void GraphCanvas::drawBackground(bool picture) {
     HDC dc = canvasDc_.get();
     if (picture && hasBackground_) {
@@ -64,47 +98,42 @@ void GraphCanvas::drawBackground(bool picture) {
 }
 
 // One polyline per unbroken run; a polyline leaves out its last point, so the oldest day of each run
-// gets its dot too, and a run of a single day is only that dot.
+// gets its dot too, and a run of a single day is only that dot. A line wider than a pixel, and its
+// dot, may spill over the plot's edge where the axes are kept: the spill is cut at the edge, as drawing
+// the axes over it would.
 void GraphCanvas::drawPriceLine(const GraphPicture& picture) {
     HDC dc = canvasDc_.get();
-    Selected pen(dc, picture.lineWidth == 1 ? thinPen_.get() : thickPen_.get());
+    const bool thick = picture.lineWidth > 1;
+    if (thick) IntersectClipRect(dc, kPlotArea.left, kPlotArea.top, kPlotArea.right, kPlotArea.bottom);
+    Selected pen(dc, thick ? thickPen_.get() : thinPen_.get());
     std::vector<POINT> points;
     for (const std::vector<PlotPoint>& run : picture.priceLine) {
         if (run.size() > 1) {
-            points.clear();
-            for (const PlotPoint& p : run) points.push_back({p.x, p.y});
+            points.assign(run.size(), {});
+            std::transform(run.begin(), run.end(), points.begin(), [](PlotPoint p) {
+                return POINT{p.x, p.y};
+            });
             Polyline(dc, points.data(), static_cast<int>(points.size()));
         }
         if (!run.empty()) drawDot(dc, run.back(), picture.lineWidth, yellow_.get());
     }
-}
-
-void GraphCanvas::drawAxes(const GraphPicture& picture) {
-    HDC dc = canvasDc_.get();
-    HBRUSH face = GetSysColorBrush(COLOR_BTNFACE);
-    const RECT left = {kAxisStripLeft, kPlotTop, kPlotLeft, kAxisStripBottom};
-    const RECT bottom = {kPlotLeft, kPlotBottom, kPlotRight, kAxisStripBottom};
-    FillRect(dc, &left, face);
-    FillRect(dc, &bottom, face);
-    Selected pen(dc, GetStockObject(BLACK_PEN));
-    drawLines(dc, picture.leftTicks);
-    drawLines(dc, picture.bottomTicks);
+    if (thick) SelectClipRgn(dc, nullptr);
 }
 
 void GraphCanvas::draw(const GraphPicture& picture) {
     if (!canvas_.get()) return;
+    drawAxes(picture);
     drawBackground(picture.pictureBackground);
     if (!picture.gridLines.empty()) {
         Selected pen(canvasDc_.get(), gridPen_.get());
         drawLines(canvasDc_.get(), picture.gridLines);
     }
     drawPriceLine(picture);
-    drawAxes(picture);
 }
 
-bool GraphCanvas::copyTo(HDC target) const {
-    if (!canvas_.get()) return false;
-    const RECT& area = kGraphPaintArea;
-    return BitBlt(target, area.left, area.top, kCanvasWidth, kCanvasHeight, canvasDc_.get(), area.left,
-                  area.top, SRCCOPY) != 0;
+bool GraphCanvas::copyTo(HDC target, const RECT& part) const {
+    RECT copied;
+    if (!canvas_.get() || !IntersectRect(&copied, &part, &kGraphPaintArea)) return false;
+    return BitBlt(target, copied.left, copied.top, copied.right - copied.left, copied.bottom - copied.top,
+                  canvasDc_.get(), copied.left, copied.top, SRCCOPY) != 0;
 }

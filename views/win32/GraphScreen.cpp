@@ -105,7 +105,8 @@ void redraw(HWND dialog) {
     for (int i = 0; i < kDateLabelCount; ++i) setLabel(dialog, kDateLabels[i], screen.picture.dateLabels[i]);
     showStepping(dialog, screen.model);
     screen.canvasStale = true;
-    InvalidateRect(dialog, &kGraphPaintArea, FALSE);
+    const RECT changed = screen.canvas->partChangedBy(screen.picture);
+    InvalidateRect(dialog, &changed, FALSE);
 }
 
 void showShare(HWND dialog) {
@@ -130,12 +131,13 @@ void OnPaint(HWND dialog, const PAINTSTRUCT& paint) {
     RECT unused;
     if (!IntersectRect(&unused, &paint.rcPaint, &kGraphPaintArea)) return;
     GraphScreen& screen = stateOf(dialog);
-    if (screen.canvasStale) {
+    // A change of the system's colours repaints the whole dialog: the axes are drawn again in them.
+    if (screen.canvasStale || !screen.canvas->keepsAxesOf(screen.picture)) {
         screen.canvas->draw(screen.picture);
         screen.canvasStale = false;
     }
     excludeChildren(dialog, paint.hdc);
-    screen.canvas->copyTo(paint.hdc);
+    screen.canvas->copyTo(paint.hdc, paint.rcPaint);
 }
 
 void OnRange(HWND dialog, GraphRange range) {
