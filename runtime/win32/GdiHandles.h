@@ -34,6 +34,7 @@ inline void deleteMemoryDc(HDC dc) {
 using OwnedBitmap = Owned<HBITMAP, deleteGdiObject>;
 using OwnedPalette = Owned<HPALETTE, deleteGdiObject>;
 using OwnedBrush = Owned<HBRUSH, deleteGdiObject>;
+using OwnedPen = Owned<HPEN, deleteGdiObject>;
 using MemoryDc = Owned<HDC, deleteMemoryDc>;
 
 // Selects an object into a device context for the guard's lifetime.

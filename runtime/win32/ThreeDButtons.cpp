@@ -9,7 +9,6 @@
 #include "runtime/win32/WindowState.h"
 
 namespace {
-using OwnedPen = Owned<HPEN, deleteGdiObject>;
 
 constexpr int kCaptionBuffer = 20;  // the marker is looked for in the first 19 characters
 

@@ -1,10 +1,13 @@
 // The price graph: the picture is computed whenever the share, the range or an option changes, the
-// label texts are set then, and a paint only copies the stored picture to the screen.
+// label texts are set then, the next paint draws it on the screen's canvas, and every paint copies the
+// canvas to the screen.
 #include "views/win32/GraphScreen.h"
 
 #include <array>
+#include <optional>
 
 #include "resources/resource.h"
+#include "runtime/win32/GdiHandles.h"
 #include "runtime/win32/Screen.h"
 #include "trading/win32/BuyScreen.h"
 #include "views/Graph.h"
@@ -59,6 +62,8 @@ struct GraphScreen {
     GraphRange range = GraphRange::OneYear;
     GraphHistory history{};
     GraphPicture picture{};
+    std::optional<GraphCanvas> canvas{};  // made when the screen opens
+    bool canvasStale = true;              // the picture changed since the canvas was drawn
     bool purchased = false;
 };
 
@@ -99,7 +104,9 @@ void redraw(HWND dialog) {
         setLabel(dialog, kPriceLabels[i], screen.picture.priceLabels[i]);
     for (int i = 0; i < kDateLabelCount; ++i) setLabel(dialog, kDateLabels[i], screen.picture.dateLabels[i]);
     showStepping(dialog, screen.model);
-    InvalidateRect(dialog, &kGraphPaintArea, FALSE);
+    screen.canvasStale = true;
+    const RECT changed = screen.canvas->partChangedBy(screen.picture);
+    InvalidateRect(dialog, &changed, FALSE);
 }
 
 void showShare(HWND dialog) {
@@ -123,8 +130,14 @@ void excludeChildren(HWND dialog, HDC dc) {
 void OnPaint(HWND dialog, const PAINTSTRUCT& paint) {
     RECT unused;
     if (!IntersectRect(&unused, &paint.rcPaint, &kGraphPaintArea)) return;
+    GraphScreen& screen = stateOf(dialog);
+    // A change of the system's colours repaints the whole dialog: the axes are drawn again in them.
+    if (screen.canvasStale || !screen.canvas->keepsAxesOf(screen.picture)) {
+        screen.canvas->draw(screen.picture);
+        screen.canvasStale = false;
+    }
     excludeChildren(dialog, paint.hdc);
-    paintGraphPicture(paint.hdc, stateOf(dialog).picture);
+    screen.canvas->copyTo(paint.hdc, paint.rcPaint);
 }
 
 void OnRange(HWND dialog, GraphRange range) {
@@ -151,6 +164,7 @@ void OnBuy(HWND dialog) {
 
 BOOL OnInit(HWND dialog) {
     GraphScreen& screen = stateOf(dialog);
+    screen.canvas.emplace(WindowDc(dialog).get());
     screen.range = GraphRange::OneYear;
     CheckRadioButton(dialog, IDC_GRAPH_FOUR_YEARS, IDC_GRAPH_ONE_MONTH, IDC_GRAPH_ONE_YEAR);
     showShare(dialog);
