@@ -61,4 +61,4 @@ add_test(NAME wine_release_zip_plays
             -DVERSION=${PROJECT_VERSION} -DCHECK_DIR=${CMAKE_BINARY_DIR}/release-check
             "-DPLAY=bash;${RUN_UNDER_WINE};--prefix;${WINE_PREFIX_DIR};--screen;800x600;--;${WINDOWS_BUILD_DIR}/gui_tests.exe;--gtest_filter=GameProcess.TheShippedMarketStartsTheGameAndExitWithYesEndsItWithCodeZero"
             -P ${CMAKE_SOURCE_DIR}/cmake/CheckRelease.cmake)
-set_tests_properties(wine_release_zip_plays PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine TIMEOUT 300)
+set_tests_properties(wine_release_zip_plays PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 300)
