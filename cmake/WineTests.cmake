@@ -46,3 +46,14 @@ add_wine_test(wine_gui_placement_640x480 640x480 ${WINDOWS_BUILD_DIR}/gui_tests.
     --gtest_filter=MainWindow.*Placement*)
 add_wine_test(wine_gui_placement_1024x768 1024x768 ${WINDOWS_BUILD_DIR}/gui_tests.exe
     --gtest_filter=MainWindow.*Placement*)
+
+# A round played by keyboard alone under a window manager, in a prefix where the manager frames the
+# game's windows: the script copies the prefix and the game folder and runs its own virtual screen.
+set(WINE_MANAGED_PREFIX_DIR ${CMAKE_BINARY_DIR}/wineprefix-managed)
+add_test(NAME wine_prefix_managed
+    COMMAND bash ${CMAKE_SOURCE_DIR}/tools/wine-prefix.sh ${WINE_MANAGED_PREFIX_DIR} --managed)
+set_tests_properties(wine_prefix_managed PROPERTIES FIXTURES_SETUP wine_managed)
+add_test(NAME wine_keyboard_loop_openbox
+    COMMAND bash ${CMAKE_SOURCE_DIR}/tests/gui/keyboard-loop.sh --game ${TICKERDELL_GAME_DIR}
+        --prefix ${WINE_MANAGED_PREFIX_DIR} --wm openbox)
+set_tests_properties(wine_keyboard_loop_openbox PROPERTIES FIXTURES_REQUIRED wine_managed TIMEOUT 300)

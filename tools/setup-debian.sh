@@ -11,6 +11,7 @@ packages=(
     fonts-liberation                    # the faces Wine substitutes for Courier, Times and Helv
     fonts-wine                          # Wine's Marlett and Tahoma, which the prefix copies in
     imagemagick                         # screenshots of the virtual screen
+    openbox xdotool                     # the keyboard-only round under a window manager
 )
 missing=()
 for package in "${packages[@]}"; do
