@@ -59,3 +59,13 @@ add_test(NAME wine_gui_output_survives_its_end
             --gtest_also_run_disabled_tests --gtest_filter=TestProgram.DISABLED_ShowsWhatItPrintedWhenItDies)
 set_tests_properties(wine_gui_output_survives_its_end PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 300
                      PASS_REGULAR_EXPRESSION "printed just before the end")
+# A round played by keyboard alone under a window manager, in a prefix where the manager frames the
+# game's windows: the script copies the prefix and the game folder and runs its own virtual screen.
+set(WINE_MANAGED_PREFIX_DIR ${CMAKE_BINARY_DIR}/wineprefix-managed)
+add_test(NAME wine_prefix_managed
+    COMMAND bash ${CMAKE_SOURCE_DIR}/tools/wine-prefix.sh ${WINE_MANAGED_PREFIX_DIR} --managed)
+set_tests_properties(wine_prefix_managed PROPERTIES FIXTURES_SETUP wine_managed)
+add_test(NAME wine_keyboard_loop_openbox
+    COMMAND bash ${CMAKE_SOURCE_DIR}/tests/gui/keyboard-loop.sh --game ${TICKERDELL_GAME_DIR}
+        --prefix ${WINE_MANAGED_PREFIX_DIR} --wm openbox)
+set_tests_properties(wine_keyboard_loop_openbox PROPERTIES FIXTURES_REQUIRED wine_managed TIMEOUT 300)

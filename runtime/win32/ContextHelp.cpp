@@ -102,8 +102,12 @@ bool onHelpKey(const MSG& key, bool insideMenu) {
     if (isDown(VK_SHIFT)) {
         enterHelpMode();
     } else if (insideMenu) {
-        help().mode = true;  // the highlighted item is chosen, and the choice becomes a help request
-        PostMessageA(GetActiveWindow(), WM_KEYDOWN, VK_RETURN, 0);
+        // Every item of a menu belongs to the window that owns the menu, whose topic tells of them. No
+        // key may be posted from here: once this filter has taken F1, the menu's loop removes the first
+        // key-down in the queue, which would be the posted one, and then meets F1 again, for ever.
+        help().mode = false;
+        EndMenu();
+        requestHelp(GetActiveWindow());
     } else {
         help().mode = false;
         requestHelp(helpTarget());

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -67,6 +68,90 @@ std::vector<BYTE> hostedTemplate(const char* templateName, int kind) {
     style = hostedChildStyle(style, kind);
     std::memcpy(copy.data() + styleAt, &style, sizeof style);
     return copy;
+}
+
+std::string programFileName() {
+    char path[MAX_PATH] = "";
+    const std::string full(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
+    return full.substr(full.find_last_of("\\/") + 1);
+}
+
+// Wine's setting, read as its X11 driver reads it: the program's own entry first, then the prefix's.
+bool wineSetting(const std::string& section, const char* name, char* value, DWORD size) {
+    for (const std::string& key : {"Software\\Wine\\AppDefaults\\" + programFileName() + "\\" + section,
+                                   "Software\\Wine\\" + section}) {
+        DWORD read = size;
+        if (RegGetValueA(HKEY_CURRENT_USER, key.c_str(), name, RRF_RT_REG_SZ, nullptr, value, &read) ==
+            ERROR_SUCCESS)
+            return true;
+    }
+    return false;
+}
+
+// Whether a window manager frames and focuses the game's windows: so under Wine's X11 driver unless its
+// "Managed" setting says no (a value starting y, t or 1 says yes; without one it is yes) or Wine draws
+// a desktop of its own. Windows itself never needs the wait below.
+bool framedByWindowManager() {
+    static const bool framed = [] {
+        HMODULE ntdll = GetModuleHandleA("ntdll.dll");
+        if (!ntdll || !GetProcAddress(ntdll, "wine_get_version")) return false;
+        char value[MAX_PATH] = "";
+        if (wineSetting("Explorer", "Desktop", value, sizeof value) && value[0] != '\0') return false;
+        value[0] = '\0';
+        return !wineSetting("X11 Driver", "Managed", value, sizeof value) ||
+               (value[0] != '\0' && std::strchr("yYtT1", value[0]) != nullptr);
+    }();
+    return framed;
+}
+
+// The window that a window manager's hand-back is awaited for, and when the last offer reached it.
+struct HandBack {
+    HWND window = nullptr;
+    bool offered = false;
+    DWORD lastOfferAt = 0;
+};
+
+HandBack& handBack() {
+    static HandBack awaited;
+    return awaited;
+}
+
+// Wine answers the window manager's offer of the focus (WM_TAKE_FOCUS) by asking the window whether a
+// click on it would activate it; that question is the sign that an offer has arrived.
+LRESULT CALLBACK watchForHandBack(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && sent->message == WM_MOUSEACTIVATE && sent->hwnd == handBack().window) {
+        handBack().offered = true;
+        handBack().lastOfferAt = GetTickCount();
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// When a box or screen closes, the window manager offers the focus to the window beneath it with a
+// message that Wine takes in only while this thread looks at its queue. Should the caller close that
+// window too before then, the offer finds it gone, the manager does not offer again, and no window has
+// the keyboard. So the queue is looked at (nothing taken from it) until the offer has reached `root`.
+// openbox makes a second offer when it has finished with the closed window's frame, and only that one
+// sticks; the wait lasts until a tenth of a second has passed without a new offer, a second at most.
+void letWindowManagerHandBack(HWND root) {
+    constexpr DWORD kHandBackLimitMs = 1000;
+    constexpr DWORD kSettledAfterMs = 100;
+    constexpr DWORD kLookEveryMs = 10;
+    if (!framedByWindowManager()) return;
+    handBack() = {root, false, 0};
+    HHOOK watch = SetWindowsHookExA(WH_CALLWNDPROC, watchForHandBack, nullptr, GetCurrentThreadId());
+    const DWORD start = GetTickCount();
+    MSG ignored;
+    for (;;) {
+        // Asking for sent messages only finds nothing posted, so Wine goes on to read the display's events.
+        PeekMessageA(&ignored, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+        const DWORD now = GetTickCount();
+        if (handBack().offered && now - handBack().lastOfferAt >= kSettledAfterMs) break;
+        if (now - start >= kHandBackLimitMs) break;
+        Sleep(kLookEveryMs);
+    }
+    if (watch) UnhookWindowsHookEx(watch);
+    handBack() = {};
 }
 
 void resizeFrame(HWND frame, int width, int height) {
@@ -220,6 +305,7 @@ void focusBars(HWND frame) {
 void giveBackKeyboard(HWND window, HWND focus) {
     if (!window || !IsWindow(window)) return;
     HWND root = GetAncestor(window, GA_ROOT);
+    letWindowManagerHandBack(root);
     SetForegroundWindow(root);
     if (focus && IsWindow(focus) && GetAncestor(focus, GA_ROOT) == root) SetFocus(focus);
 }

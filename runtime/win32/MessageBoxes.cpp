@@ -49,14 +49,17 @@ int messageBoxWithGameIcon(HWND owner, const char* text, const char* caption, UI
     return answer;
 }
 
+// Every box of the game, notices and errors alike, gives the keyboard back to where it was.
+int showBox(HWND owner, const char* text, const char* caption, UINT style) {
+    HWND focus = GetFocus();
+    const int answer = messageBoxWithGameIcon(owner, text, caption, style);
+    giveBackKeyboard(owner, focus);
+    return answer;
+}
 }  // namespace
 
 int showNotice(HWND owner, const Notice& notice) {
-    HWND focus = GetFocus();
-    const int answer =
-        messageBoxWithGameIcon(owner, notice.text.c_str(), notice.caption.c_str(), styleOf(notice));
-    giveBackKeyboard(owner, focus);
-    return answer;
+    return showBox(owner, notice.text.c_str(), notice.caption.c_str(), styleOf(notice));
 }
 
 void refuse(HWND owner, const std::string& text) {
@@ -75,5 +78,5 @@ int reportError(HWND owner, UINT textId, const char* extra, UINT style) {
     char text[kErrorTextLimit + 1] = "";
     if (textId != 0 && LoadStringA(GetModuleHandleA(nullptr), textId, text, sizeof text) == 0)
         return showNotice(owner, {"Cannot load string.", kGameCaption, NoticeIcon::Stop, NoticeButtons::Ok});
-    return messageBoxWithGameIcon(owner, composeErrorText(text, extra).c_str(), kGameCaption, style);
+    return showBox(owner, composeErrorText(text, extra).c_str(), kGameCaption, style);
 }

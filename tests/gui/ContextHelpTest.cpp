@@ -138,6 +138,41 @@ TEST_F(ContextHelp, ShiftFOneThenBuyMaxOnTheBuyScreenAsksForItsTopicAndBuysNothi
     EXPECT_EQ(requested(), (std::vector<HelpRequest>{{kHelpContext, 20004}}));
 }
 
+// A key pressed on the keyboard: it comes through the input queue, behind any key already posted.
+void pressKey(WORD key) {
+    INPUT strokes[2] = {};
+    for (INPUT& stroke : strokes) stroke.type = INPUT_KEYBOARD, stroke.ki.wVk = key;
+    strokes[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, strokes, sizeof(INPUT));
+}
+
+bool menuOpen() {
+    return !visibleWindows("#32768", GetCurrentProcessId()).empty();
+}
+
+TEST_F(ContextHelp, FOneOnAHighlightedMenuItemClosesTheMenuOpensTheMenusTopicAndTheGameGoesOn) {
+    HMENU commands = GetSubMenu(GetMenu(window_), 1);
+    bool closed = false;
+    std::thread player([&] {
+        if (!waitUntil(menuOpen, 5000)) return;
+        pressKey(VK_DOWN);
+        waitUntil([&] { return (GetMenuState(commands, IDM_PORTFOLIO, MF_BYCOMMAND) & MF_HILITE) != 0; });
+        pressKey(VK_F1);
+        closed = waitUntil([] { return !menuOpen(); }, 5000);
+        if (!closed) EndMenu();  // lets a menu that went on looping end, so that the test can report it
+    });
+    SetForegroundWindow(window_);
+    PostMessageA(window_, WM_SYSCOMMAND, SC_KEYMENU, 'c');  // Alt+C: the menu's loop runs in here
+    pumpMessagesUntilIdle();
+    player.join();
+    pumpMessagesUntilIdle();
+    EXPECT_TRUE(closed) << "the menu stayed open";
+    EXPECT_EQ(requested(), (std::vector<HelpRequest>{{kHelpContext, ULONG_PTR(kMainWindowHelp)}}));
+    DialogAnswerer opened(IDC_PORT_MAIN_MENU);
+    chooseMenuCommand(IDM_PORTFOLIO);
+    EXPECT_EQ(opened.seen().caption, "Portfolio");
+}
+
 TEST_F(ContextHelp, TheHelpMenuAndTheEndOfTheGameAskTheViewer) {
     chooseMenuCommand(IDM_HELP_CONTENTS);
     chooseMenuCommand(IDM_HELP_ON_HELP);
