@@ -5,9 +5,9 @@
 // makes the canvas and decodes the background picture. Run it in the game folder: GraphPaintBench
 // [paints].
 //
-// The machine it runs on is often busy with other work, so the paints are timed in rounds, each round
-// timing every workload in turn: a ratio is taken within a round, where the load is about the same for
-// the copy and the paint, and the median round is printed.
+// The machine it runs on is often busy with other work, and a process that is switched out loses
+// milliseconds, tens of paints: every call is timed on its own, the workloads take turns call by call,
+// and each prints the median of its calls, which the few calls that were switched out do not move.
 #include <windows.h>
 
 #include <cstdio>
@@ -28,7 +28,6 @@
 namespace {
 constexpr int kBackgroundWidth = kPlotRight - kPlotLeft;
 constexpr int kBackgroundHeight = kPlotBottom - kPlotTop;
-constexpr int kRounds = 15;
 constexpr int kOpenings = 10;  // each makes and frees a megabyte or two: timed apart from the paints
 
 // Microseconds per call of `work`, over `count` calls, each flushed to the window.
@@ -52,19 +51,14 @@ double median(std::vector<double> values) {
 struct Workload {
     const char* label;
     std::function<void()> work;
-    std::vector<double> times{};   // microseconds per call, one a round
-    std::vector<double> ratios{};  // to the round's background copy
+    std::vector<double> times{};  // microseconds, one a call
 };
 
-// Runs every workload once to warm it, then `paints` times in all, spread over the rounds; the first
-// workload is the copy the others are measured against.
-void timeInRounds(std::vector<Workload>& workloads, int paints) {
+// Runs every workload once to warm it, then `paints` times each, taking turns.
+void timeInTurns(std::vector<Workload>& workloads, int paints) {
     for (Workload& w : workloads) w.work();
-    const int perRound = std::max(1, paints / kRounds);
-    for (int round = 0; round < kRounds; ++round) {
-        for (Workload& w : workloads) w.times.push_back(microsecondsEach(perRound, w.work));
-        for (Workload& w : workloads) w.ratios.push_back(w.times.back() / workloads.front().times.back());
-    }
+    for (int turn = 0; turn < paints; ++turn)
+        for (Workload& w : workloads) w.times.push_back(microsecondsEach(1, w.work));
 }
 }  // namespace
 
@@ -112,14 +106,18 @@ int main(int argc, char** argv) {
          [&] { paintNew(computeGraph(*model, history, GraphRange::FourYears)); }},
         {"repaint of the same picture", [&] { canvas.copyTo(dc.get()); }},
     };
-    timeInRounds(workloads, paints);
-    std::printf("paints: %d in %d rounds, medians\n", std::max(1, paints / kRounds) * kRounds, kRounds);
+    timeInTurns(workloads, paints);
+    const double copy = median(workloads.front().times);
+    std::printf("paints: %d each, medians\n", paints);
     for (const Workload& w : workloads)
         std::printf("%-30s %9.1f us each (ratio %.1f)\n", (std::string(w.label) + ":").c_str(),
-                    median(w.times), median(w.ratios));
-    const double opening = microsecondsEach(kOpenings, [&] { GraphCanvas opened(dc.get()); });
+                    median(w.times), median(w.times) / copy);
+    std::vector<double> openings;
+    for (int i = 0; i < kOpenings; ++i)
+        openings.push_back(microsecondsEach(1, [&] { GraphCanvas opened(dc.get()); }));
+    const double opening = median(openings);
     std::printf("%-30s %9.1f us each (ratio %.1f)\n", "opening, canvas and decoding:", opening,
-                opening / median(workloads.front().times));
+                opening / copy);
     DestroyWindow(window);
     return 0;
 }
