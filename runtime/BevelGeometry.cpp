@@ -106,8 +106,8 @@ std::vector<BevelLine> bevelLines(int left, int top, int innerWidth, int innerHe
 
 ButtonGeometry buttonGeometry(const Rect& item, const ButtonState& state) {
     // A button narrower than its bevel gets an empty face rather than a face turned inside out.
-    const Wide innerWidth = std::max<Wide>(0, Wide{item.right} - item.left - 2 * kBorder);
-    const Wide innerHeight = std::max<Wide>(0, Wide{item.bottom} - item.top - 2 * kBorder);
+    const Wide innerWidth = std::max<Wide>(0, Wide{item.right} - item.left - Wide{2} * kBorder);
+    const Wide innerHeight = std::max<Wide>(0, Wide{item.bottom} - item.top - Wide{2} * kBorder);
     const Wide offset = state.pressed ? kBorder + 1 : kBorder;
     const Wide faceLeft = item.left + offset;
     const Wide faceTop = item.top + offset;
@@ -118,7 +118,7 @@ ButtonGeometry buttonGeometry(const Rect& item, const ButtonState& state) {
     geometry.lines = bevelWithin(item.left, item.top, item.left + innerWidth + 5, item.top + innerHeight + 5,
                                  state.pressed);
     geometry.dithered = state.greyed;
-    if (state.focused && innerWidth > 2 * kFocusInset && innerHeight > 2 * kFocusInset)
+    if (state.focused && innerWidth > Wide{2} * kFocusInset && innerHeight > Wide{2} * kFocusInset)
         geometry.focusFrame = {held(faceLeft + kFocusInset), held(faceTop + kFocusInset),
                                held(faceLeft + innerWidth - kFocusInset),
                                held(faceTop + innerHeight - kFocusInset)};

@@ -35,7 +35,7 @@ done
 [ -f "$game/Tickerdell.exe" ] || { echo "keyboard-loop: no Tickerdell.exe in '$game'" >&2; exit 2; }
 grep -qs '"Managed"="Y"' "$prefix/user.reg" ||
     { echo "keyboard-loop: '$prefix' is not a prefix made with --managed" >&2; exit 2; }
-for tool in Xvfb "$wm" xdotool xprop; do
+for tool in Xvfb xauth "$wm" xdotool xprop; do
     command -v "$tool" >/dev/null || { echo "keyboard-loop: $tool is not installed" >&2; exit 2; }
 done
 [ -z "$shots" ] || mkdir -p "$shots" || exit 2
@@ -67,7 +67,14 @@ within() {
 }
 
 # The virtual screen, on the first free display, which the server writes to a descriptor when ready.
-Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp 3>"$scratch/display" 2>"$scratch/xvfb.log" &
+# Only clients with its cookie (for any display number, as the number is not known yet) may connect.
+export XAUTHORITY="$scratch/Xauthority"
+: >"$XAUTHORITY"
+cookie=$(od -An -N16 -tx1 /dev/urandom | tr -d ' \n')
+echo "ffff 0000  0000  0012 $(printf MIT-MAGIC-COOKIE-1 | od -An -tx1 | tr -d ' \n') 0010 $cookie" |
+    xauth -q -f "$XAUTHORITY" nmerge - || exit 2
+Xvfb -displayfd 3 -auth "$XAUTHORITY" -screen 0 "${screen}x24" -nolisten tcp 3>"$scratch/display" \
+    2>"$scratch/xvfb.log" &
 xvfb=$!
 display_named() { grep -q '^[0-9]' "$scratch/display" 2>/dev/null; }
 within 30 display_named || { echo "keyboard-loop: Xvfb did not start" >&2; cat "$scratch/xvfb.log" >&2; exit 2; }
