@@ -6,7 +6,7 @@
 #include "model/MarketFiles.h"
 #include "model/Settlement.h"
 #include "trading/OrderRules.h"
-#include "views/Formats.h"
+#include "runtime/Formats.h"
 
 namespace {
 constexpr int kNameWidth = 20;
