@@ -105,6 +105,14 @@ std::string endOfDataNotice(const GameModel& model) {
            formatPounds(kStartingCash) + " you started with.";
 }
 
+std::vector<Notice> settlementNotices(const GameModel& model, const Settlement& settlement) {
+    std::vector<Notice> notices;
+    if (settlement.historyNotWritten()) notices.push_back(refusalNotice(historyNotWrittenNotice()));
+    if (settlement.noLaterPrices)
+        notices.push_back({endOfDataNotice(model), kGameCaption, NoticeIcon::Information});
+    return notices;
+}
+
 std::string shareDetailsCaption(const std::string& name) {
     return "Share Details for : " + name;
 }
