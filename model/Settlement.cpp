@@ -144,10 +144,3 @@ std::string historyNotWrittenNotice() {
            " could not be written, so the transactions just settled will not appear in the statement. "
            "They have been settled all the same.";
 }
-
-std::vector<std::string> settlementNotices(const GameModel& model, const Settlement& settlement) {
-    std::vector<std::string> notices;
-    if (settlement.historyNotWritten()) notices.push_back(historyNotWrittenNotice());
-    if (settlement.noLaterPrices) notices.push_back(noLaterPricesNotice(model));
-    return notices;
-}

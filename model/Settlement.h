@@ -31,9 +31,6 @@ int64_t skipCountFromText(const std::string& text);
 // are settled even when the history file cannot be written. A negative count moves nothing.
 Settlement settleDay(GameModel& model, int64_t days);
 
-// The messages the player is to see after the settlement, in order; none when all went as asked.
-std::vector<std::string> settlementNotices(const GameModel& model, const Settlement& settlement);
-
-// The texts of those messages.
+// The texts of what a settlement tells the player (trading/Portfolio.h decides which are shown).
 std::string noLaterPricesNotice(const GameModel& model);
 std::string historyNotWrittenNotice();

@@ -1,6 +1,6 @@
 #!/bin/bash
-# Fails when an include runs against the layers (model < runtime < trading, views < shell) or when a
-# portable file (anything outside a win32/ folder) includes <windows.h> or a Win32 header of ours.
+# Fails when an include runs against the layers (model < runtime < trading, views < shell), when
+# trading/ and views/, which stand side by side, include each other, or when a portable file (anything outside a win32/ folder) includes <windows.h> or a Win32 header of ours.
 # Usage: tools/check-layers.sh   (from anywhere)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -27,6 +27,9 @@ while IFS= read -r file; do
         theirs=$(rank "$target")
         if [ "$theirs" -gt "$own" ]; then
             echo "$file: includes $included, a higher layer"
+            faults=$((faults + 1))
+        elif [ "$theirs" -eq "$own" ] && [ "$target" != "$layer" ]; then
+            echo "$file: includes $included, a layer beside its own"
             faults=$((faults + 1))
         fi
         if [ $portable = yes ] && [[ "$included" == */win32/* ]]; then

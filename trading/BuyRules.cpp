@@ -5,7 +5,7 @@
 
 #include "trading/EntryFields.h"
 #include "trading/OrderRules.h"
-#include "views/Formats.h"
+#include "runtime/Formats.h"
 
 namespace {
 constexpr double kLargestQuantity = 2147483647.0;

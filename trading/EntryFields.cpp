@@ -4,7 +4,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "views/Formats.h"
+#include "runtime/Formats.h"
 
 namespace {
 constexpr long long kIntegerLimit = 1000000000000000000LL;  // far beyond any quantity, far below overflow

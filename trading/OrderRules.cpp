@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "model/MarketFiles.h"
-#include "views/Formats.h"
+#include "runtime/Formats.h"
 
 namespace {
 constexpr const char* kPendingOrderText =

@@ -6,7 +6,7 @@
 #include "model/MarketFiles.h"
 #include "model/Settlement.h"
 #include "trading/OrderRules.h"
-#include "views/Formats.h"
+#include "runtime/Formats.h"
 
 namespace {
 constexpr int kNameWidth = 20;
@@ -107,6 +107,14 @@ std::string endOfDataNotice(const GameModel& model) {
     return noLaterPricesNotice(model) + "\n\nThe game ends with your shares worth " + formatPounds(value) +
            " and a cash balance of " + formatPounds(cash) + ": " + outcome + " on the " +
            formatPounds(kStartingCash) + " you started with.";
+}
+
+std::vector<Notice> settlementNotices(const GameModel& model, const Settlement& settlement) {
+    std::vector<Notice> notices;
+    if (settlement.historyNotWritten()) notices.push_back(refusalNotice(historyNotWrittenNotice()));
+    if (settlement.noLaterPrices)
+        notices.push_back({endOfDataNotice(model), kGameCaption, NoticeIcon::Information});
+    return notices;
 }
 
 std::string shareDetailsCaption(const std::string& name) {

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "model/GameModel.h"
+#include "model/Settlement.h"
+#include "runtime/Notice.h"
 
 constexpr const char* kRemoveQuestion = "Are you sure you want to remove this pending transaction";
 constexpr const char* kPortfolioResetText =
@@ -39,6 +41,9 @@ double heldSharesValue(const GameModel& model);
 // The notice that the market data has ended, with how the game ended: the shares' value, the cash and
 // the profit or loss on the starting cash.
 std::string endOfDataNotice(const GameModel& model);
+
+// The messages the player is to see after the settlement, in order; none when all went as asked.
+std::vector<Notice> settlementNotices(const GameModel& model, const Settlement& settlement);
 
 // Rebuilds the whole display: clears purchaseMade and recomputes portfolioValue on the way.
 PortfolioDisplay rebuildPortfolio(GameModel& model);

@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "trading/OrderRules.h"
-#include "views/Formats.h"
+#include "runtime/Formats.h"
 
 namespace {
 const ShareRecord* selectedShareOf(const GameModel& model) {

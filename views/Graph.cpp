@@ -8,7 +8,7 @@
 #include <cstring>
 
 #include "model/MarketFiles.h"
-#include "views/Formats.h"
+#include "runtime/Formats.h"
 
 namespace {
 constexpr int kHorizontalDivisions = 4;

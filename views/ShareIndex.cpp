@@ -4,7 +4,7 @@
 #include <cstring>
 #include <utility>
 
-#include "views/Formats.h"
+#include "runtime/Formats.h"
 
 namespace {
 constexpr int kNameWidth = 20;

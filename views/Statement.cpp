@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "views/Formats.h"
+#include "runtime/Formats.h"
 
 namespace {
 constexpr int kPriceWidth = 6;

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "views/Formats.h"
+#include "runtime/Formats.h"
 
 namespace {
 // A fixed-size text field up to its terminator, never past its end.

@@ -17,7 +17,6 @@ constexpr const char* kHelpCursor = "HELP";
 
 struct HelpState {
     bool mode = false;
-    bool enabled = true;
     HHOOK keyFilter = nullptr;
     HelpViewer viewer = nullptr;
 };
@@ -178,7 +177,6 @@ void requestHelp(HWND window) {
 bool helpPreHandle(HWND window, UINT message, WPARAM wParam, LPARAM, int context, LRESULT* result,
                    bool isDialog) {
     HelpState& state = help();
-    if (!state.enabled) return false;
     const UINT helpMessage = windowState().helpMessageId;
     if (helpMessage != 0 && message == helpMessage) return onHelpMessage(window, wParam, context, result);
     switch (message) {

@@ -43,10 +43,6 @@ int setControlFont(HWND dialog, int controlId, const FontSpec& wanted) {
     return 1;
 }
 
-int releaseControlFont(HWND dialog, int controlId) {
-    return releaseFontOf(controlOf(dialog, controlId));
-}
-
 int releaseControlBrush(HWND control) {
     HBRUSH brush = control ? static_cast<HBRUSH>(GetPropA(control, kControlBrushProperty)) : nullptr;
     if (!brush) return 0;

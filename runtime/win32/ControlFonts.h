@@ -32,9 +32,6 @@ constexpr std::array<FontSpec, N + 1> courierListAndHelv(int listId, const int (
 // does not exist or the font cannot be made.
 int setControlFont(HWND dialog, int controlId, const FontSpec& wanted);
 
-// Gives the control the system font back and deletes the font it held; 0 when it had none.
-int releaseControlFont(HWND dialog, int controlId);
-
 // Deletes a brush the control owns; 0 when it owns none.
 int releaseControlBrush(HWND control);
 

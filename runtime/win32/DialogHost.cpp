@@ -229,10 +229,6 @@ int dispatchToModelessDialogs(MSG* message) {
     return 0;
 }
 
-int modelessDialogCount() {
-    return static_cast<int>(modelessDialogs().size());
-}
-
 BarSizes barSizesOf(HWND frame) {
     BarSizes bars;
     for (HWND child : childrenOf(frame)) {

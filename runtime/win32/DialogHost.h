@@ -27,7 +27,6 @@ HWND createChildDialog(const char* templateName, HWND parent, UINT originatingMe
 int addModelessDialog(HWND dialog, DLGPROC procedure);
 int removeModelessDialog(HWND dialog);
 int dispatchToModelessDialogs(MSG* message);
-int modelessDialogCount();
 
 // Frame layout around the hosted client dialog and its bars.
 BarSizes barSizesOf(HWND frame);

@@ -10,9 +10,20 @@
 #include "shell/win32/RingBrokerScreen.h"
 #include "shell/win32/SettingsForms.h"
 #include "shell/win32/ShellState.h"
+#include "trading/Portfolio.h"
 #include "trading/win32/PortfolioScreen.h"
 #include "views/win32/NewsScreen.h"
 #include "views/win32/StatementScreen.h"
+
+namespace {
+// The new day shows on the main screen behind whatever the settlement has to tell.
+void ringTheBroker(HWND window) {
+    const std::optional<Settlement> settlement = runRingBrokerScreen(window, gGame);
+    if (!settlement) return;
+    refreshMainScreen();
+    for (const Notice& notice : settlementNotices(gGame, *settlement)) showNotice(window, notice);
+}
+}  // namespace
 
 int dispatchCommand(HWND window, UINT message, WPARAM commandWord, LPARAM control) {
     // A command chosen in help mode asks for help instead.
@@ -32,7 +43,7 @@ bool dispatchCommand(HWND window, int commandId) {
             deletePendingTransactions(window);
             break;
         case GameCommand::RingTheBroker:
-            runRingBrokerScreen(window, gGame);
+            ringTheBroker(window);
             break;
         case GameCommand::Portfolio:
             runPortfolioScreen(window, gGame);
@@ -63,9 +74,6 @@ bool dispatchCommand(HWND window, int commandId) {
             break;
         case GameCommand::About:
             runAboutScreen(window);
-            break;
-        default:
-            // The remaining screens are opened here as each of them is built.
             break;
     }
     // A screen that closed may have placed or settled orders. The desktop need not repaint what it

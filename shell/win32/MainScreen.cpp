@@ -1,4 +1,4 @@
-// The main screen: hosted in the main window for the whole run; starting it starts the game.
+// The main screen: hosted in the main window for the whole run, over the game that start-up loaded.
 #include "shell/win32/MainScreen.h"
 
 #include <string>
@@ -12,7 +12,6 @@
 #include "shell/win32/Dispatch.h"
 #include "shell/win32/InfoScreens.h"
 #include "shell/win32/ShellState.h"
-#include "shell/win32/Startup.h"
 
 namespace {
 constexpr int kMainScreenHelp = 20000;
@@ -101,7 +100,6 @@ void drawTicker(HDC dc) {
 
 BOOL OnInit(HWND screen) {
     screenWindow() = screen;
-    shellState().marketLoaded = startNewGame(nullptr);
     return TRUE;
 }
 

@@ -1,14 +1,13 @@
 // The ring-the-broker dialog: the day count, Done (settle and close) and Cancel.
 #include "shell/win32/RingBrokerScreen.h"
 
+#include <optional>
+
 #include "model/Settlement.h"
 #include "resources/resource.h"
 #include "runtime/win32/EditFilters.h"
-#include "runtime/win32/MessageBoxes.h"
 #include "runtime/win32/Screen.h"
-#include "shell/win32/MainScreen.h"
 #include "trading/EntryFields.h"
-#include "trading/Portfolio.h"
 
 namespace {
 constexpr int kRingBrokerHelp = 20007;
@@ -21,7 +20,7 @@ constexpr FontSpec kFonts[] = {
 
 struct RingBrokerScreen {
     GameModel& model;
-    bool settled = false;
+    std::optional<Settlement> settlement;
 };
 
 bool digitsOnly(unsigned int typed, const std::string&) {
@@ -32,13 +31,6 @@ HWND daysField(HWND dialog) {
     return GetDlgItem(dialog, IDC_RING_DAYS);
 }
 
-// The player hears of what did not go as asked; the main screen shows the rest.
-void tellThePlayer(HWND dialog, const GameModel& model, const Settlement& settlement) {
-    if (settlement.historyNotWritten()) refuse(dialog, historyNotWrittenNotice());
-    if (settlement.noLaterPrices)
-        showNotice(dialog, {endOfDataNotice(model), kGameCaption, NoticeIcon::Information});
-}
-
 BOOL OnInit(HWND dialog) {
     installCharFilter(daysField(dialog), digitsOnly);
     return TRUE;  // the dialog manager puts the focus, with the text selected, in the day count
@@ -46,11 +38,8 @@ BOOL OnInit(HWND dialog) {
 
 void OnDone(HWND dialog) {
     RingBrokerScreen& screen = screenState<RingBrokerScreen>(dialog);
-    const Settlement settlement =
+    screen.settlement =
         settleDay(screen.model, skipCountFromText(fieldText(daysField(dialog), kSkipCountReadLimit)));
-    screen.settled = true;
-    refreshMainScreen();  // the new date shows behind the notices
-    tellThePlayer(dialog, screen.model, settlement);
     EndDialog(dialog, IDC_RING_DONE);
 }
 
@@ -74,8 +63,8 @@ const ScreenTemplate kRingBrokerScreen = {
 };
 }  // namespace
 
-bool runRingBrokerScreen(HWND owner, GameModel& model) {
-    RingBrokerScreen screen{model};
+std::optional<Settlement> runRingBrokerScreen(HWND owner, GameModel& model) {
+    RingBrokerScreen screen{model, std::nullopt};
     runModalScreen(owner, kRingBrokerScreen, &screen);
-    return screen.settled;
+    return screen.settlement;
 }

@@ -3,8 +3,11 @@
 
 #include <windows.h>
 
-#include "model/GameModel.h"
+#include <optional>
 
-// Shows the dialog over `owner`; on Done the market moves on, the main screen is asked to show the new
-// day and the player hears of anything that did not go as asked. True when the market moved on.
-bool runRingBrokerScreen(HWND owner, GameModel& model);
+#include "model/GameModel.h"
+#include "model/Settlement.h"
+
+// Shows the dialog over `owner`; on Done the market moves on. What settled, or nothing when the player
+// cancelled.
+std::optional<Settlement> runRingBrokerScreen(HWND owner, GameModel& model);

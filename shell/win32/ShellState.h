@@ -7,7 +7,6 @@
 
 struct ShellState {
     HMODULE ctl3dModule = nullptr;
-    bool marketLoaded = false;  // set by the main screen, which loads the market as it starts
 };
 
 ShellState& shellState();

@@ -92,14 +92,11 @@ void shutdownShell() {
 
 int runTickerdell(HINSTANCE instance, HINSTANCE previousInstance, int showState) {
     if (!initialiseShell(instance, previousInstance)) return 0;
+    // Without the market the game ends before any window shows.
+    constexpr int kMarketUnreadable = 2;
+    if (!startNewGame(nullptr)) return kMarketUnreadable;
     HWND window = createMainWindow();
     if (!window) return 0;
-    // The main screen loads the market as it is created; without it the game ends before it shows.
-    if (!shellState().marketLoaded) {
-        DestroyWindow(window);
-        constexpr int kMarketUnreadable = 2;
-        return kMarketUnreadable;
-    }
     showMainWindow(window, showState);
     const int exitCode = runMessageLoop();
     shutdownShell();

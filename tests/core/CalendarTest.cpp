@@ -1,5 +1,6 @@
 // Ringing the broker's calendar: the day count, days without trading, and both ends of the data.
 #include "tests/core/SettlementGame.h"
+#include "trading/Portfolio.h"
 
 using namespace settlement_test;
 
@@ -60,9 +61,13 @@ TEST(Calendar, OnTheLastDayAFurtherSkipSettlesWithoutMovingAndSaysSo) {
     Game game;
     game.order(3, 100, OrderKind::Purchase);
     const Settlement first = settleDay(game.model, 1000);
-    ASSERT_EQ(settlementNotices(game.model, first),
-              std::vector<std::string>{"The market data ends on D1397: there are no later prices. The market "
-                                       "stays on that day; any pending transactions have been settled."});
+    const std::vector<Notice> notices = settlementNotices(game.model, first);
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_EQ(notices[0].icon, NoticeIcon::Information);
+    EXPECT_EQ(notices[0].text.substr(0, notices[0].text.find("\n\n")),
+              "The market data ends on D1397: there are no later prices. The market stays on that day; any "
+              "pending transactions have been settled.");
+    EXPECT_NE(notices[0].text.find("\n\nThe game ends with your shares worth "), std::string::npos);
     game.order(3, 40, OrderKind::Sale);
     const Settlement again = settleDay(game.model, 1);
     EXPECT_TRUE(again.noLaterPrices);

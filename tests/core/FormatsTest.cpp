@@ -10,7 +10,7 @@
 #include <random>
 #include <string>
 
-#include "views/Formats.h"
+#include "runtime/Formats.h"
 
 namespace {
 constexpr double kInf = std::numeric_limits<double>::infinity();

@@ -11,7 +11,7 @@
 #include "model/Settlement.h"
 #include "tests/core/SettlementGame.h"
 #include "trading/SaleRules.h"
-#include "views/Formats.h"
+#include "runtime/Formats.h"
 
 using namespace settlement_test;
 

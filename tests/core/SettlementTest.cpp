@@ -1,6 +1,7 @@
 // Ringing the broker's settlement: each kind of order, the history records it writes, and the account
 // after it.
 #include "tests/core/SettlementGame.h"
+#include "trading/Portfolio.h"
 
 using namespace settlement_test;
 
@@ -61,12 +62,16 @@ TEST(Settling, AnUnwritableHistoryStillSettlesAndBothNoticesComeInOrder) {
     EXPECT_EQ(std::make_tuple(result.ordersSettled, game.model.transactionCount), std::make_tuple(1, 0));
     EXPECT_EQ(game.model.holdings[0].heldQuantity, 100);
     expectSettled(game.model, 0, 1);
-    EXPECT_EQ(settlementNotices(game.model, result),
-              (std::vector<std::string>{
-                  "The transaction history file " + transactionsFilePath() +
-                      " could not be written, so the transactions just settled will not appear in the "
-                      "statement. They have been settled all the same.",
-                  noLaterPricesNotice(game.model)}));
+    std::vector<std::tuple<std::string, NoticeIcon>> shown;
+    for (const Notice& notice : settlementNotices(game.model, result))
+        shown.emplace_back(notice.text, notice.icon);
+    EXPECT_EQ(shown,
+              (std::vector<std::tuple<std::string, NoticeIcon>>{
+                  {"The transaction history file " + transactionsFilePath() +
+                       " could not be written, so the transactions just settled will not appear in the "
+                       "statement. They have been settled all the same.",
+                   NoticeIcon::Exclamation},
+                  {endOfDataNotice(game.model), NoticeIcon::Information}}));
 }
 
 // A holding is an int32_t: a purchase that would take it past that is held at its largest, never wrapped

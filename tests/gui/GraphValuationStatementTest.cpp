@@ -14,7 +14,7 @@
 #include "model/Settlement.h"
 #include "runtime/win32/BitmapDisplay.h"
 #include "tests/gui/GuiHarness.h"
-#include "views/Formats.h"
+#include "runtime/Formats.h"
 #include "views/Graph.h"
 #include "views/ShareIndex.h"
 #include "views/Statement.h"

@@ -357,9 +357,9 @@ void holdShares(int slot, int share, int quantity, double totalCost) {
 }
 
 void GameWindowTest::SetUp() {
+    ASSERT_TRUE(startNewGame(nullptr)) << "the market files must be in the working directory";
     window_ = createMainWindow();
     ASSERT_NE(window_, nullptr);
-    ASSERT_TRUE(shellState().marketLoaded) << "the market files must be in the working directory";
     showMainWindow(window_, SW_SHOWNORMAL);
     pumpMessagesUntilIdle();
 }

@@ -9,7 +9,7 @@
 #include "trading/SaleRules.h"
 #include "trading/win32/BuyScreen.h"
 #include "trading/win32/SellScreen.h"
-#include "views/Formats.h"
+#include "runtime/Formats.h"
 
 namespace {
 using BuyDialog = GameWindowTest;

@@ -9,7 +9,7 @@
 #include "trading/BuyRules.h"
 #include "trading/win32/OrderPrompts.h"
 #include "trading/win32/PairedFields.h"
-#include "views/Formats.h"
+#include "runtime/Formats.h"
 
 namespace {
 constexpr int kBuyHelp = 20004;

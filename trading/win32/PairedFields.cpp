@@ -42,13 +42,11 @@ bool PairedFields::onCommand(int controlId, UINT notification) {
     if (controlId != ids_.quantity && controlId != ids_.value) return false;
     if (notification == EN_SETFOCUS) {
         SendMessageA(field(controlId), EM_SETSEL, 0, -1);
-        entryActive_ = true;
     } else if (notification == EN_KILLFOCUS) {
         if (controlId == ids_.quantity)
             quantityLeft();
         else
             valueLeft();
-        entryActive_ = false;
     }
     return true;
 }
@@ -82,7 +80,6 @@ bool PairedFields::onEnterKey(LPARAM keyData) {
     // it must not do anything here until the key is pressed afresh.
     if ((keyData & kKeyWasDown) && !freshEnterSeen_) return true;
     freshEnterSeen_ = true;
-    entryActive_ = false;
     SendMessageA(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(field(ids_.mainButton)), TRUE);
     return true;
 }

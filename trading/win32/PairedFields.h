@@ -26,8 +26,6 @@ public:
     void detach();
     // The fields' focus notifications from the dialog's WM_COMMAND; true when the command was theirs.
     bool onCommand(int controlId, UINT notification);
-    // True while one of the two fields has the focus.
-    bool entryActive() const { return entryActive_; }
 
 private:
     static LRESULT CALLBACK FieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
@@ -41,6 +39,5 @@ private:
     EntryRounding rounding_;
     HWND dialog_ = nullptr;
     double price_ = 0.0;
-    bool entryActive_ = false;
     bool freshEnterSeen_ = false;
 };

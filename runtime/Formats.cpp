@@ -1,5 +1,5 @@
 // Price and money texts, built digit by digit so that every C runtime gives the same bytes.
-#include "views/Formats.h"
+#include "runtime/Formats.h"
 
 #include <cmath>
 #include <cstdint>
