@@ -40,7 +40,7 @@ double heldSharesValue(const GameModel& model);
 // the profit or loss on the starting cash.
 std::string endOfDataNotice(const GameModel& model);
 
-// Rebuilds the whole display: clears purchaseMade and recomputes portfolioValue on the way.
+// Rebuilds the whole display, recomputing portfolioValue on the way.
 PortfolioDisplay rebuildPortfolio(GameModel& model);
 
 struct ShareDetails {
