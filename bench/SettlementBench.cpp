@@ -27,10 +27,7 @@ const GameModel& gameWithTenOrders() {
     static const GameModel game = [] {
         GameModel model;
         if (!loadMarketData(model)) return model;
-        for (int share = 0; share < kHoldingCount; ++share) {
-            model.selectedShare = share * 3 + 1;
-            bookPurchase(model, 100 + share);
-        }
+        for (int share = 0; share < kHoldingCount; ++share) bookPurchase(model, share * 3 + 1, 100 + share);
         return model;
     }();
     return game;

@@ -65,23 +65,12 @@ struct GameModel {
     double priceBuffer[kMaxPriceRecords] = {};
 
     int32_t transactionCount = 0;
-    int32_t selectedShare = 0;
-    int32_t selectedHolding = 0;
-    // 1 when the latest admission test refused an order; the portfolio's Sell command reads it.
-    int32_t orderRefused = 0;
-    // 1 once a Buy or Buy Max has passed the broker's-charge question: the share index closes itself.
-    int32_t purchaseMade = 0;
 
     // Display options of the price graph; only their start values are set here.
     int32_t graphBackground = 1;
     int32_t graphGridLines = 0;
     int32_t graphThickLines = 0;
     int32_t graphAutoScale = 0;
-
-    // The shares the graph's Previous and Next step through: the valuation's rows, ended by -1.
-    // A position of -1 steps through the whole share table instead.
-    std::array<int32_t, kHoldingCount + 1> graphBrowseList{kEmptySlot};
-    int32_t graphBrowsePosition = -1;
 };
 
 // Moves every occupied slot, in order, to the front and leaves every slot behind them empty.

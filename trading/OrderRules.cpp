@@ -41,11 +41,11 @@ void copyDate(char (&target)[kDateBoughtSize], const char* date) {
 }
 
 // Holding slots are reused, so every pending figure is written, never added to.
-void placePurchase(GameModel& model, Holding& slot, int32_t quantity) {
-    slot.shareNumber = model.selectedShare;
+void placePurchase(GameModel& model, Holding& slot, int shareNumber, int32_t quantity) {
+    slot.shareNumber = shareNumber;
     slot.action = kBuyAction;
     slot.pendingQuantity = quantity;
-    slot.pendingAmount = model.shareTable[model.selectedShare].currentPrice * quantity;
+    slot.pendingAmount = model.shareTable[shareNumber].currentPrice * quantity;
     slot.pendingCommission = commissionFor(model, slot.pendingAmount);
     copyDate(slot.dateBought, dateOfDay(model, model.dayIndex));
     model.pendingBalance -= slot.pendingAmount + slot.pendingCommission;
@@ -110,25 +110,20 @@ std::string brokerChargeMessage(const GameModel& model, double value) {
            formatFixed(commissionFor(model, value), 2) + ". Do you want to proceed ?";
 }
 
-Admission admitOrder(GameModel& model, OrderKind kind) {
-    Admission result;
-    if (sharePendingOrder(model, model.selectedShare)) {
-        result = refusedFor(Refusal::PendingOrderExists);
-    } else if (kind == OrderKind::Purchase && findShareSlot(model, model.selectedShare) < 0 &&
-               findFreeSlot(model) < 0) {
-        result = refusedFor(Refusal::PortfolioFull);
-    }
-    model.orderRefused = result.admitted() ? 0 : 1;
-    return result;
+Admission admitOrder(const GameModel& model, int shareNumber, OrderKind kind) {
+    if (sharePendingOrder(model, shareNumber)) return refusedFor(Refusal::PendingOrderExists);
+    if (kind == OrderKind::Purchase && findShareSlot(model, shareNumber) < 0 && findFreeSlot(model) < 0)
+        return refusedFor(Refusal::PortfolioFull);
+    return {};
 }
 
-PurchaseBooking bookPurchase(GameModel& model, int32_t quantity) {
+PurchaseBooking bookPurchase(GameModel& model, int shareNumber, int32_t quantity) {
     PurchaseBooking booking;
-    booking.admission = admitOrder(model, OrderKind::Purchase);
+    booking.admission = admitOrder(model, shareNumber, OrderKind::Purchase);
     // A zero or negative order would cost the flat fee, or hand money back, for no shares.
-    if (!booking.admission.admitted() || quantity < 1 || !isKnownShare(model.selectedShare)) return booking;
-    const ShareRecord& share = model.shareTable[model.selectedShare];
-    if (overfillsHolding(model, model.selectedShare, quantity)) {
+    if (!booking.admission.admitted() || quantity < 1 || !isKnownShare(shareNumber)) return booking;
+    const ShareRecord& share = model.shareTable[shareNumber];
+    if (overfillsHolding(model, shareNumber, quantity)) {
         booking.admission = {Refusal::HoldingFull, holdingFullText(share), kPortfolioFullCaption};
         return booking;
     }
@@ -137,26 +132,26 @@ PurchaseBooking bookPurchase(GameModel& model, int32_t quantity) {
         return booking;
     }
 
-    int index = findShareSlot(model, model.selectedShare);
+    int index = findShareSlot(model, shareNumber);
     const bool opensHolding = index < 0;
     if (opensHolding) index = findFreeSlot(model);
     Holding& slot = model.holdings[index];
     slot.repeatPurchases = opensHolding ? 0 : slot.repeatPurchases + 1;
-    placePurchase(model, slot, quantity);
+    placePurchase(model, slot, shareNumber, quantity);
     booking.holding = index;
     return booking;
 }
 
-bool bookSale(GameModel& model, int32_t quantity) {
-    if (!isKnownShare(model.selectedShare)) return false;
-    const int index = findShareSlot(model, model.selectedShare);
+bool bookSale(GameModel& model, int shareNumber, int32_t quantity) {
+    if (!isKnownShare(shareNumber)) return false;
+    const int index = findShareSlot(model, shareNumber);
     if (index < 0) return false;
     Holding& slot = model.holdings[index];
     // A second order would lose track of the money the first one moved; a sale beyond the holding
     // would leave a negative fraction to settle.
     if (slot.hasPendingOrder() || quantity < 1 || quantity > slot.heldQuantity) return false;
 
-    const double value = model.shareTable[model.selectedShare].currentPrice * quantity;
+    const double value = model.shareTable[shareNumber].currentPrice * quantity;
     if (!keepsAccountFinite(model, value, OrderKind::Sale)) return false;
     slot.action = kSellAction;
     slot.pendingQuantity = quantity;

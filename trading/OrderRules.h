@@ -73,19 +73,18 @@ inline Notice brokerChargeQuestion(const GameModel& model, double value) {
     return questionNotice(brokerChargeMessage(model, value));
 }
 
-// Allows one pending order per share and at most ten holdings, for model.selectedShare. Sets
-// model.orderRefused and changes nothing else.
-Admission admitOrder(GameModel& model, OrderKind kind);
+// Allows one pending order per share and at most ten holdings, for share `shareNumber`.
+Admission admitOrder(const GameModel& model, int shareNumber, OrderKind kind);
 
-// Books a purchase of `quantity` shares of model.selectedShare at today's price, after admitOrder for a
+// Books a purchase of `quantity` shares of `shareNumber` at today's price, after admitOrder for a
 // purchase. A refused admission, a quantity below 1 or an unknown share books nothing; a quantity that
 // would overfill the holding, or a value that is not finite, is refused with its text.
-PurchaseBooking bookPurchase(GameModel& model, int32_t quantity);
+PurchaseBooking bookPurchase(GameModel& model, int shareNumber, int32_t quantity);
 
-// Books a sale of `quantity` shares from the holding of model.selectedShare; the caller has admitted
+// Books a sale of `quantity` shares from the holding of `shareNumber`; the caller has admitted
 // it. Answers false and books nothing when there is no such holding, it already has a pending order,
 // the quantity is below 1 or above the shares held, or the account would not stay finite.
-bool bookSale(GameModel& model, int32_t quantity);
+bool bookSale(GameModel& model, int shareNumber, int32_t quantity);
 
 // Gives back what booking the holding's pending order took and clears the order; a holding that the
 // order opened becomes empty. Callers compact the holdings afterwards.

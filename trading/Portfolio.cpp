@@ -88,7 +88,6 @@ double heldSharesValue(const GameModel& model) {
 }
 
 PortfolioDisplay rebuildPortfolio(GameModel& model) {
-    model.purchaseMade = 0;
     model.portfolioValue = heldSharesValue(model);
     PortfolioDisplay display;
     for (const Holding& holding : model.holdings)

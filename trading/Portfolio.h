@@ -45,7 +45,7 @@ std::string endOfDataNotice(const GameModel& model);
 // The messages the player is to see after the settlement, in order; none when all went as asked.
 std::vector<Notice> settlementNotices(const GameModel& model, const Settlement& settlement);
 
-// Rebuilds the whole display: clears purchaseMade and recomputes portfolioValue on the way.
+// Rebuilds the whole display, recomputing portfolioValue on the way.
 PortfolioDisplay rebuildPortfolio(GameModel& model);
 
 struct ShareDetails {

@@ -7,9 +7,9 @@
 #include "runtime/Formats.h"
 
 namespace {
-const ShareRecord* selectedShareOf(const GameModel& model) {
-    if (model.selectedShare < 0 || model.selectedShare >= kShareCount) return nullptr;
-    return &model.shareTable[model.selectedShare];
+const ShareRecord* shareOf(const GameModel& model, int shareNumber) {
+    if (shareNumber < 0 || shareNumber >= kShareCount) return nullptr;
+    return &model.shareTable[shareNumber];
 }
 
 std::string nameOf(const ShareRecord& share) {
@@ -54,28 +54,28 @@ SalePlan accepted(const GameModel& model, const ShareRecord& share, int32_t quan
 }
 }  // namespace
 
-std::string suspendedSaleText(const GameModel& model) {
-    const ShareRecord* share = selectedShareOf(model);
+std::string suspendedSaleText(const GameModel& model, int shareNumber) {
+    const ShareRecord* share = shareOf(model, shareNumber);
     return "Dealings in " + (share ? nameOf(*share) : std::string("this share")) +
            " are suspended: it has no price today, so its shares cannot be sold until it trades again.";
 }
 
-std::string insufficientSaleFundsText(const GameModel& model) {
-    const ShareRecord* share = selectedShareOf(model);
+std::string insufficientSaleFundsText(const GameModel& model, int shareNumber) {
+    const ShareRecord* share = shareOf(model, shareNumber);
     return std::string("You have insufficient funds to sell that amount of shares in ") + " " +
            (share ? nameOf(*share) : std::string());
 }
 
-int32_t sharesAvailable(const GameModel& model) {
-    const int slot = findShareSlot(model, model.selectedShare);
-    return slot < 0 || model.selectedShare == kEmptySlot ? 0 : model.holdings[slot].heldQuantity;
+int32_t sharesAvailable(const GameModel& model, int shareNumber) {
+    const int slot = findShareSlot(model, shareNumber);
+    return slot < 0 || shareNumber == kEmptySlot ? 0 : model.holdings[slot].heldQuantity;
 }
 
-SaleFigures saleFigures(const GameModel& model) {
+SaleFigures saleFigures(const GameModel& model, int shareNumber) {
     SaleFigures figures;
-    const ShareRecord* share = selectedShareOf(model);
+    const ShareRecord* share = shareOf(model, shareNumber);
     const double price = share ? share->currentPrice : 0.0;
-    const int32_t held = sharesAvailable(model);
+    const int32_t held = sharesAvailable(model, shareNumber);
     char available[16];
     std::snprintf(available, sizeof available, "%7d", static_cast<int>(held));
     figures.name = share ? nameOf(*share) : std::string();
@@ -86,40 +86,41 @@ SaleFigures saleFigures(const GameModel& model) {
     return figures;
 }
 
-SalePlan planSale(const GameModel& model, const std::string& valueText, const std::string& quantityText) {
-    const ShareRecord* share = selectedShareOf(model);
+SalePlan planSale(const GameModel& model, int shareNumber, const std::string& valueText,
+                  const std::string& quantityText) {
+    const ShareRecord* share = shareOf(model, shareNumber);
     if (!share) return notEnoughShares();
-    if (!isPriced(*share)) return refused(SaleRefusal::Suspended, suspendedSaleText(model));
+    if (!isPriced(*share)) return refused(SaleRefusal::Suspended, suspendedSaleText(model, shareNumber));
 
     const double value = readFieldNumber(valueText);
     // A filled Value field decides the quantity.
     const double quantity =
         value != 0.0 ? quantityForValue(value, share->currentPrice) : readFieldNumber(quantityText);
     if (!canFundSale(model, value))
-        return refused(SaleRefusal::InsufficientFunds, insufficientSaleFundsText(model));
+        return refused(SaleRefusal::InsufficientFunds, insufficientSaleFundsText(model, shareNumber));
     if (share->currentPrice > value) return refused(SaleRefusal::TooSmall, kSaleTooSmallText);
-    if (sharesAvailable(model) < quantity) return notEnoughShares();
+    if (sharesAvailable(model, shareNumber) < quantity) return notEnoughShares();
     return accepted(model, *share, wholeShares(quantity));
 }
 
-EntryTexts sellAllTexts(const GameModel& model) {
-    const ShareRecord* share = selectedShareOf(model);
-    const int32_t held = sharesAvailable(model);
+EntryTexts sellAllTexts(const GameModel& model, int shareNumber) {
+    const ShareRecord* share = shareOf(model, shareNumber);
+    const int32_t held = sharesAvailable(model, shareNumber);
     return {std::to_string(held), formatFixed(held * (share ? share->currentPrice : 0.0), 2)};
 }
 
-SalePlan planSellAll(const GameModel& model) {
-    const ShareRecord* share = selectedShareOf(model);
+SalePlan planSellAll(const GameModel& model, int shareNumber) {
+    const ShareRecord* share = shareOf(model, shareNumber);
     if (!share) return notEnoughShares();
-    if (!isPriced(*share)) return refused(SaleRefusal::Suspended, suspendedSaleText(model));
-    const int32_t held = sharesAvailable(model);
+    if (!isPriced(*share)) return refused(SaleRefusal::Suspended, suspendedSaleText(model, shareNumber));
+    const int32_t held = sharesAvailable(model, shareNumber);
     // A holding still waiting for its first purchase has nothing to sell yet.
     if (held < 1) return notEnoughShares();
     if (!canFundSale(model, held * share->currentPrice))
-        return refused(SaleRefusal::InsufficientFunds, insufficientSaleFundsText(model));
+        return refused(SaleRefusal::InsufficientFunds, insufficientSaleFundsText(model, shareNumber));
     return accepted(model, *share, held);
 }
 
-bool placeSale(GameModel& model, const SalePlan& plan) {
-    return plan.hasOrder() && bookSale(model, plan.quantity);
+bool placeSale(GameModel& model, int shareNumber, const SalePlan& plan) {
+    return plan.hasOrder() && bookSale(model, shareNumber, plan.quantity);
 }

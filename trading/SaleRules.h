@@ -41,26 +41,29 @@ struct SaleFigures {
     std::string price;       // currentPrice in pence, "%5sp"
     std::string totalValue;  // heldQuantity x currentPrice, pound sign "%-.2f"
 };
-SaleFigures saleFigures(const GameModel& model);
+SaleFigures saleFigures(const GameModel& model, int shareNumber);
 
-// The shares held in the holding of model.selectedShare; 0 when it has none.
-int32_t sharesAvailable(const GameModel& model);
+// The shares held in the holding of `shareNumber`; 0 when it has none.
+int32_t sharesAvailable(const GameModel& model, int shareNumber);
+
+// The rules below act on the holding of share `shareNumber`.
 
 // Sell: the Value field decides the quantity when it holds a number other than zero, else the Quantity
 // field does; both are read as the entry fields are (19 characters).
-SalePlan planSale(const GameModel& model, const std::string& valueText, const std::string& quantityText);
+SalePlan planSale(const GameModel& model, int shareNumber, const std::string& valueText,
+                  const std::string& quantityText);
 
 // The texts Sell All puts into the Quantity and Value fields: the whole holding and its value.
-EntryTexts sellAllTexts(const GameModel& model);
+EntryTexts sellAllTexts(const GameModel& model, int shareNumber);
 
-// Sell All: the whole holding of model.selectedShare.
-SalePlan planSellAll(const GameModel& model);
+// Sell All: the whole holding.
+SalePlan planSellAll(const GameModel& model, int shareNumber);
 
 // Books the planned order with bookSale; false (nothing booked) for a refused plan or no order.
-bool placeSale(GameModel& model, const SalePlan& plan);
+bool placeSale(GameModel& model, int shareNumber, const SalePlan& plan);
 
 // The refusals' texts.
-std::string suspendedSaleText(const GameModel& model);
-std::string insufficientSaleFundsText(const GameModel& model);
+std::string suspendedSaleText(const GameModel& model, int shareNumber);
+std::string insufficientSaleFundsText(const GameModel& model, int shareNumber);
 constexpr const char* kSaleTooSmallText = "You must first sell some shares";
 constexpr const char* kNotEnoughSharesText = "You don`t have that quantity of shares to sell";

@@ -112,14 +112,10 @@ std::array<std::string, kDateLabelCount> dateLabels(const GameModel& model, Grap
 
 // The share at a place in the browse list; -1 past its end or for anything that is not a share. The place
 // is wide, so the one after the largest browse position is simply past the end.
-int browseShareAt(const GameModel& model, long long position) {
-    if (position < 0 || position >= static_cast<long long>(model.graphBrowseList.size())) return kEmptySlot;
-    const int shareNumber = model.graphBrowseList[position];
+int browseShareAt(const GraphBrowse& browse, long long position) {
+    if (position < 0 || position >= static_cast<long long>(browse.shares.size())) return kEmptySlot;
+    const int shareNumber = browse.shares[static_cast<std::size_t>(position)];
     return isShare(shareNumber) ? shareNumber : kEmptySlot;
-}
-
-bool browsingAllShares(const GameModel& model) {
-    return model.graphBrowsePosition == -1;
 }
 }  // namespace
 
@@ -227,10 +223,10 @@ GraphPicture computeGraph(const GameModel& model, const GraphHistory& history, G
     return picture;
 }
 
-std::string graphCaption(const GameModel& model) {
+std::string graphCaption(const GameModel& model, int shareNumber) {
     std::string caption = "History of ";
-    if (isShare(model.selectedShare)) {
-        const char* name = model.shareTable[model.selectedShare].name;
+    if (isShare(shareNumber)) {
+        const char* name = model.shareTable[shareNumber].name;
         const void* end = std::memchr(name, '\0', kShareNameSize);
         caption.append(name, end ? static_cast<const char*>(end) - name : kShareNameSize);
     }
@@ -238,32 +234,29 @@ std::string graphCaption(const GameModel& model) {
     return caption;
 }
 
-GraphStepping graphSteppingFor(const GameModel& model) {
-    if (browsingAllShares(model))
-        return {isShare(model.selectedShare - 1LL), isShare(model.selectedShare + 1LL)};
-    const long long position = model.graphBrowsePosition;
-    return {position > 0 && browseShareAt(model, position - 1) != kEmptySlot,
-            browseShareAt(model, position + 1) != kEmptySlot};
+int GraphBrowse::shownShare() const {
+    return browseShareAt(*this, position);
 }
 
-bool stepGraphPrevious(GameModel& model) {
-    if (!graphSteppingFor(model).previous) return false;
-    if (browsingAllShares(model)) {
-        --model.selectedShare;
-    } else {
-        --model.graphBrowsePosition;
-        model.selectedShare = browseShareAt(model, model.graphBrowsePosition);
-    }
+GraphBrowse browseAllShares(int shareNumber) {
+    GraphBrowse browse{std::vector<int>(kShareCount), shareNumber};
+    for (int share = 0; share < kShareCount; ++share) browse.shares[share] = share;
+    return browse;
+}
+
+GraphStepping graphSteppingFor(const GraphBrowse& browse) {
+    return {browseShareAt(browse, browse.position - 1LL) != kEmptySlot,
+            browseShareAt(browse, browse.position + 1LL) != kEmptySlot};
+}
+
+bool stepGraphPrevious(GraphBrowse& browse) {
+    if (!graphSteppingFor(browse).previous) return false;
+    --browse.position;
     return true;
 }
 
-bool stepGraphNext(GameModel& model) {
-    if (!graphSteppingFor(model).next) return false;
-    if (browsingAllShares(model)) {
-        ++model.selectedShare;
-    } else {
-        ++model.graphBrowsePosition;
-        model.selectedShare = browseShareAt(model, model.graphBrowsePosition);
-    }
+bool stepGraphNext(GraphBrowse& browse) {
+    if (!graphSteppingFor(browse).next) return false;
+    ++browse.position;
     return true;
 }

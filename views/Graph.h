@@ -107,19 +107,31 @@ struct GraphPicture {
 // The whole picture from the model's day, dates and display options.
 GraphPicture computeGraph(const GameModel& model, const GraphHistory& history, GraphRange range);
 
-// "History of " and the selected share's name.
-std::string graphCaption(const GameModel& model);
+// "History of " and the share's name.
+std::string graphCaption(const GameModel& model, int shareNumber);
+
+// The shares the graph's Previous and Next step through, in their order, and the place in them of
+// the share shown.
+struct GraphBrowse {
+    std::vector<int> shares;
+    int position = 0;
+
+    // The share shown; -1 when the position is outside the list or holds no share.
+    int shownShare() const;
+};
+
+// Every share in table order, starting at `shareNumber`: the share index's browsing.
+GraphBrowse browseAllShares(int shareNumber);
 
 struct GraphStepping {
     bool previous = false;
     bool next = false;
 };
 
-// Which stepping buttons work: through the whole share table when graphBrowsePosition is -1,
-// otherwise through graphBrowseList.
-GraphStepping graphSteppingFor(const GameModel& model);
+// Which stepping buttons work: a neighbour in the list that is a share.
+GraphStepping graphSteppingFor(const GraphBrowse& browse);
 
-// Steps selectedShare (and graphBrowsePosition) to the previous or next share; false, with the model
-// unchanged, when there is none. The caller then loads and shows the new share.
-bool stepGraphPrevious(GameModel& model);
-bool stepGraphNext(GameModel& model);
+// Steps to the previous or next share; false, with the browse unchanged, when there is none. The
+// caller then loads and shows the new share.
+bool stepGraphPrevious(GraphBrowse& browse);
+bool stepGraphNext(GraphBrowse& browse);

@@ -73,17 +73,13 @@ ValuationDisplay buildValuation(GameModel& model) {
     ValuationDisplay display;
     double portfolioValue = 0.0;
     double feesToDate = 0.0;
-    std::size_t row = 0;
     for (const Holding& holding : model.holdings) {
         if (isValuationListed(holding)) {
             display.lines.push_back(valuationLine(model, holding));
-            model.graphBrowseList[row++] = holding.shareNumber;
             portfolioValue += valueToday(model, holding);
         }
         feesToDate += holding.commissionToDate + holding.pendingCommission;
     }
-    for (std::size_t rest = row; rest < model.graphBrowseList.size(); ++rest)
-        model.graphBrowseList[rest] = kEmptySlot;
     model.portfolioValue = portfolioValue;
 
     if (!display.lines.empty()) {
@@ -95,17 +91,10 @@ ValuationDisplay buildValuation(GameModel& model) {
     return display;
 }
 
-bool selectValuationRowForGraph(GameModel& model, int row) {
-    const int holding = listedHoldingAt(model, row);
-    if (holding < 0) return false;
-    model.selectedHolding = holding;
-    model.graphBrowsePosition = row;
-    model.selectedShare = model.holdings[holding].shareNumber;
-    return true;
-}
-
-void restoreShareAfterGraph(GameModel& model) {
-    const int row = model.selectedHolding;
-    if (row >= 0 && row < kHoldingCount && model.holdings[row].isOccupied())
-        model.selectedShare = model.holdings[row].shareNumber;
+GraphBrowse valuationBrowse(const GameModel& model, int row) {
+    if (listedHoldingAt(model, row) < 0) return {};
+    GraphBrowse browse{{}, row};
+    for (const Holding& holding : model.holdings)
+        if (isValuationListed(holding)) browse.shares.push_back(holding.shareNumber);
+    return browse;
 }

@@ -1,11 +1,12 @@
-// The portfolio valuation without windows: its list lines, its four totals, the graph's browse list,
-// and the selection the valuation hands to the graph.
+// The portfolio valuation without windows: its list lines, its four totals, and the shares it hands to
+// the graph.
 #pragma once
 
 #include <string>
 #include <vector>
 
 #include "model/GameModel.h"
+#include "views/Graph.h"
 
 // The text every total shows while the list is empty.
 constexpr const char* kEmptyValuationTotal =
@@ -43,13 +44,10 @@ struct ValuationDisplay {
     std::string total = kEmptyValuationTotal;  // portfolio value plus cash, under the rule
 };
 
-// Rebuilds the whole display. Recomputes portfolioValue and fills graphBrowseList with the listed
-// shares, ended by -1. Call it again after the graph returns: a purchase there changes the figures.
+// Rebuilds the whole display and recomputes portfolioValue. Call it again after the graph returns: a
+// purchase there changes the figures.
 ValuationDisplay buildValuation(GameModel& model);
 
-// "&Graph" on a row: selects the row's holding and share and starts the graph's browsing at the row.
-// False, with the model unchanged, when the row shows no holding (an empty list has no row to graph).
-bool selectValuationRowForGraph(GameModel& model, int row);
-
-// After the graph returns: selectedShare is the selected holding's share again.
-void restoreShareAfterGraph(GameModel& model);
+// "&Graph" on a row: the listed shares, starting at the row's. An empty list when the row shows no
+// holding (an empty valuation has no row to graph).
+GraphBrowse valuationBrowse(const GameModel& model, int row);

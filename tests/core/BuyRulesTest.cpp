@@ -57,8 +57,7 @@ TEST(Buy, RefusalsComeInTheirOrderAndAnAcceptedBuyQuotesItsOrder) {
         EXPECT_EQ(step.quantity, c.booked);
         if (step.refused()) continue;
         EXPECT_EQ(step.chargeValue, model.shareTable[c.share].currentPrice * c.booked);
-        model.selectedShare = c.share;
-        ASSERT_TRUE(bookPurchase(model, step.quantity).booked());
+        ASSERT_TRUE(bookPurchase(model, c.share, step.quantity).booked());
         EXPECT_GE(model.pendingBalance, -kMillionthOfAPenny);
         expectMoneyInvariant(model);
     }
@@ -116,8 +115,7 @@ TEST(BuyMax, BuysAsManyWholeSharesAsTheBalanceCoversAndQuotesTheChargeItBooks) {
         if (c.refused) continue;
         const double value = model.shareTable[c.share].currentPrice * max.step.quantity;
         EXPECT_EQ(max.step.chargeValue, value);
-        model.selectedShare = c.share;
-        ASSERT_TRUE(bookPurchase(model, max.step.quantity).booked());
+        ASSERT_TRUE(bookPurchase(model, c.share, max.step.quantity).booked());
         EXPECT_NEAR(model.pendingBalance, c.balance - value - commissionFor(model, value),
                     kMillionthOfAPenny);
     }

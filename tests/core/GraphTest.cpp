@@ -164,28 +164,25 @@ TEST(GraphHistoryBuffer, GapsTakeThePreviousPriceAndTodayHoldsTheModelsPrice) {
 }
 
 TEST(GraphStepping, PreviousAndNextThroughTheTableOrTheBrowseList) {
-    // Browse position, share, list, whether each way works, and the share after each step.
-    const std::tuple<int, int, std::vector<int>, bool, bool, int, int> cases[] = {
-        {-1, 0, {}, false, true, 0, 1},
-        {-1, 49, {3, -1}, true, false, 48, 49},  // not the list
-        {0, 5, {5, 7, -1}, false, true, 5, 7},
-        {1, 7, {5, 7, -1}, true, false, 5, 7},
-        {2, 9, {5, 60, 9, -1}, false, false, 9, 9},  // a damaged list: 60 is no share
-        {10, 11, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, true, false, 10, 11},
-        {INT_MAX, 9, {5, 7, -1}, false, false, 9, 9},  // no place after the last one an int holds
+    // The browse, whether each way works, and the share shown after each step.
+    const std::tuple<GraphBrowse, bool, bool, int, int> cases[] = {
+        {browseAllShares(0), false, true, 0, 1},
+        {browseAllShares(49), true, false, 48, 49},
+        {{{5, 7}, 0}, false, true, 5, 7},
+        {{{5, 7}, 1}, true, false, 5, 7},
+        {{{5, 60, 9}, 2}, false, false, 9, 9},  // a damaged list: 60 is no share
+        {{{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, 10}, true, false, 10, 11},
+        {{{5, 7, 9}, INT_MAX}, false, false, kEmptySlot, kEmptySlot},  // no place after the last one an int holds
+        {{{5, 7, 9}, INT_MIN}, false, false, kEmptySlot, kEmptySlot},
     };
-    for (const auto& [position, share, list, hasPrevious, hasNext, afterPrevious, afterNext] : cases) {
-        GameModel model;
-        model.graphBrowseList.fill(-1);
-        std::copy(list.begin(), list.end(), model.graphBrowseList.begin());
-        model.graphBrowsePosition = position, model.selectedShare = share;
-        GameModel previous = model, next = model;
-        const GraphStepping stepping = graphSteppingFor(model);
+    for (const auto& [browse, hasPrevious, hasNext, afterPrevious, afterNext] : cases) {
+        GraphBrowse previous = browse, next = browse;
+        const GraphStepping stepping = graphSteppingFor(browse);
         EXPECT_EQ(std::make_tuple(stepping.previous, stepping.next, stepGraphPrevious(previous),
                                   stepGraphNext(next)),
                   std::make_tuple(hasPrevious, hasNext, hasPrevious, hasNext))
-            << position << ' ' << share;
-        EXPECT_EQ(std::make_tuple(previous.selectedShare, next.selectedShare, next.graphBrowsePosition),
-                  std::make_tuple(afterPrevious, afterNext, position + (hasNext && position >= 0 ? 1 : 0)));
+            << browse.position << ' ' << browse.shownShare();
+        EXPECT_EQ(std::make_tuple(previous.shownShare(), next.shownShare(), next.position),
+                  std::make_tuple(afterPrevious, afterNext, browse.position + (hasNext ? 1 : 0)));
     }
 }

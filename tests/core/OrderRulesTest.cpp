@@ -23,7 +23,7 @@ auto fieldsOf(const Holding& slot) {
                            slot.commissionToDate, slot.repeatPurchases, std::string(slot.dateBought));
 }
 
-// Everything an order can touch, except orderRefused.
+// Everything an order can touch.
 void expectSameAccount(const GameModel& a, const GameModel& b) {
     EXPECT_EQ(a.cashBalance, b.cashBalance);
     EXPECT_EQ(a.pendingBalance, b.pendingBalance);
@@ -90,10 +90,8 @@ TEST(Admission, OnePendingOrderAShareAndTenHoldingsAtMost) {
         none{};
     GameModel model = market();
     for (int i = 0; i < kHoldingCount; ++i) model.holdings[i] = heldShares(20 + i, 10 * (i + 1), 5.0 * i);
-    model.selectedShare = 25;
-    ASSERT_EQ(bookPurchase(model, 30).holding, 5);  // more of a held share: room enough
-    model.selectedShare = 27;
-    ASSERT_TRUE(bookSale(model, 80));
+    ASSERT_EQ(bookPurchase(model, 25, 30).holding, 5);  // more of a held share: room enough
+    ASSERT_TRUE(bookSale(model, 27, 80));
     const struct {
         int share;
         OrderKind kind;
@@ -105,14 +103,11 @@ TEST(Admission, OnePendingOrderAShareAndTenHoldingsAtMost) {
                  {29, OrderKind::Purchase, none}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.share);
-        model.selectedShare = c.share;
-        model.orderRefused = 7;
         const GameModel before = model;
-        EXPECT_EQ(refusalOf(admitOrder(model, c.kind)), c.refusal);
-        EXPECT_EQ(model.orderRefused, c.refusal == none ? 0 : 1);
+        EXPECT_EQ(refusalOf(admitOrder(model, c.share, c.kind)), c.refusal);
         if (c.refusal == none) continue;
-        EXPECT_EQ(refusalOf(bookPurchase(model, 10).admission), c.refusal);
-        EXPECT_FALSE(bookSale(model, 1));
+        EXPECT_EQ(refusalOf(bookPurchase(model, c.share, 10).admission), c.refusal);
+        EXPECT_FALSE(bookSale(model, c.share, 1));
         expectSameAccount(model, before);
     }
 }
@@ -128,13 +123,9 @@ TEST(Booking, PurchasesAndSalesToThePenny) {
     model.holdings[1].repeatPurchases = 4;
     model.shareTable[30].currentPrice = 1.235;
     model.shareTable[2].currentPrice = model.shareTable[4].currentPrice = 2.0;
-    model.selectedShare = 30;
-    ASSERT_EQ(bookPurchase(model, 300).holding, 1);
+    ASSERT_EQ(bookPurchase(model, 30, 300).holding, 1);
     const std::pair<int, int> sales[] = {{2, 100}, {4, 25}};
-    for (const auto& [share, quantity] : sales) {
-        model.selectedShare = share;
-        ASSERT_TRUE(bookSale(model, quantity));
-    }
+    for (const auto& [share, quantity] : sales) ASSERT_TRUE(bookSale(model, share, quantity));
     Holding bought{30, 0, 0.0, kBuyAction, 300, 1.235 * 300, commissionFor(model, 1.235 * 300)};
     std::strcpy(bought.dateBought, "D260");
     EXPECT_EQ(fieldsOf(model.holdings[1]), fieldsOf(bought));
@@ -155,14 +146,10 @@ TEST(Booking, NothingForNoSharesTooManySharesOrAnUnknownShare) {
     const GameModel before = model;
     const std::pair<int, int32_t> purchases[] = {{5, 0}, {5, -10}, {kShareCount, 10}, {kEmptySlot, 10}};
     const std::pair<int, int32_t> sales[] = {{5, 10}, {2, 101}, {2, 0}, {kShareCount, 1}};
-    for (const auto& [share, quantity] : purchases) {
-        model.selectedShare = share;
-        EXPECT_FALSE(bookPurchase(model, quantity).booked()) << share << " " << quantity;
-    }
-    for (const auto& [share, quantity] : sales) {
-        model.selectedShare = share;
-        EXPECT_FALSE(bookSale(model, quantity)) << share << " " << quantity;
-    }
+    for (const auto& [share, quantity] : purchases)
+        EXPECT_FALSE(bookPurchase(model, share, quantity).booked()) << share << " " << quantity;
+    for (const auto& [share, quantity] : sales)
+        EXPECT_FALSE(bookSale(model, share, quantity)) << share << " " << quantity;
     expectSameAccount(model, before);
 }
 
@@ -174,23 +161,19 @@ TEST(Booking, NoOrderMakesTheAccountInfiniteOrAHoldingOverflow) {
     model.holdings[0] = heldShares(3, 1, 1.0);
     model.holdings[1] = heldShares(5, 1, 1.0);
     model.holdings[2] = heldShares(7, 2000000000, 1.0);
-    model.selectedShare = 3;
-    ASSERT_TRUE(bookSale(model, 1));  // 1e308 is a number, if a large one
+    ASSERT_TRUE(bookSale(model, 3, 1));  // 1e308 is a number, if a large one
     const GameModel before = model;
-    model.selectedShare = 5;
     EXPECT_EQ(
-        refusalOf(bookPurchase(model, 10).admission),
+        refusalOf(bookPurchase(model, 5, 10).admission),
         std::make_tuple(Refusal::OrderTooLarge, std::string(kOrderTooLargeText), std::string("Tickerdell")));
-    EXPECT_FALSE(bookSale(model, 1));  // a second 1e308 would make the balance infinite
-    model.selectedShare = 7;
-    EXPECT_EQ(refusalOf(bookPurchase(model, INT32_MAX - 2000000000 + 1).admission),
+    EXPECT_FALSE(bookSale(model, 5, 1));  // a second 1e308 would make the balance infinite
+    EXPECT_EQ(refusalOf(bookPurchase(model, 7, INT32_MAX - 2000000000 + 1).admission),
               std::make_tuple(Refusal::HoldingFull,
                               std::string("You cannot hold more than 2147483647 shares in Company 7"),
                               std::string("Tickerdell")));
     expectSameAccount(model, before);
     EXPECT_TRUE(std::isfinite(model.pendingBalance));
-    EXPECT_TRUE(bookPurchase(model, INT32_MAX - 2000000000).booked());
+    EXPECT_TRUE(bookPurchase(model, 7, INT32_MAX - 2000000000).booked());
     model.shareTable[9].currentPrice = 1.797e308;  // finite, but not once its commission is added
-    model.selectedShare = 9;
-    EXPECT_EQ(bookPurchase(model, 1).admission.refusal, Refusal::OrderTooLarge);
+    EXPECT_EQ(bookPurchase(model, 9, 1).admission.refusal, Refusal::OrderTooLarge);
 }

@@ -71,9 +71,8 @@ private:
             held = slot.shareNumber == share ? &slot : held;
         }
         const bool admitted = held ? !held->hasPendingOrder() : occupied < kHoldingCount;
-        model_.selectedShare = share;
         const double pendingBefore = model_.pendingBalance, value = price(share, model_.dayIndex) * quantity;
-        ASSERT_EQ(bookPurchase(model_, quantity).booked(), admitted);
+        ASSERT_EQ(bookPurchase(model_, share, quantity).booked(), admitted);
         if (admitted) {
             EXPECT_NEAR(model_.pendingBalance, pendingBefore - value - commissionFor(model_, value), 1e-6);
         }
@@ -83,20 +82,20 @@ private:
         const int slot = pick(0, kHoldingCount - 1);
         const Holding& holding = model_.holdings[slot];
         if (!holding.isOccupied() || holding.hasPendingOrder() || holding.heldQuantity == 0) return;
-        model_.selectedShare = holding.shareNumber;
-        const double today = price(holding.shareNumber, model_.dayIndex);
+        const int share = holding.shareNumber;
+        const double today = price(share, model_.dayIndex);
         const int way = pick(0, 9), held = holding.heldQuantity;
         const int quantity = way < 3 ? held : pick(1, held);
         const SalePlan plan =
-            way < 3   ? planSellAll(model_)
-            : way < 9 ? planSale(model_, formatFixed(today * quantity, 2), std::to_string(quantity))
-                      : planSale(model_, "", std::to_string(quantity));
+            way < 3   ? planSellAll(model_, share)
+            : way < 9 ? planSale(model_, share, formatFixed(today * quantity, 2), std::to_string(quantity))
+                      : planSale(model_, share, "", std::to_string(quantity));
         // Refusals are the sale rules' tests' business; here a sale that goes ahead sells what was asked.
         if (plan.hasOrder()) {
             EXPECT_EQ(plan.quantity, quantity) << plan.text;
         }
         const double pendingBefore = model_.pendingBalance;
-        ASSERT_EQ(placeSale(model_, plan), plan.hasOrder());
+        ASSERT_EQ(placeSale(model_, share, plan), plan.hasOrder());
         if (!plan.hasOrder()) {
             ++refusedSales_;
             EXPECT_EQ(model_.pendingBalance, pendingBefore);

@@ -14,14 +14,13 @@
 namespace {
 constexpr int kShare = 7;
 
-// A holding of `held` shares of share 7 at the given price, chosen for selling as the portfolio does.
+// A holding of `held` shares of share 7 at the given price.
 GameModel holdingOf(int held, double price, double balance = kStartingCash) {
     GameModel model = fiftyShares([](int i) { return 1.0 + i; });
     std::strcpy(model.shareTable[kShare].name, "Pellinor \xC9tain");
     model.shareTable[kShare].currentPrice = price;
     model.holdings[0] = heldShares(3, 5, 5.0);
     model.holdings[1] = heldShares(kShare, held, held * 0.5);
-    model.selectedShare = kShare;
     model.cashBalance = model.pendingBalance = balance;
     return model;
 }
@@ -46,24 +45,23 @@ TEST(SaleFigures, TitleAvailablePriceAndTotalValue) {
         {100, 3.0, "    100", "  300p", "\243300.00"}, {1234567, 0.9825, "1234567", "  98\xBCp", "\2431212962.08"}};
     // clang-format on
     for (const auto& c : cases) {
-        const SaleFigures figures = saleFigures(holdingOf(c.held, c.price));
+        const SaleFigures figures = saleFigures(holdingOf(c.held, c.price), kShare);
         EXPECT_EQ(figures.title, "Sell Shares In Pellinor \xC9tain");
         EXPECT_EQ(std::make_tuple(figures.available, figures.price, figures.totalValue),
                   std::make_tuple(c.available, c.priceText, c.total));
     }
     GameModel model = holdingOf(100, 3.0);
     std::memset(model.shareTable[kShare].name, 'N', kShareNameSize);  // a name that fills its field
-    EXPECT_EQ(saleFigures(model).title, "Sell Shares In " + std::string(20, 'N'));
+    EXPECT_EQ(saleFigures(model, kShare).title, "Sell Shares In " + std::string(20, 'N'));
     for (int share : {kShareCount, kEmptySlot}) {
-        model.selectedShare = share;
-        const SaleFigures none = saleFigures(model);
+        const SaleFigures none = saleFigures(model, share);
         EXPECT_EQ(std::tie(none.title, none.available, none.price),
                   std::make_tuple("Sell Shares In ", "      0", "     p"));
-        EXPECT_EQ(planSale(model, "5", "5").refusal, SaleRefusal::NotEnoughShares);
-        EXPECT_EQ(planSellAll(model).refusal, SaleRefusal::NotEnoughShares);
-        EXPECT_EQ(insufficientSaleFundsText(model),
+        EXPECT_EQ(planSale(model, share, "5", "5").refusal, SaleRefusal::NotEnoughShares);
+        EXPECT_EQ(planSellAll(model, share).refusal, SaleRefusal::NotEnoughShares);
+        EXPECT_EQ(insufficientSaleFundsText(model, share),
                   "You have insufficient funds to sell that amount of shares in  ");
-        EXPECT_EQ(suspendedSaleText(model).substr(0, 23), "Dealings in this share ");
+        EXPECT_EQ(suspendedSaleText(model, share).substr(0, 23), "Dealings in this share ");
     }
 }
 
@@ -84,12 +82,12 @@ TEST(Sell, TheValueFieldDecidesTheQuantityWhenFilledAndRefusalsComeInOrder) {
         GameModel model = holdingOf(c.held, c.price, c.balance);
         const auto before = accountOf(model);
         std::feclearexcept(FE_ALL_EXCEPT);
-        const SalePlan plan = planSale(model, c.value, c.quantity);
+        const SalePlan plan = planSale(model, kShare, c.value, c.quantity);
         EXPECT_FALSE(std::fetestexcept(FE_DIVBYZERO | FE_INVALID));  // nothing divided by a price of 0
         EXPECT_EQ(plan.text, c.refusal);
         EXPECT_EQ(plan.quantity, c.sold);
         EXPECT_EQ(plan.icon, c.refusal == notEnough ? NoticeIcon::Information : NoticeIcon::Exclamation);
-        EXPECT_EQ(placeSale(model, plan), plan.hasOrder());
+        EXPECT_EQ(placeSale(model, kShare, plan), plan.hasOrder());
         if (!plan.hasOrder()) {
             EXPECT_EQ(accountOf(model), before);
             continue;
@@ -112,11 +110,11 @@ TEST(SellAll, TheWholeHoldingUnlessEvenItCannotCoverTheFee) {
     // clang-format on
     for (const auto& c : cases) {
         GameModel model = holdingOf(c.held, 2.0, c.balance);
-        EXPECT_EQ(std::make_tuple(sellAllTexts(model).quantity, sellAllTexts(model).value),
+        EXPECT_EQ(std::make_tuple(sellAllTexts(model, kShare).quantity, sellAllTexts(model, kShare).value),
                   std::make_tuple(c.quantityText, c.valueText));
-        const SalePlan plan = planSellAll(model);
+        const SalePlan plan = planSellAll(model, kShare);
         EXPECT_EQ(plan.text, c.refusal) << c.held;
-        EXPECT_EQ(placeSale(model, plan), c.refusal.empty());
+        EXPECT_EQ(placeSale(model, kShare, plan), c.refusal.empty());
         if (!c.refusal.empty()) continue;
         EXPECT_EQ(plan.quantity, c.held);
         EXPECT_EQ(plan.chargedValue, 2.0 * c.held);
@@ -129,23 +127,23 @@ TEST(SellAll, TheWholeHoldingUnlessEvenItCannotCoverTheFee) {
 TEST(SellAll, ASuspendedShareOrAValueThatIsNotAFiniteNumberIsRefused) {
     GameModel model = holdingOf(2, 0.0);
     std::feclearexcept(FE_ALL_EXCEPT);
-    const SalePlan suspended = planSellAll(model);
+    const SalePlan suspended = planSellAll(model, kShare);
     EXPECT_EQ(std::tie(suspended.refusal, suspended.text),
               std::make_tuple(SaleRefusal::Suspended, kSuspended));
     EXPECT_FALSE(std::fetestexcept(FE_DIVBYZERO | FE_INVALID));
     model.shareTable[kShare].currentPrice = 1e308;
-    const SalePlan plan = planSellAll(model);
+    const SalePlan plan = planSellAll(model, kShare);
     EXPECT_EQ(std::tie(plan.refusal, plan.text),
               std::make_tuple(SaleRefusal::OrderTooLarge, std::string(kOrderTooLargeText)));
-    EXPECT_FALSE(placeSale(model, plan));
+    EXPECT_FALSE(placeSale(model, kShare, plan));
     EXPECT_EQ(model.pendingBalance, kStartingCash);
 
     model.holdings[1].heldQuantity = 1;
     model.pendingBalance = 1e308;
-    EXPECT_EQ(planSellAll(model).refusal, SaleRefusal::OrderTooLarge);
+    EXPECT_EQ(planSellAll(model, kShare).refusal, SaleRefusal::OrderTooLarge);
     model.pendingBalance = 0.0;
-    const SalePlan one = planSellAll(model);
+    const SalePlan one = planSellAll(model, kShare);
     ASSERT_TRUE(one.accepted());
-    EXPECT_TRUE(placeSale(model, one));
+    EXPECT_TRUE(placeSale(model, kShare, one));
     EXPECT_TRUE(std::isfinite(model.pendingBalance));
 }

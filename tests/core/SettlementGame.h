@@ -36,9 +36,8 @@ struct Game {
         EXPECT_EQ(loadMarketData(model), 1);
     }
     void order(int share, int quantity, OrderKind kind) {
-        model.selectedShare = share;
-        ASSERT_TRUE(kind == OrderKind::Purchase ? bookPurchase(model, quantity).booked()
-                                                : bookSale(model, quantity));
+        ASSERT_TRUE(kind == OrderKind::Purchase ? bookPurchase(model, share, quantity).booked()
+                                                : bookSale(model, share, quantity));
     }
     MarketFolder folder;
     GameModel model;

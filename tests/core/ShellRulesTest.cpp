@@ -79,10 +79,8 @@ TEST(MainScreen, TheDateLineAndDeletingEveryPendingOrder) {
     GameModel model = fiftyShares([](int s) { return 1.25 + s; }, "21-May-97");
     EXPECT_EQ(dateLineText(model), "Todays Date : 21-May-97");
     model.holdings[0] = heldShares(2, 50, 150.0);
-    for (int share : {0, 2}) {  // a new holding, more of a held share
-        model.selectedShare = share;
-        ASSERT_TRUE(bookPurchase(model, 10).booked());
-    }
+    for (int share : {0, 2})  // a new holding, more of a held share
+        ASSERT_TRUE(bookPurchase(model, share, 10).booked());
     EXPECT_EQ(cancelAllPendingOrders(model), 2);
     EXPECT_NEAR(model.pendingBalance, model.cashBalance, kMillionthOfAPenny);
     EXPECT_EQ(std::make_tuple(anyPendingOrder(model), model.holdings[0].heldQuantity,

@@ -63,27 +63,18 @@ TEST(ValuationTotals, ListedHoldingsFeesTheBrowseListAndAnEmptyList) {
     model.holdings[1].action = kSellAction, model.holdings[1].pendingCommission = 12.09;
     model.holdings[2].shareNumber = 9;  // a first purchase waiting for the broker: its fee only
     model.holdings[2].action = kBuyAction, model.holdings[2].pendingCommission = 10.5;
-    model.graphBrowseList.fill(44);
     const ValuationDisplay display = buildValuation(model);
     ASSERT_EQ(display.lines.size(), 2u);
     EXPECT_EQ(display.lines[0].substr(0, 10), "Company 7 ");
     EXPECT_EQ(totals(display), (Texts{"\24344.89", "\2431244.00", "\2435000.25", "\2436244.25"}));
     EXPECT_DOUBLE_EQ(model.portfolioValue, 1244.0);
-    EXPECT_EQ(model.graphBrowseList, (std::array<int32_t, 11>{7, 3, -1, -1, -1, -1, -1, -1, -1, -1, -1}));
-    ASSERT_TRUE(selectValuationRowForGraph(model, 1));
-    EXPECT_EQ(std::make_tuple(model.selectedHolding, model.graphBrowsePosition, model.selectedShare),
-              std::make_tuple(1, 1, 3));
-    EXPECT_FALSE(selectValuationRowForGraph(model, 2));
-    model.selectedShare = 40;  // the graph stepped to another share
-    restoreShareAfterGraph(model);
-    EXPECT_EQ(model.selectedShare, 3);
+    const GraphBrowse browse = valuationBrowse(model, 1);
+    EXPECT_EQ(std::make_tuple(browse.shares, browse.position, browse.shownShare()),
+              std::make_tuple(std::vector<int>{7, 3}, 1, 3));
+    EXPECT_TRUE(valuationBrowse(model, 2).shares.empty());
 
     // An empty list shows "£0" in every total and has no row to graph.
     model.holdings = {};
-    model.graphBrowsePosition = -1, model.selectedShare = 12;
     EXPECT_EQ(totals(buildValuation(model)), Texts(4, kEmptyValuationTotal));
-    EXPECT_FALSE(selectValuationRowForGraph(model, 0));
-    model.selectedHolding = kHoldingCount;  // no such holding: the share stays as it is
-    restoreShareAfterGraph(model);
-    EXPECT_EQ(std::make_tuple(model.selectedShare, model.graphBrowsePosition), std::make_tuple(12, -1));
+    EXPECT_TRUE(valuationBrowse(model, 0).shares.empty());
 }

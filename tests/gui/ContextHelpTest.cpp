@@ -67,7 +67,7 @@ TEST_F(ContextHelp, FOneOnEachScreenAsksForItsTopicOnceWhileHeld) {
     settleDay(gGame, 1);
     const std::pair<std::function<void()>, int> screens[] = {
         {[this] { runPortfolioScreen(window_, gGame); }, 20001},
-        {[this] { runShareIndex(window_, gGame); }, 20002},
+        {[this] { runShareIndex(window_, gGame, runBuyScreen); }, 20002},
         {[this] { runBuyScreen(window_, gGame, 5); }, 20004},
         {[this] { runSellScreen(window_, gGame, 0); }, 20005},
         {[this] { runRingBrokerScreen(window_, gGame); }, 20007},

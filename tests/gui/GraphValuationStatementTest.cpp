@@ -20,6 +20,7 @@
 #include "views/Statement.h"
 #include "views/Valuation.h"
 #include "views/win32/GraphPainting.h"
+#include "trading/win32/BuyScreen.h"
 #include "views/win32/GraphScreen.h"
 #include "views/win32/ShareIndexScreen.h"
 #include "views/win32/ValuationScreen.h"
@@ -33,16 +34,16 @@ using Statement = GameWindowTest;
 const auto capture = [](HWND dialog) { return shownPicture(dialog, kGraphPaintArea); };
 
 // What the graph should show now, worked out on a copy of the model.
-GraphPicture expectedPicture(GraphRange range) {
+GraphPicture expectedPicture(int share, GraphRange range) {
     auto model = std::make_unique<GameModel>(gGame);
-    return computeGraph(*model, loadGraphHistory(*model, model->selectedShare), range);
+    return computeGraph(*model, loadGraphHistory(*model, share), range);
 }
 
 // Opens the index, charts the share in `row`, lets `work` play in the graph, leaves it by Exit and
 // closes the index; answers whether the index closed after a purchase.
 bool graphFromIndex(HWND owner, int row, const std::function<void(HWND)>& work) {
     bool purchased = false;
-    runScreen([&] { purchased = runShareIndex(owner, gGame); },
+    runScreen([&] { purchased = runShareIndex(owner, gGame, runBuyScreen); },
               [&](HWND index) {
                   SendMessageA(GetDlgItem(index, IDC_INDEX_LIST), LB_SETCURSEL, row, 0);
                   runScreen([&] { pressLater(index, IDC_INDEX_GRAPH); }, work, IDC_GRAPH_EXIT);
@@ -56,9 +57,9 @@ void click(HWND dialog, int id) {
 }
 
 // Every point of the computed line is yellow on the screen, and the date labels show whole.
-void expectDrawn(HWND dialog, GraphRange range, const std::string& name) {
+void expectDrawn(HWND dialog, int share, GraphRange range, const std::string& name) {
     SCOPED_TRACE(name);
-    const GraphPicture picture = expectedPicture(range);
+    const GraphPicture picture = expectedPicture(share, range);
     const Picture shot = capture(dialog);
     int points = 0;
     for (const auto& run : picture.priceLine)
@@ -157,11 +158,11 @@ TEST_F(GraphScreen, TheYellowLineRunsThroughEveryPricedDayOfEachRangeAndBuyingCl
     const bool purchased = graphFromIndex(window_, 12, [&](HWND dialog) {
         caption = textOf(dialog);
         oneYearChecked = IsDlgButtonChecked(dialog, IDC_GRAPH_ONE_YEAR) == BST_CHECKED;
-        expectDrawn(dialog, GraphRange::OneYear, "graph_one_year");
+        expectDrawn(dialog, 12, GraphRange::OneYear, "graph_one_year");
         click(dialog, IDC_GRAPH_FOUR_YEARS);
-        expectDrawn(dialog, GraphRange::FourYears, "graph_four_years");
+        expectDrawn(dialog, 12, GraphRange::FourYears, "graph_four_years");
         click(dialog, IDC_GRAPH_ONE_MONTH);
-        expectDrawn(dialog, GraphRange::OneMonth, "graph_one_month");
+        expectDrawn(dialog, 12, GraphRange::OneMonth, "graph_one_month");
         press(dialog, IDC_GRAPH_NEXT);
         buy = buyThrough([&] { pressLater(dialog, IDC_GRAPH_BUY); }, "10");
         graphClosedItself = waitUntil([&] { return !IsWindow(dialog); });
@@ -228,7 +229,7 @@ TEST_F(GraphScreen, PricesBeyondTheirBoundsShowNoInfAndTheWidestLabelsFitTheirPl
 
 TEST_F(GraphScreen, PreviousAndNextStopAtTheEndsOfWhatTheyStepThrough) {
     struct Case {
-        int start;            // the index row charted, or -1 to chart the browse list
+        int start;            // the share charted, stepping through the whole table, or -1 for the list 7, 3
         int presses[3];       // IDC_GRAPH_PREVIOUS or IDC_GRAPH_NEXT
         int shown[3];         // the share after each press
         bool previous, next;  // the buttons enabled at the end of the steps, after the second press
@@ -250,17 +251,13 @@ TEST_F(GraphScreen, PreviousAndNextStopAtTheEndsOfWhatTheyStepThrough) {
                 if (i == 1) enabled[1] = IsWindowEnabled(GetDlgItem(dialog, IDC_GRAPH_NEXT));
             }
         };
-        if (c.start >= 0) {
-            graphFromIndex(window_, c.start, work);
-        } else {
-            gGame.graphBrowseList = {7, 3, kEmptySlot};
-            gGame.graphBrowsePosition = 0;
-            gGame.selectedShare = 7;
-            runScreen([&] { runGraphScreen(window_, gGame); }, work, IDC_GRAPH_EXIT);
-        }
+        const GraphBrowse browse = c.start >= 0 ? browseAllShares(c.start) : GraphBrowse{{7, 3}, 0};
+        GraphOutcome outcome;
+        runScreen([&] { outcome = runGraphScreen(window_, gGame, browse, runBuyScreen); }, work,
+                  IDC_GRAPH_EXIT);
         for (int i = 0; i < 3; ++i)
             EXPECT_EQ(captions[i], std::string("History of ") + gGame.shareTable[c.shown[i]].name);
-        EXPECT_EQ(gGame.selectedShare, c.shown[2]);
+        EXPECT_EQ(outcome.shownShare, c.shown[2]);
         EXPECT_EQ(enabled[0], c.previous);
         EXPECT_EQ(enabled[1], c.next);
     }
@@ -316,7 +313,6 @@ TEST_F(Valuation, ListsTheHeldHoldingsWithTotalsAndRuleGraphsThemAndShowsAPurcha
                 press(graph, id), captions.push_back(textOf(graph));
         };
         runScreen([&] { pressLater(screen, IDC_VAL_GRAPH); }, browse, IDCANCEL);
-        captions.push_back(std::to_string(gGame.selectedShare));
         const auto buyTwenty = [](HWND graph) {
             buyThrough([&] { pressLater(graph, IDC_GRAPH_BUY); }, "20");
         };
@@ -325,17 +321,15 @@ TEST_F(Valuation, ListsTheHeldHoldingsWithTotalsAndRuleGraphsThemAndShowsAPurcha
         shown.push_back(listLine(list, 1));
         shown.push_back(textOf(screen, IDC_VAL_FEES));
     };
-    runScreen([&] { runValuationScreen(window_, gGame); }, play, IDC_VAL_EXIT);
+    runScreen([&] { runValuationScreen(window_, gGame, runBuyScreen); }, play, IDC_VAL_EXIT);
     const double newFee = gGame.holdings[1].pendingCommission;
     EXPECT_EQ(shown, (std::vector<std::string>{
                          valuationLine(gGame, gGame.holdings[0]), secondLine, formatTotalPounds(fees),
                          valuationLine(gGame, gGame.holdings[1]), formatTotalPounds(fees + newFee)}));
     EXPECT_EQ(rule, static_cast<size_t>(widest));  // the rule spans the widest of the figures it adds
     const auto history = [](int share) { return std::string("History of ") + gGame.shareTable[share].name; };
-    EXPECT_EQ(captions, (std::vector<std::string>{history(9), history(4), history(9), "9"}));
+    EXPECT_EQ(captions, (std::vector<std::string>{history(9), history(4), history(9)}));
     EXPECT_EQ(gGame.holdings[1].pendingQuantity, 20);
-    EXPECT_EQ(std::vector<int>(gGame.graphBrowseList.begin(), gGame.graphBrowseList.begin() + 3),
-              (std::vector<int>{4, 9, -1}));
 }
 
 TEST_F(Valuation, TheWidestFiguresShowWholeApartAndUnderTheirHeadings) {
@@ -367,10 +361,7 @@ TEST_F(Valuation, TheWidestFiguresShowWholeApartAndUnderTheirHeadings) {
 TEST_F(Statement, TwelveDealsPageByButtonsAndKeys) {
     for (int share = 0; share < 10; ++share) orderShares(share, 100 + share);
     settleDay(gGame, 1);
-    for (int share : {3, 7}) {
-        gGame.selectedShare = share;
-        ASSERT_TRUE(bookSale(gGame, 40));
-    }
+    for (int share : {3, 7}) ASSERT_TRUE(bookSale(gGame, share, 40));
     settleDay(gGame, 1);
     ASSERT_EQ(gGame.transactionCount, 12);
     const std::vector<bool> older = expectedPage(pageOf(0, 2, "Statement No : 001"));

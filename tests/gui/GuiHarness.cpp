@@ -345,8 +345,7 @@ bool pumpMessagesUntilIdle() {
 }
 
 void orderShares(int share, int quantity) {
-    gGame.selectedShare = share;
-    ASSERT_TRUE(bookPurchase(gGame, quantity).booked());
+    ASSERT_TRUE(bookPurchase(gGame, share, quantity).booked());
 }
 
 void holdShares(int slot, int share, int quantity, double totalCost) {

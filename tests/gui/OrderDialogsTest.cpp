@@ -118,7 +118,6 @@ TEST_F(BuyDialog, TheOrderStandsBehindTheChargeQuestionOnlyYesBooksItAndARefusal
         EXPECT_EQ(buy.run.message.text, c.text);
         EXPECT_TRUE(buy.run.closed);
         EXPECT_EQ(buy.accepted, c.reply == IDYES);
-        EXPECT_EQ(gGame.purchaseMade, c.reply == IDYES ? 1 : 0);
         EXPECT_EQ(gGame.holdings[0].pendingQuantity, c.reply == IDYES ? c.quantity : 0);
     }
 }

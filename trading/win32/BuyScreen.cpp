@@ -47,9 +47,8 @@ void carryOut(HWND dialog, const BuyStep& step) {
         return;
     }
     if (!confirmBrokerCharge(dialog, screen.model, step.chargeValue)) return;
-    bookPurchase(dialog, screen.model, step.quantity);
+    bookPurchase(dialog, screen.model, screen.share, step.quantity);
     screen.chargeAccepted = true;
-    screen.model.purchaseMade = 1;
 }
 
 void OnBuy(HWND dialog) {
@@ -102,7 +101,6 @@ const ScreenTemplate kBuyScreen = {
 
 bool runBuyScreen(HWND owner, GameModel& model, int shareNumber) {
     if (shareNumber < 0 || shareNumber >= kShareCount) return false;
-    model.selectedShare = shareNumber;
     BuyScreen screen{model, shareNumber};
     runModalScreen(owner, kBuyScreen, &screen);
     return screen.chargeAccepted;

@@ -5,7 +5,7 @@
 
 #include "model/GameModel.h"
 
-// Shows the Buy dialog over `owner` for share `shareNumber` (model.selectedShare is set to it); it
+// Shows the Buy dialog over `owner` for share `shareNumber`; it
 // closes after Buy, Buy Max or Cancel. True when the player accepted the broker's charge, whether or
 // not the order was then admitted: the screens that opened it close themselves.
 bool runBuyScreen(HWND owner, GameModel& model, int shareNumber);

@@ -13,14 +13,14 @@ bool confirmBrokerCharge(HWND owner, const GameModel& model, double value) {
     return askYesNo(owner, brokerChargeQuestion(model, value));
 }
 
-Admission admitOrder(HWND owner, GameModel& model, OrderKind kind) {
-    Admission admission = admitOrder(model, kind);
+Admission admitOrder(HWND owner, const GameModel& model, int shareNumber, OrderKind kind) {
+    Admission admission = admitOrder(model, shareNumber, kind);
     showRefusal(owner, admission);
     return admission;
 }
 
-PurchaseBooking bookPurchase(HWND owner, GameModel& model, int32_t quantity) {
-    PurchaseBooking booking = bookPurchase(model, quantity);
+PurchaseBooking bookPurchase(HWND owner, GameModel& model, int shareNumber, int32_t quantity) {
+    PurchaseBooking booking = bookPurchase(model, shareNumber, quantity);
     showRefusal(owner, booking.admission);
     return booking;
 }

@@ -8,8 +8,8 @@
 // Asks the player to accept the broker's charge on an order worth `value` pounds; true on Yes.
 bool confirmBrokerCharge(HWND owner, const GameModel& model, double value);
 
-// The admission test for model.selectedShare; a refusal is shown before it is answered.
-Admission admitOrder(HWND owner, GameModel& model, OrderKind kind);
+// The admission test for share `shareNumber`; a refusal is shown before it is answered.
+Admission admitOrder(HWND owner, const GameModel& model, int shareNumber, OrderKind kind);
 
-// Books a purchase for model.selectedShare; a refused admission is shown and nothing is booked.
-PurchaseBooking bookPurchase(HWND owner, GameModel& model, int32_t quantity);
+// Books a purchase of share `shareNumber`; a refused admission is shown and nothing is booked.
+PurchaseBooking bookPurchase(HWND owner, GameModel& model, int shareNumber, int32_t quantity);

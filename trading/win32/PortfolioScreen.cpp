@@ -146,20 +146,17 @@ void focusListOrShareIndex(HWND dialog) {
     SetFocus(anyHolding ? listOf(dialog) : GetDlgItem(dialog, IDC_PORT_SHARE_INDEX));
 }
 
-// The selected line's holding, which with its share becomes the model's selection; -1 with none.
+// The selected line's holding; -1 with none.
 int takeSelectedHolding(HWND dialog) {
-    GameModel& model = modelOf(dialog);
     HWND list = listOf(dialog);
     if (ListBox_GetCount(list) > 0) SetFocus(list);
     const int line = ListBox_GetCurSel(list);
     if (line < 0 || line >= kHoldingCount) return -1;
-    model.selectedHolding = line;
-    model.selectedShare = model.holdings[line].shareNumber;
     return line;
 }
 
 void OnShareIndex(HWND dialog) {
-    runShareIndex(dialog, modelOf(dialog));
+    runShareIndex(dialog, modelOf(dialog), runBuyScreen);
     focusListOrShareIndex(dialog);
 }
 
@@ -168,14 +165,14 @@ void OnBuy(HWND dialog) {
     if (holding < 0) return;
     GameModel& model = modelOf(dialog);
     runBuyScreen(dialog, model, model.holdings[holding].shareNumber);
-    model.selectedShare = model.holdings[model.selectedHolding].shareNumber;
 }
 
 // A double click sells even while the Sell button is disabled; the admission test answers it.
 void OnSell(HWND dialog) {
     const int holding = takeSelectedHolding(dialog);
     if (holding < 0) return;
-    if (admitOrder(dialog, modelOf(dialog), OrderKind::Sale).admitted())
+    const GameModel& model = modelOf(dialog);
+    if (admitOrder(dialog, model, model.holdings[holding].shareNumber, OrderKind::Sale).admitted())
         runSellScreen(dialog, modelOf(dialog), holding);
 }
 
@@ -227,7 +224,7 @@ bool OnCommand(HWND dialog, int id, UINT notification) {
             OnRemove(dialog);
             return true;
         case IDC_PORT_VALUATION:
-            runValuationScreen(dialog, modelOf(dialog));
+            runValuationScreen(dialog, modelOf(dialog), runBuyScreen);
             SetFocus(listOf(dialog));
             return true;
         case IDC_PORT_SELECT_PORTFOLIO:

@@ -33,6 +33,7 @@ constexpr FontSpec kFonts[] = {
 // All the dialog keeps while it is open; it lives on runSellScreen's stack.
 struct SellScreen {
     GameModel& model;
+    int share;  // the holding's
     PairedFields fields{{IDC_SELL_QUANTITY, IDC_SELL_VALUE, IDC_SELL_SELL}, EntryRounding::Sell};
     bool booked = false;
 };
@@ -45,8 +46,8 @@ std::string textOf(HWND dialog, int id) {
     return fieldText(GetDlgItem(dialog, id));
 }
 
-void showFigures(HWND dialog, const GameModel& model) {
-    const SaleFigures figures = saleFigures(model);
+void showFigures(HWND dialog, const SellScreen& screen) {
+    const SaleFigures figures = saleFigures(screen.model, screen.share);
     SetWindowTextA(dialog, figures.title.c_str());
     SetDlgItemTextA(dialog, IDC_SELL_SHARE_NAME, figures.name.c_str());
     SetDlgItemTextA(dialog, IDC_SELL_AVAILABLE, figures.available.c_str());
@@ -61,22 +62,24 @@ void carryOut(HWND dialog, const SalePlan& plan, int buttonId) {
     if (!plan.accepted())
         showNotice(dialog, plan.notice());
     else if (plan.hasOrder() && confirmBrokerCharge(dialog, screen.model, plan.chargedValue))
-        screen.booked = placeSale(screen.model, plan);
+        screen.booked = placeSale(screen.model, screen.share, plan);
     EndDialog(dialog, buttonId);
 }
 
 void OnSell(HWND dialog) {
-    const GameModel& model = stateOf(dialog).model;
-    carryOut(dialog, planSale(model, textOf(dialog, IDC_SELL_VALUE), textOf(dialog, IDC_SELL_QUANTITY)),
+    const SellScreen& screen = stateOf(dialog);
+    carryOut(dialog,
+             planSale(screen.model, screen.share, textOf(dialog, IDC_SELL_VALUE),
+                      textOf(dialog, IDC_SELL_QUANTITY)),
              IDC_SELL_SELL);
 }
 
 void OnSellAll(HWND dialog) {
-    const GameModel& model = stateOf(dialog).model;
-    const SalePlan plan = planSellAll(model);
+    const SellScreen& screen = stateOf(dialog);
+    const SalePlan plan = planSellAll(screen.model, screen.share);
     // The player sees the whole holding and its value behind the question (a suspended share has none).
     if (plan.refusal != SaleRefusal::Suspended) {
-        const EntryTexts texts = sellAllTexts(model);
+        const EntryTexts texts = sellAllTexts(screen.model, screen.share);
         SetDlgItemTextA(dialog, IDC_SELL_QUANTITY, texts.quantity.c_str());
         SetDlgItemTextA(dialog, IDC_SELL_VALUE, texts.value.c_str());
     }
@@ -85,8 +88,8 @@ void OnSellAll(HWND dialog) {
 
 BOOL OnInit(HWND dialog) {
     SellScreen& screen = stateOf(dialog);
-    showFigures(dialog, screen.model);
-    screen.fields.attach(dialog, screen.model.shareTable[screen.model.selectedShare].currentPrice);
+    showFigures(dialog, screen);
+    screen.fields.attach(dialog, screen.model.shareTable[screen.share].currentPrice);
     return FALSE;  // the fields have put the focus in the Quantity field
 }
 
@@ -113,9 +116,7 @@ const ScreenTemplate kSellScreen = {
 
 bool runSellScreen(HWND owner, GameModel& model, int holding) {
     if (holding < 0 || holding >= kHoldingCount || !model.holdings[holding].isOccupied()) return false;
-    model.selectedHolding = holding;
-    model.selectedShare = model.holdings[holding].shareNumber;
-    SellScreen screen{model};
+    SellScreen screen{model, model.holdings[holding].shareNumber};
     runModalScreen(owner, kSellScreen, &screen);
     return screen.booked;
 }

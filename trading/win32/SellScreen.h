@@ -5,6 +5,6 @@
 
 #include "model/GameModel.h"
 
-// Shows the Sell dialog over `owner` for holding `holding` (model.selectedHolding and selectedShare are
-// set to it); it closes after Sell, Sell All or Cancel. True when a sale was booked.
+// Shows the Sell dialog over `owner` for holding `holding`; it closes after Sell, Sell All or Cancel. True
+// when a sale was booked.
 bool runSellScreen(HWND owner, GameModel& model, int holding);

@@ -9,7 +9,6 @@
 #include "resources/resource.h"
 #include "runtime/win32/GdiHandles.h"
 #include "runtime/win32/Screen.h"
-#include "trading/win32/BuyScreen.h"
 #include "views/Graph.h"
 #include "views/win32/GraphOptionsScreen.h"
 #include "views/win32/GraphPainting.h"
@@ -59,6 +58,8 @@ constexpr RangeButton kRangeButtons[] = {{IDC_GRAPH_FOUR_YEARS, GraphRange::Four
 
 struct GraphScreen {
     GameModel& model;
+    GraphBrowse browse;
+    BuyRequest buy;
     GraphRange range = GraphRange::OneYear;
     GraphHistory history{};
     GraphPicture picture{};
@@ -82,8 +83,8 @@ void enableStepButton(HWND dialog, int id, bool enabled, int otherId, bool other
     EnableWindow(button, enabled);
 }
 
-void showStepping(HWND dialog, const GameModel& model) {
-    const GraphStepping stepping = graphSteppingFor(model);
+void showStepping(HWND dialog, const GraphBrowse& browse) {
+    const GraphStepping stepping = graphSteppingFor(browse);
     enableStepButton(dialog, IDC_GRAPH_PREVIOUS, stepping.previous, IDC_GRAPH_NEXT, stepping.next);
     enableStepButton(dialog, IDC_GRAPH_NEXT, stepping.next, IDC_GRAPH_PREVIOUS, stepping.previous);
 }
@@ -103,7 +104,7 @@ void redraw(HWND dialog) {
     for (int i = 0; i < kPriceLabelCount; ++i)
         setLabel(dialog, kPriceLabels[i], screen.picture.priceLabels[i]);
     for (int i = 0; i < kDateLabelCount; ++i) setLabel(dialog, kDateLabels[i], screen.picture.dateLabels[i]);
-    showStepping(dialog, screen.model);
+    showStepping(dialog, screen.browse);
     screen.canvasStale = true;
     const RECT changed = screen.canvas->partChangedBy(screen.picture);
     InvalidateRect(dialog, &changed, FALSE);
@@ -111,8 +112,9 @@ void redraw(HWND dialog) {
 
 void showShare(HWND dialog) {
     GraphScreen& screen = stateOf(dialog);
-    SetWindowTextA(dialog, graphCaption(screen.model).c_str());
-    screen.history = loadGraphHistory(screen.model, screen.model.selectedShare);
+    const int share = screen.browse.shownShare();
+    SetWindowTextA(dialog, graphCaption(screen.model, share).c_str());
+    screen.history = loadGraphHistory(screen.model, share);
     redraw(dialog);
 }
 
@@ -145,8 +147,8 @@ void OnRange(HWND dialog, GraphRange range) {
     redraw(dialog);
 }
 
-void OnStep(HWND dialog, bool (*step)(GameModel&)) {
-    if (step(stateOf(dialog).model)) showShare(dialog);
+void OnStep(HWND dialog, bool (*step)(GraphBrowse&)) {
+    if (step(stateOf(dialog).browse)) showShare(dialog);
 }
 
 void OnOptions(HWND dialog) {
@@ -157,7 +159,7 @@ void OnOptions(HWND dialog) {
 // After an accepted purchase the graph is done: the player goes back towards the portfolio.
 void OnBuy(HWND dialog) {
     GraphScreen& screen = stateOf(dialog);
-    if (!runBuyScreen(dialog, screen.model, screen.model.selectedShare)) return;
+    if (!screen.buy(dialog, screen.model, screen.browse.shownShare())) return;
     screen.purchased = true;
     EndDialog(dialog, IDC_GRAPH_EXIT);
 }
@@ -218,8 +220,8 @@ const ScreenTemplate kGraphScreen = {
 };
 }  // namespace
 
-bool runGraphScreen(HWND owner, GameModel& model) {
-    GraphScreen screen{model};
+GraphOutcome runGraphScreen(HWND owner, GameModel& model, const GraphBrowse& browse, BuyRequest buy) {
+    GraphScreen screen{model, browse, buy};
     runModalScreen(owner, kGraphScreen, &screen);
-    return screen.purchased;
+    return {screen.browse.shownShare(), screen.purchased};
 }

@@ -5,9 +5,17 @@
 #include <windows.h>
 
 #include "model/GameModel.h"
+#include "views/Graph.h"
 
-// Shows the graph of model.selectedShare over `owner`, stepping through every share when
-// model.graphBrowsePosition is -1, otherwise through model.graphBrowseList. It closes on Exit,
-// Escape or Cancel, or by itself once the player has accepted a purchase's broker's charge from its
-// Buy, and then answers true. model.selectedShare is left on the share last shown.
-bool runGraphScreen(HWND owner, GameModel& model);
+// How a screen asks for the purchase of a share: it opens the Buy dialog over `owner` and answers
+// true once the player has accepted the broker's charge. The screens that buy are handed it.
+using BuyRequest = bool (*)(HWND owner, GameModel& model, int shareNumber);
+
+struct GraphOutcome {
+    int shownShare = -1;     // the share last shown
+    bool purchased = false;  // a purchase's broker's charge was accepted from Buy
+};
+
+// Shows the graph of the browse's share over `owner`, Previous and Next stepping through the browse.
+// It closes on Exit, Escape or Cancel, or by itself once `buy` has answered true.
+GraphOutcome runGraphScreen(HWND owner, GameModel& model, const GraphBrowse& browse, BuyRequest buy);

@@ -6,7 +6,6 @@
 
 #include "resources/resource.h"
 #include "runtime/win32/Screen.h"
-#include "trading/win32/BuyScreen.h"
 #include "views/ShareIndex.h"
 #include "views/win32/GraphScreen.h"
 
@@ -32,6 +31,7 @@ constexpr int kSortButtons[] = {IDC_INDEX_ALPHABETICAL, IDC_INDEX_FALLERS, IDC_I
 
 struct ShareIndexScreen {
     GameModel& model;
+    BuyRequest buy;
     ShareList shares{};  // row r of the list shows shares[r]
     bool purchased = false;
 };
@@ -51,12 +51,10 @@ void fillShareList(HWND dialog, const ShareList& shares) {
     ListBox_SetCurSel(list, 0);
 }
 
-// The share of the selected row, which also becomes the model's selected share.
-int selectShareOfRow(HWND dialog) {
-    ShareIndexScreen& screen = stateOf(dialog);
+// The share of the selected row; -1 with none.
+int shareOfRow(HWND dialog) {
     const int row = ListBox_GetCurSel(listOf(dialog));
-    if (row >= 0 && row < kShareCount) screen.model.selectedShare = screen.shares[row].shareNumber;
-    return screen.model.selectedShare;
+    return row >= 0 && row < kShareCount ? stateOf(dialog).shares[row].shareNumber : -1;
 }
 
 void checkSortButton(HWND dialog, int chosen) {
@@ -66,7 +64,6 @@ void checkSortButton(HWND dialog, int chosen) {
 // After an accepted purchase the index is done: the player goes back to the screen that opened it.
 void closeAfter(HWND dialog, bool purchased) {
     if (!purchased) {
-        selectShareOfRow(dialog);  // the dialogs opened from here may have moved it
         SetFocus(listOf(dialog));
         return;
     }
@@ -75,36 +72,32 @@ void closeAfter(HWND dialog, bool purchased) {
 }
 
 void OnBuy(HWND dialog) {
-    closeAfter(dialog, runBuyScreen(dialog, stateOf(dialog).model, selectShareOfRow(dialog)));
+    ShareIndexScreen& screen = stateOf(dialog);
+    closeAfter(dialog, screen.buy(dialog, screen.model, shareOfRow(dialog)));
 }
 
 void OnGraph(HWND dialog) {
-    selectShareOfRow(dialog);
-    closeAfter(dialog, runGraphScreen(dialog, stateOf(dialog).model));
+    ShareIndexScreen& screen = stateOf(dialog);
+    const int share = shareOfRow(dialog);
+    if (share < 0) return;
+    closeAfter(dialog, runGraphScreen(dialog, screen.model, browseAllShares(share), screen.buy).purchased);
 }
 
 void OnSort(HWND dialog, int button, ShareOrder order) {
     ShareIndexScreen& screen = stateOf(dialog);
     sortShares(screen.shares, order);
     fillShareList(dialog, screen.shares);
-    selectShareOfRow(dialog);
     checkSortButton(dialog, button);
     SetFocus(listOf(dialog));
 }
 
 void OnListNotification(HWND dialog, UINT notification) {
-    if (notification == LBN_SELCHANGE) {
-        selectShareOfRow(dialog);
-    } else if (notification == LBN_DBLCLK) {
-        stateOf(dialog).model.purchaseMade = 0;
-        OnBuy(dialog);
-    }
+    if (notification == LBN_DBLCLK) OnBuy(dialog);
 }
 
 BOOL OnInit(HWND dialog) {
     ShareIndexScreen& screen = stateOf(dialog);
     screen.shares = sortedSharesOf(screen.model);
-    screen.model.graphBrowsePosition = -1;            // a graph opened from here steps through every share
     checkSortButton(dialog, IDC_INDEX_ALPHABETICAL);  // the list opens in table order all the same
     fillShareList(dialog, screen.shares);
     return TRUE;
@@ -151,8 +144,8 @@ const ScreenTemplate kShareIndexScreen = {
 };
 }  // namespace
 
-bool runShareIndex(HWND owner, GameModel& model) {
-    ShareIndexScreen screen{model};
+bool runShareIndex(HWND owner, GameModel& model, BuyRequest buy) {
+    ShareIndexScreen screen{model, buy};
     runModalScreen(owner, kShareIndexScreen, &screen);
     return screen.purchased;
 }

@@ -4,7 +4,9 @@
 #include <windows.h>
 
 #include "model/GameModel.h"
+#include "views/win32/GraphScreen.h"
 
-// Shows the share index over `owner`; it closes on Cancel or Escape, or by itself once the player has
-// accepted a purchase's broker's charge, and then answers true.
-bool runShareIndex(HWND owner, GameModel& model);
+// Shows the share index over `owner`; Buy, a double click and the graph's Buy ask `buy` for the
+// purchase. It closes on Cancel or Escape, or by itself once `buy` has answered true, and then answers
+// true.
+bool runShareIndex(HWND owner, GameModel& model, BuyRequest buy);

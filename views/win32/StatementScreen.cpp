@@ -35,7 +35,7 @@ struct FadedFace {
 constexpr FadedFace kFadedFaces[] = {{IDC_STATE_PREVIOUS, "BT_STPV2"}, {IDC_STATE_NEXT, "BT_STNX2"}};
 
 struct StatementScreen {
-    GameModel& model;
+    const GameModel& model;
     TransactionFileSource history{};
     StatementPaging paging{};
     std::vector<PageText> texts{};  // what the shown page draws, read when the page turns
@@ -189,7 +189,7 @@ const ScreenTemplate kStatementScreen = {
 };
 }  // namespace
 
-void runStatementScreen(HWND owner, GameModel& model) {
+void runStatementScreen(HWND owner, const GameModel& model) {
     StatementScreen screen{model};
     runModalScreen(owner, kStatementScreen, &screen);
 }

@@ -8,4 +8,4 @@
 
 // Shows the statement over `owner`, on its newest page, until Exit, Escape or Close. It reads the
 // history file as it opens and each time the page turns; the model is not changed.
-void runStatementScreen(HWND owner, GameModel& model);
+void runStatementScreen(HWND owner, const GameModel& model);

@@ -63,6 +63,7 @@ constexpr ColumnHeading kHeadings[] = {
 
 struct ValuationScreen {
     GameModel& model;
+    BuyRequest buy;
 };
 
 GameModel& modelOf(HWND dialog) {
@@ -99,9 +100,9 @@ void showValuation(HWND dialog, const ValuationDisplay& display, int selected) {
 void OnGraph(HWND dialog) {
     GameModel& model = modelOf(dialog);
     const int row = ListBox_GetCurSel(listOf(dialog));
-    if (!selectValuationRowForGraph(model, row)) return;  // an empty list has no holding to chart
-    runGraphScreen(dialog, model);
-    restoreShareAfterGraph(model);
+    const GraphBrowse browse = valuationBrowse(model, row);
+    if (browse.shares.empty()) return;  // an empty list has no holding to chart
+    runGraphScreen(dialog, model, browse, screenState<ValuationScreen>(dialog).buy);
     showValuation(dialog, buildValuation(model), row);
     SetFocus(listOf(dialog));
 }
@@ -140,7 +141,7 @@ const ScreenTemplate kValuationScreen = {
 };
 }  // namespace
 
-void runValuationScreen(HWND owner, GameModel& model) {
-    ValuationScreen screen{model};
+void runValuationScreen(HWND owner, GameModel& model, BuyRequest buy) {
+    ValuationScreen screen{model, buy};
     runModalScreen(owner, kValuationScreen, &screen);
 }

@@ -5,7 +5,8 @@
 #include <windows.h>
 
 #include "model/GameModel.h"
+#include "views/win32/GraphScreen.h"
 
-// Shows the valuation over `owner` until Exit, Enter, Escape or Close. It recomputes portfolioValue
-// and the graph's browse list; "&Graph" charts the selected holding and can step through the others.
-void runValuationScreen(HWND owner, GameModel& model);
+// Shows the valuation over `owner` until Exit, Enter, Escape or Close. It recomputes portfolioValue;
+// "&Graph" charts the selected holding and can step through the others, and buys through `buy`.
+void runValuationScreen(HWND owner, GameModel& model, BuyRequest buy);
