@@ -57,4 +57,6 @@ trap 'exit 1' INT TERM HUP
 copy_prefix "$template" "$run_folder/prefix"
 wine_environment "$run_folder/prefix"
 cd "$game"
-"$WINE" Tickerdell.exe
+# Waited for in the background, so that a signal to this script ends the game and cleans up at once.
+"$WINE" Tickerdell.exe <&0 &
+wait $!

@@ -68,7 +68,9 @@ if [ -n "$window_manager" ]; then
     start_window_manager "$window_manager" "$run_folder" || exit 1
 fi
 if [ -z "$alongside" ]; then
-    "$WINE" "$@"
+    # Waited for in the background, so that a signal to this script ends the run at once.
+    "$WINE" "$@" <&0 &
+    wait $!
     code=$?
     exit $code
 fi
