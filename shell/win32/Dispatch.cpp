@@ -11,9 +11,12 @@
 #include "shell/win32/SettingsForms.h"
 #include "shell/win32/ShellState.h"
 #include "trading/Portfolio.h"
+#include "trading/win32/BuyScreen.h"
 #include "trading/win32/PortfolioScreen.h"
 #include "views/win32/NewsScreen.h"
+#include "views/win32/ShareIndexScreen.h"
 #include "views/win32/StatementScreen.h"
+#include "views/win32/ValuationScreen.h"
 
 namespace {
 // The new day shows on the main screen behind whatever the settlement has to tell.
@@ -46,7 +49,7 @@ bool dispatchCommand(HWND window, int commandId) {
             ringTheBroker(window);
             break;
         case GameCommand::Portfolio:
-            runPortfolioScreen(window, gGame);
+            openPortfolio(window, gGame);
             break;
         case GameCommand::TransactionHistory:
             runStatementScreen(window, gGame);
@@ -80,6 +83,15 @@ bool dispatchCommand(HWND window, int commandId) {
     // uncovered (Wine restores it from the window's own surface), so the main screen is asked to.
     refreshMainScreen();
     return true;
+}
+
+void openPortfolio(HWND owner, GameModel& model) {
+    // Its ways into the share index and the valuation, each buying through the Buy dialog.
+    static constexpr PortfolioLinks links = {
+        .shareIndex = [](HWND dialog, GameModel& game) { runShareIndex(dialog, game, runBuyScreen); },
+        .valuation = [](HWND dialog, GameModel& game) { runValuationScreen(dialog, game, runBuyScreen); },
+    };
+    runPortfolioScreen(owner, model, links);
 }
 
 void confirmQuit(HWND window) {

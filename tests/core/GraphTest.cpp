@@ -172,7 +172,11 @@ TEST(GraphStepping, PreviousAndNextThroughTheTableOrTheBrowseList) {
         {{{5, 7}, 1}, true, false, 5, 7},
         {{{5, 60, 9}, 2}, false, false, 9, 9},  // a damaged list: 60 is no share
         {{{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, 10}, true, false, 10, 11},
-        {{{5, 7, 9}, INT_MAX}, false, false, kEmptySlot, kEmptySlot},  // no place after the last one an int holds
+        {{{5, 7, 9}, INT_MAX},
+         false,
+         false,
+         kEmptySlot,
+         kEmptySlot},  // no place after the last one an int holds
         {{{5, 7, 9}, INT_MIN}, false, false, kEmptySlot, kEmptySlot},
     };
     for (const auto& [browse, hasPrevious, hasNext, afterPrevious, afterNext] : cases) {

@@ -6,6 +6,7 @@
 #include "model/Settlement.h"
 #include "runtime/win32/ContextHelp.h"
 #include "shell/win32/RingBrokerScreen.h"
+#include "shell/win32/Dispatch.h"
 #include "tests/gui/GuiHarness.h"
 #include "trading/win32/BuyScreen.h"
 #include "trading/win32/PortfolioScreen.h"
@@ -66,7 +67,7 @@ TEST_F(ContextHelp, FOneOnEachScreenAsksForItsTopicOnceWhileHeld) {
     orderShares(3, 10);
     settleDay(gGame, 1);
     const std::pair<std::function<void()>, int> screens[] = {
-        {[this] { runPortfolioScreen(window_, gGame); }, 20001},
+        {[this] { openPortfolio(window_, gGame); }, 20001},
         {[this] { runShareIndex(window_, gGame, runBuyScreen); }, 20002},
         {[this] { runBuyScreen(window_, gGame, 5); }, 20004},
         {[this] { runSellScreen(window_, gGame, 0); }, 20005},
@@ -220,7 +221,7 @@ TEST_F(HelpViewer, FOneOnThePortfolioAndUsingHelpOpenTheirTopicsInTheViewer) {
         postKey(settledFocus(dialog), VK_F1);
         portfolioTopic = viewerShows("The Portfolio Screen");
     });
-    runPortfolioScreen(window_, gGame);
+    openPortfolio(window_, gGame);
     portfolio.seen();
     EXPECT_TRUE(portfolioTopic) << viewerTexts();
     chooseMenuCommand(IDM_HELP_ON_HELP);

@@ -352,7 +352,7 @@ TEST_F(Valuation, TheWidestFiguresShowWholeApartAndUnderTheirHeadings) {
             faults.push_back(fault);
         saveWindowPicture(screen, "valuation_widest");
     };
-    runScreen([&] { runValuationScreen(window_, gGame); }, measure, IDC_VAL_EXIT);
+    runScreen([&] { runValuationScreen(window_, gGame, runBuyScreen); }, measure, IDC_VAL_EXIT);
     ASSERT_EQ(lines.size(), 10u);
     EXPECT_EQ(lines[9], valuationLine(gGame, gGame.holdings[9]));
     EXPECT_EQ(faults, std::vector<std::string>{});

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "runtime/win32/MessageBoxes.h"
+#include "shell/win32/Dispatch.h"
 #include "tests/gui/GuiHarness.h"
 #include "trading/win32/BuyScreen.h"
 #include "trading/win32/PortfolioScreen.h"
@@ -117,7 +118,7 @@ TEST_F(PlayerFaults, ThePortfolioShowsAnAmpersandTabsOnlyToUsableControlsAndAsks
         press(screen, IDC_PORT_REMOVE);
         question.seen();
     });
-    runPortfolioScreen(window_, gGame);
+    openPortfolio(window_, gGame);
     portfolio.seen();
     // A group box reads "&&" as one "&" shown as itself, where a single "&" would underline the "M".
     EXPECT_EQ(caption, "Share Details for : Threlkeld && Moss");

@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "model/MarketFiles.h"
+#include "shell/win32/Dispatch.h"
 #include "tests/gui/GuiHarness.h"
 #include "trading/Portfolio.h"
 #include "trading/win32/BuyScreen.h"
@@ -68,7 +69,7 @@ TEST_F(Portfolio, FiguresColoursAndTheChosenLineDriveItsButtonsAndTheKeysMoveOn)
     std::vector<bool> keys;
     GameModel before = gGame;
     const AccountFigures figures = rebuildPortfolio(before).account;
-    runScreen([&] { runPortfolioScreen(window_, gGame); },
+    runScreen([&] { openPortfolio(window_, gGame); },
               [&](HWND screen) {
                   const auto built = [&] {
                       return textOf(screen, IDC_PORT_ACCOUNT_DETAILS).find(" on : ") != std::string::npos;
@@ -145,7 +146,7 @@ TEST_F(Portfolio, TheWidestFiguresShowWholeApartAndUnderTheirHeadings) {
                                                {IDC_PORT_MOVEMENT_HEADING, 64, 69}};
     std::vector<std::string> lines, faults;
     runScreen(
-        [&] { runPortfolioScreen(window_, gGame); },
+        [&] { openPortfolio(window_, gGame); },
         [&](HWND screen) {
             waitUntil([&] { return textOf(screen, IDC_PORT_SHARE_VALUE).find('\xA3') != std::string::npos; });
             lines = linesOf(listOf(screen));

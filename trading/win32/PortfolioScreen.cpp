@@ -19,8 +19,6 @@
 #include "trading/win32/PortfolioSelectScreen.h"
 #include "trading/Portfolio.h"
 #include "trading/win32/SellScreen.h"
-#include "views/win32/ShareIndexScreen.h"
-#include "views/win32/ValuationScreen.h"
 
 namespace {
 constexpr int kPortfolioHelp = 20001;
@@ -71,6 +69,7 @@ constexpr ColumnHeading kHeadings[] = {
 
 struct PortfolioScreen {
     GameModel& model;
+    const PortfolioLinks& links;
     OwnedBrush faceBrush{CreateSolidBrush(GetSysColor(COLOR_BTNFACE))};  // behind the four coloured figures
     AccountFigures shown{};                                              // which of them are drawn in red
 };
@@ -156,7 +155,7 @@ int takeSelectedHolding(HWND dialog) {
 }
 
 void OnShareIndex(HWND dialog) {
-    runShareIndex(dialog, modelOf(dialog), runBuyScreen);
+    stateOf(dialog).links.shareIndex(dialog, modelOf(dialog));
     focusListOrShareIndex(dialog);
 }
 
@@ -224,7 +223,7 @@ bool OnCommand(HWND dialog, int id, UINT notification) {
             OnRemove(dialog);
             return true;
         case IDC_PORT_VALUATION:
-            runValuationScreen(dialog, modelOf(dialog), runBuyScreen);
+            stateOf(dialog).links.valuation(dialog, modelOf(dialog));
             SetFocus(listOf(dialog));
             return true;
         case IDC_PORT_SELECT_PORTFOLIO:
@@ -285,7 +284,7 @@ const ScreenTemplate kPortfolioScreen = {
 };
 }  // namespace
 
-void runPortfolioScreen(HWND owner, GameModel& model) {
-    PortfolioScreen screen{model};
+void runPortfolioScreen(HWND owner, GameModel& model, const PortfolioLinks& links) {
+    PortfolioScreen screen{model, links};
     runModalScreen(owner, kPortfolioScreen, &screen);
 }
