@@ -57,11 +57,6 @@ BitmapPlacement placeBitmap(int mode, const Rect& request, int bitmapWidth, int 
     return {{request.left, request.top, request.left + bitmapWidth, request.top + bitmapHeight}, false};
 }
 
-Rect scrolledBackground(const Rect& client, const Point& scroll, int mode, bool overControl) {
-    if (mode != kNaturalSize || overControl) return client;
-    return {client.left - scroll.x, client.top - scroll.y, client.right, client.bottom};
-}
-
 bool rectanglesMeet(const Rect& a, const Rect& b) {
     return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }

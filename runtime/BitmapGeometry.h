@@ -36,10 +36,6 @@ struct BitmapPlacement {
 };
 BitmapPlacement placeBitmap(int mode, const Rect& request, int bitmapWidth, int bitmapHeight);
 
-// The background rectangle of a window for a natural-size picture moved by the window's scroll
-// offsets: left and top move back by them so the picture scrolls with the contents.
-Rect scrolledBackground(const Rect& client, const Point& scroll, int mode, bool overControl);
-
 bool rectanglesMeet(const Rect& a, const Rect& b);
 
 // The picture buttons' focus-draw counter: the first focus draw after each reset shows nothing.

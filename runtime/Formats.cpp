@@ -11,8 +11,6 @@
 namespace {
 constexpr int kMaxDecimals = 20;
 constexpr int kListPriceWidth = 5;
-constexpr int kAmountColumnWidth = 11;
-constexpr int kPercentageColumnWidth = 8;
 constexpr uint32_t kChunk = 1000000000;  // nine decimal digits at a time
 constexpr int kChunkDigits = 9;
 
@@ -206,12 +204,4 @@ std::string formatGraphPriceLabel(double pence) {
 
 std::string formatTotalPounds(double pounds) {
     return kPoundSign + formatFixed(pounds, 2);
-}
-
-std::string formatAmountColumn(double pounds) {
-    return formatSignedAmount(kAmountColumnWidth, pounds);
-}
-
-std::string formatPercentageColumn(double percent) {
-    return formatPaddedDecimal(kPercentageColumnWidth, percent);
 }

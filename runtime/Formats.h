@@ -35,9 +35,7 @@ std::string formatBracketedAmount(int width, double value);
 std::string formatPounds(double pounds);
 
 // The formats each kind of figure takes on the screens.
-std::string formatListPrice(double pence);           // "%5s" of formatPrice, inside a list line
-std::string formatPriceWithUnit(double pence);       // "%5sp", the price figures of the dialogs
-std::string formatGraphPriceLabel(double pence);     // "%sp", the graph's price labels
-std::string formatTotalPounds(double pounds);        // pound sign, "%-.2f": minus, never brackets
-std::string formatAmountColumn(double pounds);       // formatSignedAmount, width 11
-std::string formatPercentageColumn(double percent);  // formatPaddedDecimal, width 8
+std::string formatListPrice(double pence);        // "%5s" of formatPrice, inside a list line
+std::string formatPriceWithUnit(double pence);    // "%5sp", the price figures of the dialogs
+std::string formatGraphPriceLabel(double pence);  // "%sp", the graph's price labels
+std::string formatTotalPounds(double pounds);     // pound sign, "%-.2f": minus, never brackets

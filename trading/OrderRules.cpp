@@ -14,7 +14,6 @@ constexpr const char* kPendingOrderText =
 constexpr const char* kPendingOrderCaption = "Message!";
 constexpr const char* kPortfolioFullText = "You have exceeded your portfolio limit";
 constexpr const char* kPortfolioFullCaption = "Tickerdell";
-constexpr double kLargestQuantity = 2147483647.0;
 
 bool isKnownShare(int shareNumber) {
     return shareNumber >= 0 && shareNumber < kShareCount;
@@ -91,16 +90,6 @@ bool overfillsHolding(const GameModel& model, int shareNumber, int32_t quantity)
 
 std::string holdingFullText(const ShareRecord& share) {
     return "You cannot hold more than 2147483647 shares in " + nameOf(share);
-}
-
-int32_t largestAffordableQuantity(const GameModel& model, int shareNumber) {
-    if (!isKnownShare(shareNumber)) return 0;
-    const double price = model.shareTable[shareNumber].currentPrice;
-    if (!(price > 0.0)) return 0;  // a share without a price would buy without end
-    const double shares = spendableAmount(model) / price;
-    if (!(shares >= 1.0)) return 0;
-    if (shares >= kLargestQuantity) return INT32_MAX;
-    return static_cast<int32_t>(shares);
 }
 
 std::string brokerChargeMessage(const GameModel& model, double value) {

@@ -63,10 +63,6 @@ bool overfillsHolding(const GameModel& model, int shareNumber, int32_t quantity)
 // The refusal of a purchase that would overfill the share's holding.
 std::string holdingFullText(const ShareRecord& share);
 
-// Whole shares of `shareNumber` that the spendable amount buys; 0 for a share without a price, an
-// unknown share or nothing to spend. At most INT32_MAX.
-int32_t largestAffordableQuantity(const GameModel& model, int shareNumber);
-
 // The question that quotes the broker's charge on an order worth `value` pounds.
 std::string brokerChargeMessage(const GameModel& model, double value);
 inline Notice brokerChargeQuestion(const GameModel& model, double value) {

@@ -118,10 +118,6 @@ const ScreenTexts& otherGamesScreenTexts() {
     return screen;
 }
 
-std::string aboutVersionLabel() {
-    return "Version " TICKERDELL_VERSION;
-}
-
 const char* textFor(const ScreenTexts& screen, int id) {
     for (const PlacedText& item : screen.items)
         if (item.id == id) return item.text;

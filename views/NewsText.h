@@ -35,8 +35,5 @@ const ScreenTexts& creditsScreenTexts();
 // "OGAMES": the seven paragraphs about the studio's other games (ids 109 to 115), in bold "Helv".
 const ScreenTexts& otherGamesScreenTexts();
 
-// The About screen's version label, "Version " and the version the build was made with.
-std::string aboutVersionLabel();
-
 // The text a screen's table gives a control id; nullptr when the screen has no such control.
 const char* textFor(const ScreenTexts& screen, int id);

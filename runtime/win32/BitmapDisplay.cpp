@@ -88,6 +88,18 @@ int drawDeviceBitmap(HDC dc, HINSTANCE module, const char* name, const Rect& req
     return 1;
 }
 
+HRSRC findBitmap(HINSTANCE module, const char* name) {
+    return FindResourceA(module, name, MAKEINTRESOURCEA(2));  // RT_BITMAP
+}
+
+HINSTANCE bitmapModule() {
+    return resourceModule() ? resourceModule() : GetModuleHandleA(nullptr);
+}
+
+void reportIfMissing(const char* name, BitmapReporter reporter) {
+    if (!findBitmap(bitmapModule(), name)) reportMissing(name, reporter);
+}
+
 bool canCopyBitmaps(HDC dc) {
     return (GetDeviceCaps(dc, RASTERCAPS) & RC_BITBLT) != 0;
 }
@@ -98,13 +110,10 @@ void setBitmapResourceModule(HINSTANCE module) {
 }
 
 int drawBitmapResource(HDC dc, const char* name, int x, int y, int width, int height, DWORD rasterOperation,
-                       int mode, BitmapReporter reporter) {
-    HINSTANCE module = resourceModule() ? resourceModule() : GetModuleHandleA(nullptr);
-    HRSRC resource = FindResourceA(module, name, MAKEINTRESOURCEA(2));  // RT_BITMAP
-    if (!resource) {
-        reportMissing(name, reporter);
-        return 0;
-    }
+                       int mode) {
+    HINSTANCE module = bitmapModule();
+    HRSRC resource = findBitmap(module, name);
+    if (!resource) return 0;
     HGLOBAL loaded = LoadResource(module, resource);
     const auto* bytes = loaded ? static_cast<const uint8_t*>(LockResource(loaded)) : nullptr;
     if (!bytes) return 0;
@@ -126,19 +135,18 @@ int paintWindowBackground(HWND window, const PAINTSTRUCT& paint, const char* nam
     } else {
         GetClientRect(window, &area);
     }
-    const Rect target = scrolledBackground({area.left, area.top, area.right, area.bottom},
-                                           scrollOffsetsOf(window), mode, overControl);
+    const Rect target{area.left, area.top, area.right, area.bottom};
     const Rect dirty{paint.rcPaint.left, paint.rcPaint.top, paint.rcPaint.right, paint.rcPaint.bottom};
     if (!rectanglesMeet(target, dirty)) return 1;  // nothing of it needs repainting
     return drawBitmapResource(paint.hdc, name, target.left, target.top, target.width(), target.height(),
-                              SRCCOPY, mode, BitmapReporter::Runtime);
+                              SRCCOPY, mode);
 }
 
 int drawControlPicture(const DRAWITEMSTRUCT& item, const char* name, int mode) {
     if (!canCopyBitmaps(item.hDC)) return 0;
     const RECT& r = item.rcItem;
     return drawBitmapResource(item.hDC, name, r.left, r.top, r.right - r.left, r.bottom - r.top, SRCCOPY,
-                              mode, BitmapReporter::Runtime);
+                              mode);
 }
 
 void drawPictureButton(const DRAWITEMSTRUCT& item, const char* focusImage, const char* pressedImage) {
@@ -161,6 +169,17 @@ void drawPictureButtonOver(HWND screen, const DRAWITEMSTRUCT& item, const char* 
     for (const PictureButton& button : buttons)
         if (static_cast<int>(item.CtlID) == button.id)
             drawPictureButton(item, button.focusImage, button.pressedImage);
+}
+
+void reportMissingPictures(std::span<const ScreenPicture> pictures) {
+    for (const ScreenPicture& picture : pictures) reportIfMissing(picture.name, picture.reporter);
+}
+
+void reportMissingPictures(std::span<const PictureButton> buttons) {
+    for (const PictureButton& button : buttons) {
+        reportIfMissing(button.focusImage, BitmapReporter::Game);
+        reportIfMissing(button.pressedImage, BitmapReporter::Game);
+    }
 }
 
 void resetFocusDrawCounter() {

@@ -7,15 +7,23 @@
 
 #include "runtime/BitmapGeometry.h"
 
-// Who reports a missing bitmap: the game's screens, or the window runtime (string 4004).
+// Who reports a missing bitmap: the game's screens ("Cannot Load Bitmap"), or the window runtime
+// (string 4004).
 enum class BitmapReporter { Game, Runtime };
+
+// A picture a screen paints, and who reports it when the program does not carry it.
+struct ScreenPicture {
+    const char* name;
+    BitmapReporter reporter;
+};
 
 // Where the bitmaps are looked up; the runtime falls back to the program's own module.
 void setBitmapResourceModule(HINSTANCE module);
 
-// Draws the named bitmap resource; 1 on success, 0 (after reporting a missing resource) on failure.
+// Draws the named bitmap resource; 1 on success, 0 on failure. A missing picture is reported once, when
+// its screen opens (reportMissingPictures), so painting says nothing of it.
 int drawBitmapResource(HDC dc, const char* name, int x, int y, int width, int height, DWORD rasterOperation,
-                       int mode, BitmapReporter reporter = BitmapReporter::Game);
+                       int mode);
 
 // Draws the bitmap over the window's client area (or over one of its controls) during a paint.
 int paintWindowBackground(HWND window, const PAINTSTRUCT& paint, const char* name, int controlId, int mode,
@@ -39,6 +47,10 @@ struct PictureButton {
 // loses the focus shows what lies beneath it again.
 void drawPictureButtonOver(HWND screen, const DRAWITEMSTRUCT& item, const char* background, int mode,
                            std::span<const PictureButton> buttons);
+
+// Reports each picture, and each image of the picture buttons, that the program does not carry.
+void reportMissingPictures(std::span<const ScreenPicture> pictures);
+void reportMissingPictures(std::span<const PictureButton> buttons);
 
 // The first focus draw after a reset shows no focus image (the main screen resets on each command).
 void resetFocusDrawCounter();

@@ -13,13 +13,14 @@ struct DialogBase {
     int y(int pixels) const { return MulDiv(pixels, kEighthsDown, down) * kClassicPixelsPerUnit; }
 };
 
+}  // namespace
+
 RECT placeInDialog(HWND dialog, HWND child) {
     RECT r;
     GetWindowRect(child, &r);
     MapWindowPoints(HWND_DESKTOP, dialog, reinterpret_cast<POINT*>(&r), 2);
     return r;
 }
-}  // namespace
 
 void layOutInClassicUnits(HWND dialog) {
     RECT units = {0, 0, kQuartersAcross, kEighthsDown};

@@ -43,14 +43,6 @@ int setControlFont(HWND dialog, int controlId, const FontSpec& wanted) {
     return 1;
 }
 
-int releaseControlBrush(HWND control) {
-    HBRUSH brush = control ? static_cast<HBRUSH>(GetPropA(control, kControlBrushProperty)) : nullptr;
-    if (!brush) return 0;
-    DeleteObject(brush);
-    RemovePropA(control, kControlBrushProperty);
-    return 1;
-}
-
 void applyFonts(HWND dialog, const FontSpec* table, std::size_t count) {
     for (std::size_t i = 0; i < count; ++i) setControlFont(dialog, table[i].controlId, table[i]);
 }
@@ -61,7 +53,6 @@ void releaseDialogFonts(HWND dialog) {
     for (HWND child : children) {
         if (GetParent(child) != dialog) continue;  // controls of a nested dialog are its own
         releaseFontOf(child);                      // labels often share one id, so go by window, not by id
-        releaseControlBrush(child);
     }
 }
 

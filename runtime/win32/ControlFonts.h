@@ -7,7 +7,6 @@
 #include <cstddef>
 
 constexpr const char* kControlFontProperty = "BLDCTRLPROPHFONT";
-constexpr const char* kControlBrushProperty = "BLDPROPHBRUSH";
 
 // One line of a dialog's font table.
 struct FontSpec {
@@ -31,9 +30,6 @@ constexpr std::array<FontSpec, N + 1> courierListAndHelv(int listId, const int (
 // Creates the font, stores it on the control and gives it to the control; 1, or 0 when the control
 // does not exist or the font cannot be made.
 int setControlFont(HWND dialog, int controlId, const FontSpec& wanted);
-
-// Deletes a brush the control owns; 0 when it owns none.
-int releaseControlBrush(HWND control);
 
 // Applies a dialog's whole font table, usually from its WM_INITDIALOG.
 void applyFonts(HWND dialog, const FontSpec* table, std::size_t count);

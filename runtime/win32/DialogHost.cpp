@@ -367,10 +367,3 @@ void moveWindowOnScreen(HWND window, int x, int y, int width, int height, bool r
     const Point place = keptOnScreen(shell.screenWidth, shell.screenHeight, x, y, width, height);
     MoveWindow(window, place.x, place.y, width, height, repaint);
 }
-
-Point scrollOffsetsOf(HWND window) {
-    const auto offset = [&](const char* name) {
-        return static_cast<int>(reinterpret_cast<INT_PTR>(GetPropA(window, name)));
-    };
-    return {offset("BLDPROPHSCROLLED"), offset("BLDPROPVSCROLLED")};
-}

@@ -48,6 +48,3 @@ Scale showWholeOverMainWindow(HWND page);
 Scale pageScaleOf(HWND page);
 void forgetPageScale(HWND page);
 void moveWindowOnScreen(HWND window, int x, int y, int width, int height, bool repaint);
-
-// A window's scroll position in pixels, from its "BLDPROPHSCROLLED" and "BLDPROPVSCROLLED" properties.
-Point scrollOffsetsOf(HWND window);

@@ -3,16 +3,10 @@
 
 #include <windowsx.h>
 
+#include "runtime/win32/ClassicUnits.h"
 #include "runtime/win32/GdiHandles.h"
 
 namespace {
-RECT placeInDialog(HWND dialog, HWND control) {
-    RECT r;
-    GetWindowRect(control, &r);
-    MapWindowPoints(HWND_DESKTOP, dialog, reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
 void moveControlTo(HWND control, int x, int y) {
     SetWindowPos(control, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

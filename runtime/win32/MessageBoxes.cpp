@@ -30,13 +30,7 @@ HHOOK& iconHook() {
 // A message box is made by the system, so the game's icon is given to it as it is activated, for the
 // frame a window manager draws around it.
 LRESULT CALLBACK giveBoxTheGameIcon(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_ACTIVATE) {
-        HWND box = reinterpret_cast<HWND>(wParam);
-        if (HICON icon = LoadIconA(windowState().appInstance, RES_ICON_MAIN)) {
-            SendMessageA(box, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-            SendMessageA(box, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-        }
-    }
+    if (code == HCBT_ACTIVATE) giveGameIcon(reinterpret_cast<HWND>(wParam));
     return CallNextHookEx(iconHook(), code, wParam, lParam);
 }
 

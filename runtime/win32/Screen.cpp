@@ -29,14 +29,6 @@ OpenScreen* openScreenOf(HWND dialog) {
     return reinterpret_cast<OpenScreen*>(GetWindowLongPtrA(dialog, DWLP_USER));
 }
 
-// The game's icon on a modal screen's caption, which a window manager shows in its frame and lists.
-void giveGameIcon(HWND dialog) {
-    HICON icon = LoadIconA(windowState().appInstance, RES_ICON_MAIN);
-    if (!icon) return;
-    SendMessageA(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-    SendMessageA(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-}
-
 // A shrunk page's texts shrink with the places they stand in.
 std::vector<FontSpec> scaledFonts(std::span<const FontSpec> fonts, const Scale& scale) {
     std::vector<FontSpec> scaled(fonts.begin(), fonts.end());
@@ -54,6 +46,8 @@ BOOL OnInitDialog(HWND dialog, HWND, LPARAM parameter) {
     if (screen.placement == ScreenPlacement::Centred) centreWindow(dialog);
     const Scale scale =
         screen.placement == ScreenPlacement::OverMainWindow ? showWholeOverMainWindow(dialog) : Scale{};
+    reportMissingPictures(screen.pictures);
+    reportMissingPictures(screen.pictureButtons);
     const std::vector<FontSpec> fonts = scaledFonts(screen.fonts, scale);
     applyFonts(dialog, fonts.data(), fonts.size());
     return screen.handlers.init ? screen.handlers.init(dialog) : TRUE;

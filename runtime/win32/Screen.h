@@ -8,6 +8,7 @@
 #include <span>
 
 #include "runtime/Layout.h"
+#include "runtime/win32/BitmapDisplay.h"
 #include "runtime/win32/ControlFonts.h"
 
 // The handlers a screen has. Init and command are always there; the rest only where the screen
@@ -47,6 +48,9 @@ struct ScreenTemplate {
     std::span<const FontSpec> fonts = {};
     ScreenHandlers handlers;
     ScreenPlacement placement = ScreenPlacement::Centred;
+    // The pictures it paints, checked as it opens: painting draws a missing one as nothing, silently.
+    std::span<const ScreenPicture> pictures = {};
+    std::span<const PictureButton> pictureButtons = {};
 };
 
 // Shows the screen as a modal dialog owned by `owner` with `state` as its state; answers the value

@@ -14,3 +14,9 @@ struct WindowState {
 };
 
 WindowState& windowState();
+
+// The game's icon, for the main window's class and for every window a window manager frames and lists.
+HICON gameIcon();
+
+// Puts the game's icon on a window's caption, big and small.
+void giveGameIcon(HWND window);

@@ -13,6 +13,11 @@ constexpr int kCreditsHelp = 20020;
 constexpr int kOtherGamesHelp = 20021;
 constexpr int kDiscoverHelp = 20023;
 
+constexpr ScreenPicture kLogo[] = {{RES_BMP_LOGO, BitmapReporter::Runtime}};
+constexpr ScreenPicture kCreditsPicture[] = {{RES_BMP_CREDITS, BitmapReporter::Runtime}};
+constexpr ScreenPicture kOtherGamesPicture[] = {{RES_BMP_OGAMES, BitmapReporter::Runtime}};
+constexpr ScreenPicture kDiscoverPicture[] = {{RES_BMP_DISCOVER, BitmapReporter::Runtime}};
+
 // ---- about ----
 
 // Enter means "&OK", not the first button in the tab order, so the focus starts there.
@@ -53,6 +58,7 @@ const ScreenTemplate& aboutScreen() {
         .helpNumber = kAboutHelp,
         .fonts = fonts,
         .handlers = {.init = OnAboutInit, .command = OnAboutCommand, .drawItem = OnAboutDrawItem},
+        .pictures = kLogo,
     };
     return screen;
 }
@@ -92,6 +98,7 @@ const ScreenTemplate& creditsScreen() {
                      .mouse = closeOnLeftClick,
                      .resize = repaintAll},
         .placement = ScreenPlacement::OverMainWindow,
+        .pictures = kCreditsPicture,
     };
     return screen;
 }
@@ -125,6 +132,7 @@ const ScreenTemplate& otherGamesScreen() {
                      .mouse = closeOnLeftClick,
                      .resize = repaintAll},
         .placement = ScreenPlacement::OverMainWindow,
+        .pictures = kOtherGamesPicture,
     };
     return screen;
 }
@@ -139,6 +147,7 @@ const ScreenTemplate kDiscoverScreen = {
     .helpNumber = kDiscoverHelp,
     .handlers = {.paint = OnDiscoverPaint, .mouse = closeOnLeftClick, .resize = repaintAll},
     .placement = ScreenPlacement::OverMainWindow,
+    .pictures = kDiscoverPicture,
 };
 }  // namespace
 

@@ -157,6 +157,8 @@ void OnDestroy(HWND screen) {
     if (screenWindow() == screen) screenWindow() = nullptr;
 }
 
+constexpr ScreenPicture kTitle[] = {{RES_BMP_TITLE, BitmapReporter::Runtime}};
+
 const ScreenTemplate kMainScreen = {
     .name = RES_DLG_CLIENT,
     .kind = kClientDialog,
@@ -169,6 +171,8 @@ const ScreenTemplate kMainScreen = {
                  .destroy = OnDestroy},
     // The picture is in pixels, two to a unit; the buttons must meet the faces painted in it.
     .placement = ScreenPlacement::AsLaidOut,
+    .pictures = kTitle,
+    .pictureButtons = kButtons,
 };
 }  // namespace
 

@@ -60,7 +60,7 @@ bool registerMainWindowClass(HINSTANCE instance) {
     windowClass.style = CS_BYTEALIGNWINDOW | CS_BYTEALIGNCLIENT | CS_SAVEBITS | CS_DBLCLKS;
     windowClass.lpfnWndProc = MainWindowProc;
     windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconA(instance, RES_ICON_MAIN);
+    windowClass.hIcon = gameIcon();
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     windowClass.lpszMenuName = MAKEINTRESOURCEA(RES_MENU_MAIN);

@@ -9,6 +9,7 @@
 #include <tuple>
 
 #include "tests/core/TestMarket.h"
+#include "trading/BuyRules.h"
 #include "trading/OrderRules.h"
 
 namespace {
@@ -74,10 +75,10 @@ TEST(MoneyTests, SpendableAmountAffordabilityFundingAndTheLargestAffordableQuant
         model.pendingBalance = c.balance;
         model.shareTable[4].currentPrice = c.price;
         std::feclearexcept(FE_DIVBYZERO);
-        EXPECT_EQ(largestAffordableQuantity(model, 4), c.quantity) << c.balance << " " << c.price;
+        EXPECT_EQ(decideBuyMax(model, 4).step.quantity, c.quantity) << c.balance << " " << c.price;
         EXPECT_FALSE(std::fetestexcept(FE_DIVBYZERO)) << c.price;
     }
-    EXPECT_EQ(largestAffordableQuantity(model, kShareCount), 0);
+    EXPECT_EQ(decideBuyMax(model, kShareCount).step.quantity, 0);
 }
 
 TEST(Admission, OnePendingOrderAShareAndTenHoldingsAtMost) {

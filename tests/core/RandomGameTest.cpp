@@ -10,6 +10,7 @@
 #include "model/MarketFiles.h"
 #include "model/Settlement.h"
 #include "tests/core/SettlementGame.h"
+#include "trading/BuyRules.h"
 #include "trading/SaleRules.h"
 #include "runtime/Formats.h"
 
@@ -62,7 +63,7 @@ private:
 
     void buy() {
         const int share = pick(0, kShareCount - 1);
-        const int quantity = std::min(pick(1, 3000), largestAffordableQuantity(model_, share));
+        const int quantity = std::min(pick(1, 3000), decideBuyMax(model_, share).step.quantity);
         if (quantity < 1) return;
         const Holding* held = nullptr;
         int occupied = 0;

@@ -4,12 +4,16 @@
 // quarters that looked alike in the lists.
 
 #include <cstdio>
+#include <memory>
+#include <tuple>
 
+#include "runtime/win32/BitmapDisplay.h"
 #include "runtime/win32/MessageBoxes.h"
 #include "shell/win32/Dispatch.h"
 #include "tests/gui/GuiHarness.h"
 #include "trading/win32/BuyScreen.h"
 #include "trading/win32/PortfolioScreen.h"
+#include "views/win32/NewsScreen.h"
 
 namespace {
 using PlayerFaults = GameWindowTest;
@@ -188,4 +192,28 @@ TEST_F(PlayerFaults, TheFixedPitchFacesDrawQuartersThatReadApart) {
     const Picture dejaVu = quartersIn("DejaVu Sans Mono");
     EXPECT_FALSE(dejaVu == quartersIn("Liberation Mono")) << "DejaVu Sans Mono is missing";
     for (const char* face : {"Courier", "Courier New"}) EXPECT_TRUE(quartersIn(face) == dejaVu) << face;
+}
+
+// A picture the program does not carry is reported as its screen opens; painting the screen again
+// draws nothing in its place and asks nothing of the player.
+TEST_F(PlayerFaults, AMissingPictureIsReportedOnceAsItsScreenOpens) {
+    setBitmapResourceModule(GetModuleHandleA("kernel32.dll"));  // a module with no bitmaps at all
+    std::unique_ptr<DialogAnswerer> screen;
+    std::size_t openAfterRepaint = 0;
+    DialogAnswerer report(IDOK, [&](HWND) {
+        screen = std::make_unique<DialogAnswerer>(IDCANCEL, [&](HWND shown) {
+            RedrawWindow(shown, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+            DWORD_PTR ignored = 0;  // the screen's thread has finished the paint once it answers
+            SendMessageTimeoutA(shown, WM_NULL, 0, 0, SMTO_NORMAL, 2000, &ignored);
+            openAfterRepaint = visibleDialogsOf(GetCurrentProcessId()).size();
+        });
+    });
+    runTopEarnersScreen(window_);
+    setBitmapResourceModule(nullptr);
+    const SeenDialog seen = report.seen();
+    EXPECT_EQ(
+        std::make_tuple(seen.caption, seen.text, seen.icon),
+        std::make_tuple(std::string("Tickerdell"), std::string("Cannot load bitmap  EARNER"), IDI_ASTERISK));
+    ASSERT_TRUE(screen && screen->seen().found);
+    EXPECT_EQ(openAfterRepaint, 1u);  // the screen alone
 }

@@ -211,12 +211,15 @@ bool OnCommand(HWND dialog, int id, UINT notification) {
     return OnButton(dialog, id);
 }
 
+constexpr ScreenPicture kBackground[] = {{RES_BMP_GRAPH_BACKGROUND, BitmapReporter::Game}};
+
 const ScreenTemplate kGraphScreen = {
     .name = RES_DLG_GRAPH,
     .kind = kOrdinaryDialog,
     .helpNumber = kGraphHelp,
     .fonts = kGraphFonts,
     .handlers = {.init = OnInit, .command = OnCommand, .paint = OnPaint},
+    .pictures = kBackground,
 };
 }  // namespace
 

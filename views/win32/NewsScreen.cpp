@@ -13,6 +13,10 @@ constexpr int kNewsHelp = 20013;
 constexpr int kTopEarnersHelp = 20012;
 constexpr int kPopularSharesHelp = 20014;
 
+constexpr ScreenPicture kNewsPicture[] = {{RES_BMP_NEWS, BitmapReporter::Runtime}};
+constexpr ScreenPicture kEarnersPicture[] = {{RES_BMP_EARNER, BitmapReporter::Runtime}};
+constexpr ScreenPicture kPopularPicture[] = {{RES_BMP_POPSHARES, BitmapReporter::Runtime}};
+
 // ---- the news ----
 
 BOOL OnNewsInit(HWND dialog) {
@@ -49,6 +53,7 @@ const ScreenTemplate& newsScreen() {
                      .mouse = OnNewsMouse,
                      .resize = repaintAll},
         .placement = ScreenPlacement::OverMainWindow,
+        .pictures = kNewsPicture,
     };
     return screen;
 }
@@ -70,6 +75,7 @@ const ScreenTemplate kTopEarnersScreen = {
     .kind = kOrdinaryDialog,
     .helpNumber = kTopEarnersHelp,
     .handlers = {.paint = OnEarnersPaint, .mouse = OnEarnersMouse, .resize = repaintAll},
+    .pictures = kEarnersPicture,
 };
 
 // ---- the most popular shares ----
@@ -106,6 +112,8 @@ const ScreenTemplate kPopularSharesScreen = {
                  .drawItem = OnPopularDrawItem,
                  .colour = OnPopularColour,
                  .resize = repaintAll},
+    .pictures = kPopularPicture,
+    .pictureButtons = kPopularExit,
 };
 }  // namespace
 

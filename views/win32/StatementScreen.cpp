@@ -175,6 +175,10 @@ BOOL OnInit(HWND dialog) {
     return TRUE;  // the focus goes to the first enabled button: Previous, or Exit on a single page
 }
 
+constexpr ScreenPicture kPictures[] = {{RES_BMP_STATEMENT, BitmapReporter::Game},
+                                       {kFadedFaces[0].image, BitmapReporter::Game},
+                                       {kFadedFaces[1].image, BitmapReporter::Game}};
+
 const ScreenTemplate kStatementScreen = {
     .name = RES_DLG_STATEMENT,
     .kind = kOrdinaryDialog,
@@ -186,6 +190,8 @@ const ScreenTemplate kStatementScreen = {
                  .colour = OnColour,
                  .key = OnKey},
     .placement = ScreenPlacement::OverMainWindow,
+    .pictures = kPictures,
+    .pictureButtons = kButtons,
 };
 }  // namespace
 
