@@ -23,16 +23,17 @@ constexpr UINT_PTR kPageKeysSubclassId = 1;
 using OwnedFont = Owned<HFONT, deleteGdiObject>;
 
 constexpr PictureButton kButtons[] = {
-    {IDC_STATE_PREVIOUS, "BT_STPV", "BT_STPV1"},
-    {IDC_STATE_NEXT, "BT_STNX", "BT_STNX1"},
-    {IDC_STATE_EXIT, "BT_STEX", "BT_STEX1"},
+    {IDC_STATE_PREVIOUS, RES_BMP_STATE_PREVIOUS, RES_BMP_STATE_PREVIOUS_PRESSED},
+    {IDC_STATE_NEXT, RES_BMP_STATE_NEXT, RES_BMP_STATE_NEXT_PRESSED},
+    {IDC_STATE_EXIT, RES_BMP_STATE_EXIT, RES_BMP_STATE_EXIT_PRESSED},
 };
 
 struct FadedFace {
     int id;
     const char* image;  // the whole face, drawn at (0, 1) as the other images are
 };
-constexpr FadedFace kFadedFaces[] = {{IDC_STATE_PREVIOUS, "BT_STPV2"}, {IDC_STATE_NEXT, "BT_STNX2"}};
+constexpr FadedFace kFadedFaces[] = {{IDC_STATE_PREVIOUS, RES_BMP_STATE_PREVIOUS_DISABLED},
+                                     {IDC_STATE_NEXT, RES_BMP_STATE_NEXT_DISABLED}};
 
 struct StatementScreen {
     const GameModel& model;
