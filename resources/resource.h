@@ -6,6 +6,30 @@
 #define RES_ICON_MAIN "S_X_TD_L"
 #define RES_MENU_MAIN 2
 
+/* ---- help contexts: the topic of resources/help/project.txt each window opens ---- */
+#define IDH_MAIN_SCREEN 20000
+#define IDH_PORTFOLIO 20001
+#define IDH_SHARE_INDEX 20002
+#define IDH_GRAPH 20003
+#define IDH_BUY_SHARES 20004
+#define IDH_SELL_SHARES 20005
+#define IDH_VALUATION 20006
+#define IDH_RING_BROKER 20007
+#define IDH_ABOUT 20008
+#define IDH_OPTIONS 20009
+#define IDH_DETAILS 20010
+#define IDH_ADMIN 20011
+#define IDH_TOP_EARNERS 20012
+#define IDH_NEWS 20013
+#define IDH_POPULAR_SHARES 20014
+#define IDH_STATEMENT 20015
+#define IDH_SELECT_PORTFOLIO 20017
+#define IDH_MAIN_WINDOW 20018
+#define IDH_GRAPH_OPTIONS 20019
+#define IDH_CREDITS 20020
+#define IDH_OTHER_GAMES 20021
+#define IDH_DISCOVER 20023
+
 /* ---- menu commands ---- */
 #define IDM_MESSAGE_TO_ADMIN 4000
 #define IDM_EXIT 4001

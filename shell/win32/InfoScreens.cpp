@@ -8,11 +8,6 @@
 #include "views/win32/PictureScreen.h"
 
 namespace {
-constexpr int kAboutHelp = 20008;
-constexpr int kCreditsHelp = 20020;
-constexpr int kOtherGamesHelp = 20021;
-constexpr int kDiscoverHelp = 20023;
-
 // ---- about ----
 
 // Enter means "&OK", not the first button in the tab order, so the focus starts there.
@@ -50,7 +45,7 @@ const ScreenTemplate& aboutScreen() {
     static const ScreenTemplate screen = {
         .name = RES_DLG_ABOUT,
         .kind = kOrdinaryDialog,
-        .helpNumber = kAboutHelp,
+        .helpNumber = IDH_ABOUT,
         .fonts = fonts,
         .handlers = {.init = OnAboutInit, .command = OnAboutCommand, .drawItem = OnAboutDrawItem},
     };
@@ -84,7 +79,7 @@ const ScreenTemplate& creditsScreen() {
     static const ScreenTemplate screen = {
         .name = RES_DLG_CREDITS,
         .kind = kOrdinaryDialog,
-        .helpNumber = kCreditsHelp,
+        .helpNumber = IDH_CREDITS,
         .fonts = fonts,
         .handlers = {.init = OnCreditsInit,
                      .paint = OnCreditsPaint,
@@ -117,7 +112,7 @@ const ScreenTemplate& otherGamesScreen() {
     static const ScreenTemplate screen = {
         .name = RES_DLG_OGAMES,
         .kind = kOrdinaryDialog,
-        .helpNumber = kOtherGamesHelp,
+        .helpNumber = IDH_OTHER_GAMES,
         .fonts = fonts,
         .handlers = {.init = OnOtherGamesInit,
                      .paint = OnOtherGamesPaint,
@@ -136,7 +131,7 @@ void OnDiscoverPaint(HWND dialog, const PAINTSTRUCT& paint) {
 const ScreenTemplate kDiscoverScreen = {
     .name = RES_DLG_CAR,
     .kind = kOrdinaryDialog,
-    .helpNumber = kDiscoverHelp,
+    .helpNumber = IDH_DISCOVER,
     .handlers = {.paint = OnDiscoverPaint, .mouse = closeOnLeftClick, .resize = repaintAll},
     .placement = ScreenPlacement::OverMainWindow,
 };

@@ -14,8 +14,6 @@
 #include "shell/win32/ShellState.h"
 
 namespace {
-constexpr int kMainScreenHelp = 20000;
-
 constexpr PictureButton kButtons[] = {
     {IDC_MAIN_RING_BROKER, RES_BMP_MAIN_RING_BROKER, RES_BMP_MAIN_RING_BROKER_PRESSED},
     {IDC_MAIN_PORTFOLIO, RES_BMP_MAIN_PORTFOLIO, RES_BMP_MAIN_PORTFOLIO_PRESSED},
@@ -162,7 +160,7 @@ void OnDestroy(HWND screen) {
 const ScreenTemplate kMainScreen = {
     .name = RES_DLG_CLIENT,
     .kind = kClientDialog,
-    .helpNumber = kMainScreenHelp,
+    .helpNumber = IDH_MAIN_SCREEN,
     .handlers = {.init = OnInit,
                  .command = OnCommand,
                  .paint = OnPaint,

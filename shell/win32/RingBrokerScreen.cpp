@@ -10,8 +10,6 @@
 #include "trading/EntryFields.h"
 
 namespace {
-constexpr int kRingBrokerHelp = 20007;
-
 constexpr FontSpec kFonts[] = {
     {IDC_CANCEL_BUTTON, "Helv", -13, FW_NORMAL},       {IDC_RING_DONE, "Helv", -13, FW_NORMAL},
     {IDC_RING_PASSWORD, "Helv", -13, FW_NORMAL},       {IDC_RING_DAYS, "Helv", -13, FW_NORMAL},
@@ -56,7 +54,7 @@ void OnDestroy(HWND dialog) {
 const ScreenTemplate kRingBrokerScreen = {
     .name = RES_DLG_PASSWORD,
     .kind = kOrdinaryDialog,
-    .helpNumber = kRingBrokerHelp,
+    .helpNumber = IDH_RING_BROKER,
     .fonts = kFonts,
     .handlers = {.init = OnInit, .command = OnCommand, .destroy = OnDestroy},
     .placement = ScreenPlacement::AsLaidOut,

@@ -5,10 +5,6 @@
 #include "runtime/win32/Screen.h"
 
 namespace {
-constexpr int kOptionsHelp = 20009;
-constexpr int kDetailsHelp = 20010;
-constexpr int kMessageHelp = 20011;
-
 constexpr FontSpec kOptionsFonts[] = {
     {IDC_OPT_NAME_LABEL, "Helv", -13, FW_NORMAL},      {IDC_OPT_NAME, "Helv", -13, FW_NORMAL},
     {IDC_OPT_PIN_LABEL, "Helv", -13, FW_NORMAL},       {IDC_OPT_PIN, "Helv", -13, FW_NORMAL},
@@ -92,21 +88,21 @@ bool OnMessageCommand(HWND dialog, int id, UINT notification) {
 
 const ScreenTemplate kOptionsScreen = {.name = RES_DLG_OPTIONS,
                                        .kind = kOrdinaryDialog,
-                                       .helpNumber = kOptionsHelp,
+                                       .helpNumber = IDH_OPTIONS,
                                        .fonts = kOptionsFonts,
                                        .handlers = {.command = OnOptionsCommand},
                                        .placement = ScreenPlacement::AsLaidOut};
 
 const ScreenTemplate kDetailsScreen = {.name = RES_DLG_DETAILS,
                                        .kind = kOrdinaryDialog,
-                                       .helpNumber = kDetailsHelp,
+                                       .helpNumber = IDH_DETAILS,
                                        .fonts = kDetailsFonts,
                                        .handlers = {.command = OnDetailsCommand},
                                        .placement = ScreenPlacement::Centred};
 
 const ScreenTemplate kMessageScreen = {.name = RES_DLG_ADMIN,
                                        .kind = kOrdinaryDialog,
-                                       .helpNumber = kMessageHelp,
+                                       .helpNumber = IDH_ADMIN,
                                        .fonts = kMessageFonts,
                                        .handlers = {.init = OnMessageInit, .command = OnMessageCommand},
                                        .placement = ScreenPlacement::Centred};

@@ -12,8 +12,6 @@
 #include "runtime/Formats.h"
 
 namespace {
-constexpr int kBuyHelp = 20004;
-
 constexpr FontSpec kBuyFonts[] = {
     {IDC_BUY_QUANTITY, "Helv", -13, FW_NORMAL},    {IDC_BUY_VALUE, "Helv", -13, FW_NORMAL},
     {IDC_BUY_BUY, "Helv", -11, FW_NORMAL},         {IDC_BUY_MAX, "Helv", -11, FW_NORMAL},
@@ -93,7 +91,7 @@ void OnDestroy(HWND dialog) {
 const ScreenTemplate kBuyScreen = {
     .name = RES_DLG_BUYSHARES,
     .kind = kOrdinaryDialog,
-    .helpNumber = kBuyHelp,
+    .helpNumber = IDH_BUY_SHARES,
     .fonts = kBuyFonts,
     .handlers = {.init = OnInit, .command = OnCommand, .destroy = OnDestroy},
 };

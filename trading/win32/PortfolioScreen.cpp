@@ -21,7 +21,6 @@
 #include "trading/win32/SellScreen.h"
 
 namespace {
-constexpr int kPortfolioHelp = 20001;
 constexpr COLORREF kNegativeColour = RGB(255, 0, 0);
 constexpr COLORREF kFigureColour = RGB(0, 0, 0);
 
@@ -277,7 +276,7 @@ void OnActivate(HWND dialog, bool active) {
 const ScreenTemplate kPortfolioScreen = {
     .name = RES_DLG_PORTFOLIO,
     .kind = kOrdinaryDialog,
-    .helpNumber = kPortfolioHelp,
+    .helpNumber = IDH_PORTFOLIO,
     .fonts = kPortfolioFonts,
     .handlers =
         {.init = OnInit, .command = OnCommand, .paint = OnPaint, .colour = OnColour, .activate = OnActivate},

@@ -6,8 +6,6 @@
 #include "runtime/win32/Screen.h"
 
 namespace {
-constexpr int kPortfolioSelectHelp = 20017;
-
 constexpr FontSpec kPortfolioSelectFonts[] = {
     {IDC_MULTI_LIST, "Courier", -13, FW_NORMAL}, {IDC_MULTI_SELECT, "Helv", -13, FW_NORMAL},
     {IDC_MULTI_NEXT, "Helv", -13, FW_NORMAL},    {IDC_MULTI_PREVIOUS, "Helv", -13, FW_NORMAL},
@@ -21,7 +19,7 @@ bool OnCommand(HWND /*dialog*/, int id, UINT /*notification*/) {
 
 const ScreenTemplate kPortfolioSelectScreen = {.name = RES_DLG_MULTPORTFOLIO,
                                                .kind = kOrdinaryDialog,
-                                               .helpNumber = kPortfolioSelectHelp,
+                                               .helpNumber = IDH_SELECT_PORTFOLIO,
                                                .fonts = kPortfolioSelectFonts,
                                                .handlers = {.command = OnCommand},
                                                .placement = ScreenPlacement::Centred};

@@ -10,8 +10,6 @@
 #include "trading/SaleRules.h"
 
 namespace {
-constexpr int kSellHelp = 20005;
-
 constexpr FontSpec kFonts[] = {
     {IDC_SELL_QUANTITY, "Helv", -13, FW_NORMAL},
     {IDC_SELL_VALUE, "Helv", -13, FW_NORMAL},
@@ -108,7 +106,7 @@ void OnDestroy(HWND dialog) {
 const ScreenTemplate kSellScreen = {
     .name = RES_DLG_SELLSHARES,
     .kind = kOrdinaryDialog,
-    .helpNumber = kSellHelp,
+    .helpNumber = IDH_SELL_SHARES,
     .fonts = kFonts,
     .handlers = {.init = OnInit, .command = OnCommand, .destroy = OnDestroy},
 };

@@ -7,8 +7,6 @@
 #include "runtime/win32/Screen.h"
 
 namespace {
-constexpr int kGraphOptionsHelp = 20019;
-
 constexpr FontSpec kOptionFonts[] = {
     {IDC_GOPT_GROUP, "Helv", -11, FW_NORMAL},      {IDC_GOPT_THICK_LINES, "Helv", -11, FW_NORMAL},
     {IDC_GOPT_AUTO_SCALE, "Helv", -11, FW_NORMAL}, {IDC_GOPT_BACKGROUND, "Helv", -11, FW_NORMAL},
@@ -61,7 +59,7 @@ bool OnCommand(HWND dialog, int id, UINT notification) {
 const ScreenTemplate kGraphOptionsScreen = {
     .name = RES_DLG_GRAPHOPTIONS,
     .kind = kOrdinaryDialog,
-    .helpNumber = kGraphOptionsHelp,
+    .helpNumber = IDH_GRAPH_OPTIONS,
     .fonts = kOptionFonts,
     .handlers = {.init = OnInit, .command = OnCommand},
 };

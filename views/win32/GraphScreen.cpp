@@ -14,8 +14,6 @@
 #include "views/win32/GraphPainting.h"
 
 namespace {
-constexpr int kGraphHelp = 20003;
-
 #define HELV(id) \
     { id, "Helv", -11, FW_NORMAL }
 constexpr FontSpec kGraphFonts[] = {
@@ -214,7 +212,7 @@ bool OnCommand(HWND dialog, int id, UINT notification) {
 const ScreenTemplate kGraphScreen = {
     .name = RES_DLG_GRAPH,
     .kind = kOrdinaryDialog,
-    .helpNumber = kGraphHelp,
+    .helpNumber = IDH_GRAPH,
     .fonts = kGraphFonts,
     .handlers = {.init = OnInit, .command = OnCommand, .paint = OnPaint},
 };

@@ -9,10 +9,6 @@
 #include "views/win32/PictureScreen.h"
 
 namespace {
-constexpr int kNewsHelp = 20013;
-constexpr int kTopEarnersHelp = 20012;
-constexpr int kPopularSharesHelp = 20014;
-
 // ---- the news ----
 
 BOOL OnNewsInit(HWND dialog) {
@@ -41,7 +37,7 @@ const ScreenTemplate& newsScreen() {
     static const ScreenTemplate screen = {
         .name = RES_DLG_NEWS,
         .kind = kOrdinaryDialog,
-        .helpNumber = kNewsHelp,
+        .helpNumber = IDH_NEWS,
         .fonts = fonts,
         .handlers = {.init = OnNewsInit,
                      .paint = OnNewsPaint,
@@ -68,7 +64,7 @@ bool OnEarnersMouse(HWND dialog, UINT message, POINT) {
 const ScreenTemplate kTopEarnersScreen = {
     .name = RES_DLG_EARNER,
     .kind = kOrdinaryDialog,
-    .helpNumber = kTopEarnersHelp,
+    .helpNumber = IDH_TOP_EARNERS,
     .handlers = {.paint = OnEarnersPaint, .mouse = OnEarnersMouse, .resize = repaintAll},
 };
 
@@ -100,7 +96,7 @@ HBRUSH OnPopularColour(HWND, HDC dc, HWND control, UINT) {
 const ScreenTemplate kPopularSharesScreen = {
     .name = RES_DLG_POPSHARES,
     .kind = kOrdinaryDialog,
-    .helpNumber = kPopularSharesHelp,
+    .helpNumber = IDH_POPULAR_SHARES,
     .handlers = {.command = OnPopularCommand,
                  .paint = OnPopularPaint,
                  .drawItem = OnPopularDrawItem,

@@ -10,8 +10,6 @@
 #include "views/win32/GraphScreen.h"
 
 namespace {
-constexpr int kShareIndexHelp = 20002;
-
 constexpr FontSpec kIndexFonts[] = {
     {IDC_INDEX_LIST, "Courier", -13, FW_NORMAL},
     {IDC_INDEX_BUY, "Helv", -11, FW_NORMAL},
@@ -138,7 +136,7 @@ HBRUSH OnColour(HWND, HDC dc, HWND control, UINT message) {
 const ScreenTemplate kShareIndexScreen = {
     .name = RES_DLG_SHARE_INDEX,
     .kind = kOrdinaryDialog,
-    .helpNumber = kShareIndexHelp,
+    .helpNumber = IDH_SHARE_INDEX,
     .fonts = kIndexFonts,
     .handlers = {.init = OnInit, .command = OnCommand, .colour = OnColour},
 };

@@ -16,7 +16,6 @@
 #include "views/Statement.h"
 
 namespace {
-constexpr int kStatementHelp = 20015;
 constexpr int kPageFontHeight = 15;  // a cell height: positive
 constexpr UINT_PTR kPageKeysSubclassId = 1;
 
@@ -179,7 +178,7 @@ BOOL OnInit(HWND dialog) {
 const ScreenTemplate kStatementScreen = {
     .name = RES_DLG_STATEMENT,
     .kind = kOrdinaryDialog,
-    .helpNumber = kStatementHelp,
+    .helpNumber = IDH_STATEMENT,
     .handlers = {.init = OnInit,
                  .command = OnCommand,
                  .paint = OnPaint,

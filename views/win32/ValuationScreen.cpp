@@ -17,8 +17,6 @@
 #include "views/win32/GraphScreen.h"
 
 namespace {
-constexpr int kValuationHelp = 20006;
-
 constexpr int kHelvControls[] = {
     IDC_VAL_NAME_HEADING,
     IDC_VAL_HELD_HEADING,
@@ -135,7 +133,7 @@ void OnPaint(HWND dialog, const PAINTSTRUCT& paint) {
 const ScreenTemplate kValuationScreen = {
     .name = RES_DLG_EQUITY,
     .kind = kOrdinaryDialog,
-    .helpNumber = kValuationHelp,
+    .helpNumber = IDH_VALUATION,
     .fonts = kValuationFonts,
     .handlers = {.init = OnInit, .command = OnCommand, .paint = OnPaint},
 };
