@@ -4,9 +4,6 @@
 
 #include <windowsx.h>
 
-#include <array>
-#include <iterator>
-
 #include "resources/resource.h"
 #include "runtime/win32/ControlText.h"
 #include "runtime/win32/GdiHandles.h"
@@ -24,41 +21,40 @@ namespace {
 constexpr COLORREF kNegativeColour = RGB(255, 0, 0);
 constexpr COLORREF kFigureColour = RGB(0, 0, 0);
 
-constexpr int kHelvControls[] = {
-    IDC_PORT_NAME_HEADING,
-    IDC_PORT_HELD_HEADING,
-    IDC_PORT_ACTION_HEADING,
-    IDC_PORT_PENDING_HEADING,
-    IDC_PORT_PRICE_HEADING,
-    IDC_PORT_MOVEMENT_HEADING,
-    IDC_PORT_SHARE_DETAILS,
-    IDC_PORT_OPENING_LABEL,
-    IDC_PORT_OPENING_PRICE,
-    IDC_PORT_SHARE_VALUE_LABEL,
-    IDC_PORT_SHARE_VALUE,
-    IDC_PORT_FEES_LABEL,
-    IDC_PORT_FEES,
-    IDC_PORT_ACCOUNT_DETAILS,
-    IDC_PORT_VALUE_LABEL,
-    IDC_PORT_VALUE,
-    IDC_PORT_CASH_LABEL,
-    IDC_PORT_CASH,
-    IDC_PORT_TOTAL,
-    IDC_PORT_PROFIT_LABEL,
-    IDC_PORT_PROFIT,
-    IDC_PORT_PENDING_LABEL,
-    IDC_PORT_PENDING_BALANCE,
-    IDC_PORT_SHARE_INDEX,
-    IDC_PORT_BUY,
-    IDC_PORT_SELL,
-    IDC_PORT_REMOVE,
-    IDC_PORT_SELECT_PORTFOLIO,
-    IDC_PORT_VALUATION,
-    IDC_PORT_MAIN_MENU,
-    IDC_PORT_TEXT,
+constexpr FontSpec kPortfolioFonts[] = {
+    {IDC_PORT_LIST, "Courier", -13, FW_NORMAL},
+    {IDC_PORT_NAME_HEADING, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_HELD_HEADING, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_ACTION_HEADING, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_PENDING_HEADING, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_PRICE_HEADING, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_MOVEMENT_HEADING, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_SHARE_DETAILS, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_OPENING_LABEL, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_OPENING_PRICE, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_SHARE_VALUE_LABEL, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_SHARE_VALUE, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_FEES_LABEL, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_FEES, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_ACCOUNT_DETAILS, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_VALUE_LABEL, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_VALUE, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_CASH_LABEL, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_CASH, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_TOTAL, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_PROFIT_LABEL, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_PROFIT, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_PENDING_LABEL, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_PENDING_BALANCE, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_SHARE_INDEX, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_BUY, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_SELL, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_REMOVE, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_SELECT_PORTFOLIO, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_VALUATION, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_MAIN_MENU, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_TEXT, "Helv", -11, FW_NORMAL},
 };
-
-constexpr auto kPortfolioFonts = courierListAndHelv(IDC_PORT_LIST, kHelvControls);
 
 // Where each heading's column stands in a list line, in characters: it is centred over them.
 constexpr ColumnHeading kHeadings[] = {

@@ -14,30 +14,27 @@
 #include "views/win32/GraphPainting.h"
 
 namespace {
-#define HELV(id) \
-    { id, "Helv", -11, FW_NORMAL }
 constexpr FontSpec kGraphFonts[] = {
-    HELV(IDC_GRAPH_PREVIOUS),
-    HELV(IDC_GRAPH_NEXT),
-    HELV(IDC_GRAPH_RANGE_GROUP),
-    HELV(IDC_GRAPH_FOUR_YEARS),
-    HELV(IDC_GRAPH_ONE_YEAR),
-    HELV(IDC_GRAPH_ONE_MONTH),
-    HELV(IDC_GRAPH_OPTIONS),
-    HELV(IDC_GRAPH_BUY),
-    HELV(IDC_GRAPH_EXIT),
-    HELV(IDC_GRAPH_PRICE_TOP),
-    HELV(IDC_GRAPH_PRICE_THREE_QUARTERS),
-    HELV(IDC_GRAPH_PRICE_MIDDLE),
-    HELV(IDC_GRAPH_PRICE_ONE_QUARTER),
-    HELV(IDC_GRAPH_PRICE_BOTTOM),
-    HELV(IDC_GRAPH_DATE_1),
-    HELV(IDC_GRAPH_DATE_2),
-    HELV(IDC_GRAPH_DATE_3),
-    HELV(IDC_GRAPH_DATE_4),
-    HELV(IDC_GRAPH_DATE_5),
+    {IDC_GRAPH_PREVIOUS, "Helv", -11, FW_NORMAL},
+    {IDC_GRAPH_NEXT, "Helv", -11, FW_NORMAL},
+    {IDC_GRAPH_RANGE_GROUP, "Helv", -11, FW_NORMAL},
+    {IDC_GRAPH_FOUR_YEARS, "Helv", -11, FW_NORMAL},
+    {IDC_GRAPH_ONE_YEAR, "Helv", -11, FW_NORMAL},
+    {IDC_GRAPH_ONE_MONTH, "Helv", -11, FW_NORMAL},
+    {IDC_GRAPH_OPTIONS, "Helv", -11, FW_NORMAL},
+    {IDC_GRAPH_BUY, "Helv", -11, FW_NORMAL},
+    {IDC_GRAPH_EXIT, "Helv", -11, FW_NORMAL},
+    {IDC_GRAPH_PRICE_TOP, "Helv", -11, FW_NORMAL},
+    {IDC_GRAPH_PRICE_THREE_QUARTERS, "Helv", -11, FW_NORMAL},
+    {IDC_GRAPH_PRICE_MIDDLE, "Helv", -11, FW_NORMAL},
+    {IDC_GRAPH_PRICE_ONE_QUARTER, "Helv", -11, FW_NORMAL},
+    {IDC_GRAPH_PRICE_BOTTOM, "Helv", -11, FW_NORMAL},
+    {IDC_GRAPH_DATE_1, "Helv", -11, FW_NORMAL},
+    {IDC_GRAPH_DATE_2, "Helv", -11, FW_NORMAL},
+    {IDC_GRAPH_DATE_3, "Helv", -11, FW_NORMAL},
+    {IDC_GRAPH_DATE_4, "Helv", -11, FW_NORMAL},
+    {IDC_GRAPH_DATE_5, "Helv", -11, FW_NORMAL},
 };
-#undef HELV
 
 // Top to bottom, and left to right: the order of the picture's label texts.
 constexpr std::array<int, kPriceLabelCount> kPriceLabels = {

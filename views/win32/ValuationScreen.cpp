@@ -5,8 +5,6 @@
 #include <windowsx.h>
 
 #include <algorithm>
-#include <array>
-#include <iterator>
 
 #include "resources/resource.h"
 #include "runtime/win32/GdiHandles.h"
@@ -17,33 +15,33 @@
 #include "views/win32/GraphScreen.h"
 
 namespace {
-constexpr int kHelvControls[] = {
-    IDC_VAL_NAME_HEADING,
-    IDC_VAL_HELD_HEADING,
-    IDC_VAL_DATE_HEADING,
-    IDC_VAL_PRICE_HEADING,
-    IDC_VAL_COST_HEADING,
-    IDC_VAL_PRICE_NOW_HEADING,
-    IDC_VAL_VALUE_NOW_HEADING,
-    IDC_VAL_FEES_LABEL,
-    IDC_VAL_FEES,
-    IDC_VAL_VALUE_LABEL,
-    IDC_VAL_VALUE,
-    IDC_VAL_CASH_LABEL,
-    IDC_VAL_CASH,
-    IDC_VAL_TOTAL,
-    IDC_VAL_AVERAGE_MARK,
-    IDC_VAL_AVERAGE_LEGEND,
-    IDC_VAL_FOOTNOTE_MARK,
-    IDC_VAL_FOOTNOTE,
-    IDC_VAL_GRAPH,
-    IDC_VAL_EXIT,
-};
 
 // Courier 12, seven pixels a character, fits the widest line, 85 characters, in the list at 640 x 480;
 // at 13 it would need 680 pixels.
 constexpr int kListFontHeight = -12;
-constexpr auto kValuationFonts = courierListAndHelv(IDC_VAL_LIST, kHelvControls, kListFontHeight);
+constexpr FontSpec kValuationFonts[] = {
+    {IDC_VAL_LIST, "Courier", kListFontHeight, FW_NORMAL},
+    {IDC_VAL_NAME_HEADING, "Helv", -11, FW_NORMAL},
+    {IDC_VAL_HELD_HEADING, "Helv", -11, FW_NORMAL},
+    {IDC_VAL_DATE_HEADING, "Helv", -11, FW_NORMAL},
+    {IDC_VAL_PRICE_HEADING, "Helv", -11, FW_NORMAL},
+    {IDC_VAL_COST_HEADING, "Helv", -11, FW_NORMAL},
+    {IDC_VAL_PRICE_NOW_HEADING, "Helv", -11, FW_NORMAL},
+    {IDC_VAL_VALUE_NOW_HEADING, "Helv", -11, FW_NORMAL},
+    {IDC_VAL_FEES_LABEL, "Helv", -11, FW_NORMAL},
+    {IDC_VAL_FEES, "Helv", -11, FW_NORMAL},
+    {IDC_VAL_VALUE_LABEL, "Helv", -11, FW_NORMAL},
+    {IDC_VAL_VALUE, "Helv", -11, FW_NORMAL},
+    {IDC_VAL_CASH_LABEL, "Helv", -11, FW_NORMAL},
+    {IDC_VAL_CASH, "Helv", -11, FW_NORMAL},
+    {IDC_VAL_TOTAL, "Helv", -11, FW_NORMAL},
+    {IDC_VAL_AVERAGE_MARK, "Helv", -11, FW_NORMAL},
+    {IDC_VAL_AVERAGE_LEGEND, "Helv", -11, FW_NORMAL},
+    {IDC_VAL_FOOTNOTE_MARK, "Helv", -11, FW_NORMAL},
+    {IDC_VAL_FOOTNOTE, "Helv", -11, FW_NORMAL},
+    {IDC_VAL_GRAPH, "Helv", -11, FW_NORMAL},
+    {IDC_VAL_EXIT, "Helv", -11, FW_NORMAL},
+};
 
 constexpr ColumnHeading heading(int id, const ValuationColumn& column) {
     return {id, column.first, column.last};
