@@ -26,7 +26,7 @@ Rect rectOf(const RECT& r) {
     return {r.left, r.top, r.right, r.bottom};
 }
 
-ButtonState stateOf(const DRAWITEMSTRUCT& item) {
+ButtonState buttonStateOf(const DRAWITEMSTRUCT& item) {
     return {.pressed = (item.itemState & ODS_SELECTED) != 0,
             .focused = (item.itemState & ODS_FOCUS) != 0,
             .greyed = (item.itemState & ODS_DISABLED) != 0};
@@ -84,7 +84,7 @@ int drawStateButton(const DRAWITEMSTRUCT& item, const ButtonImages& images, int 
 
 int drawRaisedFace(const DRAWITEMSTRUCT& item, const char* imageName, bool imageIsBitmap, int mode) {
     if (item.CtlType != ODT_BUTTON || !raisedFaceRedrawsFor(item.itemAction)) return 0;
-    const ButtonGeometry geometry = buttonGeometry(rectOf(item.rcItem), stateOf(item));
+    const ButtonGeometry geometry = buttonGeometry(rectOf(item.rcItem), buttonStateOf(item));
     if (!drawFaceContents(item.hDC, geometry, imageName, imageIsBitmap, mode)) return 0;
     if (geometry.dithered) ditherFace(item.hDC, geometry.face, coloursOf(item.hDC).dither);
     if (geometry.focusFrame.width() > 0 && !(item.itemState & ODS_NOFOCUSRECT)) {

@@ -40,11 +40,10 @@ bool OnAboutCommand(HWND dialog, int id, UINT notification) {
     }
 }
 
-const ScreenTemplate& aboutScreen() {
+const ScreenTemplate<>& aboutScreen() {
     static const std::vector<FontSpec> fonts = fontTableOf(aboutScreenTexts());
-    static const ScreenTemplate screen = {
+    static const ScreenTemplate<> screen = {
         .name = RES_DLG_ABOUT,
-        .kind = kOrdinaryDialog,
         .helpNumber = IDH_ABOUT,
         .fonts = fonts,
         .handlers = {.init = OnAboutInit, .command = OnAboutCommand, .drawItem = OnAboutDrawItem},
@@ -74,11 +73,10 @@ HBRUSH OnCreditsColour(HWND, HDC dc, HWND control, UINT) {
     return textOnPicture(dc, control);
 }
 
-const ScreenTemplate& creditsScreen() {
+const ScreenTemplate<>& creditsScreen() {
     static const std::vector<FontSpec> fonts = fontTableOf(creditsScreenTexts());
-    static const ScreenTemplate screen = {
+    static const ScreenTemplate<> screen = {
         .name = RES_DLG_CREDITS,
-        .kind = kOrdinaryDialog,
         .helpNumber = IDH_CREDITS,
         .fonts = fonts,
         .handlers = {.init = OnCreditsInit,
@@ -107,11 +105,10 @@ HBRUSH OnOtherGamesColour(HWND, HDC dc, HWND control, UINT) {
     return textOnPicture(dc, control);
 }
 
-const ScreenTemplate& otherGamesScreen() {
+const ScreenTemplate<>& otherGamesScreen() {
     static const std::vector<FontSpec> fonts = fontTableOf(otherGamesScreenTexts());
-    static const ScreenTemplate screen = {
+    static const ScreenTemplate<> screen = {
         .name = RES_DLG_OGAMES,
-        .kind = kOrdinaryDialog,
         .helpNumber = IDH_OTHER_GAMES,
         .fonts = fonts,
         .handlers = {.init = OnOtherGamesInit,
@@ -128,9 +125,8 @@ void OnDiscoverPaint(HWND dialog, const PAINTSTRUCT& paint) {
     paintPicture(dialog, paint, RES_BMP_DISCOVER);
 }
 
-const ScreenTemplate kDiscoverScreen = {
+const ScreenTemplate<> kDiscoverScreen = {
     .name = RES_DLG_CAR,
-    .kind = kOrdinaryDialog,
     .helpNumber = IDH_DISCOVER,
     .handlers = {.paint = OnDiscoverPaint, .mouse = closeOnLeftClick, .resize = repaintAll},
     .placement = ScreenPlacement::OverMainWindow,

@@ -157,9 +157,8 @@ void OnDestroy(HWND screen) {
     if (screenWindow() == screen) screenWindow() = nullptr;
 }
 
-const ScreenTemplate kMainScreen = {
+const ScreenTemplate<> kMainScreen = {
     .name = RES_DLG_CLIENT,
-    .kind = kClientDialog,
     .helpNumber = IDH_MAIN_SCREEN,
     .handlers = {.init = OnInit,
                  .command = OnCommand,

@@ -86,26 +86,23 @@ bool OnMessageCommand(HWND dialog, int id, UINT notification) {
     return true;
 }
 
-const ScreenTemplate kOptionsScreen = {.name = RES_DLG_OPTIONS,
-                                       .kind = kOrdinaryDialog,
-                                       .helpNumber = IDH_OPTIONS,
-                                       .fonts = kOptionsFonts,
-                                       .handlers = {.command = OnOptionsCommand},
-                                       .placement = ScreenPlacement::AsLaidOut};
+const ScreenTemplate<> kOptionsScreen = {.name = RES_DLG_OPTIONS,
+                                         .helpNumber = IDH_OPTIONS,
+                                         .fonts = kOptionsFonts,
+                                         .handlers = {.command = OnOptionsCommand},
+                                         .placement = ScreenPlacement::AsLaidOut};
 
-const ScreenTemplate kDetailsScreen = {.name = RES_DLG_DETAILS,
-                                       .kind = kOrdinaryDialog,
-                                       .helpNumber = IDH_DETAILS,
-                                       .fonts = kDetailsFonts,
-                                       .handlers = {.command = OnDetailsCommand},
-                                       .placement = ScreenPlacement::Centred};
+const ScreenTemplate<> kDetailsScreen = {.name = RES_DLG_DETAILS,
+                                         .helpNumber = IDH_DETAILS,
+                                         .fonts = kDetailsFonts,
+                                         .handlers = {.command = OnDetailsCommand},
+                                         .placement = ScreenPlacement::Centred};
 
-const ScreenTemplate kMessageScreen = {.name = RES_DLG_ADMIN,
-                                       .kind = kOrdinaryDialog,
-                                       .helpNumber = IDH_ADMIN,
-                                       .fonts = kMessageFonts,
-                                       .handlers = {.init = OnMessageInit, .command = OnMessageCommand},
-                                       .placement = ScreenPlacement::Centred};
+const ScreenTemplate<> kMessageScreen = {.name = RES_DLG_ADMIN,
+                                         .helpNumber = IDH_ADMIN,
+                                         .fonts = kMessageFonts,
+                                         .handlers = {.init = OnMessageInit, .command = OnMessageCommand},
+                                         .placement = ScreenPlacement::Centred};
 }  // namespace
 
 INT_PTR runOptionsScreen(HWND owner) {

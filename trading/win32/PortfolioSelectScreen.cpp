@@ -17,12 +17,11 @@ bool OnCommand(HWND /*dialog*/, int id, UINT /*notification*/) {
     return id == IDC_MULTI_SELECT || id == IDC_MULTI_NEXT || id == IDC_MULTI_PREVIOUS;
 }
 
-const ScreenTemplate kPortfolioSelectScreen = {.name = RES_DLG_MULTPORTFOLIO,
-                                               .kind = kOrdinaryDialog,
-                                               .helpNumber = IDH_SELECT_PORTFOLIO,
-                                               .fonts = kPortfolioSelectFonts,
-                                               .handlers = {.command = OnCommand},
-                                               .placement = ScreenPlacement::Centred};
+const ScreenTemplate<> kPortfolioSelectScreen = {.name = RES_DLG_MULTPORTFOLIO,
+                                                 .helpNumber = IDH_SELECT_PORTFOLIO,
+                                                 .fonts = kPortfolioSelectFonts,
+                                                 .handlers = {.command = OnCommand},
+                                                 .placement = ScreenPlacement::Centred};
 }  // namespace
 
 INT_PTR runPortfolioSelectScreen(HWND owner) {

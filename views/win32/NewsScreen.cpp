@@ -32,11 +32,10 @@ bool OnNewsMouse(HWND dialog, UINT message, POINT) {
     return true;
 }
 
-const ScreenTemplate& newsScreen() {
+const ScreenTemplate<>& newsScreen() {
     static const std::vector<FontSpec> fonts = fontTableOf(newsScreenTexts());
-    static const ScreenTemplate screen = {
+    static const ScreenTemplate<> screen = {
         .name = RES_DLG_NEWS,
-        .kind = kOrdinaryDialog,
         .helpNumber = IDH_NEWS,
         .fonts = fonts,
         .handlers = {.init = OnNewsInit,
@@ -61,9 +60,8 @@ bool OnEarnersMouse(HWND dialog, UINT message, POINT) {
     return true;
 }
 
-const ScreenTemplate kTopEarnersScreen = {
+const ScreenTemplate<> kTopEarnersScreen = {
     .name = RES_DLG_EARNER,
-    .kind = kOrdinaryDialog,
     .helpNumber = IDH_TOP_EARNERS,
     .handlers = {.paint = OnEarnersPaint, .mouse = OnEarnersMouse, .resize = repaintAll},
 };
@@ -93,9 +91,8 @@ HBRUSH OnPopularColour(HWND, HDC dc, HWND control, UINT) {
     return GetDlgCtrlID(control) == IDC_POP_EXIT ? textOnPicture(dc, control) : nullptr;
 }
 
-const ScreenTemplate kPopularSharesScreen = {
+const ScreenTemplate<> kPopularSharesScreen = {
     .name = RES_DLG_POPSHARES,
-    .kind = kOrdinaryDialog,
     .helpNumber = IDH_POPULAR_SHARES,
     .handlers = {.command = OnPopularCommand,
                  .paint = OnPopularPaint,
