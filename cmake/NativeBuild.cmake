@@ -52,8 +52,8 @@ add_custom_command(
     OUTPUT ${TICKERDELL_GAME_DIR}/project.hlp ${TICKERDELL_GAME_DIR}/help.html
     COMMAND ${CMAKE_COMMAND} -E make_directory ${TICKERDELL_GAME_DIR}
     COMMAND ${MAKE_HELP} ${CMAKE_SOURCE_DIR}/resources/help/project.txt --hlp ${TICKERDELL_GAME_DIR}/project.hlp
-            --html ${TICKERDELL_GAME_DIR}/help.html
-    DEPENDS ${HELP_WRITER} ${CMAKE_SOURCE_DIR}/resources/help/project.txt
+            --html ${TICKERDELL_GAME_DIR}/help.html --contexts ${CMAKE_SOURCE_DIR}/resources/resource.h
+    DEPENDS ${HELP_WRITER} ${CMAKE_SOURCE_DIR}/resources/help/project.txt ${CMAKE_SOURCE_DIR}/resources/resource.h
     COMMENT "Writing project.hlp and help.html")
 add_custom_command(
     OUTPUT ${TICKERDELL_GAME_DIR}/winhelp.hlp

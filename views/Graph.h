@@ -91,7 +91,7 @@ struct PlotLine {
 
 // Everything the graph screen draws and shows for one share, range and set of options.
 struct GraphPicture {
-    bool pictureBackground = true;  // the "grapdark" bitmap; otherwise a navy fill with a black outline
+    bool pictureBackground = true;  // the "GRAPDARK" bitmap; otherwise a navy fill with a black outline
     int lineWidth = 1;              // 2 for thick lines and for the one-month range
     // The price line, newest day first; one polyline per unbroken run of priced days. A run may be a
     // single point.

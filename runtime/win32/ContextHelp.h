@@ -10,9 +10,6 @@ constexpr UINT kHelpQuit = HELP_QUIT;          // 2: close the viewer
 constexpr UINT kHelpContents = HELP_INDEX;     // 3: the contents
 constexpr UINT kHelpOnHelp = HELP_HELPONHELP;  // 4: how to use help
 
-// Help context of the main window itself.
-constexpr int kMainWindowHelp = 20018;
-
 // Every help request goes through this viewer: the game's own is WinHelpA, and when that fails the help
 // web page at the topic's anchor in the default browser. Tests put another in its place to see what was
 // asked for; nullptr puts the game's own back.

@@ -3,6 +3,7 @@
 
 #include <windowsx.h>
 
+#include <utility>
 #include <vector>
 
 #include "resources/resource.h"
@@ -13,11 +14,16 @@
 #include "runtime/win32/ThreeDButtons.h"
 #include "runtime/win32/WindowState.h"
 
+using screen_skeleton::BoundHandlers;
+using screen_skeleton::BoundScreen;
+
 namespace {
 // What DWLP_USER points at while the screen is open; it lives as long as the dialog.
 struct OpenScreen {
-    const ScreenTemplate* screen;
-    void* state;
+    BoundScreen screen;
+    // Hosted in the main window rather than modal: it lasts as long as the game, never ends on Cancel,
+    // answers the toolbar query as the client, and its record is the skeleton's to delete.
+    bool hosted;
 };
 
 CommandDispatcher& dispatcher() {
@@ -38,8 +44,9 @@ std::vector<FontSpec> scaledFonts(std::span<const FontSpec> fonts, const Scale& 
 
 BOOL OnInitDialog(HWND dialog, HWND, LPARAM parameter) {
     SetWindowLongPtrA(dialog, DWLP_USER, parameter);
-    const ScreenTemplate& screen = *reinterpret_cast<OpenScreen*>(parameter)->screen;
-    if (screen.kind == kOrdinaryDialog) giveGameIcon(dialog);
+    const OpenScreen& open = *reinterpret_cast<OpenScreen*>(parameter);
+    const BoundScreen& screen = open.screen;
+    if (!open.hosted) giveGameIcon(dialog);
     // A player who moves by keyboard sees where the focus is from the start.
     SendMessageA(dialog, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
     if (screen.placement != ScreenPlacement::AsTemplate) layOutInClassicUnits(dialog);
@@ -53,30 +60,30 @@ BOOL OnInitDialog(HWND dialog, HWND, LPARAM parameter) {
     return screen.handlers.init ? screen.handlers.init(dialog) : TRUE;
 }
 
-// Only a modal screen ends on Cancel; the hosted main screen lasts as long as the game.
-bool endsTheScreen(const ScreenTemplate& screen, int id) {
-    return screen.kind == kOrdinaryDialog && (id == IDOK || id == IDCANCEL || id == IDC_CANCEL_BUTTON);
+bool endsTheScreen(const OpenScreen& open, int id) {
+    return !open.hosted && (id == IDOK || id == IDCANCEL || id == IDC_CANCEL_BUTTON);
 }
 
 void OnCommand(HWND dialog, int id, HWND control, UINT notification) {
     // A menu or accelerator command is the dispatcher's before it is this screen's.
     if (!control && !GetDlgItem(dialog, id) && dispatchGameCommand(dialog, id)) return;
-    const ScreenTemplate& screen = *openScreenOf(dialog)->screen;
-    if (screen.handlers.command && screen.handlers.command(dialog, id, notification)) return;
-    if (endsTheScreen(screen, id)) EndDialog(dialog, id);
+    const OpenScreen& open = *openScreenOf(dialog);
+    const BoundHandlers& handlers = open.screen.handlers;
+    if (handlers.command && handlers.command(dialog, id, notification)) return;
+    if (endsTheScreen(open, id)) EndDialog(dialog, id);
 }
 
-void OnPaint(HWND dialog, const ScreenHandlers& handlers) {
+void OnPaint(HWND dialog, const BoundHandlers& handlers) {
     PaintDc paint(dialog);
     handlers.paint(dialog, paint.paint());
 }
 
 void OnDestroy(HWND dialog) {
     OpenScreen* open = openScreenOf(dialog);
-    if (open->screen->handlers.destroy) open->screen->handlers.destroy(dialog);
+    if (open->screen.handlers.destroy) open->screen.handlers.destroy(dialog);
     releaseDialogFonts(dialog);
     forgetPageScale(dialog);
-    if (open->screen->kind != kClientDialog) return;
+    if (!open->hosted) return;
     removeModelessDialog(dialog);
     SetWindowLongPtrA(dialog, DWLP_USER, 0);
     delete open;  // a hosted screen's record was made for it by createHostedScreen
@@ -93,7 +100,7 @@ bool isMouseButtonMessage(UINT message) {
 
 // The messages of the handlers a screen may lack; FALSE leaves a message to the dialog manager.
 INT_PTR optionalHandler(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    const ScreenHandlers& handlers = openScreenOf(dialog)->screen->handlers;
+    const BoundHandlers& handlers = openScreenOf(dialog)->screen.handlers;
     if (message == WM_PAINT && handlers.paint) {
         OnPaint(dialog, handlers);
         return TRUE;
@@ -120,14 +127,27 @@ INT_PTR optionalHandler(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
     return FALSE;  // the dialog manager still saves and restores the focus on activation
 }
 
+// Every message goes here first: the toolbar query is answered with the screen's kind, which follows from
+// how it was opened, and context help sees the rest with the screen's help number. True when it took the
+// message, the dialog then returning *result.
+bool preFilter(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam, const OpenScreen& open,
+               LRESULT* result) {
+    const UINT toolbarQuery = windowState().toolbarMessageId;
+    if (toolbarQuery != 0 && message == toolbarQuery) {
+        if (lParam) *reinterpret_cast<int*>(lParam) = open.hosted ? kClientDialog : kOrdinaryDialog;
+        *result = 1;
+        return true;
+    }
+    return helpPreHandle(dialog, message, wParam, lParam, open.screen.helpNumber, result, true);
+}
+
 INT_PTR CALLBACK ScreenProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     OpenScreen* open =
         message == WM_INITDIALOG ? reinterpret_cast<OpenScreen*>(lParam) : openScreenOf(dialog);
     // WM_SETFONT and the like come before WM_INITDIALOG has stored the screen.
     if (!open) return FALSE;
     LRESULT result = 0;
-    if (dialogPreFilter(dialog, message, wParam, lParam, open->screen->kind, open->screen->helpNumber,
-                        &result))
+    if (preFilter(dialog, message, wParam, lParam, *open, &result))
         return SetDlgMsgResult(dialog, message, result);
     switch (message) {
         DLG_MSG(dialog, WM_INITDIALOG, OnInitDialog);
@@ -141,21 +161,22 @@ INT_PTR CALLBACK ScreenProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
 }
 }  // namespace
 
-INT_PTR runModalScreen(HWND owner, const ScreenTemplate& screen, void* state) {
-    OpenScreen open{&screen, state};
+INT_PTR screen_skeleton::runModal(HWND owner, BoundScreen screen) {
+    OpenScreen open{std::move(screen), false};
     HWND focus = GetFocus();
-    const INT_PTR result = showModalDialog(owner, screen.name, ScreenProc, reinterpret_cast<LPARAM>(&open));
+    const INT_PTR result =
+        showModalDialog(owner, open.screen.name, ScreenProc, reinterpret_cast<LPARAM>(&open));
     // A window manager may hand the activation elsewhere when a screen closes straight after a message
     // box: the player's keys go back to the screen that opened this one.
     giveBackKeyboard(owner, focus);
     return result;
 }
 
-HWND createHostedScreen(HWND mainWindow, const ScreenTemplate& screen, void* state) {
+HWND screen_skeleton::createHosted(HWND mainWindow, BoundScreen screen) {
     // A hosted screen outlives this call: its record lives until the screen is destroyed.
-    auto* open = new OpenScreen{&screen, state};
-    HWND dialog = createChildDialog(screen.name, mainWindow, WM_CREATE, ScreenProc, kClientDialog, false,
-                                    reinterpret_cast<LPARAM>(open));
+    auto* open = new OpenScreen{std::move(screen), true};
+    HWND dialog = createChildDialog(open->screen.name, mainWindow, WM_CREATE, ScreenProc, kClientDialog,
+                                    false, reinterpret_cast<LPARAM>(open));
     if (!dialog) {
         delete open;
         return nullptr;
@@ -164,26 +185,10 @@ HWND createHostedScreen(HWND mainWindow, const ScreenTemplate& screen, void* sta
     return dialog;
 }
 
-void* screenStateOf(HWND dialog) {
-    const OpenScreen* open = openScreenOf(dialog);
-    return open ? open->state : nullptr;
-}
-
 void setCommandDispatcher(CommandDispatcher registered) {
     dispatcher() = registered;
 }
 
 bool dispatchGameCommand(HWND window, int command) {
     return dispatcher() && dispatcher()(window, command);
-}
-
-int dialogPreFilter(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam, int kindCode, int helpNumber,
-                    LRESULT* result) {
-    const UINT toolbarQuery = windowState().toolbarMessageId;
-    if (toolbarQuery != 0 && message == toolbarQuery) {
-        if (lParam) *reinterpret_cast<int*>(lParam) = kindCode;
-        *result = 1;
-        return 1;
-    }
-    return helpPreHandle(dialog, message, wParam, lParam, helpNumber, result, true) ? 1 : 0;
 }

@@ -8,11 +8,6 @@
 #include "views/win32/PictureScreen.h"
 
 namespace {
-constexpr int kAboutHelp = 20008;
-constexpr int kCreditsHelp = 20020;
-constexpr int kOtherGamesHelp = 20021;
-constexpr int kDiscoverHelp = 20023;
-
 constexpr ScreenPicture kLogo[] = {{RES_BMP_LOGO, BitmapReporter::Runtime}};
 constexpr ScreenPicture kCreditsPicture[] = {{RES_BMP_CREDITS, BitmapReporter::Runtime}};
 constexpr ScreenPicture kOtherGamesPicture[] = {{RES_BMP_OGAMES, BitmapReporter::Runtime}};
@@ -50,12 +45,11 @@ bool OnAboutCommand(HWND dialog, int id, UINT notification) {
     }
 }
 
-const ScreenTemplate& aboutScreen() {
+const ScreenTemplate<>& aboutScreen() {
     static const std::vector<FontSpec> fonts = fontTableOf(aboutScreenTexts());
-    static const ScreenTemplate screen = {
+    static const ScreenTemplate<> screen = {
         .name = RES_DLG_ABOUT,
-        .kind = kOrdinaryDialog,
-        .helpNumber = kAboutHelp,
+        .helpNumber = IDH_ABOUT,
         .fonts = fonts,
         .handlers = {.init = OnAboutInit, .command = OnAboutCommand, .drawItem = OnAboutDrawItem},
         .pictures = kLogo,
@@ -85,12 +79,11 @@ HBRUSH OnCreditsColour(HWND, HDC dc, HWND control, UINT) {
     return textOnPicture(dc, control);
 }
 
-const ScreenTemplate& creditsScreen() {
+const ScreenTemplate<>& creditsScreen() {
     static const std::vector<FontSpec> fonts = fontTableOf(creditsScreenTexts());
-    static const ScreenTemplate screen = {
+    static const ScreenTemplate<> screen = {
         .name = RES_DLG_CREDITS,
-        .kind = kOrdinaryDialog,
-        .helpNumber = kCreditsHelp,
+        .helpNumber = IDH_CREDITS,
         .fonts = fonts,
         .handlers = {.init = OnCreditsInit,
                      .paint = OnCreditsPaint,
@@ -119,12 +112,11 @@ HBRUSH OnOtherGamesColour(HWND, HDC dc, HWND control, UINT) {
     return textOnPicture(dc, control);
 }
 
-const ScreenTemplate& otherGamesScreen() {
+const ScreenTemplate<>& otherGamesScreen() {
     static const std::vector<FontSpec> fonts = fontTableOf(otherGamesScreenTexts());
-    static const ScreenTemplate screen = {
+    static const ScreenTemplate<> screen = {
         .name = RES_DLG_OGAMES,
-        .kind = kOrdinaryDialog,
-        .helpNumber = kOtherGamesHelp,
+        .helpNumber = IDH_OTHER_GAMES,
         .fonts = fonts,
         .handlers = {.init = OnOtherGamesInit,
                      .paint = OnOtherGamesPaint,
@@ -141,10 +133,9 @@ void OnDiscoverPaint(HWND dialog, const PAINTSTRUCT& paint) {
     paintPicture(dialog, paint, RES_BMP_DISCOVER);
 }
 
-const ScreenTemplate kDiscoverScreen = {
+const ScreenTemplate<> kDiscoverScreen = {
     .name = RES_DLG_CAR,
-    .kind = kOrdinaryDialog,
-    .helpNumber = kDiscoverHelp,
+    .helpNumber = IDH_DISCOVER,
     .handlers = {.paint = OnDiscoverPaint, .mouse = closeOnLeftClick, .resize = repaintAll},
     .placement = ScreenPlacement::OverMainWindow,
     .pictures = kDiscoverPicture,

@@ -14,12 +14,12 @@
 #include "shell/win32/ShellState.h"
 
 namespace {
-constexpr int kMainScreenHelp = 20000;
-
 constexpr PictureButton kButtons[] = {
-    {IDC_MAIN_RING_BROKER, "BT_RTB", "BT_RTB1"}, {IDC_MAIN_PORTFOLIO, "BT_PORT", "BT_PORT1"},
-    {IDC_MAIN_DISCOVER, "BT_CAR", "BT_CAR1"},    {IDC_MAIN_ABOUT, "BT_ABOUT", "BT_ABOU1"},
-    {IDC_MAIN_EXIT, "BT_EXIT", "BT_EXIT1"},
+    {IDC_MAIN_RING_BROKER, RES_BMP_MAIN_RING_BROKER, RES_BMP_MAIN_RING_BROKER_PRESSED},
+    {IDC_MAIN_PORTFOLIO, RES_BMP_MAIN_PORTFOLIO, RES_BMP_MAIN_PORTFOLIO_PRESSED},
+    {IDC_MAIN_DISCOVER, RES_BMP_MAIN_DISCOVER, RES_BMP_MAIN_DISCOVER_PRESSED},
+    {IDC_MAIN_ABOUT, RES_BMP_MAIN_ABOUT, RES_BMP_MAIN_ABOUT_PRESSED},
+    {IDC_MAIN_EXIT, RES_BMP_MAIN_EXIT, RES_BMP_MAIN_EXIT_PRESSED},
 };
 
 using OwnedFont = Owned<HFONT, deleteGdiObject>;
@@ -159,10 +159,9 @@ void OnDestroy(HWND screen) {
 
 constexpr ScreenPicture kTitle[] = {{RES_BMP_TITLE, BitmapReporter::Runtime}};
 
-const ScreenTemplate kMainScreen = {
+const ScreenTemplate<> kMainScreen = {
     .name = RES_DLG_CLIENT,
-    .kind = kClientDialog,
-    .helpNumber = kMainScreenHelp,
+    .helpNumber = IDH_MAIN_SCREEN,
     .handlers = {.init = OnInit,
                  .command = OnCommand,
                  .paint = OnPaint,

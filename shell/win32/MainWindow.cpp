@@ -23,7 +23,7 @@ void OnCreate(HWND window) {
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT helpResult = 0;
-    if (helpPreHandle(window, message, wParam, lParam, kMainWindowHelp, &helpResult, false))
+    if (helpPreHandle(window, message, wParam, lParam, IDH_MAIN_WINDOW, &helpResult, false))
         return helpResult;
     if (message == WM_COMMAND && dispatchCommand(window, message, wParam, lParam)) return 0;
     if (message == WM_DESTROY) PostQuitMessage(0);

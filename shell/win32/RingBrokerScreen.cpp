@@ -10,8 +10,6 @@
 #include "trading/EntryFields.h"
 
 namespace {
-constexpr int kRingBrokerHelp = 20007;
-
 constexpr FontSpec kFonts[] = {
     {IDC_CANCEL_BUTTON, "Helv", -13, FW_NORMAL},       {IDC_RING_DONE, "Helv", -13, FW_NORMAL},
     {IDC_RING_PASSWORD, "Helv", -13, FW_NORMAL},       {IDC_RING_DAYS, "Helv", -13, FW_NORMAL},
@@ -31,32 +29,30 @@ HWND daysField(HWND dialog) {
     return GetDlgItem(dialog, IDC_RING_DAYS);
 }
 
-BOOL OnInit(HWND dialog) {
+BOOL OnInit(HWND dialog, RingBrokerScreen&) {
     installCharFilter(daysField(dialog), digitsOnly);
     return TRUE;  // the dialog manager puts the focus, with the text selected, in the day count
 }
 
-void OnDone(HWND dialog) {
-    RingBrokerScreen& screen = screenState<RingBrokerScreen>(dialog);
+void OnDone(HWND dialog, RingBrokerScreen& screen) {
     screen.settlement =
         settleDay(screen.model, skipCountFromText(fieldText(daysField(dialog), kSkipCountReadLimit)));
     EndDialog(dialog, IDC_RING_DONE);
 }
 
-bool OnCommand(HWND dialog, int id, UINT notification) {
+bool OnCommand(HWND dialog, RingBrokerScreen& screen, int id, UINT notification) {
     if (notification != BN_CLICKED) return true;
-    if (id == IDC_RING_DONE) OnDone(dialog);
+    if (id == IDC_RING_DONE) OnDone(dialog, screen);
     return id == IDC_RING_DONE;
 }
 
-void OnDestroy(HWND dialog) {
+void OnDestroy(HWND dialog, RingBrokerScreen&) {
     removeCharFilter(daysField(dialog));
 }
 
-const ScreenTemplate kRingBrokerScreen = {
+const ScreenTemplate<RingBrokerScreen> kRingBrokerScreen = {
     .name = RES_DLG_PASSWORD,
-    .kind = kOrdinaryDialog,
-    .helpNumber = kRingBrokerHelp,
+    .helpNumber = IDH_RING_BROKER,
     .fonts = kFonts,
     .handlers = {.init = OnInit, .command = OnCommand, .destroy = OnDestroy},
     .placement = ScreenPlacement::AsLaidOut,
@@ -65,6 +61,6 @@ const ScreenTemplate kRingBrokerScreen = {
 
 std::optional<Settlement> runRingBrokerScreen(HWND owner, GameModel& model) {
     RingBrokerScreen screen{model, std::nullopt};
-    runModalScreen(owner, kRingBrokerScreen, &screen);
+    runModalScreen(owner, kRingBrokerScreen, screen);
     return screen.settlement;
 }

@@ -5,10 +5,6 @@
 #include "runtime/win32/Screen.h"
 
 namespace {
-constexpr int kOptionsHelp = 20009;
-constexpr int kDetailsHelp = 20010;
-constexpr int kMessageHelp = 20011;
-
 constexpr FontSpec kOptionsFonts[] = {
     {IDC_OPT_NAME_LABEL, "Helv", -13, FW_NORMAL},      {IDC_OPT_NAME, "Helv", -13, FW_NORMAL},
     {IDC_OPT_PIN_LABEL, "Helv", -13, FW_NORMAL},       {IDC_OPT_PIN, "Helv", -13, FW_NORMAL},
@@ -90,26 +86,23 @@ bool OnMessageCommand(HWND dialog, int id, UINT notification) {
     return true;
 }
 
-const ScreenTemplate kOptionsScreen = {.name = RES_DLG_OPTIONS,
-                                       .kind = kOrdinaryDialog,
-                                       .helpNumber = kOptionsHelp,
-                                       .fonts = kOptionsFonts,
-                                       .handlers = {.command = OnOptionsCommand},
-                                       .placement = ScreenPlacement::AsLaidOut};
+const ScreenTemplate<> kOptionsScreen = {.name = RES_DLG_OPTIONS,
+                                         .helpNumber = IDH_OPTIONS,
+                                         .fonts = kOptionsFonts,
+                                         .handlers = {.command = OnOptionsCommand},
+                                         .placement = ScreenPlacement::AsLaidOut};
 
-const ScreenTemplate kDetailsScreen = {.name = RES_DLG_DETAILS,
-                                       .kind = kOrdinaryDialog,
-                                       .helpNumber = kDetailsHelp,
-                                       .fonts = kDetailsFonts,
-                                       .handlers = {.command = OnDetailsCommand},
-                                       .placement = ScreenPlacement::Centred};
+const ScreenTemplate<> kDetailsScreen = {.name = RES_DLG_DETAILS,
+                                         .helpNumber = IDH_DETAILS,
+                                         .fonts = kDetailsFonts,
+                                         .handlers = {.command = OnDetailsCommand},
+                                         .placement = ScreenPlacement::Centred};
 
-const ScreenTemplate kMessageScreen = {.name = RES_DLG_ADMIN,
-                                       .kind = kOrdinaryDialog,
-                                       .helpNumber = kMessageHelp,
-                                       .fonts = kMessageFonts,
-                                       .handlers = {.init = OnMessageInit, .command = OnMessageCommand},
-                                       .placement = ScreenPlacement::Centred};
+const ScreenTemplate<> kMessageScreen = {.name = RES_DLG_ADMIN,
+                                         .helpNumber = IDH_ADMIN,
+                                         .fonts = kMessageFonts,
+                                         .handlers = {.init = OnMessageInit, .command = OnMessageCommand},
+                                         .placement = ScreenPlacement::Centred};
 }  // namespace
 
 INT_PTR runOptionsScreen(HWND owner) {

@@ -67,11 +67,11 @@ TEST_F(ContextHelp, FOneOnEachScreenAsksForItsTopicOnceWhileHeld) {
     orderShares(3, 10);
     settleDay(gGame, 1);
     const std::pair<std::function<void()>, int> screens[] = {
-        {[this] { openPortfolio(window_, gGame); }, 20001},
-        {[this] { runShareIndex(window_, gGame, runBuyScreen); }, 20002},
-        {[this] { runBuyScreen(window_, gGame, 5); }, 20004},
-        {[this] { runSellScreen(window_, gGame, 0); }, 20005},
-        {[this] { runRingBrokerScreen(window_, gGame); }, 20007},
+        {[this] { openPortfolio(window_, gGame); }, IDH_PORTFOLIO},
+        {[this] { runShareIndex(window_, gGame, runBuyScreen); }, IDH_SHARE_INDEX},
+        {[this] { runBuyScreen(window_, gGame, 5); }, IDH_BUY_SHARES},
+        {[this] { runSellScreen(window_, gGame, 0); }, IDH_SELL_SHARES},
+        {[this] { runRingBrokerScreen(window_, gGame); }, IDH_RING_BROKER},
     };
     for (const auto& [open, context] : screens) {
         requests.clear();
@@ -89,13 +89,13 @@ TEST_F(ContextHelp, FOneOnEachScreenAsksForItsTopicOnceWhileHeld) {
     postKey(button, VK_F1);
     for (int i = 0; i < 5; ++i) postKey(button, VK_F1, true);
     pumpMessagesUntilIdle();
-    EXPECT_EQ(requested(), (std::vector<HelpRequest>{{kHelpContext, 20000}}));
+    EXPECT_EQ(requested(), (std::vector<HelpRequest>{{kHelpContext, IDH_MAIN_SCREEN}}));
 }
 
 TEST_F(ContextHelp,
        AButtonInHelpModeAsksForTheTopicAndEscapeAClosedMenuOrActivationLeaveItAndTheNextClickActs) {
     const std::pair<std::function<void()>, std::vector<HelpRequest>> leaves[] = {
-        {[] { press(mainScreenWindow(), IDC_MAIN_PORTFOLIO); }, {{kHelpContext, 20000}}},
+        {[] { press(mainScreenWindow(), IDC_MAIN_PORTFOLIO); }, {{kHelpContext, IDH_MAIN_SCREEN}}},
         {[] { postKey(GetDlgItem(mainScreenWindow(), IDC_MAIN_PORTFOLIO), VK_ESCAPE); }, {}},
         // A greyed menu item closes the menu without a command.
         {[this] { SendMessageA(window_, WM_EXITMENULOOP, FALSE, 0); }, {}},
@@ -136,7 +136,7 @@ TEST_F(ContextHelp, ShiftFOneThenBuyMaxOnTheBuyScreenAsksForItsTopicAndBuysNothi
     buy.seen();
     EXPECT_TRUE(stillOpen);
     EXPECT_FALSE(anyPendingOrder(gGame));
-    EXPECT_EQ(requested(), (std::vector<HelpRequest>{{kHelpContext, 20004}}));
+    EXPECT_EQ(requested(), (std::vector<HelpRequest>{{kHelpContext, IDH_BUY_SHARES}}));
 }
 
 // A key pressed on the keyboard: it comes through the input queue, behind any key already posted.
@@ -168,7 +168,7 @@ TEST_F(ContextHelp, FOneOnAHighlightedMenuItemClosesTheMenuOpensTheMenusTopicAnd
     player.join();
     pumpMessagesUntilIdle();
     EXPECT_TRUE(closed) << "the menu stayed open";
-    EXPECT_EQ(requested(), (std::vector<HelpRequest>{{kHelpContext, ULONG_PTR(kMainWindowHelp)}}));
+    EXPECT_EQ(requested(), (std::vector<HelpRequest>{{kHelpContext, ULONG_PTR(IDH_MAIN_WINDOW)}}));
     DialogAnswerer opened(IDC_PORT_MAIN_MENU);
     chooseMenuCommand(IDM_PORTFOLIO);
     EXPECT_EQ(opened.seen().caption, "Portfolio");

@@ -120,8 +120,10 @@ std::pair<bool, bool> pageButtonLook(HWND statement, int id, const char* fadedIm
 
 // Previous and Next look as inactive as they are: disabled and faded, or enabled and not.
 void expectPageButtons(HWND statement, bool previous, bool next) {
-    EXPECT_EQ(pageButtonLook(statement, IDC_STATE_PREVIOUS, "BT_STPV2"), std::make_pair(previous, !previous));
-    EXPECT_EQ(pageButtonLook(statement, IDC_STATE_NEXT, "BT_STNX2"), std::make_pair(next, !next));
+    EXPECT_EQ(pageButtonLook(statement, IDC_STATE_PREVIOUS, RES_BMP_STATE_PREVIOUS_DISABLED),
+              std::make_pair(previous, !previous));
+    EXPECT_EQ(pageButtonLook(statement, IDC_STATE_NEXT, RES_BMP_STATE_NEXT_DISABLED),
+              std::make_pair(next, !next));
 }
 
 // Records [first, end) of the history file with their number and the total of their commissions.

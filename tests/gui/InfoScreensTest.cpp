@@ -345,11 +345,9 @@ TEST_F(Forms, ThreeDButtonsAreDrawnRaisedPressedFocusedAndGreyed) {
                                  {IDC_TEST_3D_GREYED, ButtonState{.greyed = true}}})
             faults[id] = misdrawn(GetDlgItem(dialog, id), state);
     });
-    runModalScreen(window_, {.name = "TEST3DBUTTONS",
-                             .kind = kOrdinaryDialog,
-                             .helpNumber = 0,
-                             .handlers = {},
-                             .placement = ScreenPlacement::AsLaidOut});
+    runModalScreen(
+        window_,
+        {.name = "TEST3DBUTTONS", .helpNumber = 0, .handlers = {}, .placement = ScreenPlacement::AsLaidOut});
     answer.seen();
     EXPECT_EQ(faults, (std::map<int, std::string>{{IDC_TEST_3D_RAISED, ""},
                                                   {IDC_TEST_3D_PRESSED, ""},

@@ -8,6 +8,7 @@ Usage: HelpFileTest.py GAME_DIR [MADE]   (MADE: the date, in seconds since 1970,
 """
 import html.parser
 import os
+import re
 import struct
 import subprocess
 import sys
@@ -17,18 +18,32 @@ import unittest
 GAME_DIR = None
 MADE = None
 
-# The game's help context numbers and the topic each must open.
+# The topic each help context of the game must open; the numbers are resources/resource.h's.
 CONTEXT_TITLES = {
-    20000: "The Main Screen", 20001: "The Portfolio Screen", 20002: "The Share Index (Make Purchase)",
-    20003: "The Price History Graph", 20004: "Buying Shares", 20005: "Selling Shares",
-    20006: "The Portfolio Valuation", 20007: "Ringing the Broker", 20008: "About Tickerdell",
-    20009: "The Options Form", 20010: "The Details Form", 20011: "The Message Form", 20012: "Top Earners",
-    20013: "The News", 20014: "Most Popular Shares", 20015: "The Transaction Statement",
-    20017: "Select Portfolio", 20018: "The Tickerdell Window and Its Menus", 20019: "Graph Options",
-    20020: "Credits", 20021: "Other Games", 20023: "The Discover Picture",
+    "IDH_MAIN_SCREEN": "The Main Screen", "IDH_PORTFOLIO": "The Portfolio Screen",
+    "IDH_SHARE_INDEX": "The Share Index (Make Purchase)", "IDH_GRAPH": "The Price History Graph",
+    "IDH_BUY_SHARES": "Buying Shares", "IDH_SELL_SHARES": "Selling Shares",
+    "IDH_VALUATION": "The Portfolio Valuation", "IDH_RING_BROKER": "Ringing the Broker",
+    "IDH_ABOUT": "About Tickerdell", "IDH_OPTIONS": "The Options Form", "IDH_DETAILS": "The Details Form",
+    "IDH_ADMIN": "The Message Form", "IDH_TOP_EARNERS": "Top Earners", "IDH_NEWS": "The News",
+    "IDH_POPULAR_SHARES": "Most Popular Shares", "IDH_STATEMENT": "The Transaction Statement",
+    "IDH_SELECT_PORTFOLIO": "Select Portfolio", "IDH_MAIN_WINDOW": "The Tickerdell Window and Its Menus",
+    "IDH_GRAPH_OPTIONS": "Graph Options", "IDH_CREDITS": "Credits", "IDH_OTHER_GAMES": "Other Games",
+    "IDH_DISCOVER": "The Discover Picture",
 }
+ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
+MAKEHELP = os.path.join(ROOT, "tools", "helpfile", "makehelp.py")
+
+
+def context_numbers():
+    """The help contexts resources/resource.h defines for the game, by number: each needs a title above."""
+    with open(os.path.join(ROOT, "resources", "resource.h"), encoding="utf-8") as header:
+        named = dict(re.findall(r"^#define (IDH_\w+) (\d+)$", header.read(), re.M))
+    assert set(named) == set(CONTEXT_TITLES), "a help context of the game with no title to check"
+    return {int(number): CONTEXT_TITLES[name] for name, number in named.items()}
+
+
 BLOCK_DATA = 4096 - 12
-MAKEHELP = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "helpfile", "makehelp.py")
 
 
 def unpack(layout, data, at):
@@ -205,7 +220,7 @@ class HelpFileTest(unittest.TestCase):
         body = help_file.files["|CTXOMAP"]
         count = unpack("H", body, 0)[0]
         mapped = dict(unpack("iI", body, 2 + 8 * index) for index in range(count))
-        for number, title in CONTEXT_TITLES.items():
+        for number, title in context_numbers().items():
             with self.subTest(number=number):
                 self.assertIn(mapped.get(number), topics)
                 self.assertEqual(topics[mapped[number]][0], title)
@@ -219,7 +234,7 @@ class HelpFileTest(unittest.TestCase):
         sections = HtmlSections()
         with open(os.path.join(GAME_DIR, "help.html"), encoding="utf-8") as page:
             sections.feed(page.read())
-        for number, title in CONTEXT_TITLES.items():
+        for number, title in context_numbers().items():
             with self.subTest(number=number):
                 self.assertEqual(sections.titles.get(f"ctx{number}"), title)
 

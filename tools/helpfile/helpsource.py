@@ -6,20 +6,23 @@ The source is plain UTF-8 text, so that the help is written and reviewed like an
     @title Tickerdell Help              settings of the whole file, before the first topic
     @copyright ...
     @macro SetHelpOnFile("winhelp.hlp")
-    @topic portfolio 20001 : The Portfolio Screen
+    @topic portfolio IDH_PORTFOLIO : The Portfolio Screen
     Each line is a paragraph. **Bold words** and [[buy_shares|a jump]] may stand in it.
     ## A sub-heading
     - A list item (one paragraph each)
 
 A topic line gives the topic's context name, the context numbers mapped to it (any number of
-them) and its title. The first topic is the file's contents topic.
+them) and its title. A context number is written as itself, or as the name a header of #define lines
+gives it (read_context_numbers), so that the game and its help share one list. The first topic is the
+file's contents topic.
 """
 import io
 import re
 
 # Context names are hashed for jumps; only characters with a defined hash value may appear.
 NAME_PATTERN = re.compile(r"^[A-Za-z0-9._]+$")
-TOPIC_LINE = re.compile(r"^@topic\s+(\S+)((?:\s+\d+)*)\s*:\s*(.+)$")
+TOPIC_LINE = re.compile(r"^@topic\s+(\S+)((?:\s+(?:\d+|[A-Z][A-Z0-9_]*))*)\s*:\s*(.+)$")
+DEFINE_LINE = re.compile(r"^\s*#define\s+([A-Za-z_]\w*)\s+(\d+)\s*(?:/\*.*)?$", re.M)
 INLINE = re.compile(r"\*\*(.+?)\*\*|\[\[([^|\]]+)\|([^\]]+)\]\]")
 
 BODY, TITLE, HEADING, ITEM = "body", "title", "heading", "item"
@@ -101,9 +104,15 @@ def check_system_text(text, what, where):
     return text
 
 
+def read_context_numbers(path):
+    """The numbers a C header names with #define NAME number, by name."""
+    with open(path, encoding="utf-8") as header:
+        return {name: int(number) for name, number in DEFINE_LINE.findall(header.read())}
+
+
 class _Reader:
-    def __init__(self, path):
-        self.path, self.source, self.topic = path, HelpSource(path), None
+    def __init__(self, path, named_numbers):
+        self.path, self.source, self.topic, self.named_numbers = path, HelpSource(path), None, named_numbers
 
     def setting(self, line, line_number):
         key, _, value = line[1:].partition(" ")
@@ -124,13 +133,20 @@ class _Reader:
         match = TOPIC_LINE.match(line)
         if not match or not NAME_PATTERN.match(match.group(1)):
             raise SourceError(f"{self.path}:{line_number}: expected '@topic name [numbers] : title'")
-        numbers = [int(number) for number in match.group(2).split()]
+        numbers = [self.context_number(word, line_number) for word in match.group(2).split()]
         for number in numbers:
             if number > LARGEST_CONTEXT_NUMBER:
                 raise SourceError(f"{self.path}:{line_number}: context number {number} is above "
                                   f"{LARGEST_CONTEXT_NUMBER}")
         self.topic = Topic(match.group(1), numbers, match.group(3).strip(), line_number)
         self.source.topics.append(self.topic)
+
+    def context_number(self, word, line_number):
+        if word.isdigit():
+            return int(word)
+        if word not in self.named_numbers:
+            raise SourceError(f"{self.path}:{line_number}: context {word} is not in the --contexts header")
+        return self.named_numbers[word]
 
     def line(self, raw, line_number):
         line = raw.strip(" \t\r\n")
@@ -170,8 +186,9 @@ def check(source, path):
         raise SourceError(f"{path}: no topics")
 
 
-def read_help_source(path):
-    reader = _Reader(path)
+def read_help_source(path, named_numbers=None):
+    """named_numbers: the context numbers the topic lines may name, by name."""
+    reader = _Reader(path, named_numbers or {})
     with open(path, "rb") as source:
         data = source.read()
     try:

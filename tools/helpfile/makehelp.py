@@ -1,7 +1,10 @@
 #!/usr/bin/env python3
 """Builds the game's help from its source text.
 
-Usage: makehelp.py SOURCE.txt --hlp OUT.hlp [--html OUT.html] [--date SECONDS]
+Usage: makehelp.py SOURCE.txt --hlp OUT.hlp [--html OUT.html] [--date SECONDS] [--contexts HEADER.h]
+
+The topic lines may name their context numbers as HEADER.h's #define lines do (the game's
+resources/resource.h), so that the numbers are written once, where the game reads them too.
 
 The .hlp file records the date it was made. So that every build of the same sources writes the same
 bytes, that date is never the clock's: it is SOURCE_DATE_EPOCH when set, else --date (the build passes
@@ -15,7 +18,7 @@ import sys
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from helpsource import SourceError, read_help_source  # noqa: E402
+from helpsource import SourceError, read_context_numbers, read_help_source  # noqa: E402
 from hlpwriter import help_file_bytes  # noqa: E402
 from htmlwriter import help_page  # noqa: E402
 
@@ -46,10 +49,12 @@ def main():
     parser.add_argument("--hlp", required=True)
     parser.add_argument("--html")
     parser.add_argument("--date", type=int, help="seconds since 1970, used when SOURCE_DATE_EPOCH is not set")
+    parser.add_argument("--contexts", help="a C header whose #define lines name the context numbers")
     arguments = parser.parse_args()
     # Both files are made in memory first, so a source that fails leaves neither behind.
     try:
-        source = read_help_source(arguments.source)
+        named = read_context_numbers(arguments.contexts) if arguments.contexts else {}
+        source = read_help_source(arguments.source, named)
         outputs = [(arguments.hlp, help_file_bytes(source, making_date(arguments.date, arguments.source)))]
         if arguments.html:
             outputs.append((arguments.html, help_page(source).encode("utf-8")))

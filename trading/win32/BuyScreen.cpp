@@ -12,8 +12,6 @@
 #include "runtime/Formats.h"
 
 namespace {
-constexpr int kBuyHelp = 20004;
-
 constexpr FontSpec kBuyFonts[] = {
     {IDC_BUY_QUANTITY, "Helv", -13, FW_NORMAL},    {IDC_BUY_VALUE, "Helv", -13, FW_NORMAL},
     {IDC_BUY_BUY, "Helv", -11, FW_NORMAL},         {IDC_BUY_MAX, "Helv", -11, FW_NORMAL},
@@ -31,17 +29,12 @@ struct BuyScreen {
     bool chargeAccepted = false;
 };
 
-BuyScreen& stateOf(HWND dialog) {
-    return screenState<BuyScreen>(dialog);
-}
-
 std::string textOf(HWND dialog, int id) {
     return fieldText(GetDlgItem(dialog, id));
 }
 
 // Refuses, or asks about the broker's charge and books on Yes.
-void carryOut(HWND dialog, const BuyStep& step) {
-    BuyScreen& screen = stateOf(dialog);
+void carryOut(HWND dialog, BuyScreen& screen, const BuyStep& step) {
     if (step.refused()) {
         showNotice(dialog, step.notice());
         return;
@@ -51,25 +44,23 @@ void carryOut(HWND dialog, const BuyStep& step) {
     screen.chargeAccepted = true;
 }
 
-void OnBuy(HWND dialog) {
-    const BuyScreen& screen = stateOf(dialog);
-    carryOut(dialog, decideBuy(screen.model, screen.share, textOf(dialog, IDC_BUY_QUANTITY),
-                               textOf(dialog, IDC_BUY_VALUE)));
+void OnBuy(HWND dialog, BuyScreen& screen) {
+    carryOut(dialog, screen,
+             decideBuy(screen.model, screen.share, textOf(dialog, IDC_BUY_QUANTITY),
+                       textOf(dialog, IDC_BUY_VALUE)));
     EndDialog(dialog, IDC_BUY_BUY);
 }
 
-void OnBuyMax(HWND dialog) {
-    const BuyScreen& screen = stateOf(dialog);
+void OnBuyMax(HWND dialog, BuyScreen& screen) {
     const BuyMaxStep max = decideBuyMax(screen.model, screen.share);
     // The player sees the quantity and value behind the next message.
     if (max.quantityText) SetDlgItemTextA(dialog, IDC_BUY_QUANTITY, max.quantityText->c_str());
     if (max.valueText) SetDlgItemTextA(dialog, IDC_BUY_VALUE, max.valueText->c_str());
-    carryOut(dialog, max.step);
+    carryOut(dialog, screen, max.step);
     EndDialog(dialog, IDC_BUY_MAX);
 }
 
-BOOL OnInit(HWND dialog) {
-    BuyScreen& screen = stateOf(dialog);
+BOOL OnInit(HWND dialog, BuyScreen& screen) {
     const ShareRecord& share = screen.model.shareTable[screen.share];
     SetWindowTextA(dialog, buyDialogTitle(share).c_str());
     SetDlgItemTextA(dialog, IDC_BUY_SHARE_NAME, buyShareName(share).c_str());
@@ -79,21 +70,20 @@ BOOL OnInit(HWND dialog) {
     return FALSE;  // the fields have put the focus in Quantity
 }
 
-bool OnCommand(HWND dialog, int id, UINT notification) {
-    if (stateOf(dialog).fields.onCommand(id, notification)) return true;
-    if (id == IDC_BUY_BUY) OnBuy(dialog);
-    if (id == IDC_BUY_MAX) OnBuyMax(dialog);
+bool OnCommand(HWND dialog, BuyScreen& screen, int id, UINT notification) {
+    if (screen.fields.onCommand(id, notification)) return true;
+    if (id == IDC_BUY_BUY) OnBuy(dialog, screen);
+    if (id == IDC_BUY_MAX) OnBuyMax(dialog, screen);
     return id == IDC_BUY_BUY || id == IDC_BUY_MAX;
 }
 
-void OnDestroy(HWND dialog) {
-    stateOf(dialog).fields.detach();
+void OnDestroy(HWND, BuyScreen& screen) {
+    screen.fields.detach();
 }
 
-const ScreenTemplate kBuyScreen = {
+const ScreenTemplate<BuyScreen> kBuyScreen = {
     .name = RES_DLG_BUYSHARES,
-    .kind = kOrdinaryDialog,
-    .helpNumber = kBuyHelp,
+    .helpNumber = IDH_BUY_SHARES,
     .fonts = kBuyFonts,
     .handlers = {.init = OnInit, .command = OnCommand, .destroy = OnDestroy},
 };
@@ -102,6 +92,6 @@ const ScreenTemplate kBuyScreen = {
 bool runBuyScreen(HWND owner, GameModel& model, int shareNumber) {
     if (shareNumber < 0 || shareNumber >= kShareCount) return false;
     BuyScreen screen{model, shareNumber};
-    runModalScreen(owner, kBuyScreen, &screen);
+    runModalScreen(owner, kBuyScreen, screen);
     return screen.chargeAccepted;
 }

@@ -4,9 +4,6 @@
 
 #include <windowsx.h>
 
-#include <array>
-#include <iterator>
-
 #include "resources/resource.h"
 #include "runtime/win32/ControlText.h"
 #include "runtime/win32/GdiHandles.h"
@@ -21,45 +18,43 @@
 #include "trading/win32/SellScreen.h"
 
 namespace {
-constexpr int kPortfolioHelp = 20001;
 constexpr COLORREF kNegativeColour = RGB(255, 0, 0);
 constexpr COLORREF kFigureColour = RGB(0, 0, 0);
 
-constexpr int kHelvControls[] = {
-    IDC_PORT_NAME_HEADING,
-    IDC_PORT_HELD_HEADING,
-    IDC_PORT_ACTION_HEADING,
-    IDC_PORT_PENDING_HEADING,
-    IDC_PORT_PRICE_HEADING,
-    IDC_PORT_MOVEMENT_HEADING,
-    IDC_PORT_SHARE_DETAILS,
-    IDC_PORT_OPENING_LABEL,
-    IDC_PORT_OPENING_PRICE,
-    IDC_PORT_SHARE_VALUE_LABEL,
-    IDC_PORT_SHARE_VALUE,
-    IDC_PORT_FEES_LABEL,
-    IDC_PORT_FEES,
-    IDC_PORT_ACCOUNT_DETAILS,
-    IDC_PORT_VALUE_LABEL,
-    IDC_PORT_VALUE,
-    IDC_PORT_CASH_LABEL,
-    IDC_PORT_CASH,
-    IDC_PORT_TOTAL,
-    IDC_PORT_PROFIT_LABEL,
-    IDC_PORT_PROFIT,
-    IDC_PORT_PENDING_LABEL,
-    IDC_PORT_PENDING_BALANCE,
-    IDC_PORT_SHARE_INDEX,
-    IDC_PORT_BUY,
-    IDC_PORT_SELL,
-    IDC_PORT_REMOVE,
-    IDC_PORT_SELECT_PORTFOLIO,
-    IDC_PORT_VALUATION,
-    IDC_PORT_MAIN_MENU,
-    IDC_PORT_TEXT,
+constexpr FontSpec kPortfolioFonts[] = {
+    {IDC_PORT_LIST, "Courier", -13, FW_NORMAL},
+    {IDC_PORT_NAME_HEADING, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_HELD_HEADING, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_ACTION_HEADING, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_PENDING_HEADING, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_PRICE_HEADING, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_MOVEMENT_HEADING, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_SHARE_DETAILS, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_OPENING_LABEL, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_OPENING_PRICE, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_SHARE_VALUE_LABEL, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_SHARE_VALUE, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_FEES_LABEL, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_FEES, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_ACCOUNT_DETAILS, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_VALUE_LABEL, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_VALUE, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_CASH_LABEL, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_CASH, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_TOTAL, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_PROFIT_LABEL, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_PROFIT, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_PENDING_LABEL, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_PENDING_BALANCE, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_SHARE_INDEX, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_BUY, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_SELL, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_REMOVE, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_SELECT_PORTFOLIO, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_VALUATION, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_MAIN_MENU, "Helv", -11, FW_NORMAL},
+    {IDC_PORT_TEXT, "Helv", -11, FW_NORMAL},
 };
-
-constexpr auto kPortfolioFonts = courierListAndHelv(IDC_PORT_LIST, kHelvControls);
 
 // Where each heading's column stands in a list line, in characters: it is centred over them.
 constexpr ColumnHeading kHeadings[] = {
@@ -73,14 +68,6 @@ struct PortfolioScreen {
     OwnedBrush faceBrush{CreateSolidBrush(GetSysColor(COLOR_BTNFACE))};  // behind the four coloured figures
     AccountFigures shown{};                                              // which of them are drawn in red
 };
-
-PortfolioScreen& stateOf(HWND dialog) {
-    return screenState<PortfolioScreen>(dialog);
-}
-
-GameModel& modelOf(HWND dialog) {
-    return stateOf(dialog).model;
-}
 
 HWND listOf(HWND dialog) {
     return GetDlgItem(dialog, IDC_PORT_LIST);
@@ -104,8 +91,7 @@ void showButtons(HWND dialog, const PortfolioButtons& buttons) {
     EnableWindow(GetDlgItem(dialog, IDC_PORT_VALUATION), buttons.valuation);
 }
 
-void showSelection(HWND dialog) {
-    const GameModel& model = modelOf(dialog);
+void showSelection(HWND dialog, const GameModel& model) {
     const int line = ListBox_GetCurSel(listOf(dialog));
     if (line < 0 || line >= kHoldingCount) {
         setLiteralText(dialog, IDC_PORT_SHARE_DETAILS, shareDetailsCaption(""));
@@ -115,8 +101,8 @@ void showSelection(HWND dialog) {
     showDetails(dialog, shareDetailsFor(model, line));
 }
 
-void showAccount(HWND dialog, const AccountFigures& figures) {
-    stateOf(dialog).shown = figures;  // the colour requests that the new texts bring read it
+void showAccount(HWND dialog, PortfolioScreen& screen, const AccountFigures& figures) {
+    screen.shown = figures;  // the colour requests that the new texts bring read it
     setText(dialog, IDC_PORT_TOTAL, figures.total);
     setText(dialog, IDC_PORT_PROFIT, figures.profit);
     setText(dialog, IDC_PORT_PENDING_BALANCE, figures.pendingBalance);
@@ -125,23 +111,23 @@ void showAccount(HWND dialog, const AccountFigures& figures) {
     InvalidateRect(dialog, nullptr, TRUE);  // the sum line follows the figures' width
 }
 
-void rebuild(HWND dialog) {
-    const PortfolioDisplay display = rebuildPortfolio(modelOf(dialog));
+void rebuild(HWND dialog, PortfolioScreen& screen) {
+    const PortfolioDisplay display = rebuildPortfolio(screen.model);
     setText(dialog, IDC_PORT_ACCOUNT_DETAILS, display.account.caption);
     HWND list = listOf(dialog);
     ListBox_ResetContent(list);
     for (const std::string& line : display.lines) ListBox_AddString(list, line.c_str());
-    showAccount(dialog, display.account);
+    showAccount(dialog, screen, display.account);
     if (display.lines.empty()) {
         showDetails(dialog, emptyShareDetails());  // the buttons keep their states
         return;
     }
     ListBox_SetCurSel(list, 0);
-    showSelection(dialog);
+    showSelection(dialog, screen.model);
 }
 
-void focusListOrShareIndex(HWND dialog) {
-    const bool anyHolding = modelOf(dialog).holdings[0].isOccupied();  // occupied holdings come first
+void focusListOrShareIndex(HWND dialog, const GameModel& model) {
+    const bool anyHolding = model.holdings[0].isOccupied();  // occupied holdings come first
     SetFocus(anyHolding ? listOf(dialog) : GetDlgItem(dialog, IDC_PORT_SHARE_INDEX));
 }
 
@@ -154,38 +140,36 @@ int takeSelectedHolding(HWND dialog) {
     return line;
 }
 
-void OnShareIndex(HWND dialog) {
-    stateOf(dialog).links.shareIndex(dialog, modelOf(dialog));
-    focusListOrShareIndex(dialog);
+void OnShareIndex(HWND dialog, const PortfolioScreen& screen) {
+    screen.links.shareIndex(dialog, screen.model);
+    focusListOrShareIndex(dialog, screen.model);
 }
 
-void OnBuy(HWND dialog) {
+void OnBuy(HWND dialog, GameModel& model) {
     const int holding = takeSelectedHolding(dialog);
     if (holding < 0) return;
-    GameModel& model = modelOf(dialog);
     runBuyScreen(dialog, model, model.holdings[holding].shareNumber);
 }
 
 // A double click sells even while the Sell button is disabled; the admission test answers it.
-void OnSell(HWND dialog) {
+void OnSell(HWND dialog, GameModel& model) {
     const int holding = takeSelectedHolding(dialog);
     if (holding < 0) return;
-    const GameModel& model = modelOf(dialog);
     if (admitOrder(dialog, model, model.holdings[holding].shareNumber, OrderKind::Sale).admitted())
-        runSellScreen(dialog, modelOf(dialog), holding);
+        runSellScreen(dialog, model, holding);
 }
 
-void OnRemove(HWND dialog) {
+void OnRemove(HWND dialog, PortfolioScreen& screen) {
     const int holding = ListBox_GetCurSel(listOf(dialog));
     if (holding >= 0 && askYesNo(dialog, questionNotice(kRemoveQuestion, NoticeIcon::Exclamation))) {
-        if (removePendingOrder(modelOf(dialog), holding)) {
+        if (removePendingOrder(screen.model, holding)) {
             refuse(dialog, kPortfolioResetText);
-            resetPendingOrders(modelOf(dialog));
+            resetPendingOrders(screen.model);
         }
         EnableWindow(GetDlgItem(dialog, IDC_PORT_REMOVE), FALSE);
-        rebuild(dialog);
+        rebuild(dialog, screen);
     }
-    focusListOrShareIndex(dialog);
+    focusListOrShareIndex(dialog, screen.model);
 }
 
 void OnEnter(HWND dialog) {
@@ -195,35 +179,35 @@ void OnEnter(HWND dialog) {
         EndDialog(dialog, IDOK);
 }
 
-void OnListNotification(HWND dialog, UINT notification) {
-    if (notification == LBN_SELCHANGE) showSelection(dialog);
-    if (notification == LBN_DBLCLK) OnSell(dialog);
+void OnListNotification(HWND dialog, GameModel& model, UINT notification) {
+    if (notification == LBN_SELCHANGE) showSelection(dialog, model);
+    if (notification == LBN_DBLCLK) OnSell(dialog, model);
 }
 
-BOOL OnInit(HWND dialog) {
+BOOL OnInit(HWND dialog, PortfolioScreen&) {
     placeHeadingsOverColumns(dialog, IDC_PORT_LIST, IDC_PORT_NAME_HEADING, kHeadings);
     return TRUE;  // the first activation builds the display
 }
 
-bool OnCommand(HWND dialog, int id, UINT notification) {
+bool OnCommand(HWND dialog, PortfolioScreen& screen, int id, UINT notification) {
     switch (id) {
         case IDC_PORT_LIST:
-            OnListNotification(dialog, notification);
+            OnListNotification(dialog, screen.model, notification);
             return true;
         case IDC_PORT_SHARE_INDEX:
-            OnShareIndex(dialog);
+            OnShareIndex(dialog, screen);
             return true;
         case IDC_PORT_BUY:
-            OnBuy(dialog);
+            OnBuy(dialog, screen.model);
             return true;
         case IDC_PORT_SELL:
-            OnSell(dialog);
+            OnSell(dialog, screen.model);
             return true;
         case IDC_PORT_REMOVE:
-            OnRemove(dialog);
+            OnRemove(dialog, screen);
             return true;
         case IDC_PORT_VALUATION:
-            stateOf(dialog).links.valuation(dialog, modelOf(dialog));
+            screen.links.valuation(dialog, screen.model);
             SetFocus(listOf(dialog));
             return true;
         case IDC_PORT_SELECT_PORTFOLIO:
@@ -253,31 +237,29 @@ bool isNegative(const AccountFigures& shown, int id) {
     }
 }
 
-HBRUSH OnColour(HWND dialog, HDC dc, HWND control, UINT message) {
+HBRUSH OnColour(HWND, PortfolioScreen& screen, HDC dc, HWND control, UINT message) {
     const int id = GetDlgCtrlID(control);
     const bool figure = id == IDC_PORT_CASH || id == IDC_PORT_PENDING_BALANCE || id == IDC_PORT_TOTAL ||
                         id == IDC_PORT_PROFIT;
     if (message != WM_CTLCOLORSTATIC || !figure) return nullptr;  // every other control keeps its colours
-    const PortfolioScreen& screen = stateOf(dialog);
     SetTextColor(dc, isNegative(screen.shown, id) ? kNegativeColour : kFigureColour);
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
     return screen.faceBrush.get();
 }
 
 // The sum line: under the cash balance, above the total of it and the portfolio value.
-void OnPaint(HWND dialog, const PAINTSTRUCT& paint) {
+void OnPaint(HWND dialog, PortfolioScreen&, const PAINTSTRUCT& paint) {
     constexpr int kAddedFigures[] = {IDC_PORT_VALUE, IDC_PORT_CASH, IDC_PORT_TOTAL};
     drawSumRule(dialog, paint.hdc, IDC_PORT_CASH, IDC_PORT_TOTAL, kAddedFigures);
 }
 
-void OnActivate(HWND dialog, bool active) {
-    if (active) rebuild(dialog);
+void OnActivate(HWND dialog, PortfolioScreen& screen, bool active) {
+    if (active) rebuild(dialog, screen);
 }
 
-const ScreenTemplate kPortfolioScreen = {
+const ScreenTemplate<PortfolioScreen> kPortfolioScreen = {
     .name = RES_DLG_PORTFOLIO,
-    .kind = kOrdinaryDialog,
-    .helpNumber = kPortfolioHelp,
+    .helpNumber = IDH_PORTFOLIO,
     .fonts = kPortfolioFonts,
     .handlers =
         {.init = OnInit, .command = OnCommand, .paint = OnPaint, .colour = OnColour, .activate = OnActivate},
@@ -286,5 +268,5 @@ const ScreenTemplate kPortfolioScreen = {
 
 void runPortfolioScreen(HWND owner, GameModel& model, const PortfolioLinks& links) {
     PortfolioScreen screen{model, links};
-    runModalScreen(owner, kPortfolioScreen, &screen);
+    runModalScreen(owner, kPortfolioScreen, screen);
 }

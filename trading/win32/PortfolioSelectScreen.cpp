@@ -6,8 +6,6 @@
 #include "runtime/win32/Screen.h"
 
 namespace {
-constexpr int kPortfolioSelectHelp = 20017;
-
 constexpr FontSpec kPortfolioSelectFonts[] = {
     {IDC_MULTI_LIST, "Courier", -13, FW_NORMAL}, {IDC_MULTI_SELECT, "Helv", -13, FW_NORMAL},
     {IDC_MULTI_NEXT, "Helv", -13, FW_NORMAL},    {IDC_MULTI_PREVIOUS, "Helv", -13, FW_NORMAL},
@@ -19,12 +17,11 @@ bool OnCommand(HWND /*dialog*/, int id, UINT /*notification*/) {
     return id == IDC_MULTI_SELECT || id == IDC_MULTI_NEXT || id == IDC_MULTI_PREVIOUS;
 }
 
-const ScreenTemplate kPortfolioSelectScreen = {.name = RES_DLG_MULTPORTFOLIO,
-                                               .kind = kOrdinaryDialog,
-                                               .helpNumber = kPortfolioSelectHelp,
-                                               .fonts = kPortfolioSelectFonts,
-                                               .handlers = {.command = OnCommand},
-                                               .placement = ScreenPlacement::Centred};
+const ScreenTemplate<> kPortfolioSelectScreen = {.name = RES_DLG_MULTPORTFOLIO,
+                                                 .helpNumber = IDH_SELECT_PORTFOLIO,
+                                                 .fonts = kPortfolioSelectFonts,
+                                                 .handlers = {.command = OnCommand},
+                                                 .placement = ScreenPlacement::Centred};
 }  // namespace
 
 INT_PTR runPortfolioSelectScreen(HWND owner) {

@@ -10,8 +10,6 @@
 #include "trading/SaleRules.h"
 
 namespace {
-constexpr int kSellHelp = 20005;
-
 constexpr FontSpec kFonts[] = {
     {IDC_SELL_QUANTITY, "Helv", -13, FW_NORMAL},
     {IDC_SELL_VALUE, "Helv", -13, FW_NORMAL},
@@ -38,10 +36,6 @@ struct SellScreen {
     bool booked = false;
 };
 
-SellScreen& stateOf(HWND dialog) {
-    return screenState<SellScreen>(dialog);
-}
-
 std::string textOf(HWND dialog, int id) {
     return fieldText(GetDlgItem(dialog, id));
 }
@@ -57,8 +51,7 @@ void showFigures(HWND dialog, const SellScreen& screen) {
 
 // Every way out of Sell and Sell All: the refusal, or the charge question and the booking; then the
 // dialog closes, whatever happened.
-void carryOut(HWND dialog, const SalePlan& plan, int buttonId) {
-    SellScreen& screen = stateOf(dialog);
+void carryOut(HWND dialog, SellScreen& screen, const SalePlan& plan, int buttonId) {
     if (!plan.accepted())
         showNotice(dialog, plan.notice());
     else if (plan.hasOrder() && confirmBrokerCharge(dialog, screen.model, plan.chargedValue))
@@ -66,16 +59,14 @@ void carryOut(HWND dialog, const SalePlan& plan, int buttonId) {
     EndDialog(dialog, buttonId);
 }
 
-void OnSell(HWND dialog) {
-    const SellScreen& screen = stateOf(dialog);
-    carryOut(dialog,
+void OnSell(HWND dialog, SellScreen& screen) {
+    carryOut(dialog, screen,
              planSale(screen.model, screen.share, textOf(dialog, IDC_SELL_VALUE),
                       textOf(dialog, IDC_SELL_QUANTITY)),
              IDC_SELL_SELL);
 }
 
-void OnSellAll(HWND dialog) {
-    const SellScreen& screen = stateOf(dialog);
+void OnSellAll(HWND dialog, SellScreen& screen) {
     const SalePlan plan = planSellAll(screen.model, screen.share);
     // The player sees the whole holding and its value behind the question (a suspended share has none).
     if (plan.refusal != SaleRefusal::Suspended) {
@@ -83,32 +74,30 @@ void OnSellAll(HWND dialog) {
         SetDlgItemTextA(dialog, IDC_SELL_QUANTITY, texts.quantity.c_str());
         SetDlgItemTextA(dialog, IDC_SELL_VALUE, texts.value.c_str());
     }
-    carryOut(dialog, plan, IDC_SELL_ALL);
+    carryOut(dialog, screen, plan, IDC_SELL_ALL);
 }
 
-BOOL OnInit(HWND dialog) {
-    SellScreen& screen = stateOf(dialog);
+BOOL OnInit(HWND dialog, SellScreen& screen) {
     showFigures(dialog, screen);
     screen.fields.attach(dialog, screen.model.shareTable[screen.share].currentPrice);
     return FALSE;  // the fields have put the focus in the Quantity field
 }
 
-bool OnCommand(HWND dialog, int id, UINT notification) {
-    if (stateOf(dialog).fields.onCommand(id, notification)) return true;
+bool OnCommand(HWND dialog, SellScreen& screen, int id, UINT notification) {
+    if (screen.fields.onCommand(id, notification)) return true;
     if (notification != BN_CLICKED) return true;
-    if (id == IDC_SELL_SELL) OnSell(dialog);
-    if (id == IDC_SELL_ALL) OnSellAll(dialog);
+    if (id == IDC_SELL_SELL) OnSell(dialog, screen);
+    if (id == IDC_SELL_ALL) OnSellAll(dialog, screen);
     return id == IDC_SELL_SELL || id == IDC_SELL_ALL;
 }
 
-void OnDestroy(HWND dialog) {
-    stateOf(dialog).fields.detach();
+void OnDestroy(HWND, SellScreen& screen) {
+    screen.fields.detach();
 }
 
-const ScreenTemplate kSellScreen = {
+const ScreenTemplate<SellScreen> kSellScreen = {
     .name = RES_DLG_SELLSHARES,
-    .kind = kOrdinaryDialog,
-    .helpNumber = kSellHelp,
+    .helpNumber = IDH_SELL_SHARES,
     .fonts = kFonts,
     .handlers = {.init = OnInit, .command = OnCommand, .destroy = OnDestroy},
 };
@@ -117,6 +106,6 @@ const ScreenTemplate kSellScreen = {
 bool runSellScreen(HWND owner, GameModel& model, int holding) {
     if (holding < 0 || holding >= kHoldingCount || !model.holdings[holding].isOccupied()) return false;
     SellScreen screen{model, model.holdings[holding].shareNumber};
-    runModalScreen(owner, kSellScreen, &screen);
+    runModalScreen(owner, kSellScreen, screen);
     return screen.booked;
 }

@@ -7,8 +7,6 @@
 #include "runtime/win32/Screen.h"
 
 namespace {
-constexpr int kGraphOptionsHelp = 20019;
-
 constexpr FontSpec kOptionFonts[] = {
     {IDC_GOPT_GROUP, "Helv", -11, FW_NORMAL},      {IDC_GOPT_THICK_LINES, "Helv", -11, FW_NORMAL},
     {IDC_GOPT_AUTO_SCALE, "Helv", -11, FW_NORMAL}, {IDC_GOPT_BACKGROUND, "Helv", -11, FW_NORMAL},
@@ -30,20 +28,15 @@ struct GraphOptionsScreen {
     bool changed = false;
 };
 
-GraphOptionsScreen& stateOf(HWND dialog) {
-    return screenState<GraphOptionsScreen>(dialog);
-}
-
 // A flag holding anything but 1 leaves its box clear.
-BOOL OnInit(HWND dialog) {
-    const GameModel& model = stateOf(dialog).model;
+BOOL OnInit(HWND dialog, GraphOptionsScreen& screen) {
+    const GameModel& model = screen.model;
     for (const OptionBox& box : kOptionBoxes)
         CheckDlgButton(dialog, box.id, model.*box.flag == 1 ? BST_CHECKED : BST_UNCHECKED);
     return TRUE;
 }
 
-void OnOk(HWND dialog) {
-    GraphOptionsScreen& screen = stateOf(dialog);
+void OnOk(HWND dialog, GraphOptionsScreen& screen) {
     for (const OptionBox& box : kOptionBoxes) {
         const int32_t checked = IsDlgButtonChecked(dialog, box.id) == BST_CHECKED ? 1 : 0;
         screen.changed = screen.changed || screen.model.*box.flag != checked;
@@ -52,16 +45,15 @@ void OnOk(HWND dialog) {
     EndDialog(dialog, IDC_CANCEL_BUTTON);
 }
 
-bool OnCommand(HWND dialog, int id, UINT notification) {
+bool OnCommand(HWND dialog, GraphOptionsScreen& screen, int id, UINT notification) {
     if (id != IDC_GOPT_OK) return false;
-    if (notification == BN_CLICKED) OnOk(dialog);
+    if (notification == BN_CLICKED) OnOk(dialog, screen);
     return true;
 }
 
-const ScreenTemplate kGraphOptionsScreen = {
+const ScreenTemplate<GraphOptionsScreen> kGraphOptionsScreen = {
     .name = RES_DLG_GRAPHOPTIONS,
-    .kind = kOrdinaryDialog,
-    .helpNumber = kGraphOptionsHelp,
+    .helpNumber = IDH_GRAPH_OPTIONS,
     .fonts = kOptionFonts,
     .handlers = {.init = OnInit, .command = OnCommand},
 };
@@ -69,6 +61,6 @@ const ScreenTemplate kGraphOptionsScreen = {
 
 bool runGraphOptionsScreen(HWND owner, GameModel& model) {
     GraphOptionsScreen screen{model};
-    runModalScreen(owner, kGraphOptionsScreen, &screen);
+    runModalScreen(owner, kGraphOptionsScreen, screen);
     return screen.changed;
 }

@@ -11,7 +11,7 @@ namespace {
 constexpr COLORREF kNavy = RGB(0, 0, 128);
 constexpr COLORREF kPriceYellow = RGB(255, 255, 0);
 constexpr COLORREF kGridGrey = RGB(128, 128, 128);
-constexpr int kBackgroundWidth = kPlotRight - kPlotLeft;   // 561: the "grapdark" bitmap's size
+constexpr int kBackgroundWidth = kPlotRight - kPlotLeft;   // 561: the "GRAPDARK" bitmap's size
 constexpr int kBackgroundHeight = kPlotBottom - kPlotTop;  // 377
 constexpr int kCanvasWidth = kGraphPaintArea.right - kGraphPaintArea.left;
 constexpr int kCanvasHeight = kGraphPaintArea.bottom - kGraphPaintArea.top;

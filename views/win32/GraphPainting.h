@@ -13,7 +13,7 @@
 constexpr RECT kGraphPaintArea = {kAxisStripLeft, kPlotTop, kPlotRight, kAxisStripBottom};
 constexpr RECT kPlotArea = {kPlotLeft, kPlotTop, kPlotRight, kPlotBottom};
 
-// What one opening of the graph screen draws with. The "grapdark" picture cannot change while the game
+// What one opening of the graph screen draws with. The "GRAPDARK" picture cannot change while the game
 // runs, so it is decoded once here; the pens, brushes and canvas are made once too, and the axis strips
 // stay on the canvas (and on the screen) until their ticks change. A new picture then costs a copy of
 // the background, its lines and a copy of the plot to the screen; a repaint only that last copy.
@@ -47,7 +47,7 @@ private:
     MemoryDc backgroundDc_;
     OwnedBitmap background_;
     Selected onBackground_;
-    bool hasBackground_ = false;  // false when "grapdark" could not be drawn: the navy fill stands in
+    bool hasBackground_ = false;  // false when "GRAPDARK" could not be drawn: the navy fill stands in
     OwnedPen gridPen_;
     OwnedPen thinPen_;
     OwnedPen thickPen_;

@@ -14,32 +14,27 @@
 #include "views/win32/GraphPainting.h"
 
 namespace {
-constexpr int kGraphHelp = 20003;
-
-#define HELV(id) \
-    { id, "Helv", -11, FW_NORMAL }
 constexpr FontSpec kGraphFonts[] = {
-    HELV(IDC_GRAPH_PREVIOUS),
-    HELV(IDC_GRAPH_NEXT),
-    HELV(IDC_GRAPH_RANGE_GROUP),
-    HELV(IDC_GRAPH_FOUR_YEARS),
-    HELV(IDC_GRAPH_ONE_YEAR),
-    HELV(IDC_GRAPH_ONE_MONTH),
-    HELV(IDC_GRAPH_OPTIONS),
-    HELV(IDC_GRAPH_BUY),
-    HELV(IDC_GRAPH_EXIT),
-    HELV(IDC_GRAPH_PRICE_TOP),
-    HELV(IDC_GRAPH_PRICE_THREE_QUARTERS),
-    HELV(IDC_GRAPH_PRICE_MIDDLE),
-    HELV(IDC_GRAPH_PRICE_ONE_QUARTER),
-    HELV(IDC_GRAPH_PRICE_BOTTOM),
-    HELV(IDC_GRAPH_DATE_1),
-    HELV(IDC_GRAPH_DATE_2),
-    HELV(IDC_GRAPH_DATE_3),
-    HELV(IDC_GRAPH_DATE_4),
-    HELV(IDC_GRAPH_DATE_5),
+    {IDC_GRAPH_PREVIOUS, "Helv", -11, FW_NORMAL},
+    {IDC_GRAPH_NEXT, "Helv", -11, FW_NORMAL},
+    {IDC_GRAPH_RANGE_GROUP, "Helv", -11, FW_NORMAL},
+    {IDC_GRAPH_FOUR_YEARS, "Helv", -11, FW_NORMAL},
+    {IDC_GRAPH_ONE_YEAR, "Helv", -11, FW_NORMAL},
+    {IDC_GRAPH_ONE_MONTH, "Helv", -11, FW_NORMAL},
+    {IDC_GRAPH_OPTIONS, "Helv", -11, FW_NORMAL},
+    {IDC_GRAPH_BUY, "Helv", -11, FW_NORMAL},
+    {IDC_GRAPH_EXIT, "Helv", -11, FW_NORMAL},
+    {IDC_GRAPH_PRICE_TOP, "Helv", -11, FW_NORMAL},
+    {IDC_GRAPH_PRICE_THREE_QUARTERS, "Helv", -11, FW_NORMAL},
+    {IDC_GRAPH_PRICE_MIDDLE, "Helv", -11, FW_NORMAL},
+    {IDC_GRAPH_PRICE_ONE_QUARTER, "Helv", -11, FW_NORMAL},
+    {IDC_GRAPH_PRICE_BOTTOM, "Helv", -11, FW_NORMAL},
+    {IDC_GRAPH_DATE_1, "Helv", -11, FW_NORMAL},
+    {IDC_GRAPH_DATE_2, "Helv", -11, FW_NORMAL},
+    {IDC_GRAPH_DATE_3, "Helv", -11, FW_NORMAL},
+    {IDC_GRAPH_DATE_4, "Helv", -11, FW_NORMAL},
+    {IDC_GRAPH_DATE_5, "Helv", -11, FW_NORMAL},
 };
-#undef HELV
 
 // Top to bottom, and left to right: the order of the picture's label texts.
 constexpr std::array<int, kPriceLabelCount> kPriceLabels = {
@@ -68,10 +63,6 @@ struct GraphScreen {
     bool purchased = false;
 };
 
-GraphScreen& stateOf(HWND dialog) {
-    return screenState<GraphScreen>(dialog);
-}
-
 // A stepping button that is about to be disabled must not keep the focus: it goes to the other one
 // when that still works, otherwise to Exit.
 void enableStepButton(HWND dialog, int id, bool enabled, int otherId, bool otherEnabled) {
@@ -98,8 +89,7 @@ void setLabel(HWND dialog, int id, const std::string& text) {
 
 // Computes the picture for the present share, range and options, shows its labels and asks for the
 // plot to be painted again. The background is not erased first: the paint covers it all.
-void redraw(HWND dialog) {
-    GraphScreen& screen = stateOf(dialog);
+void redraw(HWND dialog, GraphScreen& screen) {
     screen.picture = computeGraph(screen.model, screen.history, screen.range);
     for (int i = 0; i < kPriceLabelCount; ++i)
         setLabel(dialog, kPriceLabels[i], screen.picture.priceLabels[i]);
@@ -110,12 +100,11 @@ void redraw(HWND dialog) {
     InvalidateRect(dialog, &changed, FALSE);
 }
 
-void showShare(HWND dialog) {
-    GraphScreen& screen = stateOf(dialog);
+void showShare(HWND dialog, GraphScreen& screen) {
     const int share = screen.browse.shownShare();
     SetWindowTextA(dialog, graphCaption(screen.model, share).c_str());
     screen.history = loadGraphHistory(screen.model, share);
-    redraw(dialog);
+    redraw(dialog, screen);
 }
 
 // The labels stand inside the axis strips: the picture is copied around them, not over them.
@@ -129,10 +118,9 @@ void excludeChildren(HWND dialog, HDC dc) {
     }
 }
 
-void OnPaint(HWND dialog, const PAINTSTRUCT& paint) {
+void OnPaint(HWND dialog, GraphScreen& screen, const PAINTSTRUCT& paint) {
     RECT unused;
     if (!IntersectRect(&unused, &paint.rcPaint, &kGraphPaintArea)) return;
-    GraphScreen& screen = stateOf(dialog);
     // A change of the system's colours repaints the whole dialog: the axes are drawn again in them.
     if (screen.canvasStale || !screen.canvas->keepsAxesOf(screen.picture)) {
         screen.canvas->draw(screen.picture);
@@ -142,55 +130,53 @@ void OnPaint(HWND dialog, const PAINTSTRUCT& paint) {
     screen.canvas->copyTo(paint.hdc, paint.rcPaint);
 }
 
-void OnRange(HWND dialog, GraphRange range) {
-    stateOf(dialog).range = range;
-    redraw(dialog);
+void OnRange(HWND dialog, GraphScreen& screen, GraphRange range) {
+    screen.range = range;
+    redraw(dialog, screen);
 }
 
-void OnStep(HWND dialog, bool (*step)(GraphBrowse&)) {
-    if (step(stateOf(dialog).browse)) showShare(dialog);
+void OnStep(HWND dialog, GraphScreen& screen, bool (*step)(GraphBrowse&)) {
+    if (step(screen.browse)) showShare(dialog, screen);
 }
 
-void OnOptions(HWND dialog) {
-    runGraphOptionsScreen(dialog, stateOf(dialog).model);
-    redraw(dialog);  // whatever was chosen: a cancelled dialog still leaves a fresh picture
+void OnOptions(HWND dialog, GraphScreen& screen) {
+    runGraphOptionsScreen(dialog, screen.model);
+    redraw(dialog, screen);  // whatever was chosen: a cancelled dialog still leaves a fresh picture
 }
 
 // After an accepted purchase the graph is done: the player goes back towards the portfolio.
-void OnBuy(HWND dialog) {
-    GraphScreen& screen = stateOf(dialog);
+void OnBuy(HWND dialog, GraphScreen& screen) {
     if (!screen.buy(dialog, screen.model, screen.browse.shownShare())) return;
     screen.purchased = true;
     EndDialog(dialog, IDC_GRAPH_EXIT);
 }
 
-BOOL OnInit(HWND dialog) {
-    GraphScreen& screen = stateOf(dialog);
+BOOL OnInit(HWND dialog, GraphScreen& screen) {
     screen.canvas.emplace(WindowDc(dialog).get());
     screen.range = GraphRange::OneYear;
     CheckRadioButton(dialog, IDC_GRAPH_FOUR_YEARS, IDC_GRAPH_ONE_MONTH, IDC_GRAPH_ONE_YEAR);
-    showShare(dialog);
+    showShare(dialog, screen);
     return TRUE;
 }
 
-bool OnButton(HWND dialog, int id) {
+bool OnButton(HWND dialog, GraphScreen& screen, int id) {
     for (const RangeButton& button : kRangeButtons) {
         if (button.id != id) continue;
-        OnRange(dialog, button.range);
+        OnRange(dialog, screen, button.range);
         return true;
     }
     switch (id) {
         case IDC_GRAPH_PREVIOUS:
-            OnStep(dialog, stepGraphPrevious);
+            OnStep(dialog, screen, stepGraphPrevious);
             return true;
         case IDC_GRAPH_NEXT:
-            OnStep(dialog, stepGraphNext);
+            OnStep(dialog, screen, stepGraphNext);
             return true;
         case IDC_GRAPH_OPTIONS:
-            OnOptions(dialog);
+            OnOptions(dialog, screen);
             return true;
         case IDC_GRAPH_BUY:
-            OnBuy(dialog);
+            OnBuy(dialog, screen);
             return true;
         case IDC_GRAPH_EXIT:
             EndDialog(dialog, IDC_GRAPH_EXIT);
@@ -200,7 +186,7 @@ bool OnButton(HWND dialog, int id) {
     }
 }
 
-bool OnCommand(HWND dialog, int id, UINT notification) {
+bool OnCommand(HWND dialog, GraphScreen& screen, int id, UINT notification) {
     if (id == IDOK) {
         // Enter with no default button in reach lands on Buy, the screen's way on.
         SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, IDC_GRAPH_BUY)),
@@ -208,15 +194,14 @@ bool OnCommand(HWND dialog, int id, UINT notification) {
         return true;
     }
     if (notification != BN_CLICKED) return true;  // only a click acts
-    return OnButton(dialog, id);
+    return OnButton(dialog, screen, id);
 }
 
 constexpr ScreenPicture kBackground[] = {{RES_BMP_GRAPH_BACKGROUND, BitmapReporter::Game}};
 
-const ScreenTemplate kGraphScreen = {
+const ScreenTemplate<GraphScreen> kGraphScreen = {
     .name = RES_DLG_GRAPH,
-    .kind = kOrdinaryDialog,
-    .helpNumber = kGraphHelp,
+    .helpNumber = IDH_GRAPH,
     .fonts = kGraphFonts,
     .handlers = {.init = OnInit, .command = OnCommand, .paint = OnPaint},
     .pictures = kBackground,
@@ -225,6 +210,6 @@ const ScreenTemplate kGraphScreen = {
 
 GraphOutcome runGraphScreen(HWND owner, GameModel& model, const GraphBrowse& browse, BuyRequest buy) {
     GraphScreen screen{model, browse, buy};
-    runModalScreen(owner, kGraphScreen, &screen);
+    runModalScreen(owner, kGraphScreen, screen);
     return {screen.browse.shownShare(), screen.purchased};
 }

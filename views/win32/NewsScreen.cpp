@@ -9,10 +9,6 @@
 #include "views/win32/PictureScreen.h"
 
 namespace {
-constexpr int kNewsHelp = 20013;
-constexpr int kTopEarnersHelp = 20012;
-constexpr int kPopularSharesHelp = 20014;
-
 constexpr ScreenPicture kNewsPicture[] = {{RES_BMP_NEWS, BitmapReporter::Runtime}};
 constexpr ScreenPicture kEarnersPicture[] = {{RES_BMP_EARNER, BitmapReporter::Runtime}};
 constexpr ScreenPicture kPopularPicture[] = {{RES_BMP_POPSHARES, BitmapReporter::Runtime}};
@@ -40,12 +36,11 @@ bool OnNewsMouse(HWND dialog, UINT message, POINT) {
     return true;
 }
 
-const ScreenTemplate& newsScreen() {
+const ScreenTemplate<>& newsScreen() {
     static const std::vector<FontSpec> fonts = fontTableOf(newsScreenTexts());
-    static const ScreenTemplate screen = {
+    static const ScreenTemplate<> screen = {
         .name = RES_DLG_NEWS,
-        .kind = kOrdinaryDialog,
-        .helpNumber = kNewsHelp,
+        .helpNumber = IDH_NEWS,
         .fonts = fonts,
         .handlers = {.init = OnNewsInit,
                      .paint = OnNewsPaint,
@@ -70,10 +65,9 @@ bool OnEarnersMouse(HWND dialog, UINT message, POINT) {
     return true;
 }
 
-const ScreenTemplate kTopEarnersScreen = {
+const ScreenTemplate<> kTopEarnersScreen = {
     .name = RES_DLG_EARNER,
-    .kind = kOrdinaryDialog,
-    .helpNumber = kTopEarnersHelp,
+    .helpNumber = IDH_TOP_EARNERS,
     .handlers = {.paint = OnEarnersPaint, .mouse = OnEarnersMouse, .resize = repaintAll},
     .pictures = kEarnersPicture,
 };
@@ -103,10 +97,9 @@ HBRUSH OnPopularColour(HWND, HDC dc, HWND control, UINT) {
     return GetDlgCtrlID(control) == IDC_POP_EXIT ? textOnPicture(dc, control) : nullptr;
 }
 
-const ScreenTemplate kPopularSharesScreen = {
+const ScreenTemplate<> kPopularSharesScreen = {
     .name = RES_DLG_POPSHARES,
-    .kind = kOrdinaryDialog,
-    .helpNumber = kPopularSharesHelp,
+    .helpNumber = IDH_POPULAR_SHARES,
     .handlers = {.command = OnPopularCommand,
                  .paint = OnPopularPaint,
                  .drawItem = OnPopularDrawItem,

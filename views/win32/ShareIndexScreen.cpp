@@ -10,8 +10,6 @@
 #include "views/win32/GraphScreen.h"
 
 namespace {
-constexpr int kShareIndexHelp = 20002;
-
 constexpr FontSpec kIndexFonts[] = {
     {IDC_INDEX_LIST, "Courier", -13, FW_NORMAL},
     {IDC_INDEX_BUY, "Helv", -11, FW_NORMAL},
@@ -36,10 +34,6 @@ struct ShareIndexScreen {
     bool purchased = false;
 };
 
-ShareIndexScreen& stateOf(HWND dialog) {
-    return screenState<ShareIndexScreen>(dialog);
-}
-
 HWND listOf(HWND dialog) {
     return GetDlgItem(dialog, IDC_INDEX_LIST);
 }
@@ -52,9 +46,9 @@ void fillShareList(HWND dialog, const ShareList& shares) {
 }
 
 // The share of the selected row; -1 with none.
-int shareOfRow(HWND dialog) {
+int shareOfRow(HWND dialog, const ShareIndexScreen& screen) {
     const int row = ListBox_GetCurSel(listOf(dialog));
-    return row >= 0 && row < kShareCount ? stateOf(dialog).shares[row].shareNumber : -1;
+    return row >= 0 && row < kShareCount ? screen.shares[row].shareNumber : -1;
 }
 
 void checkSortButton(HWND dialog, int chosen) {
@@ -62,83 +56,79 @@ void checkSortButton(HWND dialog, int chosen) {
 }
 
 // After an accepted purchase the index is done: the player goes back to the screen that opened it.
-void closeAfter(HWND dialog, bool purchased) {
+void closeAfter(HWND dialog, ShareIndexScreen& screen, bool purchased) {
     if (!purchased) {
         SetFocus(listOf(dialog));
         return;
     }
-    stateOf(dialog).purchased = true;
+    screen.purchased = true;
     EndDialog(dialog, IDC_CANCEL_BUTTON);
 }
 
-void OnBuy(HWND dialog) {
-    ShareIndexScreen& screen = stateOf(dialog);
-    closeAfter(dialog, screen.buy(dialog, screen.model, shareOfRow(dialog)));
+void OnBuy(HWND dialog, ShareIndexScreen& screen) {
+    closeAfter(dialog, screen, screen.buy(dialog, screen.model, shareOfRow(dialog, screen)));
 }
 
-void OnGraph(HWND dialog) {
-    ShareIndexScreen& screen = stateOf(dialog);
-    const int share = shareOfRow(dialog);
+void OnGraph(HWND dialog, ShareIndexScreen& screen) {
+    const int share = shareOfRow(dialog, screen);
     if (share < 0) return;
-    closeAfter(dialog, runGraphScreen(dialog, screen.model, browseAllShares(share), screen.buy).purchased);
+    closeAfter(dialog, screen,
+               runGraphScreen(dialog, screen.model, browseAllShares(share), screen.buy).purchased);
 }
 
-void OnSort(HWND dialog, int button, ShareOrder order) {
-    ShareIndexScreen& screen = stateOf(dialog);
+void OnSort(HWND dialog, ShareIndexScreen& screen, int button, ShareOrder order) {
     sortShares(screen.shares, order);
     fillShareList(dialog, screen.shares);
     checkSortButton(dialog, button);
     SetFocus(listOf(dialog));
 }
 
-void OnListNotification(HWND dialog, UINT notification) {
-    if (notification == LBN_DBLCLK) OnBuy(dialog);
+void OnListNotification(HWND dialog, ShareIndexScreen& screen, UINT notification) {
+    if (notification == LBN_DBLCLK) OnBuy(dialog, screen);
 }
 
-BOOL OnInit(HWND dialog) {
-    ShareIndexScreen& screen = stateOf(dialog);
+BOOL OnInit(HWND dialog, ShareIndexScreen& screen) {
     screen.shares = sortedSharesOf(screen.model);
     checkSortButton(dialog, IDC_INDEX_ALPHABETICAL);  // the list opens in table order all the same
     fillShareList(dialog, screen.shares);
     return TRUE;
 }
 
-bool OnCommand(HWND dialog, int id, UINT notification) {
+bool OnCommand(HWND dialog, ShareIndexScreen& screen, int id, UINT notification) {
     switch (id) {
         case IDC_INDEX_LIST:
-            OnListNotification(dialog, notification);
+            OnListNotification(dialog, screen, notification);
             return true;
         case IDC_INDEX_BUY:
-            OnBuy(dialog);
+            OnBuy(dialog, screen);
             return true;
         case IDC_INDEX_GRAPH:
-            OnGraph(dialog);
+            OnGraph(dialog, screen);
             return true;
         case IDC_INDEX_ALPHABETICAL:
-            OnSort(dialog, id, ShareOrder::ByName);
+            OnSort(dialog, screen, id, ShareOrder::ByName);
             return true;
         case IDC_INDEX_FALLERS:
-            OnSort(dialog, id, ShareOrder::Fallers);
+            OnSort(dialog, screen, id, ShareOrder::Fallers);
             return true;
         case IDC_INDEX_CLIMBERS:
-            OnSort(dialog, id, ShareOrder::Climbers);
+            OnSort(dialog, screen, id, ShareOrder::Climbers);
             return true;
         default:
             return false;
     }
 }
 
-HBRUSH OnColour(HWND, HDC dc, HWND control, UINT message) {
+HBRUSH OnColour(HWND, ShareIndexScreen&, HDC dc, HWND control, UINT message) {
     if (message != WM_CTLCOLORLISTBOX) return nullptr;
     SetBkColor(dc, RGB(255, 255, 255));
     SetBkMode(dc, TRANSPARENT);
     return stockBrushForColours(control, WHITE_BRUSH);
 }
 
-const ScreenTemplate kShareIndexScreen = {
+const ScreenTemplate<ShareIndexScreen> kShareIndexScreen = {
     .name = RES_DLG_SHARE_INDEX,
-    .kind = kOrdinaryDialog,
-    .helpNumber = kShareIndexHelp,
+    .helpNumber = IDH_SHARE_INDEX,
     .fonts = kIndexFonts,
     .handlers = {.init = OnInit, .command = OnCommand, .colour = OnColour},
 };
@@ -146,6 +136,6 @@ const ScreenTemplate kShareIndexScreen = {
 
 bool runShareIndex(HWND owner, GameModel& model, BuyRequest buy) {
     ShareIndexScreen screen{model, buy};
-    runModalScreen(owner, kShareIndexScreen, &screen);
+    runModalScreen(owner, kShareIndexScreen, screen);
     return screen.purchased;
 }

@@ -16,23 +16,23 @@
 #include "views/Statement.h"
 
 namespace {
-constexpr int kStatementHelp = 20015;
 constexpr int kPageFontHeight = 15;  // a cell height: positive
 constexpr UINT_PTR kPageKeysSubclassId = 1;
 
 using OwnedFont = Owned<HFONT, deleteGdiObject>;
 
 constexpr PictureButton kButtons[] = {
-    {IDC_STATE_PREVIOUS, "BT_STPV", "BT_STPV1"},
-    {IDC_STATE_NEXT, "BT_STNX", "BT_STNX1"},
-    {IDC_STATE_EXIT, "BT_STEX", "BT_STEX1"},
+    {IDC_STATE_PREVIOUS, RES_BMP_STATE_PREVIOUS, RES_BMP_STATE_PREVIOUS_PRESSED},
+    {IDC_STATE_NEXT, RES_BMP_STATE_NEXT, RES_BMP_STATE_NEXT_PRESSED},
+    {IDC_STATE_EXIT, RES_BMP_STATE_EXIT, RES_BMP_STATE_EXIT_PRESSED},
 };
 
 struct FadedFace {
     int id;
     const char* image;  // the whole face, drawn at (0, 1) as the other images are
 };
-constexpr FadedFace kFadedFaces[] = {{IDC_STATE_PREVIOUS, "BT_STPV2"}, {IDC_STATE_NEXT, "BT_STNX2"}};
+constexpr FadedFace kFadedFaces[] = {{IDC_STATE_PREVIOUS, RES_BMP_STATE_PREVIOUS_DISABLED},
+                                     {IDC_STATE_NEXT, RES_BMP_STATE_NEXT_DISABLED}};
 
 struct StatementScreen {
     const GameModel& model;
@@ -41,14 +41,9 @@ struct StatementScreen {
     std::vector<PageText> texts{};  // what the shown page draws, read when the page turns
 };
 
-StatementScreen& stateOf(HWND dialog) {
-    return screenState<StatementScreen>(dialog);
-}
-
 // Previous and Next are enabled only while there is a page to turn to. A button about to be disabled
 // first hands the focus to the next tab stop that stays enabled: a disabled window cannot keep it.
-void enablePageButtons(HWND dialog) {
-    const StatementPaging& paging = stateOf(dialog).paging;
+void enablePageButtons(HWND dialog, const StatementPaging& paging) {
     const std::pair<int, bool> buttons[] = {{IDC_STATE_PREVIOUS, hasPreviousPage(paging)},
                                             {IDC_STATE_NEXT, hasNextPage(paging)}};
     for (const auto& [id, active] : buttons)
@@ -63,23 +58,23 @@ void enablePageButtons(HWND dialog) {
 
 // Reads the shown page's records and asks for the page to be drawn again. The buttons are repainted
 // after the page, so the one with the focus keeps its image.
-void readShownPage(HWND dialog) {
-    StatementScreen& screen = stateOf(dialog);
+void readShownPage(HWND dialog, StatementScreen& screen) {
     screen.texts = statementTexts(buildStatementPage(screen.paging, screen.history));
     RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
-void turnPage(HWND dialog, bool older) {
-    StatementPaging& paging = stateOf(dialog).paging;
+void turnPage(HWND dialog, StatementScreen& screen, bool older) {
+    StatementPaging& paging = screen.paging;
     if (!(older ? previousPage(paging) : nextPage(paging))) return;
-    enablePageButtons(dialog);
-    readShownPage(dialog);
+    enablePageButtons(dialog, paging);
+    readShownPage(dialog, screen);
 }
 
-// Page Up and Page Down reach the focused button, which has no use for them: they turn the page.
+// Page Up and Page Down reach the focused button, which has no use for them: they go on to the page,
+// whose key handler turns it.
 LRESULT CALLBACK PageKeysProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
     if (message == WM_KEYDOWN && (wParam == VK_PRIOR || wParam == VK_NEXT)) {
-        turnPage(GetParent(button), wParam == VK_PRIOR);
+        SendMessageA(GetParent(button), WM_KEYDOWN, wParam, lParam);
         return 0;
     }
     if (message == WM_NCDESTROY) RemoveWindowSubclass(button, PageKeysProc, kPageKeysSubclassId);
@@ -99,7 +94,7 @@ void drawPageTexts(HDC dc, const std::vector<PageText>& texts) {
 }
 
 // The page is drawn in its own pixels; over a main window too small for it, shrunk to the size shown.
-void OnPaint(HWND dialog, const PAINTSTRUCT& paint) {
+void OnPaint(HWND dialog, StatementScreen& screen, const PAINTSTRUCT& paint) {
     RECT shown;
     GetClientRect(dialog, &shown);
     MemoryDc page(CreateCompatibleDC(paint.hdc));
@@ -111,7 +106,7 @@ void OnPaint(HWND dialog, const PAINTSTRUCT& paint) {
                            kStretched);
         {
             const ScaledDrawing scaled(page.get(), pageScaleOf(dialog));
-            drawPageTexts(page.get(), stateOf(dialog).texts);
+            drawPageTexts(page.get(), screen.texts);
         }
         const RECT& r = paint.rcPaint;
         BitBlt(paint.hdc, r.left, r.top, r.right - r.left, r.bottom - r.top, page.get(), r.left, r.top,
@@ -119,7 +114,7 @@ void OnPaint(HWND dialog, const PAINTSTRUCT& paint) {
     }
 }
 
-void OnDrawItem(HWND dialog, const DRAWITEMSTRUCT& item) {
+void OnDrawItem(HWND dialog, StatementScreen&, const DRAWITEMSTRUCT& item) {
     drawPictureButtonOver(dialog, item, RES_BMP_STATEMENT, kStretched, kButtons);
     if (!(item.itemState & ODS_DISABLED)) return;
     for (const FadedFace& face : kFadedFaces)
@@ -127,7 +122,7 @@ void OnDrawItem(HWND dialog, const DRAWITEMSTRUCT& item) {
             drawBitmapResource(item.hDC, face.image, 0, 1, 0, 0, SRCCOPY, kNaturalSize);
 }
 
-HBRUSH OnColour(HWND, HDC dc, HWND, UINT message) {
+HBRUSH OnColour(HWND, StatementScreen&, HDC dc, HWND, UINT message) {
     if (message != WM_CTLCOLORBTN) return nullptr;
     SetBkColor(dc, RGB(255, 255, 255));
     SetBkMode(dc, TRANSPARENT);
@@ -141,15 +136,15 @@ int focusedButton(HWND dialog) {
     return focus && GetParent(focus) == dialog ? GetDlgCtrlID(focus) : 0;
 }
 
-bool OnCommand(HWND dialog, int id, UINT notification) {
+bool OnCommand(HWND dialog, StatementScreen& screen, int id, UINT notification) {
     if (notification != BN_CLICKED) return false;
     if (id == IDOK) id = focusedButton(dialog);
     switch (id) {
         case IDC_STATE_PREVIOUS:
-            turnPage(dialog, true);
+            turnPage(dialog, screen, true);
             return true;
         case IDC_STATE_NEXT:
-            turnPage(dialog, false);
+            turnPage(dialog, screen, false);
             return true;
         case IDC_STATE_EXIT:
             EndDialog(dialog, id);
@@ -159,19 +154,18 @@ bool OnCommand(HWND dialog, int id, UINT notification) {
     }
 }
 
-bool OnKey(HWND dialog, UINT key) {
+bool OnKey(HWND dialog, StatementScreen& screen, UINT key) {
     if (key != VK_PRIOR && key != VK_NEXT) return false;
-    turnPage(dialog, key == VK_PRIOR);
+    turnPage(dialog, screen, key == VK_PRIOR);
     return true;
 }
 
-BOOL OnInit(HWND dialog) {
-    StatementScreen& screen = stateOf(dialog);
+BOOL OnInit(HWND dialog, StatementScreen& screen) {
     screen.paging = openStatement(screen.model.transactionCount, screen.history);
     screen.texts = statementTexts(buildStatementPage(screen.paging, screen.history));
     for (const PictureButton& button : kButtons)
         SetWindowSubclass(GetDlgItem(dialog, button.id), PageKeysProc, kPageKeysSubclassId, 0);
-    enablePageButtons(dialog);
+    enablePageButtons(dialog, screen.paging);
     return TRUE;  // the focus goes to the first enabled button: Previous, or Exit on a single page
 }
 
@@ -179,10 +173,9 @@ constexpr ScreenPicture kPictures[] = {{RES_BMP_STATEMENT, BitmapReporter::Game}
                                        {kFadedFaces[0].image, BitmapReporter::Game},
                                        {kFadedFaces[1].image, BitmapReporter::Game}};
 
-const ScreenTemplate kStatementScreen = {
+const ScreenTemplate<StatementScreen> kStatementScreen = {
     .name = RES_DLG_STATEMENT,
-    .kind = kOrdinaryDialog,
-    .helpNumber = kStatementHelp,
+    .helpNumber = IDH_STATEMENT,
     .handlers = {.init = OnInit,
                  .command = OnCommand,
                  .paint = OnPaint,
@@ -197,5 +190,5 @@ const ScreenTemplate kStatementScreen = {
 
 void runStatementScreen(HWND owner, const GameModel& model) {
     StatementScreen screen{model};
-    runModalScreen(owner, kStatementScreen, &screen);
+    runModalScreen(owner, kStatementScreen, screen);
 }

@@ -5,8 +5,6 @@
 #include <windowsx.h>
 
 #include <algorithm>
-#include <array>
-#include <iterator>
 
 #include "resources/resource.h"
 #include "runtime/win32/GdiHandles.h"
@@ -17,35 +15,32 @@
 #include "views/win32/GraphScreen.h"
 
 namespace {
-constexpr int kValuationHelp = 20006;
-
-constexpr int kHelvControls[] = {
-    IDC_VAL_NAME_HEADING,
-    IDC_VAL_HELD_HEADING,
-    IDC_VAL_DATE_HEADING,
-    IDC_VAL_PRICE_HEADING,
-    IDC_VAL_COST_HEADING,
-    IDC_VAL_PRICE_NOW_HEADING,
-    IDC_VAL_VALUE_NOW_HEADING,
-    IDC_VAL_FEES_LABEL,
-    IDC_VAL_FEES,
-    IDC_VAL_VALUE_LABEL,
-    IDC_VAL_VALUE,
-    IDC_VAL_CASH_LABEL,
-    IDC_VAL_CASH,
-    IDC_VAL_TOTAL,
-    IDC_VAL_AVERAGE_MARK,
-    IDC_VAL_AVERAGE_LEGEND,
-    IDC_VAL_FOOTNOTE_MARK,
-    IDC_VAL_FOOTNOTE,
-    IDC_VAL_GRAPH,
-    IDC_VAL_EXIT,
-};
-
 // Courier 12, seven pixels a character, fits the widest line, 85 characters, in the list at 640 x 480;
 // at 13 it would need 680 pixels.
 constexpr int kListFontHeight = -12;
-constexpr auto kValuationFonts = courierListAndHelv(IDC_VAL_LIST, kHelvControls, kListFontHeight);
+constexpr FontSpec kValuationFonts[] = {
+    {IDC_VAL_LIST, "Courier", kListFontHeight, FW_NORMAL},
+    {IDC_VAL_NAME_HEADING, "Helv", -11, FW_NORMAL},
+    {IDC_VAL_HELD_HEADING, "Helv", -11, FW_NORMAL},
+    {IDC_VAL_DATE_HEADING, "Helv", -11, FW_NORMAL},
+    {IDC_VAL_PRICE_HEADING, "Helv", -11, FW_NORMAL},
+    {IDC_VAL_COST_HEADING, "Helv", -11, FW_NORMAL},
+    {IDC_VAL_PRICE_NOW_HEADING, "Helv", -11, FW_NORMAL},
+    {IDC_VAL_VALUE_NOW_HEADING, "Helv", -11, FW_NORMAL},
+    {IDC_VAL_FEES_LABEL, "Helv", -11, FW_NORMAL},
+    {IDC_VAL_FEES, "Helv", -11, FW_NORMAL},
+    {IDC_VAL_VALUE_LABEL, "Helv", -11, FW_NORMAL},
+    {IDC_VAL_VALUE, "Helv", -11, FW_NORMAL},
+    {IDC_VAL_CASH_LABEL, "Helv", -11, FW_NORMAL},
+    {IDC_VAL_CASH, "Helv", -11, FW_NORMAL},
+    {IDC_VAL_TOTAL, "Helv", -11, FW_NORMAL},
+    {IDC_VAL_AVERAGE_MARK, "Helv", -11, FW_NORMAL},
+    {IDC_VAL_AVERAGE_LEGEND, "Helv", -11, FW_NORMAL},
+    {IDC_VAL_FOOTNOTE_MARK, "Helv", -11, FW_NORMAL},
+    {IDC_VAL_FOOTNOTE, "Helv", -11, FW_NORMAL},
+    {IDC_VAL_GRAPH, "Helv", -11, FW_NORMAL},
+    {IDC_VAL_EXIT, "Helv", -11, FW_NORMAL},
+};
 
 constexpr ColumnHeading heading(int id, const ValuationColumn& column) {
     return {id, column.first, column.last};
@@ -65,10 +60,6 @@ struct ValuationScreen {
     GameModel& model;
     BuyRequest buy;
 };
-
-GameModel& modelOf(HWND dialog) {
-    return screenState<ValuationScreen>(dialog).model;
-}
 
 HWND listOf(HWND dialog) {
     return GetDlgItem(dialog, IDC_VAL_LIST);
@@ -97,26 +88,26 @@ void showValuation(HWND dialog, const ValuationDisplay& display, int selected) {
 
 // Charts the selected holding; the graph can step through every listed one and can buy, so the
 // figures are built again when it returns.
-void OnGraph(HWND dialog) {
-    GameModel& model = modelOf(dialog);
+void OnGraph(HWND dialog, const ValuationScreen& screen) {
+    GameModel& model = screen.model;
     const int row = ListBox_GetCurSel(listOf(dialog));
     const GraphBrowse browse = valuationBrowse(model, row);
     if (browse.shares.empty()) return;  // an empty list has no holding to chart
-    runGraphScreen(dialog, model, browse, screenState<ValuationScreen>(dialog).buy);
+    runGraphScreen(dialog, model, browse, screen.buy);
     showValuation(dialog, buildValuation(model), row);
     SetFocus(listOf(dialog));
 }
 
-BOOL OnInit(HWND dialog) {
+BOOL OnInit(HWND dialog, ValuationScreen& screen) {
     placeHeadingsOverColumns(dialog, IDC_VAL_LIST, IDC_VAL_NAME_HEADING, kHeadings);
-    showValuation(dialog, buildValuation(modelOf(dialog)), 0);
+    showValuation(dialog, buildValuation(screen.model), 0);
     return TRUE;
 }
 
-bool OnCommand(HWND dialog, int id, UINT) {
+bool OnCommand(HWND dialog, ValuationScreen& screen, int id, UINT) {
     switch (id) {
         case IDC_VAL_GRAPH:
-            OnGraph(dialog);
+            OnGraph(dialog, screen);
             return true;
         case IDC_VAL_EXIT:
             EndDialog(dialog, id);
@@ -127,15 +118,14 @@ bool OnCommand(HWND dialog, int id, UINT) {
 }
 
 // The rule of the addition: under the cash balance, above the sum.
-void OnPaint(HWND dialog, const PAINTSTRUCT& paint) {
+void OnPaint(HWND dialog, ValuationScreen&, const PAINTSTRUCT& paint) {
     constexpr int kAddedFigures[] = {IDC_VAL_VALUE, IDC_VAL_CASH, IDC_VAL_TOTAL};
     drawSumRule(dialog, paint.hdc, IDC_VAL_CASH, IDC_VAL_TOTAL, kAddedFigures);
 }
 
-const ScreenTemplate kValuationScreen = {
+const ScreenTemplate<ValuationScreen> kValuationScreen = {
     .name = RES_DLG_EQUITY,
-    .kind = kOrdinaryDialog,
-    .helpNumber = kValuationHelp,
+    .helpNumber = IDH_VALUATION,
     .fonts = kValuationFonts,
     .handlers = {.init = OnInit, .command = OnCommand, .paint = OnPaint},
 };
@@ -143,5 +133,5 @@ const ScreenTemplate kValuationScreen = {
 
 void runValuationScreen(HWND owner, GameModel& model, BuyRequest buy) {
     ValuationScreen screen{model, buy};
-    runModalScreen(owner, kValuationScreen, &screen);
+    runModalScreen(owner, kValuationScreen, screen);
 }
