@@ -43,7 +43,10 @@ TEST(SaleFigures, TitleAvailablePriceAndTotalValue) {
     GameModel model = holdingOf(100, 3.0);
     std::memset(model.shareTable[kShare].name, 'N', kShareNameSize);  // a name that fills its field
     EXPECT_EQ(saleFigures(model, kShare).title, "Sell Shares In " + std::string(20, 'N'));
-    for (int share : {kShareCount, kEmptySlot}) {
+    // No share has shares: not a free slot's leftovers, nor a damaged slot's numbered outside the table.
+    for (int i : {2, 3, 4})
+        model.holdings[i] = heldShares(i == 2 ? kEmptySlot : i == 3 ? kShareCount : -2, 5, 5.0);
+    for (int share : {kShareCount, kEmptySlot, -2}) {
         const SaleFigures none = saleFigures(model, share);
         EXPECT_EQ(std::tie(none.title, none.available, none.price),
                   std::make_tuple("Sell Shares In ", "      0", "     p"));
