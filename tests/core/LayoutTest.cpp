@@ -18,6 +18,7 @@ TEST(Placement, CentringTruncatesTowardZeroAndOnlyWindowsThatFitArePulledBack) {
     EXPECT_EQ(xy(keptOnScreen(800, 600, 700, 550, 200, 100)), std::make_pair(600, 500));
     EXPECT_EQ(xy(keptOnScreen(800, 600, 100, 50, 900, 700)), std::make_pair(100, 50));
     EXPECT_EQ(xy(keptOnScreen(800, 600, 600, 500, 200, 100)), std::make_pair(600, 500));
+    EXPECT_EQ(xy(keptOnScreen(800, 600, 100, 50, 200, 100)), std::make_pair(100, 50));
 }
 
 // A picture page shows whole inside the main window's client area: 1:1 where it fits, else shrunk with
@@ -28,7 +29,8 @@ TEST(Placement, APageFitsInsideTheAreaShrunkOnlyWhenItMustAndKeepsItsShape) {
         {{83, 91, 723, 571}, {640, 480}, {0, 0}, {83, 91, 723, 571}, 1, 1},     // 800 x 600: the client area
         {{0, 38, 640, 480}, {640, 480}, {0, 0}, {25, 38, 614, 480}, 442, 480},  // 640 x 480, maximised
         {{0, 0, 640, 480}, {640, 460}, {6, 6}, {0, 9, 640, 471}, 634, 640},     // a frame: the width decides
-        {{0, 0, 640, 480}, {422, 238}, {6, 25}, {106, 108, 534, 371}, 1, 1},    // small: centred as it is
+        {{0, 0, 640, 480}, {422, 238}, {6, 25}, {106, 108, 534, 371}, 1, 1},
+        {{0, 0, 20, 10}, {640, 480}, {20, 10}, {0, 0, 21, 11}, 1, 640},  // no room: the least scale    // small: centred as it is
     };
     // clang-format on
     for (const auto& c : cases) {

@@ -43,9 +43,14 @@ TEST(SaleFigures, TitleAvailablePriceAndTotalValue) {
     GameModel model = holdingOf(100, 3.0);
     std::memset(model.shareTable[kShare].name, 'N', kShareNameSize);  // a name that fills its field
     EXPECT_EQ(saleFigures(model, kShare).title, "Sell Shares In " + std::string(20, 'N'));
+    model.shareTable[kShare].name[0] = '\0';  // an empty name, whatever follows its end
+    EXPECT_EQ(saleFigures(model, kShare).title, "Sell Shares In ");
     // No share has shares: not a free slot's leftovers, nor a damaged slot's numbered outside the table.
     for (int i : {2, 3, 4})
         model.holdings[i] = heldShares(i == 2 ? kEmptySlot : i == 3 ? kShareCount : -2, 5, 5.0);
+    model.holdings[5] = heldShares(0, 7, 7.0);  // share 0 and the share in slot 0 are shares like any other
+    EXPECT_EQ(std::make_tuple(saleFigures(model, 0).available, saleFigures(model, 3).available),
+              std::make_tuple("      7", "      5"));
     for (int share : {kShareCount, kEmptySlot, -2}) {
         const SaleFigures none = saleFigures(model, share);
         EXPECT_EQ(std::tie(none.title, none.available, none.price),
@@ -69,7 +74,8 @@ TEST(Sell, TheValueFieldDecidesTheQuantityWhenFilledAndRefusalsComeInOrder) {
         {100, 2.5, 1e5, "24.00", "", ok, 9},         {100, 1.0, 1e5, "99.999", "", ok, 100},
         {100, 1.0, 1e5, digits, "", ok, 5},          {100, 1.0, 0.0, "9.00", "9", poor, 0},
         {100, 1.0, 0.0, "10.00", "10", ok, 10},      {100, 0.0, 1e5, "", "100", kSuspended, 0},
-        {100, 3.0, 1e5, "-3.00", "1", tooSmall, 0},  {100, 3.0, 1e5, "3.00", "1", ok, 1}};
+        {100, 3.0, 1e5, "-3.00", "1", tooSmall, 0},  {100, 3.0, 1e5, "3.00", "1", ok, 1},
+        {100, 1.0, 1e5, "1.00", "5", ok, 1}};
     // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.value + " / " + c.quantity);
