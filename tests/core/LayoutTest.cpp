@@ -30,7 +30,8 @@ TEST(Placement, APageFitsInsideTheAreaShrunkOnlyWhenItMustAndKeepsItsShape) {
         {{0, 38, 640, 480}, {640, 480}, {0, 0}, {25, 38, 614, 480}, 442, 480},  // 640 x 480, maximised
         {{0, 0, 640, 480}, {640, 460}, {6, 6}, {0, 9, 640, 471}, 634, 640},     // a frame: the width decides
         {{0, 0, 640, 480}, {422, 238}, {6, 25}, {106, 108, 534, 371}, 1, 1},
-        {{0, 0, 20, 10}, {640, 480}, {20, 10}, {0, 0, 21, 11}, 1, 640},  // no room: the least scale    // small: centred as it is
+        {{0, 0, 20, 10}, {640, 480}, {20, 10}, {0, 0, 21, 11}, 1, 640},
+        {{0, 0, 320, 240}, {640, 480}, {0, 0}, {0, 0, 320, 240}, 320, 640},  // both sides alike: the width  // no room: the least scale    // small: centred as it is
     };
     // clang-format on
     for (const auto& c : cases) {
