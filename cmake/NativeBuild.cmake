@@ -1,8 +1,7 @@
 # The native build: market data, the core tests, the benchmark, and the cross build run by Wine.
 include(cmake/MarketData.cmake)
 
-add_executable(data_tests tests/data/MarketDataTest.cpp tests/data/BitmapFilesTest.cpp tests/data/HelpTextTest.cpp
-                          tools/marketgen/MarketGenerator.cpp)
+add_executable(data_tests tests/data/ShippedFilesTest.cpp tools/marketgen/MarketGenerator.cpp)
 target_include_directories(data_tests PRIVATE ${CMAKE_SOURCE_DIR})
 target_compile_definitions(data_tests PRIVATE TICKERDELL_GAME_DIR="${TICKERDELL_GAME_DIR}"
                                               TICKERDELL_SOURCE_DIR="${CMAKE_SOURCE_DIR}")

@@ -68,7 +68,8 @@ std::string insufficientSaleFundsText(const GameModel& model, int shareNumber) {
 
 int32_t sharesAvailable(const GameModel& model, int shareNumber) {
     const int slot = findShareSlot(model, shareNumber);
-    return slot < 0 || shareNumber == kEmptySlot ? 0 : model.holdings[slot].heldQuantity;
+    // Only a share of the table has shares: not a free slot's leftovers, nor a slot numbered past the table.
+    return slot < 0 || !shareOf(model, shareNumber) ? 0 : model.holdings[slot].heldQuantity;
 }
 
 SaleFigures saleFigures(const GameModel& model, int shareNumber) {

@@ -1,13 +1,6 @@
 // The three-dimensional buttons painted onto a pixel grid: every pixel of the button gets exactly one
 // colour, the bevel rings are where a player sees them, and the face is never drawn over.
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <climits>
-#include <string>
-#include <tuple>
-#include <vector>
-
+#include "tests/core/TestKit.h"
 #include "runtime/BevelGeometry.h"
 
 namespace {

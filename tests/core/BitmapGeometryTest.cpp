@@ -1,11 +1,5 @@
 // Bitmap headers and the drawing modes' placement, without drawing anything.
-#include <gtest/gtest.h>
-
-#include <cstring>
-#include <string>
-#include <tuple>
-#include <vector>
-
+#include "tests/core/TestKit.h"
 #include "runtime/BitmapGeometry.h"
 
 namespace {

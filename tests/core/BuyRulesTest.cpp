@@ -1,13 +1,6 @@
 // The Buy dialog's rules: its figures, its refusals in their order, Buy Max's quantity and quote.
-#include <gtest/gtest.h>
-
-#include <climits>
-#include <cstring>
-#include <string>
-
-#include "tests/core/TestMarket.h"
+#include "tests/core/TestKit.h"
 #include "trading/BuyRules.h"
-#include "trading/OrderRules.h"
 
 namespace {
 // Share 4 costs exactly one pound, share 7 two pounds fifty, share 9 thirty pounds.
@@ -46,7 +39,8 @@ TEST(Buy, RefusalsComeInTheirOrderAndAnAcceptedBuyQuotesItsOrder) {
         {1e5, 7, "9", "1000.00", min, 0},   {1e5, 7, "abc", "1000", min, 0},     {1e5, 7, "10", "2.49", noValue, 0},
         {1e5, 7, "10", "2.50", none, 10},   {5.0, 7, "10", "25", poor7, 0},      {1012.0, 4, "1001", "1001.00", poor4, 0},
         {1012.0, 4, "1000", "1000.00", none, 1000},  {1e5, 7, q29, "25", none, 10}, {1e5, 7, q30, "25", min, 0},
-        {1e5, 7, "10", v30, noValue, 0},    {1e5, 9, "3327", "99810", harbour, 0}};
+        {1e5, 7, "10", v30, noValue, 0},    {1e5, 9, "3327", "99810", harbour, 0},
+        {1e5, 7, "10.9", "1000", none, 10}};  // the charge quoted is that of the whole shares booked
     // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.quantity + " / " + c.value);
@@ -63,7 +57,7 @@ TEST(Buy, RefusalsComeInTheirOrderAndAnAcceptedBuyQuotesItsOrder) {
     }
 }
 
-TEST(Buy, QuantitiesBeyondThirtyTwoBitsAndSharesWithoutAPrice) {
+TEST(Buy, QuantitiesBeyondThirtyTwoBitsSharesWithoutAPriceAndAFullHolding) {
     GameModel model = market();
     model.pendingBalance = 1e15;
     model.shareTable[7].currentPrice = 0.0001;
@@ -83,12 +77,7 @@ TEST(Buy, QuantitiesBeyondThirtyTwoBitsAndSharesWithoutAPrice) {
         EXPECT_EQ(decideBuy(model, share, "10", "100").refusal, kNoPriceText);
         EXPECT_EQ(decideBuyMax(model, share).step.refusal, kNoPriceText);
     }
-}
-
-// A holding is an int32_t: more of a held share than that can hold is refused before the charge is asked.
-TEST(Buy, APurchaseThatWouldOverfillTheHoldingIsRefused) {
-    GameModel model = market();
-    model.pendingBalance = 1e15;
+    // A holding is an int32_t: more of a held share than it can hold is refused before the charge is asked.
     model.shareTable[4].currentPrice = 1e-6;
     model.holdings[0] = heldShares(4, 2000000000, 2000.0);
     const std::string full = "You cannot hold more than 2147483647 shares in Company 4";
@@ -97,8 +86,8 @@ TEST(Buy, APurchaseThatWouldOverfillTheHoldingIsRefused) {
     EXPECT_EQ(decideBuyMax(model, 4).step.refusal, full);
 }
 
-// As many whole shares as the balance covers, with no ten-share minimum: 99990 / 1.002 = 99790.42 to
-// spend buys 3326 shares of share 9 at 30 pounds. The quote is the charge that booking then takes.
+// As many whole shares as the balance covers, no ten-share minimum: 99990 / 1.002 = 99790.42 buys 3326
+// shares at 30 pounds. The quote is the charge that booking then takes.
 TEST(BuyMax, BuysAsManyWholeSharesAsTheBalanceCoversAndQuotesTheChargeItBooks) {
     // clang-format off
     const struct { double balance; int share; const char *quantity, *value; bool refused; } cases[] = {

@@ -1,13 +1,5 @@
 // The Quantity and Value fields: character filters, reading their texts, and keeping the pair in step.
-#include <gtest/gtest.h>
-
-#include <cfenv>
-#include <cmath>
-#include <cstdint>
-#include <limits>
-#include <string>
-#include <tuple>
-
+#include "tests/core/TestKit.h"
 #include "trading/EntryFields.h"
 
 TEST(EntryFilters, EveryByteOfBothFields) {
@@ -69,21 +61,15 @@ TEST(QuantityToValue, PriceTimesQuantityWithinTheCeiling) {
 }
 
 TEST(ValueToQuantity, BuyRoundsToTwoDecimalsSellToSixAndTheValueIsRewritten) {
-    const struct {
-        double price;
-        const char* value;
-        EntryRounding rounding;
-        const char *quantity, *rewritten;  // nullptr: both fields stay
-    } cases[] = {{1.0, "99.999", EntryRounding::Buy, "100", "100.00"},
-                 {1.0, "99.999", EntryRounding::Sell, "99", "99.00"},
-                 {1.0, "99.9999996", EntryRounding::Sell, "100", "100.00"},
-                 {1.0, "0.999", EntryRounding::Sell, nullptr, nullptr},
-                 {2.35, "1000", EntryRounding::Buy, "425", "998.75"},
-                 {1.0, "99999999.4", EntryRounding::Sell, "99999999", "99999999.00"},
-                 {1.0, "99999999.996", EntryRounding::Buy, nullptr, nullptr},
-                 {1.0, "0.004", EntryRounding::Buy, nullptr, nullptr},
-                 {1e-300, "50", EntryRounding::Buy, nullptr, nullptr},
-                 {std::nan(""), "50", EntryRounding::Sell, nullptr, nullptr}};
+    const auto buy = EntryRounding::Buy, sell = EntryRounding::Sell;
+    // clang-format off
+    const struct { double price; const char* value; EntryRounding rounding; const char *quantity, *rewritten; } cases[] = {
+        {1.0, "99.999", buy, "100", "100.00"}, {1.0, "99.999", sell, "99", "99.00"},
+        {1.0, "99.9999996", sell, "100", "100.00"}, {1.0, "0.999", sell, nullptr, nullptr},  // nullptr: both stay
+        {2.35, "1000", buy, "425", "998.75"}, {1.0, "99999999.4", sell, "99999999", "99999999.00"},
+        {1.0, "99999999.996", buy, nullptr, nullptr}, {1.0, "0.004", buy, nullptr, nullptr},
+        {1e-300, "50", buy, nullptr, nullptr}, {std::nan(""), "50", sell, nullptr, nullptr}};
+    // clang-format on
     for (const auto& c : cases) {
         const auto texts = textsForValue(c.price, c.value, c.rounding);
         ASSERT_EQ(texts.has_value(), c.quantity != nullptr) << c.price << " " << c.value;

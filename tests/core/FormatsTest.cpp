@@ -1,20 +1,8 @@
 // Price and money texts: the dealing-room price signs, padding, brackets and half-away rounding.
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <cstdint>
-#include <cstdio>
-#include <cstring>
-#include <functional>
-#include <limits>
-#include <random>
-#include <string>
-
+#include "tests/core/TestKit.h"
 #include "runtime/Formats.h"
 
-namespace {
-constexpr double kInf = std::numeric_limits<double>::infinity();
-}  // namespace
+#include <random>
 
 TEST(FormatPrice, SignsFollowTheFirstDecimalRoundedToTwo) {
     const std::pair<double, const char*> cases[] = {

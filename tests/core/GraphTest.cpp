@@ -1,12 +1,5 @@
 // The price graph: where every point, tick and label lands, the history buffer, and the stepping.
-#include <gtest/gtest.h>
-
-#include <climits>
-#include <cstdio>
-#include <tuple>
-
-#include "model/MarketFiles.h"
-#include "tests/core/TestFolder.h"
+#include "tests/core/TestKit.h"
 #include "views/Graph.h"
 
 namespace {
@@ -38,7 +31,7 @@ std::string joined(const Labels& labels) {
     return text;
 }
 
-// The coordinates the lines start at along one axis.
+// Where the lines start along one axis.
 std::string axis(const std::vector<PlotLine>& lines, int PlotPoint::*along) {
     std::string text;
     for (const PlotLine& line : lines) text += std::to_string(line.from.*along) + ' ';
@@ -47,30 +40,24 @@ std::string axis(const std::vector<PlotLine>& lines, int PlotPoint::*along) {
 }  // namespace
 
 TEST(GraphPicture, EachRangesLineLabelsTicksAndGridThenTheOptionsAutoScaleAndShortDates) {
-    struct Case {
-        GraphRange range;
-        int lineWidth, column2, column4, column7;  // where the points 2, 4 and 7 plotted days back stand
-        const char *dates, *ticks, *gridColumns;   // date d is the table's entry 1397 - d
-    };
-    const char* const fifths = "65 205 345 485 625 ";
-    const Case cases[] = {
-        {GraphRange::FourYears, 1, 622, 619, 614, "D277 D532 D787 D1042 D1297 ", fifths,
-         "65 65 65 205 345 485 625 "},
-        {GraphRange::OneYear, 1, 621, 617, 610, "D1042 D1108 D1171 D1234 D1297 ",
-         "65 111 158 204 251 298 345 391 438 485 531 578 625 ",
+    // The line's width, the columns of the points 2, 4 and 7 plotted days back, the dates (date d is the
+    // table's entry 1397 - d), the ticks and the grid's columns.
+    const char *fifths = "65 205 345 485 625 ", *grid = "65 65 65 205 345 485 625 ";
+    // clang-format off
+    const struct { GraphRange range; int lineWidth, column2, column4, column7; const char *dates, *ticks, *gridColumns; } cases[] = {
+        {GraphRange::FourYears, 1, 622, 619, 614, "D277 D532 D787 D1042 D1297 ", fifths, grid},
+        {GraphRange::OneYear, 1, 621, 617, 610, "D1042 D1108 D1171 D1234 D1297 ", "65 111 158 204 251 298 345 391 438 485 531 578 625 ",
          "65 65 65 111 158 204 251 298 345 391 438 485 531 578 "},
-        {GraphRange::OneMonth, 2, 572, 519, 439, "D1276 D1282 D1287 D1292 D1297 ", fifths,
-         "65 65 65 205 345 485 625 "},
-    };
+        {GraphRange::OneMonth, 2, 572, 519, 439, "D1276 D1282 D1287 D1292 D1297 ", fifths, grid}};
+    // clang-format on
     GameModel model = datedModel(1399);
     model.graphGridLines = 1;
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         const GraphRangeInfo& info = graphRangeInfo(c.range);
         SCOPED_TRACE(info.days);
         const GraphPicture picture = computeGraph(model, rangeHistory(c.range), c.range);
-        // The scale's ends sit on the plot's first and last rows and the data 1% inside them: a price p
-        // lies on row 422 - (p - 1/1.01) * 376 / (4.04 - 1/1.01): 297.5 for 2.00, 50.9 for 4.00, 420.8
-        // for 1.00; the day without trading breaks the line.
+        // The data lies 1% inside the scale's ends: 2.00 on row 297.5, 4.00 on 50.9, 1.00 on 420.8; the day
+        // without trading breaks the line.
         const auto& runs = picture.priceLine;
         ASSERT_EQ(runs.size(), 2u);
         ASSERT_EQ(runs[0].size(), 6u);
@@ -118,7 +105,7 @@ TEST(GraphPicture, EachPriceLabelIsItsTicksPriceToTheNearestQuarterPenny) {
     EXPECT_EQ(graphPriceLabels({false, 1.0, 2.0}), Labels{});
 }
 
-TEST(GraphBounds, NoDayIndexReadsOutsideTheBufferOrTheDates) {
+TEST(GraphBounds, NoDayIndexReadsOutsideTheBufferOrTheDatesAndAnyColumnIsHeldToTheIntRange) {
     GraphHistory recent{};
     std::fill(recent.end() - 10, recent.end(), 1.5);
     GameModel model = datedModel(1399);
@@ -133,9 +120,6 @@ TEST(GraphBounds, NoDayIndexReadsOutsideTheBufferOrTheDates) {
                                 point.y <= kPlotLastRow);
         }
     }
-}
-
-TEST(GraphBounds, APlotColumnForAnyDayCountIsTheExactOneHeldToTheIntRange) {
     const std::tuple<GraphRange, int, int> cases[] = {
         {GraphRange::OneYear, 3900000, -8564080},     {GraphRange::FourYears, INT_MAX, -1179010004},
         {GraphRange::FourYears, INT_MIN, 1179011255}, {GraphRange::OneMonth, INT_MAX, INT_MIN},
@@ -145,7 +129,6 @@ TEST(GraphBounds, APlotColumnForAnyDayCountIsTheExactOneHeldToTheIntRange) {
 }
 
 TEST(GraphHistoryBuffer, GapsTakeThePreviousPriceAndTodayHoldsTheModelsPrice) {
-    // Beyond the highest price or below the lowest a record is no price, as the history reader has it.
     const std::vector<double> records{0.0, 0.0, 1.5, 0.0, -2.0, 2.5, 1e308, 1e15, 100.01, 0.002, 7.0, 8.0};
     const GraphHistory history = graphHistoryFromRecords(records.data(), static_cast<int>(records.size()));
     EXPECT_EQ(std::vector<double>(history.end() - 11, history.end()),
@@ -164,21 +147,14 @@ TEST(GraphHistoryBuffer, GapsTakeThePreviousPriceAndTodayHoldsTheModelsPrice) {
 }
 
 TEST(GraphStepping, PreviousAndNextThroughTheTableOrTheBrowseList) {
-    // The browse, whether each way works, and the share shown after each step.
+    // The browse, whether each way works, and the share shown after each step; 60 is no share.
+    // clang-format off
     const std::tuple<GraphBrowse, bool, bool, int, int> cases[] = {
-        {browseAllShares(0), false, true, 0, 1},
-        {browseAllShares(49), true, false, 48, 49},
-        {{{5, 7}, 0}, false, true, 5, 7},
-        {{{5, 7}, 1}, true, false, 5, 7},
-        {{{5, 60, 9}, 2}, false, false, 9, 9},  // a damaged list: 60 is no share
+        {browseAllShares(0), false, true, 0, 1}, {browseAllShares(49), true, false, 48, 49},
+        {{{5, 7}, 0}, false, true, 5, 7}, {{{5, 7}, 1}, true, false, 5, 7}, {{{5, 60, 9}, 2}, false, false, 9, 9},
         {{{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, 10}, true, false, 10, 11},
-        {{{5, 7, 9}, INT_MAX},
-         false,
-         false,
-         kEmptySlot,
-         kEmptySlot},  // no place after the last one an int holds
-        {{{5, 7, 9}, INT_MIN}, false, false, kEmptySlot, kEmptySlot},
-    };
+        {{{5, 7, 9}, INT_MAX}, false, false, kEmptySlot, kEmptySlot}, {{{5, 7, 9}, INT_MIN}, false, false, kEmptySlot, kEmptySlot}};
+    // clang-format on
     for (const auto& [browse, hasPrevious, hasNext, afterPrevious, afterNext] : cases) {
         GraphBrowse previous = browse, next = browse;
         const GraphStepping stepping = graphSteppingFor(browse);

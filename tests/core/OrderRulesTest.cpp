@@ -1,30 +1,18 @@
 // Order rules: the broker's charge, money tests, admission, booking and cancelling, to the penny.
-#include <gtest/gtest.h>
-
-#include <cfenv>
-#include <climits>
-#include <cmath>
-#include <cstring>
-#include <string>
-#include <tuple>
-
-#include "tests/core/TestMarket.h"
+#include "tests/core/TestKit.h"
 #include "trading/BuyRules.h"
-#include "trading/OrderRules.h"
 
 namespace {
 GameModel market() {
     return fiftyShares([](int i) { return 0.25 * (i + 1) + 0.005 * i; });
 }
 
-// Every field of a holding, so that two holdings compare (and print) as one value.
 auto fieldsOf(const Holding& slot) {
     return std::make_tuple(slot.shareNumber, slot.heldQuantity, slot.totalCost, slot.action,
                            slot.pendingQuantity, slot.pendingAmount, slot.pendingCommission,
                            slot.commissionToDate, slot.repeatPurchases, std::string(slot.dateBought));
 }
 
-// Everything an order can touch.
 void expectSameAccount(const GameModel& a, const GameModel& b) {
     EXPECT_EQ(a.cashBalance, b.cashBalance);
     EXPECT_EQ(a.pendingBalance, b.pendingBalance);
@@ -53,12 +41,10 @@ TEST(BrokerCharge, CommissionAndTheConfirmationText) {
 TEST(MoneyTests, SpendableAmountAffordabilityFundingAndTheLargestAffordableQuantity) {
     GameModel model = market();
     const double owed = -0.00998003992;  // 9.99 is a penny short of the flat fee
-    const struct {
-        double balance, spendable, value;
-        bool affords, funds;
-    } cases[] = {{1012.0, 1000.0, 1000.0, true, true}, {1012.0, 1000.0, 1000.01, false, true},
-                 {10.0, 0.0, 0.0, true, true},         {10.0, 0.0, 0.01, false, true},
-                 {9.99, owed, 0.0, false, false},      {9.99, owed, 0.01, false, true}};
+    // clang-format off
+    const struct { double balance, spendable, value; bool affords, funds; } cases[] = {
+        {1012.0, 1000.0, 1000.0, true, true}, {1012.0, 1000.0, 1000.01, false, true}, {10.0, 0.0, 0.0, true, true},
+        {10.0, 0.0, 0.01, false, true}, {9.99, owed, 0.0, false, false}, {9.99, owed, 0.01, false, true}};
     for (const auto& c : cases) {
         model.pendingBalance = c.balance;
         EXPECT_NEAR(spendableAmount(model), c.spendable, 1e-11) << c.balance;
@@ -66,11 +52,10 @@ TEST(MoneyTests, SpendableAmountAffordabilityFundingAndTheLargestAffordableQuant
         EXPECT_EQ(canFundSale(model, c.value), c.funds) << c.balance << " " << c.value;
     }
     EXPECT_FALSE(canAffordPurchase(model, std::nan("")));
-    const struct {
-        double balance, price;
-        int32_t quantity;
-    } quantities[] = {{1012.0, 3.0, 333},  {1012.0, 0.0, 0},           {1012.0, 1001.0, 0},
-                      {1012.0, 1000.0, 1}, {1012.0, 1e-12, INT32_MAX}, {10.0, 1.0, 0}};
+    const struct { double balance, price; int32_t quantity; } quantities[] = {
+        {1012.0, 3.0, 333}, {1012.0, 0.0, 0}, {1012.0, 1001.0, 0}, {1012.0, 1000.0, 1}, {1012.0, 1e-12, INT32_MAX},
+        {10.0, 1.0, 0}};
+    // clang-format on
     for (const auto& c : quantities) {
         model.pendingBalance = c.balance;
         model.shareTable[4].currentPrice = c.price;
@@ -93,28 +78,24 @@ TEST(Admission, OnePendingOrderAShareAndTenHoldingsAtMost) {
     for (int i = 0; i < kHoldingCount; ++i) model.holdings[i] = heldShares(20 + i, 10 * (i + 1), 5.0 * i);
     ASSERT_EQ(bookPurchase(model, 25, 30).holding, 5);  // more of a held share: room enough
     ASSERT_TRUE(bookSale(model, 27, 80));
-    const struct {
-        int share;
-        OrderKind kind;
-        Refused refusal;
-    } cases[] = {{25, OrderKind::Sale, pending},
-                 {27, OrderKind::Purchase, pending},
-                 {3, OrderKind::Purchase, full},
-                 {3, OrderKind::Sale, none},
-                 {29, OrderKind::Purchase, none}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.share);
+    const std::tuple<int, OrderKind, Refused> cases[] = {{25, OrderKind::Sale, pending},
+                                                         {27, OrderKind::Purchase, pending},
+                                                         {3, OrderKind::Purchase, full},
+                                                         {3, OrderKind::Sale, none},
+                                                         {29, OrderKind::Purchase, none}};
+    for (const auto& [share, kind, refusal] : cases) {
+        SCOPED_TRACE(share);
         const GameModel before = model;
-        EXPECT_EQ(refusalOf(admitOrder(model, c.share, c.kind)), c.refusal);
-        if (c.refusal == none) continue;
-        EXPECT_EQ(refusalOf(bookPurchase(model, c.share, 10).admission), c.refusal);
-        EXPECT_FALSE(bookSale(model, c.share, 1));
+        EXPECT_EQ(refusalOf(admitOrder(model, share, kind)), refusal);
+        if (refusal == none) continue;
+        EXPECT_EQ(refusalOf(bookPurchase(model, share, 10).admission), refusal);
+        EXPECT_FALSE(bookSale(model, share, 1));
         expectSameAccount(model, before);
     }
 }
 
-// A purchase opens the first empty holding, whatever an earlier one left in it, at today's price and
-// date; a sale's pending amount is the fraction of the holding that remains.
+// A purchase opens the first empty holding whatever an earlier one left in it; a sale's pending amount is
+// the fraction of the holding that remains.
 TEST(Booking, PurchasesAndSalesToThePenny) {
     GameModel model = market();
     model.holdings[0] = heldShares(11, 10, 30.0);
@@ -154,8 +135,7 @@ TEST(Booking, NothingForNoSharesTooManySharesOrAnUnknownShare) {
     expectSameAccount(model, before);
 }
 
-// Hostile price files can make an order worth more than a double holds, or a holding larger than its
-// type: both are refused, and the account stays a finite number.
+// Hostile prices can make an order worth more than a double holds, or a holding larger than its type.
 TEST(Booking, NoOrderMakesTheAccountInfiniteOrAHoldingOverflow) {
     GameModel model = market();
     model.shareTable[3].currentPrice = model.shareTable[5].currentPrice = 1e308;

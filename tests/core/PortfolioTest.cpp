@@ -1,37 +1,14 @@
 // The portfolio screen's lines, figures, details and buttons, and the removal of a pending order.
-#include <gtest/gtest.h>
-
-#include <climits>
-#include <cstdio>
-#include <cstring>
-#include <string>
-#include <utility>
-
-#include "model/MarketFiles.h"
-#include "tests/core/TestMarket.h"
-#include "trading/OrderRules.h"
+#include "tests/core/TestKit.h"
 #include "trading/Portfolio.h"
 
 namespace {
 // Fifty shares at 1.00 pound that did not move, with day 260 dated "4-Jan-95"; shares 3 and 5 moved.
 GameModel market() {
     GameModel model = fiftyShares([](int) { return 1.0; }, "4-Jan-95");
-    std::strcpy(model.shareTable[3].name, "Abbey Foods");
-    model.shareTable[3].previousPrice = 1.2325;
-    model.shareTable[3].currentPrice = 1.255;
-    std::strcpy(model.shareTable[5].name, "Castle Brewing");
-    model.shareTable[5].previousPrice = 2.0;
-    model.shareTable[5].currentPrice = 1.5;
+    model.shareTable[3] = {3, "Abbey Foods", 1.2325, 1.255};
+    model.shareTable[5] = {5, "Castle Brewing", 2.0, 1.5};
     return model;
-}
-
-void order(GameModel& model, int share, int quantity, OrderKind kind) {
-    ASSERT_TRUE(kind == OrderKind::Purchase ? bookPurchase(model, share, quantity).booked()
-                                            : bookSale(model, share, quantity));
-}
-
-std::string padded(std::string name) {
-    return name.append(20 - name.size(), ' ');
 }
 
 // The enabled ones among Remove, Sell, Buy and Valuation, named in that order.
@@ -57,8 +34,7 @@ auto accountOf(const AccountFigures& a) {
 
 TEST(PortfolioDisplay, LinesDetailsAndButtonsOfEachKindOfHolding) {
     GameModel model = market();
-    model.holdings[0] = heldShares(5, 1200, 2400.0);
-    model.holdings[0].commissionToDate = 14.8;
+    model.holdings[0] = heldShares(5, 1200, 2400.0, 14.8);
     model.holdings[1] = heldShares(7, 40, 40.0);
     model.holdings[2] = heldShares(8, 25000000, 25000000.0);
     model.holdings[3] = heldShares(9, 10, 10.0);
@@ -114,7 +90,9 @@ TEST(PortfolioDisplay, AccountFiguresAreBracketedOrSignedAndMarkedRed) {
         {500, 99000.0, -12.0, {caption, "\243750.00", "\24399000.00", "\24399750.00", "(\243250.00)", "(\24312.00)",
                                false, true, false, true}},
         {500, -1762.0, 0.0, {caption, "\243750.00", "(\2431762.00)", "\xA3-1012.00", "(\243101012.00)", "\2430.00",
-                             true, false, true, true}}};
+                             true, false, true, true}},
+        {500, -750.0, 0.0, {caption, "\243750.00", "(\243750.00)", "\2430.00", "(\243100000.00)", "\2430.00",
+                            true, false, false, true}}};
     // clang-format on
     for (const auto& c : cases) {
         GameModel model = market();

@@ -1,20 +1,10 @@
 // The Sell dialog's rules: its figures, selling by quantity, by value and all, and every refusal's text.
-#include <gtest/gtest.h>
-
-#include <cfenv>
-#include <cmath>
-#include <cstring>
-#include <string>
-#include <tuple>
-
-#include "tests/core/TestMarket.h"
-#include "trading/OrderRules.h"
+#include "tests/core/TestKit.h"
 #include "trading/SaleRules.h"
 
 namespace {
 constexpr int kShare = 7;
 
-// A holding of `held` shares of share 7 at the given price.
 GameModel holdingOf(int held, double price, double balance = kStartingCash) {
     GameModel model = fiftyShares([](int i) { return 1.0 + i; });
     std::strcpy(model.shareTable[kShare].name, "Pellinor \xC9tain");
@@ -53,7 +43,15 @@ TEST(SaleFigures, TitleAvailablePriceAndTotalValue) {
     GameModel model = holdingOf(100, 3.0);
     std::memset(model.shareTable[kShare].name, 'N', kShareNameSize);  // a name that fills its field
     EXPECT_EQ(saleFigures(model, kShare).title, "Sell Shares In " + std::string(20, 'N'));
-    for (int share : {kShareCount, kEmptySlot}) {
+    model.shareTable[kShare].name[0] = '\0';  // an empty name, whatever follows its end
+    EXPECT_EQ(saleFigures(model, kShare).title, "Sell Shares In ");
+    // No share has shares: not a free slot's leftovers, nor a damaged slot's numbered outside the table.
+    for (int i : {2, 3, 4})
+        model.holdings[i] = heldShares(i == 2 ? kEmptySlot : i == 3 ? kShareCount : -2, 5, 5.0);
+    model.holdings[5] = heldShares(0, 7, 7.0);  // share 0 and the share in slot 0 are shares like any other
+    EXPECT_EQ(std::make_tuple(saleFigures(model, 0).available, saleFigures(model, 3).available),
+              std::make_tuple("      7", "      5"));
+    for (int share : {kShareCount, kEmptySlot, -2}) {
         const SaleFigures none = saleFigures(model, share);
         EXPECT_EQ(std::tie(none.title, none.available, none.price),
                   std::make_tuple("Sell Shares In ", "      0", "     p"));
@@ -75,7 +73,9 @@ TEST(Sell, TheValueFieldDecidesTheQuantityWhenFilledAndRefusalsComeInOrder) {
         {100, 3.0, 1e5, "", "50", tooSmall, 0},      {100, 3.0, 1e5, "2.99", "1", tooSmall, 0},
         {100, 2.5, 1e5, "24.00", "", ok, 9},         {100, 1.0, 1e5, "99.999", "", ok, 100},
         {100, 1.0, 1e5, digits, "", ok, 5},          {100, 1.0, 0.0, "9.00", "9", poor, 0},
-        {100, 1.0, 0.0, "10.00", "10", ok, 10},      {100, 0.0, 1e5, "", "100", kSuspended, 0}};
+        {100, 1.0, 0.0, "10.00", "10", ok, 10},      {100, 0.0, 1e5, "", "100", kSuspended, 0},
+        {100, 3.0, 1e5, "-3.00", "1", tooSmall, 0},  {100, 3.0, 1e5, "3.00", "1", ok, 1},
+        {100, 1.0, 1e5, "1.00", "5", ok, 1}};
     // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.value + " / " + c.quantity);
@@ -122,8 +122,8 @@ TEST(SellAll, TheWholeHoldingUnlessEvenItCannotCoverTheFee) {
     }
 }
 
-// A price read from a hostile file can make the proceeds or the balance more than a double holds: the
-// sale is refused before its charge is quoted, and the pending balance never becomes inf or nan.
+// A hostile price can make the proceeds or the balance more than a double holds: refused before the charge
+// is quoted, and the pending balance never becomes inf or nan.
 TEST(SellAll, ASuspendedShareOrAValueThatIsNotAFiniteNumberIsRefused) {
     GameModel model = holdingOf(2, 0.0);
     std::feclearexcept(FE_ALL_EXCEPT);

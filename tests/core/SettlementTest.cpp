@@ -1,39 +1,36 @@
-// Ringing the broker's settlement: each kind of order, the history records it writes, and the account
-// after it.
-#include "tests/core/SettlementGame.h"
+// Ringing the broker: each kind of order, the records it writes, the calendar with its days without
+// trading and both ends of the data, and the notices the player is given.
+#include "tests/core/TestKit.h"
+#include "trading/BuyRules.h"
 #include "trading/Portfolio.h"
-
-using namespace settlement_test;
 
 TEST(Settling, EachKindOfOrderLeavesItsHoldingAndItsRecord) {
     Game game;
     GameModel& model = game.model;
-    model.holdings[0] = heldShares(6, 1000, 2500.0);
-    model.holdings[0].commissionToDate = 15.0;
+    model.holdings[0] = heldShares(6, 1000, 2500.0, 15.0);
     model.holdings[1] = heldShares(8, 40, 90.0);
-    game.order(6, 300, OrderKind::Sale);
-    game.order(8, 40, OrderKind::Sale);        // the whole holding: its slot is freed, the rest move up
-    game.order(12, 250, OrderKind::Purchase);  // takes slot 2, the first empty one
-    const double sold = 300 * priceOn(6, 260), bought = 250 * priceOn(12, 260);
-    const double cashAfter = model.pendingBalance;
+    order(model, 6, 300, OrderKind::Sale);
+    order(model, 8, 40, OrderKind::Sale);        // the whole holding: its slot is freed, the rest move up
+    order(model, 12, 250, OrderKind::Purchase);  // takes slot 2, the first empty one
+    const double sold = 300 * priceOn(6, 260), bought = 250 * priceOn(12, 260),
+                 cashAfter = model.pendingBalance;
     const Settlement result = settleDay(model, 3);
     EXPECT_EQ(std::make_tuple(result.ordersSettled, result.history, model.transactionCount),
               std::make_tuple(3, HistoryWrite::Written, 3));
     expectSettled(model, 257, 258);
     EXPECT_EQ(model.cashBalance, cashAfter);
-    const struct {
-        int share, held;
-        double cost, fees;
-    } expected[] = {{6, 700, 1750.0, 15.0 + commissionFor(model, sold)},
-                    {12, 250, bought, commissionFor(model, bought)},
-                    {kEmptySlot, 0, 0.0, 0.0}};
+    const std::tuple<int, int, double, double> expected[] = {
+        {6, 700, 1750.0, 15.0 + commissionFor(model, sold)},
+        {12, 250, bought, commissionFor(model, bought)},
+        {kEmptySlot, 0, 0.0, 0.0}};
     for (int i = 0; i < 3; ++i) {
         const Holding& slot = model.holdings[i];
+        const auto& [share, held, cost, fees] = expected[i];
         EXPECT_EQ(std::make_tuple(slot.shareNumber, slot.heldQuantity, slot.action, slot.pendingQuantity),
-                  std::make_tuple(expected[i].share, expected[i].held, kNoAction, 0))
+                  std::make_tuple(share, held, kNoAction, 0))
             << i;
-        EXPECT_NEAR(slot.totalCost, expected[i].cost, kMillionthOfAPenny) << i;
-        EXPECT_NEAR(slot.commissionToDate, expected[i].fees, kMillionthOfAPenny) << i;
+        EXPECT_NEAR(slot.totalCost, cost, kMillionthOfAPenny) << i;
+        EXPECT_NEAR(slot.commissionToDate, fees, kMillionthOfAPenny) << i;
     }
     // Records in slot order, dated and priced by the order day; the whole holding sold keeps nothing.
     const auto first = readTransaction(0), whole = readTransaction(1);
@@ -41,47 +38,150 @@ TEST(Settling, EachKindOfOrderLeavesItsHoldingAndItsRecord) {
     EXPECT_EQ(std::make_tuple(first->name, first->price, first->action, first->amount, first->date),
               std::make_tuple("Company 6", priceOn(6, 260), 'S', 0.7, "D1137"));
     EXPECT_EQ(whole->amount, 0.0);
-}
-
-TEST(Settling, AnAdvanceWithNoOrdersLeavesTheHistoryAloneButRepricesAndSettlesCash) {
-    Game game;
-    EXPECT_EQ(settleDay(game.model, 1).history, HistoryWrite::NothingToWrite);
-    EXPECT_FALSE(std::filesystem::exists(transactionsFilePath()));
-    game.model.pendingBalance = 1234.5;  // whatever it holds becomes the cash
-    EXPECT_EQ(settleDay(game.model, 2).ordersSettled, 0);
-    EXPECT_EQ(game.model.cashBalance, 1234.5);
-    expectSettled(game.model, 257, 258);
-}
-
-TEST(Settling, AnUnwritableHistoryStillSettlesAndBothNoticesComeInOrder) {
-    Game game;
-    game.order(4, 100, OrderKind::Purchase);
-    std::filesystem::remove_all(transactionsDirectoryPath());
-    const Settlement result = settleDay(game.model, 500);
-    EXPECT_TRUE(result.historyNotWritten());
-    EXPECT_EQ(std::make_tuple(result.ordersSettled, game.model.transactionCount), std::make_tuple(1, 0));
-    EXPECT_EQ(game.model.holdings[0].heldQuantity, 100);
-    expectSettled(game.model, 0, 1);
-    std::vector<std::tuple<std::string, NoticeIcon>> shown;
-    for (const Notice& notice : settlementNotices(game.model, result))
-        shown.emplace_back(notice.text, notice.icon);
-    EXPECT_EQ(shown,
-              (std::vector<std::tuple<std::string, NoticeIcon>>{
-                  {"The transaction history file " + transactionsFilePath() +
-                       " could not be written, so the transactions just settled will not appear in the "
-                       "statement. They have been settled all the same.",
-                   NoticeIcon::Exclamation},
-                  {endOfDataNotice(game.model), NoticeIcon::Information}}));
-}
-
-// A holding is an int32_t: a purchase that would take it past that is held at its largest, never wrapped
-// into a negative count that empties the slot while the fees are kept.
-TEST(Settling, AHeldQuantityNeverOverflows) {
-    Game game;
-    game.model.holdings[0] = {4, 2000000000, 10.0, kBuyAction, 2000000000, 20.0, 10.04};
-    game.model.pendingBalance -= 30.04;
-    settleDay(game.model, 1);
-    const Holding& slot = game.model.holdings[0];
-    EXPECT_EQ(std::make_tuple(slot.shareNumber, slot.heldQuantity, slot.totalCost, slot.commissionToDate),
+    // No orders: the history is left alone, but the market is re-priced and the pending balance is the cash.
+    std::filesystem::remove(transactionsFilePath());
+    model.pendingBalance = 1234.5;
+    const Settlement none = settleDay(model, 2);
+    EXPECT_EQ(std::make_tuple(none.history, none.ordersSettled, model.cashBalance),
+              std::make_tuple(HistoryWrite::NothingToWrite, 0, 1234.5));
+    EXPECT_FALSE(fs::exists(transactionsFilePath()));
+    expectSettled(model, 255, 256);
+    // A holding is an int32_t: a purchase past that is held at its largest, never wrapped to a negative.
+    model.holdings[0] = {4, 2000000000, 10.0, kBuyAction, 2000000000, 20.0, 10.04};
+    model.pendingBalance -= 30.04;
+    settleDay(model, 1);
+    EXPECT_EQ(std::make_tuple(model.holdings[0].shareNumber, model.holdings[0].heldQuantity,
+                              model.holdings[0].totalCost, model.holdings[0].commissionToDate),
               std::make_tuple(4, INT32_MAX, 30.0, 10.04));
+}
+
+// A history that cannot be opened, or that takes no byte when flushed (/dev/full), counts nothing but
+// the orders are settled all the same, and both notices come in order.
+TEST(Settling, AnUnwritableHistoryStillSettlesAndBothNoticesComeInOrder) {
+    const std::function<void()> spoils[] = {
+        [] { fs::remove_all(transactionsDirectoryPath()); },
+#ifdef __linux__
+        [] { fs::create_symlink("/dev/full", transactionsFilePath()); },
+#endif
+    };
+    for (const auto& spoil : spoils) {
+        Game game;
+        order(game.model, 4, 100, OrderKind::Purchase);
+        spoil();
+        const Settlement result = settleDay(game.model, 500);
+        EXPECT_TRUE(result.historyNotWritten());
+        EXPECT_FALSE(fs::is_regular_file(transactionsFilePath()));
+        EXPECT_EQ(std::make_tuple(result.ordersSettled, game.model.transactionCount,
+                                  game.model.holdings[0].heldQuantity),
+                  std::make_tuple(1, 0, 100));
+        expectSettled(game.model, 0, 1);
+        std::vector<std::tuple<std::string, NoticeIcon>> shown;
+        for (const Notice& notice : settlementNotices(game.model, result))
+            shown.emplace_back(notice.text, notice.icon);
+        EXPECT_EQ(shown,
+                  (std::vector<std::tuple<std::string, NoticeIcon>>{
+                      {"The transaction history file " + transactionsFilePath() +
+                           " could not be written, so the transactions just settled will not appear in the "
+                           "statement. They have been settled all the same.",
+                       NoticeIcon::Exclamation},
+                      {endOfDataNotice(game.model), NoticeIcon::Information}}));
+    }
+}
+
+TEST(SkipCount, TheFieldReadsAsAWholeNumberThatNeverWrapsOrGoesNegative) {
+    const std::string nines(30, '9'), five = std::string(29, '0') + "5", six = "0" + five, nul("4\0002", 3);
+    const std::pair<std::string, int64_t> cases[] = {
+        {"\t\n 12abc", 12},       {"-5", 0}, {"+3", 3}, {"*5", 0}, {nul, 4}, {"2147483648", 2147483648LL},
+        {nines, 1000000000000LL}, {five, 5}, {six, 0}};
+    for (const auto& [text, count] : cases) EXPECT_EQ(skipCountFromText(text), count) << text;
+}
+
+// Share 0's history decides the trading days: a day without trading is walked over (towards the end of
+// the data for the day, towards its start for the previous day), and where there is no earlier trading
+// day the day is its own previous one. A count past the end stays on the last day and says so.
+TEST(Calendar, TheDayMovesByTheCountOverDaysWithoutTradingAndThePreviousDayFollowsIt) {
+    const auto closed = [](std::initializer_list<int> days) {
+        std::vector<double> share0 = rampPrices(0, kRecords);
+        for (int day : days) share0[recordOfDay(day)] = 0.0;
+        return share0;
+    };
+    std::vector<double> startsAt258(kRecords, 0.0);
+    for (int day = 258; day >= -2; --day) startsAt258[recordOfDay(day)] = 5.0;
+    // clang-format off
+    const struct { std::vector<double> share0; int64_t count; int day, previous; bool pastTheEnd; } cases[] = {
+        {closed({}), 1, 259, 260, false},            {closed({}), -5, 260, 261, false},
+        {closed({}), 260, 0, 1, false},              {closed({}), 261, 0, 1, true},
+        {closed({257, 258}), 3, 256, 259, false},    {closed({260}), 1, 259, 261, false},
+        {closed({2, 1, 0}), 258, 0, 3, false},       {startsAt258, 2, 258, 258, false},
+        {rampPrices(0, 200), 1, 197, 197, false}};  // a short file: nothing is read outside it
+    // clang-format on
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.count) + " to " + std::to_string(c.day));
+        Game game;
+        game.folder.writeHistory(0, c.share0);
+        order(game.model, 9, 20, OrderKind::Purchase);
+        const Settlement result = settleDay(game.model, c.count);
+        expectSettled(game.model, c.day, c.previous);
+        EXPECT_EQ(std::make_tuple(game.model.orderDayIndex, result.noLaterPrices, result.ordersSettled),
+                  std::make_tuple(260, c.pastTheEnd, 1));
+        EXPECT_EQ(game.model.holdings[0].heldQuantity, 20);
+        EXPECT_EQ(settlementNotices(game.model, result).size(), c.pastTheEnd ? 1u : 0u);
+        const int record = static_cast<int>(c.share0.size()) - 3 - c.day;
+        EXPECT_EQ(game.model.shareTable[0].currentPrice, record < 0 ? 0.0 : c.share0[record]);
+    }
+}
+
+TEST(Calendar, OnTheLastDayAFurtherSkipSettlesWithoutMovingAndSaysSo) {
+    Game game;
+    order(game.model, 3, 100, OrderKind::Purchase);
+    const std::vector<Notice> notices = settlementNotices(game.model, settleDay(game.model, 1000));
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_EQ(notices[0].icon, NoticeIcon::Information);
+    EXPECT_EQ(notices[0].text.substr(0, notices[0].text.find("\n\n")),
+              "The market data ends on D1397: there are no later prices. The market stays on that day; any "
+              "pending transactions have been settled.");
+    order(game.model, 3, 40, OrderKind::Sale);
+    EXPECT_TRUE(settleDay(game.model, 1).noLaterPrices);
+    EXPECT_EQ(std::make_tuple(game.model.orderDayIndex, game.model.holdings[0].heldQuantity),
+              std::make_tuple(0, 60));
+    expectSettled(game.model, 0, 1);
+}
+
+TEST(Calendar, AShortPriceFileReadsAsNoPriceAndAnUnreadableShare0MovesByTheCountAlone) {
+    Game game({259});
+    game.folder.writeHistory(5, rampPrices(5, 200));  // covers day indexes 197 to -2 only
+    fs::remove(historyFilePath(0));
+    settleDay(game.model, 1);
+    EXPECT_EQ(std::make_tuple(game.model.dayIndex, game.model.previousDayIndex), std::make_tuple(259, 260));
+    EXPECT_EQ(std::make_tuple(game.model.shareTable[0].currentPrice, game.model.shareTable[5].currentPrice,
+                              game.model.shareTable[5].previousPrice, game.model.shareTable[6].currentPrice),
+              std::make_tuple(0.0, 0.0, 0.0, priceOn(6, 259)));
+    settleDay(game.model, 100);
+    EXPECT_EQ(std::make_pair(game.model.shareTable[5].currentPrice, game.model.shareTable[5].previousPrice),
+              std::make_pair(marketPrice(5, 38), marketPrice(5, 37)));
+}
+
+// The end-of-data notice gives the shares, the cash and the profit or loss of the figures shown.
+TEST(EndOfData, TheNoticeGivesTheSharesTheCashAndTheProfitOrLoss) {
+    // cash; shares of Company 4 at 2.50 and of Company 7 at price7, each; '#' stands for the pound sign
+    const std::tuple<double, int, double, std::string> cases[] = {
+        {100000.0, 0, 12.25, "#0.00 and a cash balance of #100000.00: a profit of #0.00"},
+        {80000.0, 2000, 12.25, "#29500.00 and a cash balance of #80000.00: a profit of #9500.00"},
+        {-120.5, 100, 12.25, "#1475.00 and a cash balance of (#120.50): a loss of #98645.50"},
+        // 106117.956 and 1910.386 come to 8028.342, but the player adds the figures shown.
+        {1910.386, 1, 106115.456, "#106117.96 and a cash balance of #1910.39: a profit of #8028.35"}};
+    for (auto [cash, held, price7, result] : cases) {
+        GameModel model = fiftyShares([&](int share) {
+            return share == 4 ? 2.50 : share == 7 ? price7 : 1.0;
+        });
+        model.dayIndex = 0;
+        model.cashBalance = model.pendingBalance = cash;
+        if (held > 0)
+            model.holdings[0] = heldShares(4, held, 1.0), model.holdings[1] = heldShares(7, held, 1.0);
+        result = "The game ends with your shares worth " + result + " on the #100000.00 you started with.";
+        std::replace(result.begin(), result.end(), '#', '\xA3');
+        const std::string notice = endOfDataNotice(model);
+        EXPECT_EQ(notice.rfind(noLaterPricesNotice(model) + "\n\n", 0), 0u) << notice;
+        EXPECT_EQ(notice.substr(notice.find("\n\n") + 2), result);
+    }
 }

@@ -1,12 +1,5 @@
 // The share index: its lines byte for byte, and the double quicksort with its order on equal keys.
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <cstdio>
-#include <cstring>
-#include <string>
-#include <vector>
-
+#include "tests/core/TestKit.h"
 #include "views/ShareIndex.h"
 
 namespace {
@@ -36,7 +29,6 @@ std::vector<int> numbersOf(const ShareRecord* records, int count) {
 }  // namespace
 
 TEST(ShareIndexLine, ColumnsForEveryKindOfMovement) {
-    const auto padded = [](std::string name) { return name.append(20 - name.size(), ' '); };
     // clang-format off
     const struct { ShareRecord record; std::string line; } cases[] = {
         {share(3, "Abbey Foods", 123.25, 125.5),

@@ -1,29 +1,18 @@
 // The shell's rules that need no window: placement, command ids, the help file path, error texts.
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
-
+#include "tests/core/TestKit.h"
 #include "runtime/ErrorText.h"
-#include "shell/GameCommands.h"
 #include "runtime/HelpFilePath.h"
+#include "shell/GameCommands.h"
 #include "shell/WindowPlacement.h"
-#include "tests/core/TestMarket.h"
-#include "trading/OrderRules.h"
 
 TEST(MainWindowPlacement, FillsA640By480ScreenAndCentresElsewhere) {
-    const struct {
-        int width, height;
-        bool maximised;
-        int x, y, w, h;
-    } cases[] = {{640, 480, true, 0, 0, 640, 400},
-                 {800, 600, false, 80, 50, 640, 480},
-                 {641, 481, false, 0, -9, 640, 480}};
+    const std::tuple<int, int, bool, int, int, int, int> cases[] = {{640, 480, true, 0, 0, 640, 400},
+                                                                    {800, 600, false, 80, 50, 640, 480},
+                                                                    {641, 481, false, 0, -9, 640, 480}};
     for (const auto& c : cases) {
-        const WindowPlacement p = mainWindowPlacement(c.width, c.height);
-        EXPECT_EQ(std::make_tuple(p.maximised, p.x, p.y, p.width, p.height),
-                  std::make_tuple(c.maximised, c.x, c.y, c.w, c.h))
-            << c.width;
+        const WindowPlacement p = mainWindowPlacement(std::get<0>(c), std::get<1>(c));
+        EXPECT_EQ(std::make_tuple(std::get<0>(c), std::get<1>(c), p.maximised, p.x, p.y, p.width, p.height),
+                  c);
     }
 }
 
@@ -51,11 +40,8 @@ TEST(HelpFilePath, BesideTheProgramOnlyWhenItExists) {
 }
 
 TEST(HelpFilePath, ThePageAddressEscapesWhatAnAddressCannotHoldAsItIs) {
-    const struct {
-        const char* program;
-        int context;
-        const char* address;
-    } cases[] = {
+    // clang-format off
+    const struct { const char* program; int context; const char* address; } cases[] = {
         {"C:\\My Games\\TICKERDELL.EXE", 20001, "file:///C:/My%20Games/help.html#ctx20001"},
         {"C:\\Games #2\\100% Ticker\\T.EXE", 0, "file:///C:/Games%20%232/100%25%20Ticker/help.html"},
         // Code page 1252 bytes go as their UTF-8 encoding: \xA3 is the pound sign, \x80 the euro sign.
@@ -64,6 +50,7 @@ TEST(HelpFilePath, ThePageAddressEscapesWhatAnAddressCannotHoldAsItIs) {
          "file:///E:/a%26b%3Dc%3Bd%5Be%5D%7Bf%7D%27g%60h%5Ei%21j%2Bk%2Cl%40m/help.html"},
         {"TICKERDELL.EXE", 0, "file:///help.html"},
         {"C:\\Keep-these_chars.~ok\\T.EXE", 0, "file:///C:/Keep-these_chars.~ok/help.html"}};
+    // clang-format on
     for (const auto& c : cases) EXPECT_EQ(helpPageAddress(c.program, c.context), c.address) << c.program;
 }
 

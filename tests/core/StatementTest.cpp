@@ -1,13 +1,6 @@
 // The statement: paging over the records the file really holds, the rows' texts, the commission total
 // and where every text stands on the 640-pixel page.
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <climits>
-#include <cmath>
-#include <limits>
-#include <tuple>
-
+#include "tests/core/TestKit.h"
 #include "views/Statement.h"
 
 namespace {
@@ -88,60 +81,41 @@ TEST(StatementPaging, AnUnreadableHistoryIsSaidAndNeverShowsStaleRows) {
     EXPECT_EQ(statementTexts(cut).back().y, kStatementFirstRowY + 5 * kStatementRowHeight);
 }
 
-TEST(StatementRows, TextsAndThePageTotalOfTheCommissionsAsPrinted) {
+// A deal's row, or one line that adds nothing when a figure cannot be shown: no quantity, price or
+// commission is negative, and no figure is wider than its column.
+TEST(StatementRows, TextsOrTheUnreadableLineAndThePageTotalOfTheCommissionsAsPrinted) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const StatementRow none{kStatementUnreadableDeal};
     TransactionRecord purchase = deal('B', 300, 2.385, 11.431);
     purchase.amount = 300 * 2.3825;  // a purchase's price comes from its value
-    EXPECT_EQ(statementRow(purchase),
-              (StatementRow{"21-May-97", "Abbey Foods", "300", "  238\xBC", "715.50", "11.43"}));
-    EXPECT_EQ(statementRow(deal('S', 300, 2.385, 11.43)),
-              (StatementRow{"21-May-97", "Abbey Foods", "(300)", "  238\xBD", "(715.50)", "11.43"}));
-    EXPECT_EQ(statementRow(deal('B', 0, 1.5, 10.0))[static_cast<int>(StatementColumn::Price)], "   150");
-
+    const TransactionRecord huge{"Abbey Foods", 1e308, 'B', 100, 1e308, 1e308, "21-May-97"};
+    // clang-format off
+    const std::pair<TransactionRecord, StatementRow> cases[] = {
+        {purchase, {"21-May-97", "Abbey Foods", "300", "  238\xBC", "715.50", "11.43"}},
+        {deal('S', 300, 2.385, 11.43), {"21-May-97", "Abbey Foods", "(300)", "  238\xBD", "(715.50)", "11.43"}},
+        {deal('B', 0, 1.5, 10.0), {"21-May-97", "Abbey Foods", "0", "   150", "0.00", "10.00"}},
+        {deal('S', 99999999, 1.0, 999999.99), {"21-May-97", "Abbey Foods", "(99999999)", "   100", "(99999999.00)", "999999.99"}},
+        {deal('B', 1, 9999.9975, 10.0), {"21-May-97", "Abbey Foods", "1", "999999\xBE", "10000.00", "10.00"}},
+        {{"Abbey Foods", 1.0, 'B', 0, -0.0, -0.0, "21-May-97"}, {"21-May-97", "Abbey Foods", "0", "   100", "0.00", "0.00"}},
+        {deal('S', 100, nan, 10.0), none}, {deal('B', 100, nan, 10.0), none}, {deal('B', 10, 1.0, HUGE_VAL), none},
+        {deal('B', INT_MIN, 1.0, 10.0), none}, {deal('S', -1, 1.0, 10.0), none}, {huge, none},
+        {deal('S', 100, 1e307, 10.0), none}, {{"Abbey Foods", -1.0, 'S', 0, -0.0, -0.0, "21-May-97"}, none},
+        {deal('B', 10, 1.0, -0.01), none}, {deal('S', 100000000, 0.01, 10.0), none}, {deal('B', 1, 100000.0, 10.0), none},
+        {deal('S', 10000, 10000.0, 10.0), none}, {deal('B', 10, 1.0, 1000000.0), none}};
+    // clang-format on
+    for (const auto& [record, row] : cases)
+        EXPECT_EQ(statementRow(record), row) << record.quantity << " " << record.price;
     MemorySource source(0);
-    source.records = {deal('B', 10, 1.0, 10.004), deal('X', 10, 1.0, 99.0), deal('S', 10, 1.0, 10.004)};
-    const StatementPage page = buildStatementPage(openStatement(3, source), source);
+    source.records = {deal('B', 10, 1.0, 10.004), deal('X', 10, 1.0, 99.0), deal('S', 10, 1.0, 10.004), huge,
+                      deal('S', 10, nan, 10.0)};
+    const StatementPage page = buildStatementPage(openStatement(5, source), source);
     EXPECT_EQ(page.rows[1], StatementRow{});  // an unknown action: a blank row that adds nothing
-    EXPECT_EQ(page.pageTotal, "20.00");
+    EXPECT_EQ(std::make_tuple(page.rows[3], page.rows[4], page.pageTotal),
+              std::make_tuple(none, none, std::string("20.00")));
     const PageText number = statementTexts(page).back();
     EXPECT_EQ(std::make_tuple(number.x, number.y, number.alignment, number.text),
               std::make_tuple(kStatementNumberX, kStatementNumberY, TextAlignment::Right,
                               std::string("Statement No : 001")));
-}
-
-TEST(StatementRows, ADealWhoseFiguresCannotBeShownIsOneLineThatAddsNothing) {
-    const double nan = std::numeric_limits<double>::quiet_NaN(), inf = HUGE_VAL;
-    const TransactionRecord unreadable[] = {
-        deal('S', 100, nan, 10.0),
-        deal('B', 100, nan, 10.0),
-        deal('B', 10, 1.0, inf),
-        deal('B', INT_MIN, 1.0, 10.0),  // no quantity is negative
-        deal('S', -1, 1.0, 10.0),
-        {"Abbey Foods", 1e308, 'B', 100, 1e308, 1e308, "21-May-97"},  // 300 digits
-        deal('S', 100, 1e307, 10.0),                                  // a cost past the largest double
-        {"Abbey Foods", -1.0, 'S', 0, -0.0, -0.0, "21-May-97"},       // no price is negative
-        deal('B', 10, 1.0, -0.01),                                    // nor a commission
-        deal('S', 100000000, 0.01, 10.0),                             // "(100000000)"
-        deal('B', 1, 100000.0, 10.0),                                 // "10000000" pence
-        deal('S', 10000, 10000.0, 10.0),                              // "(100000000.00)"
-        deal('B', 10, 1.0, 1000000.0),                                // "1000000.00"
-    };
-    for (const TransactionRecord& record : unreadable)
-        EXPECT_EQ(statementRow(record), (StatementRow{kStatementUnreadableDeal})) << record.price;
-    // The widest figures that still fit; a negative zero is zero.
-    EXPECT_EQ(
-        statementRow(deal('S', 99999999, 1.0, 999999.99)),
-        (StatementRow{"21-May-97", "Abbey Foods", "(99999999)", "   100", "(99999999.00)", "999999.99"}));
-    EXPECT_EQ(statementRow(deal('B', 1, 9999.9975, 10.0))[static_cast<int>(StatementColumn::Price)],
-              "999999\xBE");
-    EXPECT_EQ(statementRow({"Abbey Foods", 1.0, 'B', 0, -0.0, -0.0, "21-May-97"}),
-              (StatementRow{"21-May-97", "Abbey Foods", "0", "   100", "0.00", "0.00"}));
-
-    MemorySource source(0);
-    source.records = {deal('B', 10, 1.0, 10.0), unreadable[5], deal('S', 10, nan, 10.0)};
-    const StatementPage page = buildStatementPage(openStatement(3, source), source);
-    EXPECT_EQ(std::make_tuple(page.rows[1][0], page.rows[2][0], page.pageTotal),
-              std::make_tuple(std::string(kStatementUnreadableDeal), std::string(kStatementUnreadableDeal),
-                              std::string("10.00")));
 }
 
 TEST(StatementLayout, TheWidestFiguresStayUnderTheirHeadingsApartAndInsideTheRulesAndTheTotalsBox) {

@@ -1,24 +1,17 @@
-// The main screen's ticker: which shares it names, which way each moved, and how many fit whole.
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <cstring>
-#include <string>
-#include <tuple>
-#include <vector>
-
-#include "tests/core/TestMarket.h"
+// The main screen's ticker (which shares it names, which way each moved, how many fit whole) and the
+// fixed screen texts: nothing a day's prices could contradict, and nothing the code page garbles.
+#include "tests/core/TestKit.h"
 #include "views/Ticker.h"
+#include "views/NewsText.h"
 
 namespace {
 // Fifty shares at £1 but for a few that moved, or have no price on one of the two days.
 GameModel movedMarket() {
     GameModel model = fiftyShares([](int) { return 1.0; });
-    const struct {
-        int share;
-        double previous, current;
-    } moves[] = {{3, 1.0, 1.1},  {7, 2.0, 1.5},   {9, 0.0, 1.5},
+    // clang-format off
+    const struct { int share; double previous, current; } moves[] = {{3, 1.0, 1.1},  {7, 2.0, 1.5},   {9, 0.0, 1.5},
                  {11, 1.5, 0.0}, {20, 0.5, 0.55}, {30, 1.0, NAN}};
+    // clang-format on
     for (const auto& m : moves) {
         model.shareTable[m.share].previousPrice = m.previous;
         model.shareTable[m.share].currentPrice = m.current;
@@ -48,13 +41,12 @@ TEST(Ticker, FillsItsRowsInOrderWithWholeNamesOnly) {
                         {"Company 20", Movement::Rose, 1, 0, 62},
                         {"Company 0", Movement::Unchanged, 1, 80, 136}};
     // Each item is its name at 6 pixels a character, 2 pixels, an 8-pixel mark, then 10 pixels' gap.
-    const struct {
-        int rows, width;
-        Shown shown;
-    } cases[] = {{2, 144, four},  // the fourth ends exactly at the row's end
+    // clang-format off
+    const struct { int rows, width; Shown shown; } cases[] = {{2, 144, four},  // the fourth ends exactly at the row's end
                  {2, 143, Shown(four.begin(), four.begin() + 3)},
                  {1, 144, Shown(four.begin(), four.begin() + 2)},
                  {2, 63, {}}};  // not even one whole item
+    // clang-format on
     for (const auto& c : cases) {
         Shown shown;
         for (const TickerItem& item : layTicker(model, {c.rows, c.width, 8, 2, 10}, sixEach))
@@ -64,4 +56,29 @@ TEST(Ticker, FillsItsRowsInOrderWithWholeNamesOnly) {
     const std::vector<TickerItem> wide = layTicker(model, {1, 1000, 8, 2, 10}, sixEach);
     ASSERT_GT(wide.size(), 4u);
     EXPECT_EQ(std::tie(wide[4].name, wide[4].nameX), std::make_tuple("Twenty Characters Ok", 302));
+}
+
+TEST(ScreenTexts, PlainCharactersOneTextPerControlAndNoFigureInTheNews) {
+    // The screens hand these bytes to the ANSI calls, where a byte above 127 from this UTF-8 source would
+    // come out as two wrong characters; the paper is the same on every day, so it names no figure.
+    for (const ScreenTexts* screen :
+         {&newsScreenTexts(), &aboutScreenTexts(), &creditsScreenTexts(), &otherGamesScreenTexts()}) {
+        std::set<int> ids;
+        for (const PlacedText& item : screen->items) {
+            EXPECT_TRUE(ids.insert(item.id).second) << "control " << item.id << " twice";
+            for (const char c : std::string(item.text)) {
+                EXPECT_TRUE(c >= ' ' && c <= '~') << "control " << item.id << ": " << item.text;
+                if (screen == &newsScreenTexts()) {
+                    EXPECT_FALSE(std::isdigit(static_cast<unsigned char>(c)) || c == '%' || c == '$')
+                        << item.text;
+                }
+            }
+        }
+    }
+}
+
+TEST(ScreenTexts, AboutShowsTheBuildsVersionAndItsAccelerators) {
+    EXPECT_EQ(std::string(textFor(aboutScreenTexts(), 101)), std::string("Version ") + TICKERDELL_VERSION);
+    EXPECT_NE(std::string(textFor(aboutScreenTexts(), 105)).find("&G"), std::string::npos);
+    EXPECT_EQ(textFor(aboutScreenTexts(), 999), nullptr);
 }

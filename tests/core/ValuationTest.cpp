@@ -1,12 +1,5 @@
 // The valuation: its lines byte for byte, the average-price mark, the totals and the graph's list.
-#include <gtest/gtest.h>
-
-#include <climits>
-#include <cstdio>
-#include <tuple>
-
-#include "model/MarketFiles.h"
-#include "tests/core/TestMarket.h"
+#include "tests/core/TestKit.h"
 #include "views/Valuation.h"
 
 namespace {
@@ -59,7 +52,7 @@ TEST(ValuationTotals, ListedHoldingsFeesTheBrowseListAndAnEmptyList) {
     GameModel model = fiftyShares([](int share) { return share == 7 ? 2.0 : 1.305; });
     model.cashBalance = 5000.25;
     model.holdings[0] = held(7, 100, 150.0, 10.3);
-    model.holdings[1] = held(3, 800, 1000.0, 12.0);
+    model.holdings[1] = held(0, 800, 1000.0, 12.0);
     model.holdings[1].action = kSellAction, model.holdings[1].pendingCommission = 12.09;
     model.holdings[2].shareNumber = 9;  // a first purchase waiting for the broker: its fee only
     model.holdings[2].action = kBuyAction, model.holdings[2].pendingCommission = 10.5;
@@ -70,7 +63,7 @@ TEST(ValuationTotals, ListedHoldingsFeesTheBrowseListAndAnEmptyList) {
     EXPECT_DOUBLE_EQ(model.portfolioValue, 1244.0);
     const GraphBrowse browse = valuationBrowse(model, 1);
     EXPECT_EQ(std::make_tuple(browse.shares, browse.position, browse.shownShare()),
-              std::make_tuple(std::vector<int>{7, 3}, 1, 3));
+              std::make_tuple(std::vector<int>{7, 0}, 1, 0));
     EXPECT_TRUE(valuationBrowse(model, 2).shares.empty());
 
     // An empty list shows "£0" in every total and has no row to graph.

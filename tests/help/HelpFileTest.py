@@ -1,8 +1,5 @@
 #!/usr/bin/env python3
-"""Reads the written help files back, independently of their writer, and checks what the viewer
-relies on: every context number the game asks for opens the right topic, every jump lands on a topic,
-the internal B+ trees are sorted and sized as the viewer searches them, and help.html has a section
-for every context number.
+"""Reads the written help files back, independently of their writer, and checks what the viewer relies on.
 
 Usage: HelpFileTest.py GAME_DIR [MADE]   (MADE: the date, in seconds since 1970, the build gave the writer)
 """
@@ -62,8 +59,7 @@ def signed_compressed(data, at, long_form):
 
 
 def unsigned_compressed(data, at, long_form):
-    raw, size = compressed(data, at, long_form)
-    return raw // 2, at + size
+    return compressed(data, at, long_form)[0] // 2, at + compressed(data, at, long_form)[1]
 
 
 class HelpFile:
@@ -87,9 +83,7 @@ class HelpFile:
         end = page.index(b"\0", at)
         return (page[at:end], unpack("i", page, end + 1)[0]), end + 5
 
-    @staticmethod
-    def context_entry(page, at):
-        return unpack("iI", page, at), at + 8
+    context_entry = staticmethod(lambda page, at: (unpack("iI", page, at), at + 8))
 
     def btree(self, offset, page_size, structure, flags, entry):
         body = self.internal(offset)
@@ -108,9 +102,6 @@ class HelpFile:
                 entries.append(value)
         assert len(entries) == total and pages * page_size + 38 == len(body), "B+ tree size"
         return entries
-
-    def tree(self, name, page_size, structure, flags, entry):
-        return self.btree(self.offsets[name], page_size, structure, flags, entry)
 
     def system(self):
         body = self.files["|SYSTEM"]
@@ -131,8 +122,7 @@ class HelpFile:
             assert offset + size <= BLOCK_DATA, f"record at {position:#x} crosses its block"
             record = body[number * 4096 + 12 + offset:number * 4096 + 12 + offset + size]
             assert length2 == size - length1, "text is stored plain"
-            if number != block:
-                block, counted = number, 0
+            block, counted = number, counted if number == block else 0
             if kind == 0x02:
                 topics.append((number * 0x8000 + counted, record[length1:].decode("cp1252"), []))
             else:
@@ -192,7 +182,7 @@ class HelpFileTest(unittest.TestCase):
         help_file = HelpFile(os.path.join(GAME_DIR, name))
         self.assertEqual(help_file.names, sorted(help_file.names), "directory names in byte order")
         self.assertTrue({"|SYSTEM", "|FONT", "|TOPIC", "|CONTEXT", "|CTXOMAP"} <= set(help_file.files))
-        contexts = help_file.tree("|CONTEXT", 0x800, b"L4", 0x0002, HelpFile.context_entry)
+        contexts = help_file.btree(help_file.offsets["|CONTEXT"], 0x800, b"L4", 0x0002, HelpFile.context_entry)
         hashes = [key for key, _ in contexts]
         self.assertEqual(hashes, sorted(set(hashes)), "context hashes in signed order, once each")
         topics = {offset: (title, paragraphs) for offset, title, paragraphs in help_file.topics()}
@@ -237,7 +227,6 @@ class HelpFileTest(unittest.TestCase):
         for number, title in context_numbers().items():
             with self.subTest(number=number):
                 self.assertEqual(sections.titles.get(f"ctx{number}"), title)
-
 
 
 class HostileSourceTest(unittest.TestCase):

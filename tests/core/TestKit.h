@@ -1,0 +1,179 @@
+// What the core tests build on: scratch market folders, a market made in memory, a new game on a
+// synthetic market, and the checks every account and every settlement must pass.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cfenv>
+#include <climits>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <limits>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "model/GameModel.h"
+#include "model/MarketFiles.h"
+#include "model/Settlement.h"
+#include "trading/OrderRules.h"
+
+namespace fs = std::filesystem;
+constexpr double kMillionthOfAPenny = 1e-8;  // in pounds
+constexpr double kInf = std::numeric_limits<double>::infinity();
+constexpr int kRecords = 1400;
+
+inline std::string littleEndian(double value) {
+    uint64_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    std::string bytes;
+    for (int i = 0; i < 8; ++i) bytes += static_cast<char>((bits >> (8 * i)) & 0xFF);
+    return bytes;
+}
+
+inline std::string fileBytes(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+// Record k of share s in the synthetic market, and the history of a given length.
+inline double marketPrice(int share, int record) {
+    return share + 1 + record / 1000.0;
+}
+inline std::vector<double> rampPrices(int share, int records) {
+    std::vector<double> prices;
+    for (int k = 0; k < records; ++k) prices.push_back(marketPrice(share, k));
+    return prices;
+}
+
+// A scratch folder laid out like the game's, current for the length of a test.
+class MarketFolder {
+public:
+    MarketFolder() : previous_(fs::current_path()) {
+        static std::atomic<int> serial{0};
+        root_ = fs::temp_directory_path() /
+                ("tickerdell_test_" + std::to_string(reinterpret_cast<std::uintptr_t>(this)) + "_" +
+                 std::to_string(++serial));
+        fs::remove_all(root_);
+        fs::create_directories(root_ / "SHistory");
+        fs::current_path(root_);
+    }
+    ~MarketFolder() {
+        std::error_code ignored;
+        fs::current_path(previous_, ignored);
+        fs::remove_all(root_, ignored);
+    }
+    MarketFolder(const MarketFolder&) = delete;
+    MarketFolder& operator=(const MarketFolder&) = delete;
+
+    void writeFile(const std::string& relativePath, const std::string& bytes) const {
+        fs::create_directories((root_ / relativePath).parent_path());
+        std::ofstream(root_ / relativePath, std::ios::binary) << bytes;
+    }
+    void writeHistory(int share, const std::vector<double>& prices, const std::string& tail = "") const {
+        std::string bytes;
+        for (double price : prices) bytes += littleEndian(price);
+        writeFile(historyFilePath(share), bytes + tail);
+    }
+    // Fifty shares "Company 0" ... priced by rampPrices, and dates D0 ... D(dates - 1).
+    void writeMarket(int records = kRecords, int dates = kRecords - 1) const {
+        std::string names, dateText;
+        for (int s = 0; s < kShareCount; ++s)
+            names.append("Company ").append(std::to_string(s)).append("\r\n");
+        writeFile("SHARES.NMS", names);
+        for (int s = 0; s < kShareCount; ++s) writeHistory(s, rampPrices(s, records));
+        for (int d = 0; d < dates; ++d) dateText.append("D").append(std::to_string(d)).append("\r\n");
+        writeFile("SHistory/dates", dateText);
+    }
+
+private:
+    fs::path root_, previous_;
+};
+
+// Fifty shares "Company 0" ... each priced today and yesterday at priceOf(its number); day 260 is `today`.
+template <class PriceOf>
+GameModel fiftyShares(PriceOf priceOf, const char* today = "D260") {
+    GameModel model;
+    for (int i = 0; i < kShareCount; ++i) {
+        ShareRecord& share = model.shareTable[i];
+        share.shareNumber = i;
+        std::snprintf(share.name, kShareNameSize, "Company %d", i);
+        share.currentPrice = share.previousPrice = priceOf(i);
+    }
+    model.dateCount = 300;
+    std::strcpy(model.dateTable[model.dateCount - 2 - kStartingDayIndex], today);
+    return model;
+}
+
+inline std::string padded(std::string name, std::size_t width = 20) {
+    return name.append(width - name.size(), ' ');
+}
+
+inline Holding heldShares(int share, int quantity, double cost, double fees = 0.0) {
+    Holding slot;
+    slot.shareNumber = share, slot.heldQuantity = quantity, slot.totalCost = cost,
+    slot.commissionToDate = fees;
+    return slot;
+}
+
+inline void order(GameModel& model, int share, int quantity, OrderKind kind) {
+    ASSERT_TRUE(kind == OrderKind::Purchase ? bookPurchase(model, share, quantity).booked()
+                                            : bookSale(model, share, quantity));
+}
+
+// The pending balance is the cash less the pending purchases with their commission, plus the pending
+// sales' proceeds less theirs.
+inline void expectMoneyInvariant(const GameModel& model) {
+    double expected = model.cashBalance;
+    for (const Holding& slot : model.holdings) {
+        if (slot.action == kBuyAction) expected -= slot.pendingAmount + slot.pendingCommission;
+        if (slot.action == kSellAction)
+            expected += model.shareTable[slot.shareNumber].currentPrice * slot.pendingQuantity -
+                        slot.pendingCommission;
+    }
+    EXPECT_NEAR(model.pendingBalance, expected, kMillionthOfAPenny);
+}
+
+inline int recordOfDay(int dayIndex) {
+    return kRecords - 3 - dayIndex;
+}
+inline double priceOn(int share, int dayIndex) {
+    return marketPrice(share, recordOfDay(dayIndex));
+}
+
+// A new game on the synthetic market; share 0 has no price on the days given.
+struct Game {
+    explicit Game(std::initializer_list<int> daysWithoutTrading = {}) {
+        folder.writeMarket();
+        std::vector<double> share0 = rampPrices(0, kRecords);
+        for (int day : daysWithoutTrading) share0[recordOfDay(day)] = 0.0;
+        folder.writeHistory(0, share0);
+        EXPECT_EQ(loadMarketData(model), 1);
+    }
+    MarketFolder folder;
+    GameModel model;
+};
+
+// What every settlement leaves: no orders, cash equal to the pending balance, the occupied holdings
+// packed at the front, and every share but share 0 priced for the two days.
+inline void expectSettled(const GameModel& model, int dayIndex, int previousDayIndex,
+                          const std::function<double(int, int)>& price = priceOn) {
+    EXPECT_EQ(std::make_pair(model.dayIndex, model.previousDayIndex),
+              std::make_pair(dayIndex, previousDayIndex));
+    EXPECT_FALSE(anyPendingOrder(model));
+    EXPECT_EQ(model.cashBalance, model.pendingBalance);
+    for (int i = 1; i < kHoldingCount; ++i)
+        EXPECT_FALSE(model.holdings[i].isOccupied() && !model.holdings[i - 1].isOccupied()) << i;
+    for (int s = 1; s < kShareCount; ++s) {
+        EXPECT_EQ(model.shareTable[s].currentPrice, price(s, dayIndex)) << s;
+        EXPECT_EQ(model.shareTable[s].previousPrice, price(s, previousDayIndex)) << s;
+    }
+}

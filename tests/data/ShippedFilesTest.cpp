@@ -1,0 +1,255 @@
+// The files the game ships with: the market files (built into TICKERDELL_GAME_DIR) and the generator
+// that makes them, the pictures built into the program, and the help's account of the game's refusals.
+// Layout numbers are written out here rather than taken from the generator's header, so a change on
+// that side cannot quietly move both ends at once.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <sstream>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "model/MarketFiles.h"
+#include "tools/marketgen/MarketGenerator.h"
+#include "trading/BuyRules.h"
+#include "views/ShareIndex.h"
+#include "views/Statement.h"
+
+namespace {
+namespace fs = std::filesystem;
+const fs::path kGameDir{TICKERDELL_GAME_DIR}, kResources = fs::path(TICKERDELL_SOURCE_DIR) / "resources";
+
+std::string readFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+constexpr int kShares = 50;
+constexpr int kRecords = 1400;
+constexpr std::uint64_t kExpectedChecksum = 0xA40257231C5268FCULL;  // FNV-1a over the default seed's files
+
+fs::path historyPath(const fs::path& dir, int share) {
+    char name[16];
+    std::snprintf(name, sizeof name, "%02d.new", share + 1);
+    return dir / "SHistory" / name;
+}
+
+std::uint64_t marketChecksum(const fs::path& dir) {
+    std::vector<fs::path> files{dir / "SHARES.NMS"};
+    for (int share = 0; share < kShares; ++share) files.push_back(historyPath(dir, share));
+    files.push_back(dir / "SHistory" / "dates");
+    std::uint64_t hash = 0xCBF29CE484222325ULL;
+    for (const fs::path& file : files)
+        for (char byte : readFile(file)) hash = (hash ^ static_cast<unsigned char>(byte)) * 0x100000001B3ULL;
+    return hash;
+}
+
+// Little-endian doubles decoded byte by byte, whatever the host's byte order.
+std::vector<double> prices(int share) {
+    const std::string bytes = readFile(historyPath(kGameDir, share));
+    std::vector<double> result;
+    for (std::size_t at = 0; at + 8 <= bytes.size(); at += 8) {
+        std::uint64_t bits = 0;
+        for (int i = 7; i >= 0; --i) bits = (bits << 8) | static_cast<unsigned char>(bytes[at + i]);
+        double price;
+        std::memcpy(&price, &bits, sizeof price);
+        result.push_back(price);
+    }
+    return result;
+}
+
+TEST(ShippedMarket, NamesDatesAndQuarterPennyPricesWithHolidaysAndSuspensions) {
+    std::istringstream names(readFile(kGameDir / "SHARES.NMS"));
+    std::set<std::string> unique;
+    for (std::string line; std::getline(names, line); unique.insert(line))
+        EXPECT_TRUE(line.size() >= 2 && line.size() <= 19 && line.back() == '\r') << line;  // 18 and CR LF
+    EXPECT_EQ(unique.size(), static_cast<std::size_t>(kShares));
+    std::istringstream dates(readFile(kGameDir / "SHistory" / "dates"));
+    const std::set<std::string> tokens{std::istream_iterator<std::string>(dates), {}};
+    EXPECT_EQ(tokens.size(), static_cast<std::size_t>(kRecords - 1)) << "one date a record, none repeated";
+
+    std::vector<std::vector<double>> table;
+    for (int share = 0; share < kShares; ++share) table.push_back(prices(share));
+    for (const auto& share : table) ASSERT_EQ(share.size(), static_cast<std::size_t>(kRecords));
+    int holidays = 0, suspensions = 0;
+    for (int record = 0; record < kRecords; ++record) {
+        const bool holiday = table[0][record] == 0.0;
+        holidays += holiday;
+        for (int share = 0; share < kShares; ++share) {
+            const double price = table[share][record];
+            EXPECT_TRUE(price == 0.0 || (price >= 0.01 && price < 100.0)) << share << " " << record;
+            EXPECT_EQ(std::round(price * 400.0) / 400.0, price) << share << " " << record;
+            EXPECT_FALSE(holiday && price != 0.0) << "share " << share << " trades on holiday " << record;
+            suspensions += !holiday && price == 0.0 && record > 1137;  // while the game is played
+        }
+    }
+    EXPECT_TRUE(holidays >= 3 && holidays <= 60) << holidays;
+    EXPECT_EQ(suspensions, 4) << "one share, four days";
+    // The crash: the market (the mean of the priced shares' logarithms) loses a fifth in four trading days.
+    std::vector<double> market;
+    for (int record = 0; record < kRecords; ++record) {
+        double logs = 0.0;
+        int priced = 0;
+        for (const auto& share : table)
+            if (share[record] != 0.0) logs += std::log(share[record]), ++priced;
+        if (priced) market.push_back(logs / priced);
+    }
+    double worstFall = 0.0;
+    for (std::size_t day = 4; day < market.size(); ++day)
+        worstFall = std::min(worstFall, market[day] - market[day - 4]);
+    EXPECT_LT(worstFall, std::log(0.8));
+    EXPECT_NE(table[0][1136] * table[0][1137], 0.0) << "the game's first two days trade";
+}
+
+TEST(MarketGenerator, SameSeedGivesTheShippedBytesAndAnotherSeedOthers) {
+    const fs::path scratch =
+        fs::temp_directory_path() /
+        ("marketgen_" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
+    std::string error;
+    ASSERT_TRUE(marketgen::writeMarketFiles(scratch / "a", marketgen::kDefaultSeed, error)) << error;
+    ASSERT_TRUE(marketgen::writeMarketFiles(scratch / "b", marketgen::kDefaultSeed + 1, error)) << error;
+    EXPECT_EQ(marketChecksum(scratch / "a"), kExpectedChecksum);
+    EXPECT_EQ(marketChecksum(kGameDir), kExpectedChecksum) << "the shipped files are not the default seed's";
+    EXPECT_NE(marketChecksum(scratch / "b"), kExpectedChecksum) << "the seed has no effect";
+    EXPECT_TRUE(fs::is_directory(scratch / "a" / "THistory") && fs::is_empty(scratch / "a" / "THistory"));
+    std::ofstream(scratch / "plain-file") << "not a folder";
+    EXPECT_FALSE(marketgen::writeMarketFiles(scratch / "plain-file" / "g", marketgen::kDefaultSeed, error));
+    fs::remove_all(scratch);
+}
+
+TEST(ShippedMarket, ListsTheNamesInTheShareIndexsAlphabeticalOrderEachWithItsOwnHistory) {
+    const fs::path before = fs::current_path();
+    fs::current_path(kGameDir);
+    GameModel model;
+    const int loaded = loadMarketData(model);
+    fs::current_path(before);
+    ASSERT_EQ(loaded, 1);
+    const auto names = [](const ShareList& shares) {
+        std::vector<std::string> list;
+        for (const ShareRecord& share : shares) list.emplace_back(share.name);
+        return list;
+    };
+    ShareList sorted = sortedSharesOf(model);
+    sortShares(sorted, ShareOrder::ByName);
+    EXPECT_EQ(names(model.shareTable), names(sorted));
+    // The gold miner suspended four days after the game opens keeps its history under its own name.
+    int suspended = -1;
+    for (int share = 0; share < kShares; ++share)
+        if (prices(share)[1142] == 0.0 && prices(share)[1141] != 0.0) suspended = share;
+    ASSERT_NE(suspended, -1);
+    EXPECT_STREQ(model.shareTable[suspended].name, "Pellinor Gold");
+}
+
+struct BitmapSize {
+    const char* name;
+    std::uint32_t width, height;
+};
+
+// Every bitmap resource the game loads, with the size its screens are laid out for.
+constexpr BitmapSize kBitmaps[] = {
+    {"TD_TITLE", 640, 480}, {"X_TRADTR", 640, 480}, {"EARNER", 640, 420},   {"PSHARE", 640, 420},
+    {"STATE", 640, 480},    {"GRAPDARK", 561, 377}, {"X_TD_LOG", 288, 151}, {"CREDIT", 422, 238},
+    {"OGPIC", 640, 460},    {"FORREAL", 640, 480},  {"BT_RTB", 104, 69},    {"BT_RTB1", 104, 69},
+    {"BT_PORT", 104, 69},   {"BT_PORT1", 104, 69},  {"BT_ABOUT", 104, 69},  {"BT_ABOU1", 104, 69},
+    {"BT_EXIT", 104, 69},   {"BT_EXIT1", 104, 69},  {"BT_CAR", 104, 69},    {"BT_CAR1", 104, 69},
+    {"BT_POP", 104, 69},    {"BT_POP1", 104, 69},   {"BT_STPV", 99, 53},    {"BT_STNX", 99, 53},
+    {"BT_STEX", 99, 53},    {"BT_STPV1", 97, 51},   {"BT_STNX1", 97, 51},   {"BT_STEX1", 96, 51},
+    {"BT_STPV2", 98, 51},   {"BT_STNX2", 98, 51},
+};
+
+constexpr std::size_t kPixelOffset = 14 + 40 + 256 * 4;  // file header, info header, colour table
+
+std::vector<std::uint8_t> bytesOf(const fs::path& path) {
+    const std::string bytes = readFile(path);
+    return {bytes.begin(), bytes.end()};
+}
+
+std::uint32_t u32(const std::vector<std::uint8_t>& b, std::size_t at) {
+    return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (static_cast<std::uint32_t>(b[at + 3]) << 24);
+}
+
+TEST(BitmapFiles, EveryPictureIsAnUncompressed256ColourBitmapOfItsSize) {
+    for (const BitmapSize& expected : kBitmaps) {
+        SCOPED_TRACE(expected.name);
+        const std::vector<std::uint8_t> b =
+            bytesOf(kResources / "bitmaps" / (std::string(expected.name) + ".bmp"));
+        ASSERT_GE(b.size(), kPixelOffset);
+        const std::size_t image = (static_cast<std::size_t>(expected.width) + 3) / 4 * 4 * expected.height;
+        EXPECT_EQ(std::make_tuple(b[0], b[1], u32(b, 2), u32(b, 10)),
+                  std::make_tuple('B', 'M', b.size(), kPixelOffset));
+        // Info header size, width, height (positive: rows bottom-up), one plane of 8 bits, no compression.
+        EXPECT_EQ(std::make_tuple(u32(b, 14), u32(b, 18), u32(b, 22), u32(b, 26), u32(b, 30)),
+                  std::make_tuple(40u, expected.width, expected.height, 1u | 8u << 16, 0u));
+        EXPECT_TRUE(u32(b, 34) == 0 || u32(b, 34) == image) << "image size field " << u32(b, 34);
+        EXPECT_EQ(u32(b, 46), 0u) << "colours used (0 means the full 256-entry table)";
+        EXPECT_EQ(b.size(), kPixelOffset + image);
+    }
+}
+
+// The statement's picture rules its table and boxes its page total where the page's texts stand: the
+// heading band and the total's box end exactly at the places the statement's layout keeps inside.
+TEST(BitmapFiles, TheStatementPictureDrawsTheTableAndTheTotalBoxWhereThePageTextsStand) {
+    const std::vector<std::uint8_t> b = bytesOf(kResources / "bitmaps" / "STATE.bmp");
+    ASSERT_EQ(b.size(), kPixelOffset + 640 * 480);
+    const auto colour = [&b](int x, int y) {
+        return u32(b, 54 + 4 * std::size_t{b[kPixelOffset + std::size_t(479 - y) * 640 + std::size_t(x)]});
+    };
+    const auto spans = [&colour](int left, int right, int y, std::uint32_t inside) {
+        return colour(left, y) == inside && colour(right - 1, y) == inside && colour(left - 1, y) != inside &&
+               colour(right, y) != inside;
+    };
+    const int bandY = (kStatementHeadingY + kStatementUnitsY) / 2;
+    EXPECT_TRUE(spans(kStatementTableLeft, kStatementTableRight, bandY, colour(320, bandY)));
+    const std::uint32_t outline = colour(480, kStatementTotalBoxTop);
+    EXPECT_TRUE(spans(kStatementTotalBoxLeft, kStatementTotalBoxRight, kStatementTotalY, outline));
+    EXPECT_EQ(colour(480, kStatementTotalBoxBottom - 1), outline);
+    EXPECT_NE(colour(480, kStatementTotalBoxTop + 1), outline);
+}
+
+// The newspaper's footer lies whole on the paper: the paper's last rows, its edge and the shadow under it
+// (the picture's last eight rows) are each one colour across the columns, with no text running off the page.
+TEST(BitmapFiles, TheNewspapersTextStaysOnThePaper) {
+    const std::vector<std::uint8_t> b = bytesOf(kResources / "bitmaps" / "X_TRADTR.bmp");
+    ASSERT_EQ(b.size(), kPixelOffset + 640 * 480);
+    for (int row = 0; row < 8; ++row) {  // stored bottom-up: the picture's last row comes first
+        const std::uint8_t* pixels = b.data() + kPixelOffset + 640 * row;
+        int breaks = 0;
+        for (int x = 41; x < 600; ++x) breaks += pixels[x] != pixels[40];
+        EXPECT_EQ(breaks, 0) << "row " << 479 - row;
+    }
+}
+
+// The help's list item that explains a refusal: it opens with the refusal's text in quotes.
+std::string helpItemFor(const std::string& refusal) {
+    std::ifstream in(kResources / "help" / "project.txt");
+    for (std::string line; std::getline(in, line);)
+        if (line.rfind("- \"" + refusal + "\"", 0) == 0) return line;
+    return {};
+}
+
+TEST(HelpText, EachBuyRefusalIsExplainedByTheCaseThatGivesIt) {
+    GameModel model;
+    model.shareTable[0].currentPrice = model.shareTable[0].previousPrice = 2.5;
+    const struct {
+        const char *quantity, *value, *helpWords;
+    } cases[] = {{"", "", "both boxes empty"},
+                 {"9", "22.50", "below ten"},
+                 {"10", "", "ten or more but the Value box is empty"},
+                 {"10", "2.49", "worth less than one share"}};
+    for (const auto& c : cases) {
+        const std::string refusal = decideBuy(model, 0, c.quantity, c.value).refusal;
+        ASSERT_FALSE(refusal.empty()) << c.quantity << " / " << c.value;
+        EXPECT_NE(helpItemFor(refusal).find(c.helpWords), std::string::npos)
+            << refusal << ": " << c.helpWords;
+    }
+}
+}  // namespace
