@@ -1,101 +1,43 @@
 #!/bin/bash
-# Plays a round by keyboard alone, as a player without a mouse would, under a window manager and a
-# prefix in which it frames the game's windows: buys from the share index, is refused a purchase, buys
-# from the graph, rings the broker, sells, and rings past the end of the market. After each step the
-# window that should remain must be the active one and must take the next key.
-#
+# Plays a round by keyboard alone, as a player without a mouse would, under a window manager that frames
+# the game's windows: buys from the share index, is refused a purchase, buys from the graph, rings the
+# broker, sells, and rings past the end of the market. After each step the window that should remain
+# must be the active one and must take the next key.
 # Usage: keyboard-loop.sh --game DIR --prefix PREFIX [--wm openbox|fluxbox] [--screen WxH] [--shots DIR]
 #   --game DIR       the game folder (Tickerdell.exe and the market files); copied, never written
-#   --prefix PREFIX  a prefix made by `tools/wine-prefix.sh PREFIX --managed`; copied, never written
+#   --prefix PREFIX  a prefix TEMPLATE-managed (tools/wine-prefix.sh makes it when missing); copied
 #   --wm NAME        the window manager to run (default openbox)
 #   --screen WxH     the virtual screen's size (default 1024x768)
 #   --shots DIR      saves a PNG of the screen after each step there, named by the step
-# Runs its own Xvfb (a free display chosen by the server), window manager and Wine server, in a
-# scratch folder removed on every exit. Exits 0 when every step passed, 1 when one failed, 2 when it
-# could not run.
+# Runs in a screen, window manager and Wine server of its own (tools/run-under-wine.sh). Exits 0 when
+# every step passed, 1 when one failed or the run could not start, 2 on wrong arguments.
 set -uo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
-root="$(cd "$here/../.." && pwd)"
-
-game="" prefix="" wm=openbox screen=1024x768 shots=""
-usage() {
-    echo "usage: $0 --game DIR --prefix PREFIX [--wm openbox|fluxbox] [--screen WxH] [--shots DIR]" >&2
-    exit 2
-}
-while [ $# -gt 0 ]; do
-    case "$1" in
-        --game) game="${2:-}"; shift 2 || usage ;;
-        --prefix) prefix="${2:-}"; shift 2 || usage ;;
-        --wm) wm="${2:-}"; shift 2 || usage ;;
-        --screen) screen="${2:-}"; shift 2 || usage ;;
-        --shots) shots="${2:-}"; shift 2 || usage ;;
-        *) usage ;;
-    esac
-done
-[ -f "$game/Tickerdell.exe" ] || { echo "keyboard-loop: no Tickerdell.exe in '$game'" >&2; exit 2; }
-grep -qs '"Managed"="Y"' "$prefix/user.reg" ||
-    { echo "keyboard-loop: '$prefix' is not a prefix made with --managed" >&2; exit 2; }
-for tool in Xvfb xauth "$wm" xdotool xprop; do
-    command -v "$tool" >/dev/null || { echo "keyboard-loop: $tool is not installed" >&2; exit 2; }
-done
-[ -z "$shots" ] || mkdir -p "$shots" || exit 2
-
-source "$root/tools/wine-common.sh"
-scratch="$(mktemp -d "${TMPDIR:-/tmp}/keyboard-loop.XXXXXX")" || exit 2
-xvfb="" wm_pid="" game_pid=""
-clean_up() {
-    if [ -n "$game_pid" ]; then
-        "$WINESERVER" -k 2>/dev/null
-        wait "$game_pid" 2>/dev/null
-    fi
-    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null && wait "$wm_pid" 2>/dev/null
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null && wait "$xvfb" 2>/dev/null
-    rm -rf "$scratch"
-}
-trap clean_up EXIT
-trap 'exit 1' INT TERM HUP
+if [ "${1:-}" != --steps ]; then
+    game="" prefix="" wm=openbox screen=1024x768 shots=""
+    while [ $# -gt 0 ]; do
+        case "$1" in
+            --game | --prefix | --wm | --screen | --shots) declare "${1#--}=${2:-}"; shift 2 || exit 2 ;;
+            *) sed -n 6p "$0" >&2; exit 2 ;;
+        esac
+    done
+    [ -f "$game/Tickerdell.exe" ] || { echo "keyboard-loop: no Tickerdell.exe in '$game'" >&2; exit 2; }
+    [ -z "$shots" ] || mkdir -p "$shots" || exit 2
+    exec bash "$here/../../tools/run-under-wine.sh" --prefix "${prefix%-managed}" --screen "$screen" \
+        --game-folder "$game" --window-manager "$wm" --alongside "bash '$here/keyboard-loop.sh' --steps '$shots'" \
+        -- Tickerdell.exe
+fi
+shots="${2:-}"
 
 # Polls the condition (a command) until it holds or the seconds run out.
 within() {
-    local seconds="$1"
+    local deadline=$((SECONDS + $1))
     shift
-    local deadline=$((SECONDS + seconds))
     until "$@"; do
         [ "$SECONDS" -lt "$deadline" ] || return 1
         sleep 0.1
     done
 }
-
-# The virtual screen, on the first free display, which the server writes to a descriptor when ready.
-# Only clients with its cookie (for any display number, as the number is not known yet) may connect.
-export XAUTHORITY="$scratch/Xauthority"
-: >"$XAUTHORITY"
-cookie=$(od -An -N16 -tx1 /dev/urandom | tr -d ' \n')
-echo "ffff 0000  0000  0012 $(printf MIT-MAGIC-COOKIE-1 | od -An -tx1 | tr -d ' \n') 0010 $cookie" |
-    xauth -q -f "$XAUTHORITY" nmerge - || exit 2
-Xvfb -displayfd 3 -auth "$XAUTHORITY" -screen 0 "${screen}x24" -nolisten tcp 3>"$scratch/display" \
-    2>"$scratch/xvfb.log" &
-xvfb=$!
-display_named() { grep -q '^[0-9]' "$scratch/display" 2>/dev/null; }
-within 30 display_named || { echo "keyboard-loop: Xvfb did not start" >&2; cat "$scratch/xvfb.log" >&2; exit 2; }
-DISPLAY=":$(head -n1 "$scratch/display")"
-export DISPLAY
-
-# The window manager keeps its settings in a home of its own here.
-mkdir -p "$scratch/home"
-HOME="$scratch/home" "$wm" >"$scratch/wm.log" 2>&1 &
-wm_pid=$!
-window_manager_running() {
-    local check
-    check=$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -o '0x[0-9a-fA-F]*$') || return 1
-    xprop -id "$check" _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "$check"
-}
-within 30 window_manager_running || { echo "keyboard-loop: $wm did not start" >&2; exit 2; }
-
-cp -a "$prefix" "$scratch/prefix" && cp -a "$game" "$scratch/game" || exit 2
-wine_environment "$scratch/prefix"
-(cd "$scratch/game" && exec "$WINE" Tickerdell.exe) >"$scratch/wine.log" 2>&1 &
-game_pid=$!
 
 # ---- what the player sees ----
 active_id() { xdotool getactivewindow 2>/dev/null; }
@@ -191,4 +133,4 @@ checked main "end-of-data notice" Return
 # The main window still takes the keyboard.
 checked '^Portfolio$' "Alt+P after the end of the market" alt+p
 checked main "Escape on the portfolio" Escape
-echo "keyboard loop passed under $wm"
+echo "keyboard loop passed"
