@@ -1,6 +1,5 @@
-// The price graph, the valuation and the statement as the player meets them: the graph's line, labels,
-// stepping, options and Buy; the valuation's holdings and totals, graphing them and buying there; the
-// statement's pages read back from their pixels.
+// The price graph's line, labels, stepping, options and Buy; the valuation's holdings and totals,
+// graphing them and buying there; the statement's pages read back from their pixels.
 
 #include <algorithm>
 #include <cmath>
@@ -78,44 +77,36 @@ constexpr RECT kPageTextBand = {0, 15, 640, 400};
 
 // Which pixels of the page's text band are pure black: the core of a text's strokes, whatever lies
 // beneath them.
-std::vector<bool> blackOf(HDC dc) {
+std::vector<bool> blackOf(const Picture& page) {
     std::vector<bool> black;
-    for (DWORD pixel : pictureOf(dc, kPageTextBand).pixels) black.push_back(pixel == 0);
+    for (DWORD pixel : page.pixels) black.push_back(pixel == 0);
     return black;
 }
 
 std::vector<bool> shownPage(HWND statement) {
-    RedrawWindow(statement, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    return blackOf(WindowDc(statement).get());
+    return blackOf(shownPicture(statement, kPageTextBand));
 }
 
 // The page as it should read, drawn in its font on white.
 std::vector<bool> expectedPage(const StatementPage& page) {
-    WindowDc screen(nullptr);
-    MemoryDc memory(CreateCompatibleDC(screen.get()));
-    OwnedBitmap surface(CreateCompatibleBitmap(screen.get(), 640, 480));
     Owned<HFONT, deleteGdiObject> font(CreateFontA(15, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "Courier New"));
-    Selected onSurface(memory.get(), surface.get()), inFont(memory.get(), font.get());
-    PatBlt(memory.get(), 0, 0, 640, 480, WHITENESS);
-    SetBkMode(memory.get(), TRANSPARENT);
-    for (const PageText& text : statementTexts(page)) {
-        SetTextAlign(memory.get(), text.alignment == TextAlignment::Right ? TA_RIGHT : TA_LEFT);
-        TextOutA(memory.get(), text.x, text.y, text.text.c_str(), static_cast<int>(text.text.size()));
-    }
-    return blackOf(memory.get());
+    return blackOf(drawnPicture(kPageTextBand, [&](HDC dc) {
+        Selected inFont(dc, font.get());
+        for (const PageText& text : statementTexts(page)) {
+            SetTextAlign(dc, text.alignment == TextAlignment::Right ? TA_RIGHT : TA_LEFT);
+            TextOutA(dc, text.x, text.y, text.text.c_str(), static_cast<int>(text.text.size()));
+        }
+    }));
 }
 
-// Whether the page button is enabled, and whether it shows its faded face: the whole face below the row
-// the button keeps for its focus image.
+// Whether the page button is enabled, and whether it shows its faded face (below the row it keeps for
+// its focus image).
 std::pair<bool, bool> pageButtonLook(HWND statement, int id, const char* fadedImage) {
     constexpr RECT kFace = {0, 1, 98, 52};
     HWND button = GetDlgItem(statement, id);
-    WindowDc screen(nullptr);
-    MemoryDc memory(CreateCompatibleDC(screen.get()));
-    OwnedBitmap surface(CreateCompatibleBitmap(screen.get(), kFace.right, kFace.bottom));
-    Selected onSurface(memory.get(), surface.get());
-    drawBitmapResource(memory.get(), fadedImage, 0, 1, 0, 0, SRCCOPY, kNaturalSize);
-    return {IsWindowEnabled(button) != FALSE, shownPicture(button, kFace) == pictureOf(memory.get(), kFace)};
+    const Picture faded = drawnPicture(
+        kFace, [&](HDC dc) { drawBitmapResource(dc, fadedImage, 0, 1, 0, 0, SRCCOPY, kNaturalSize); });
+    return {IsWindowEnabled(button) != FALSE, shownPicture(button, kFace) == faded};
 }
 
 // Previous and Next look as inactive as they are: disabled and faded, or enabled and not.
@@ -299,7 +290,7 @@ TEST_F(Valuation, ListsTheHeldHoldingsWithTotalsAndRuleGraphsThemAndShowsAPurcha
     int widest = 0;
     const auto play = [&](HWND screen) {
         HWND list = GetDlgItem(screen, IDC_VAL_LIST);
-        for (int row = 0; row < listCount(list); ++row) shown.push_back(listLine(list, row));
+        shown = listLines(list);
         shown.push_back(textOf(screen, IDC_VAL_FEES));
         rule = pixelsOfColour(screen, {400, 280, 628, 285}, RGB(0, 0, 0)).size();
         for (int id : {IDC_VAL_VALUE, IDC_VAL_CASH, IDC_VAL_TOTAL})
@@ -342,14 +333,12 @@ TEST_F(Valuation, TheWidestFiguresShowWholeApartAndUnderTheirHeadings) {
         columns.push_back({kHeadingIds[c], kValuationColumns[c].first, kValuationColumns[c].last});
     std::vector<std::string> lines, faults;
     const auto measure = [&](HWND screen) {
-        HWND list = GetDlgItem(screen, IDC_VAL_LIST);
-        for (int row = 0; row < listCount(list); ++row) lines.push_back(listLine(list, row));
-        faults = columnFaults(screen, IDC_VAL_LIST, 19, columns);  // after the longest name
-        for (const std::string& fault : figureFaults(screen, {{IDC_VAL_FEES_LABEL, IDC_VAL_FEES},
-                                                              {IDC_VAL_VALUE_LABEL, IDC_VAL_VALUE},
-                                                              {IDC_VAL_CASH_LABEL, IDC_VAL_CASH},
-                                                              {0, IDC_VAL_TOTAL}}))
-            faults.push_back(fault);
+        lines = listLines(GetDlgItem(screen, IDC_VAL_LIST));
+        faults = layoutFaults(screen, IDC_VAL_LIST, 19, columns,  // after the longest name
+                              {{IDC_VAL_FEES_LABEL, IDC_VAL_FEES},
+                               {IDC_VAL_VALUE_LABEL, IDC_VAL_VALUE},
+                               {IDC_VAL_CASH_LABEL, IDC_VAL_CASH},
+                               {0, IDC_VAL_TOTAL}});
         saveWindowPicture(screen, "valuation_widest");
     };
     runScreen([&] { runValuationScreen(window_, gGame, runBuyScreen); }, measure, IDC_VAL_EXIT);
