@@ -39,29 +39,21 @@ within() {
     done
 }
 
-# ---- what the player sees ----
 active_id() { xdotool getactivewindow 2>/dev/null; }
-active_title() {
-    local id
-    id=$(active_id) && xdotool getwindowname "$id" 2>/dev/null
-}
+active_title() { xdotool getwindowname "$(active_id)" 2>/dev/null; }
 main_window=""
 find_main_window() {
     main_window=$(xdotool search --onlyvisible --name '^Tickerdell$' 2>/dev/null | head -n1)
     [ -n "$main_window" ] && [ "$(active_id)" = "$main_window" ]
 }
-# The window named by the pattern is active (for "main", the main window itself).
+# "main" is the main window, "box" a message box (captioned as the main window is), else a caption pattern.
 is_active() {
-    if [ "$1" = main ]; then
-        [ "$(active_id)" = "$main_window" ]
-    elif [ "$1" = box ]; then  # every message box of the game is captioned as the main window is
-        [ "$(active_title)" = Tickerdell ] && [ "$(active_id)" != "$main_window" ]
-    else
-        [[ "$(active_title)" =~ $1 ]]
-    fi
+    case "$1" in
+        main) [ "$(active_id)" = "$main_window" ] ;;
+        box) [ "$(active_title)" = Tickerdell ] && [ "$(active_id)" != "$main_window" ] ;;
+        *) [[ "$(active_title)" =~ $1 ]] ;;
+    esac
 }
-
-step_number=0
 failed() {
     echo "FAILED: $1" >&2
     echo "  active window: $(active_id || echo none) '$(active_title)'," \
@@ -69,68 +61,56 @@ failed() {
     [ -z "$shots" ] || import -window root "$shots/failed.png" 2>/dev/null
     exit 1
 }
-# Presses the keys (xdotool key names, or text:WORD to type a word) and waits for the window to be active.
-press() {
-    local expected="$1" what="$2"
-    shift 2
-    for key in "$@"; do
+
+within 60 find_main_window || failed "the main window did not appear and become active"
+# Each step: the window it must leave active, what it does, and its keys (xdotool key names, or text:WORD
+# to type a word).
+step=0
+while IFS='|' read -r expected what keys; do
+    [[ -z "$expected" || "$expected" == \#* ]] && continue
+    for key in $keys; do
         case "$key" in
             text:*) xdotool type --delay 30 "${key#text:}" ;;
             *) xdotool key "$key" ;;
         esac
     done
-    within 20 is_active "$expected" || failed "$what: expected '$expected' active after keys $*"
-}
-# A step the loop checks: the window left active, shown as the step's picture.
-checked() {
-    local expected="$1" what="$2"
-    shift 2
-    press "$expected" "$what" "$@"
-    step_number=$((step_number + 1))
-    echo "ok $step_number - $what: '$(active_title)' is active"
-    [ -z "$shots" ] || import -window root "$shots/$(printf %02d $step_number)-${what// /-}.png"
-}
-
-within 60 find_main_window || failed "the main window did not appear and become active"
-checked main "start"
-
+    within 20 is_active "$expected" || failed "$what: expected '$expected' active after keys $keys"
+    step=$((step + 1))
+    echo "ok $step - $what: '$(active_title)' is active"
+    [ -z "$shots" ] || import -window root "$shots/$(printf %02d $step)-${what// /-}.png"
+done <<'STEPS'
+main|start|
 # A purchase accepted from the share index closes the Buy dialog and the index: the portfolio remains.
-press '^Portfolio$' "Alt+P on the main window" alt+p
-press '^Make Purchase$' "Alt+I on the portfolio" alt+i
-press '^Buy Shares In' "Enter on the share index" Return
-press box "Buy 100" text:100 alt+b
-checked '^Portfolio$' "purchase accepted from the share index" Return
-
+^Portfolio$|Alt+P on the main window|alt+p
+^Make Purchase$|Alt+I on the portfolio|alt+i
+^Buy Shares In|Enter on the share index|Return
+box|Buy 100|text:100 alt+b
+^Portfolio$|purchase accepted from the share index|Return
 # A refused purchase closes the Buy dialog: the share index remains.
-press '^Make Purchase$' "Alt+I on the portfolio" alt+i
-press '^Buy Shares In' "Enter on the share index" Return
-press box "Buy 5" text:5 alt+b
-checked '^Make Purchase$' "refused purchase" Return
-
+^Make Purchase$|Alt+I on the portfolio|alt+i
+^Buy Shares In|Enter on the share index|Return
+box|Buy 5|text:5 alt+b
+^Make Purchase$|refused purchase|Return
 # A purchase accepted from the graph closes the Buy dialog, the graph and the index.
-press '^History of' "Down then Alt+G on the share index" Down alt+g
-press '^Buy Shares In' "Alt+B on the graph" alt+b
-press box "Buy 100 from the graph" text:100 alt+b
-checked '^Portfolio$' "purchase accepted from the graph" Return
-
+^History of|Down then Alt+G on the share index|Down alt+g
+^Buy Shares In|Alt+B on the graph|alt+b
+box|Buy 100 from the graph|text:100 alt+b
+^Portfolio$|purchase accepted from the graph|Return
 # Ringing the broker settles both purchases.
-press main "Escape on the portfolio" Escape
-press '^Password Protection$' "Alt+R on the main window" alt+r
-checked main "ring the broker" Return
-
+main|Escape on the portfolio|Escape
+^Password Protection$|Alt+R on the main window|alt+r
+main|ring the broker|Return
 # A sale of the first holding: the portfolio remains.
-press '^Portfolio$' "Alt+P on the main window" alt+p
-press '^Sell Shares In' "Alt+S on the portfolio" alt+s
-press box "Sell All" alt+a
-checked '^Portfolio$' "sale" Return
-
-# Ringing past the end of the market tells the result: the main window remains.
-press main "Escape on the portfolio" Escape
-press '^Password Protection$' "Alt+R on the main window" alt+r
-press box "ring for 9999 days" text:9999 Return
-checked main "end-of-data notice" Return
-
-# The main window still takes the keyboard.
-checked '^Portfolio$' "Alt+P after the end of the market" alt+p
-checked main "Escape on the portfolio" Escape
+^Portfolio$|Alt+P on the main window|alt+p
+^Sell Shares In|Alt+S on the portfolio|alt+s
+box|Sell All|alt+a
+^Portfolio$|sale|Return
+# Ringing past the end of the market tells the result: the main window remains, and takes the keyboard.
+main|Escape on the portfolio|Escape
+^Password Protection$|Alt+R on the main window|alt+r
+box|ring for 9999 days|text:9999 Return
+main|end-of-data notice|Return
+^Portfolio$|Alt+P after the end of the market|alt+p
+main|Escape on the portfolio|Escape
+STEPS
 echo "keyboard loop passed"
