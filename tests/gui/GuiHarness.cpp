@@ -215,14 +215,12 @@ int textWidth(HWND control) {
     return size.cx;
 }
 
-namespace {
 RECT placeIn(HWND window, HWND control) {
     RECT r;
     GetWindowRect(control, &r);
     MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&r), 2);
     return r;
 }
-}  // namespace
 
 std::vector<std::string> layoutFaults(HWND dialog, int listId, int nameEnd,
                                       const std::vector<HeadedColumn>& columns,
