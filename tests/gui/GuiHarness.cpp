@@ -267,6 +267,14 @@ std::vector<std::string> layoutFaults(HWND dialog, int listId, int nameEnd,
     return faults;
 }
 
+void expectAsRecorded(const std::string& shown, const std::string& name) {
+    HRSRC resource = FindResourceA(nullptr, (name + "_EXPECTED").c_str(), MAKEINTRESOURCEA(10));  // RCDATA
+    const auto* text = static_cast<const char*>(LockResource(LoadResource(nullptr, resource)));
+    const std::string recorded = text ? std::string(text, SizeofResource(nullptr, resource)) : "";
+    if (shown != recorded) std::ofstream(name + ".shown", std::ios::binary) << shown;
+    EXPECT_EQ(shown, recorded) << "see " << name << ".shown";
+}
+
 Picture pictureOf(HDC dc, const RECT& band) {
     const int width = band.right - band.left, height = band.bottom - band.top;
     BITMAPINFO info = {};
