@@ -150,9 +150,7 @@ TEST_F(MainScreen, IsHostedInTheMainWindowWithItsButtonsOverItsTitlePictureAndTo
     HWND screen = mainScreenWindow();
     ASSERT_NE(screen, nullptr);
     EXPECT_EQ(GetParent(screen), window_);
-    RECT r;
-    GetWindowRect(screen, &r);
-    MapWindowPoints(HWND_DESKTOP, window_, reinterpret_cast<POINT*>(&r), 2);
+    const RECT r = placeIn(window_, screen);
     EXPECT_EQ((std::vector<LONG>{r.left, r.top, r.right, r.bottom}), (std::vector<LONG>{0, 0, 640, 480}));
     const Pixels date = pixelsOfColour(screen, kDateBand);
     ASSERT_GT(date.size(), 20u);

@@ -17,13 +17,12 @@ using PlayerFaults = GameWindowTest;
 int differencesFromTitle(HWND button) {
     RECT r;
     GetClientRect(button, &r);
-    POINT origin = {0, 0};
-    MapWindowPoints(button, GetParent(button), &origin, 1);
+    const RECT origin = placeIn(GetParent(button), button);
     const Picture shown = shownPicture(button, r);
     int differences = 0;
     for (int y = 0; y < r.bottom; y += 3)
         for (int x = 0; x < r.right; x += 3)
-            differences += shown.at(x, y) != asPixel(titlePixel(origin.x + x, origin.y + y));
+            differences += shown.at(x, y) != asPixel(titlePixel(origin.left + x, origin.top + y));
     return differences;
 }
 
