@@ -137,20 +137,6 @@ void expectPageButtons(HWND statement, bool previous, bool next) {
     EXPECT_EQ(pageButtonLook(statement, IDC_STATE_NEXT, "BT_STNX2"), std::make_pair(next, !next));
 }
 
-// Ten holdings of the most shares a holding takes at the highest price, with long names and dates and
-// the charges of many such orders: the widest figures of every column and total.
-void holdTheWidestFigures() {
-    for (int slot = 0; slot < kHoldingCount; ++slot) {
-        std::snprintf(gGame.shareTable[slot].name, kShareNameSize, "Northern Consolid %d", slot);
-        gGame.shareTable[slot].currentPrice = kHighestPrice;
-        holdShares(slot, slot, INT32_MAX, 214742995829.0);
-        gGame.holdings[slot].commissionToDate = 785257004170.99;
-        gGame.holdings[slot].repeatPurchases = 2;
-        std::snprintf(gGame.holdings[slot].dateBought, kDateBoughtSize, "21-May-97");
-    }
-    gGame.cashBalance = gGame.pendingBalance = 997000000000000.0;  // a total of fifteen digits
-}
-
 }  // namespace
 
 TEST_F(GraphScreen, TheLineAndLabelsOfEachRangeShowAndFitAndBuyingClosesTheGraphAndTheIndex) {

@@ -143,6 +143,9 @@ bool pumpMessagesUntilIdle();
 // A pending purchase, and a settled holding, put straight on the game's model.
 void orderShares(int share, int quantity);
 void holdShares(int slot, int share, int quantity, double totalCost);
+// Ten holdings of the most shares a holding takes at the highest price, with long names and dates and
+// the charges of many such orders: the widest figures of every column and total.
+void holdTheWidestFigures();
 
 // A fresh game in a new main window, destroyed after the test.
 class GameWindowTest : public ::testing::Test {

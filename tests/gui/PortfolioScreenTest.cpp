@@ -119,19 +119,14 @@ TEST_F(Portfolio, FiguresColoursAndTheChosenLineDriveItsButtonsAndTheKeysMoveOn)
 }
 
 TEST_F(Portfolio, TheWidestFiguresShowWholeApartAndUnderTheirHeadings) {
-    // Ten holdings of the most shares a holding takes, ordered again in full, priced at the highest
-    // price a day after the lowest (and the second the other way round), in an account of fifteen digits.
+    holdTheWidestFigures();  // ordered again in full, priced a day after the lowest (the second the other
+                             // way)
     for (int slot = 0; slot < kHoldingCount; ++slot) {
-        ShareRecord& share = gGame.shareTable[slot];
-        std::snprintf(share.name, kShareNameSize, "Northern Consolid %d", slot);
-        share.currentPrice = slot == 1 ? kLowestPrice : kHighestPrice;
-        share.previousPrice = slot == 1 ? kHighestPrice : kLowestPrice;
-        holdShares(slot, slot, INT32_MAX, 214742995829.0);
-        gGame.holdings[slot].commissionToDate = 785257004170.99;
+        gGame.shareTable[slot].previousPrice = slot == 1 ? kHighestPrice : kLowestPrice;
+        if (slot == 1) gGame.shareTable[slot].currentPrice = kLowestPrice;
         if (slot > 0)
             gGame.holdings[slot].action = kSellAction, gGame.holdings[slot].pendingQuantity = INT32_MAX;
     }
-    gGame.cashBalance = gGame.pendingBalance = 997000000000000.0;
     // The characters the widest figures take: "[Sell]", a signed order, a price, a signed move.
     const std::vector<HeadedColumn> columns = {{IDC_PORT_HELD_HEADING, 20, 29},
                                                {IDC_PORT_ACTION_HEADING, 35, 40},
