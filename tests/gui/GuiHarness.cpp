@@ -216,13 +216,6 @@ int textWidth(HWND control) {
     return size.cx;
 }
 
-RECT placeIn(HWND window, HWND control) {
-    RECT r;
-    GetWindowRect(control, &r);
-    MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
 std::vector<std::string> layoutFaults(HWND dialog, int listId, int nameEnd,
                                       const std::vector<HeadedColumn>& columns,
                                       const std::vector<std::pair<int, int>>& labelsAndFigures) {
@@ -247,7 +240,7 @@ std::vector<std::string> layoutFaults(HWND dialog, int listId, int nameEnd,
     for (std::size_t c = 0; c < columns.size(); ++c) {
         const int left = at(columns[c].first), right = at(columns[c].last + 1);
         HWND control = GetDlgItem(dialog, columns[c].headingId);
-        const RECT heading = placeIn(list, control);
+        const RECT heading = placeInDialog(list, control);
         const int centre = (heading.left + heading.right) / 2;
         const std::string name = textOf(control);
         if (left - previousRight < blank) faults.push_back(name + ": no blank before it");
@@ -261,8 +254,8 @@ std::vector<std::string> layoutFaults(HWND dialog, int listId, int nameEnd,
         for (int id : {label, figure})
             if (id && !fitsItsControl(GetDlgItem(dialog, id)))
                 faults.push_back(textOf(dialog, id) + " is cut");
-        if (label && placeIn(dialog, GetDlgItem(dialog, label)).right >
-                         placeIn(dialog, GetDlgItem(dialog, figure)).left)
+        if (label && placeInDialog(dialog, GetDlgItem(dialog, label)).right >
+                         placeInDialog(dialog, GetDlgItem(dialog, figure)).left)
             faults.push_back(textOf(dialog, label) + " runs into its figure");
     }
     return faults;

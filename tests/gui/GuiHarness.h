@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "resources/resource.h"
+#include "runtime/win32/ClassicUnits.h"
 #include "runtime/win32/GdiHandles.h"
 #include "shell/win32/MainScreen.h"
 #include "shell/win32/ShellState.h"
@@ -84,8 +85,6 @@ ScreenRun runScreen(const std::function<void()>& open, const std::function<void(
 // Buys the quantity in the Buy dialog `open` opens, saying Yes to the charge; answers its caption.
 std::string buyThrough(const std::function<void()>& open, const std::string& quantity);
 
-// The control's rectangle in the window's client coordinates (runtime/win32 keeps its own, file-local).
-RECT placeIn(HWND window, HWND control);
 // Whether the control's text, wrapped at its width in its font, stays inside it; its width in pixels.
 bool fitsItsControl(HWND control);
 int textWidth(HWND control);

@@ -150,7 +150,7 @@ TEST_F(MainScreen, IsHostedInTheMainWindowWithItsButtonsOverItsTitlePictureAndTo
     HWND screen = mainScreenWindow();
     ASSERT_NE(screen, nullptr);
     EXPECT_EQ(GetParent(screen), window_);
-    const RECT r = placeIn(window_, screen);
+    const RECT r = placeInDialog(window_, screen);
     EXPECT_EQ((std::vector<LONG>{r.left, r.top, r.right, r.bottom}), (std::vector<LONG>{0, 0, 640, 480}));
     const Pixels date = pixelsOfColour(screen, kDateBand);
     ASSERT_GT(date.size(), 20u);

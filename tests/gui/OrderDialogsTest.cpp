@@ -151,7 +151,7 @@ TEST_F(BuyDialog, BuyAndSellShowTheWholeNameOfTheShareTheyDealIn) {
                 HWND control = GetDlgItem(dialog, d.id);
                 shown = textOf(control);
                 fits = fitsItsControl(control);
-                RECT box = placeIn(dialog, control), client, common;
+                RECT box = placeInDialog(dialog, control), client, common;
                 GetClientRect(dialog, &client);
                 inside = IntersectRect(&common, &box, &client) && EqualRect(&common, &box);
                 saveWindowPicture(dialog, d.picture + which + "_name");

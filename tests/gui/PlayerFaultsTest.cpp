@@ -21,7 +21,7 @@ using PlayerFaults = GameWindowTest;
 int differencesFromTitle(HWND button) {
     RECT r;
     GetClientRect(button, &r);
-    const RECT origin = placeIn(GetParent(button), button);
+    const RECT origin = placeInDialog(GetParent(button), button);
     const Picture shown = shownPicture(button, r);
     int differences = 0;
     for (int y = 0; y < r.bottom; y += 3)
