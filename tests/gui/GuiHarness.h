@@ -76,9 +76,8 @@ struct ScreenRun {
     bool closed = false;
 };
 
-// Calls `open`, which shows a modal screen; on the answering thread `work` plays in it, then `button` is
-// pressed, and the message box that follows, if `reply` is given, is answered with it after `behind` has
-// looked at the screen behind the box.
+// Opens a modal screen, lets `work` play in it from another thread and presses `button`; a box that
+// follows is answered with `reply` once `behind` has looked at the screen.
 ScreenRun runScreen(const std::function<void()>& open, const std::function<void(HWND)>& work, int button,
                     int reply = 0, const std::function<void(HWND)>& behind = {});
 
@@ -96,10 +95,9 @@ struct HeadedColumn {
     int last;
 };
 
-// What is wrong with the columns of the list's first line in the list's font (the line past the list's
-// edge, a column with no blank before it, the first after `nameEnd` characters, a heading cut, not over
-// its column or overlapping the one before) and with the figures beside their labels (one cut, or a
-// label running into its figure).
+// What is wrong with the columns of the list's first line (past the list's edge, no blank before a
+// column, the first after `nameEnd` characters; a heading cut, off its column or on the one before) and
+// with the figures beside their labels (cut, or a label running into its figure).
 std::vector<std::string> layoutFaults(HWND dialog, int listId, int nameEnd,
                                       const std::vector<HeadedColumn>& columns,
                                       const std::vector<std::pair<int, int>>& labelsAndFigures);
@@ -142,8 +140,7 @@ bool pumpMessagesUntilIdle();
 // A pending purchase, and a settled holding, put straight on the game's model.
 void orderShares(int share, int quantity);
 void holdShares(int slot, int share, int quantity, double totalCost);
-// Ten holdings of the most shares a holding takes at the highest price, with long names and dates and
-// the charges of many such orders: the widest figures of every column and total.
+// Ten holdings of the most shares at the highest price, long names, dates and charges: each column's widest.
 void holdTheWidestFigures();
 
 // A fresh game in a new main window, destroyed after the test.
