@@ -1,5 +1,6 @@
-// Context help as the player meets it: F1 on each screen, the Shift+F1 help mode, the Help menu, the
-// viewer closed with the game, and the real viewer showing the topics.
+// Context help as the player meets it, walked as one table of steps and the requests each gives the
+// viewer: F1 on each screen, the Shift+F1 help mode and what leaves it, F1 on a menu item, the Help menu
+// and the end of the game; then the real viewer showing the topics.
 
 #include <mutex>
 
@@ -23,8 +24,7 @@ std::vector<HelpRequest> requested() {
     return requests;
 }
 
-// A key as the keyboard sends it to the focused control: repeat count 1, and the bit that says it was
-// already down when the key repeats.
+// A key as the keyboard sends it to the focused control; a held key repeats with bit 30 set.
 void postKey(HWND control, UINT key, bool repeated = false) {
     PostMessageA(control, WM_KEYDOWN, key, repeated ? 0x40000001 : 0x00000001);
 }
@@ -34,6 +34,18 @@ void setShift(bool down) {
     GetKeyboardState(keys);
     keys[VK_SHIFT] = down ? 0x80 : 0;
     SetKeyboardState(keys);
+}
+
+// A key pressed on the keyboard: it comes through the input queue, behind any key already posted.
+void pressKey(WORD key) {
+    INPUT strokes[2] = {};
+    for (INPUT& stroke : strokes) stroke.type = INPUT_KEYBOARD, stroke.ki.wVk = key;
+    strokes[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, strokes, sizeof(INPUT));
+}
+
+bool menuOpen() {
+    return !visibleWindows("#32768", GetCurrentProcessId()).empty();
 }
 
 // A recording viewer stands in for WinHelpA.
@@ -55,132 +67,118 @@ protected:
     }
 };
 
-// Shift+F1 on the main screen, as the player starts help mode there.
-void enterHelpMode() {
-    setShift(true);
-    postKey(GetDlgItem(mainScreenWindow(), IDC_MAIN_PORTFOLIO), VK_F1);
-    pumpMessagesUntilIdle();
-    setShift(false);
-}
-
-TEST_F(ContextHelp, FOneOnEachScreenAsksForItsTopicOnceWhileHeld) {
-    orderShares(3, 10);
-    settleDay(gGame, 1);
-    const std::pair<std::function<void()>, int> screens[] = {
-        {[this] { openPortfolio(window_, gGame); }, IDH_PORTFOLIO},
-        {[this] { runShareIndex(window_, gGame, runBuyScreen); }, IDH_SHARE_INDEX},
-        {[this] { runBuyScreen(window_, gGame, 5); }, IDH_BUY_SHARES},
-        {[this] { runSellScreen(window_, gGame, 0); }, IDH_SELL_SHARES},
-        {[this] { runRingBrokerScreen(window_, gGame); }, IDH_RING_BROKER},
-    };
-    for (const auto& [open, context] : screens) {
-        requests.clear();
-        DialogAnswerer close(IDCANCEL, [&](HWND dialog) {
+// F1 in the screen `open` shows, closed again with Cancel.
+std::function<void()> fOneIn(const std::function<void()>& open) {
+    return [open] {
+        DialogAnswerer close(IDCANCEL, [](HWND dialog) {
             postKey(settledFocus(dialog), VK_F1);
-            waitUntil([&] { return !requested().empty(); });
+            waitUntil([] { return !requested().empty(); });
         });
         open();
         close.seen();
-        EXPECT_EQ(requested(), (std::vector<HelpRequest>{{kHelpContext, ULONG_PTR(context)}}));
-    }
-    // The main screen, through the game's own loop, with the key held down.
-    requests.clear();
-    HWND button = GetDlgItem(mainScreenWindow(), IDC_MAIN_PORTFOLIO);
-    postKey(button, VK_F1);
-    for (int i = 0; i < 5; ++i) postKey(button, VK_F1, true);
-    pumpMessagesUntilIdle();
-    EXPECT_EQ(requested(), (std::vector<HelpRequest>{{kHelpContext, IDH_MAIN_SCREEN}}));
+    };
 }
 
-TEST_F(ContextHelp,
-       AButtonInHelpModeAsksForTheTopicAndEscapeAClosedMenuOrActivationLeaveItAndTheNextClickActs) {
-    const std::pair<std::function<void()>, std::vector<HelpRequest>> leaves[] = {
-        {[] { press(mainScreenWindow(), IDC_MAIN_PORTFOLIO); }, {{kHelpContext, IDH_MAIN_SCREEN}}},
-        {[] { postKey(GetDlgItem(mainScreenWindow(), IDC_MAIN_PORTFOLIO), VK_ESCAPE); }, {}},
-        // A greyed menu item closes the menu without a command.
-        {[this] { SendMessageA(window_, WM_EXITMENULOOP, FALSE, 0); }, {}},
-        {[this] { SendMessageA(window_, WM_ACTIVATE, WA_ACTIVE, 0); }, {}},
-    };
-    for (const auto& [leave, asked] : leaves) {
-        requests.clear();
-        enterHelpMode();
+// Shift+F1 on the main screen, then `leave`: help mode ends without carrying out the button, and the
+// next click opens the portfolio.
+std::function<void()> helpModeLeftBy(const std::function<void()>& leave) {
+    return [leave] {
+        setShift(true);
+        postKey(GetDlgItem(mainScreenWindow(), IDC_MAIN_PORTFOLIO), VK_F1);
+        pumpMessagesUntilIdle();
+        setShift(false);
         ASSERT_TRUE(inHelpMode());
         DialogAnswerer notOpened(IDC_PORT_MAIN_MENU, {}, 1000);
         leave();
         pumpMessagesUntilIdle();
         EXPECT_FALSE(notOpened.seen().found) << "the button was carried out";
         EXPECT_FALSE(inHelpMode());
-        EXPECT_EQ(requested(), asked);
         DialogAnswerer opened(IDC_PORT_MAIN_MENU);
         press(mainScreenWindow(), IDC_MAIN_PORTFOLIO);
         EXPECT_EQ(opened.seen().caption, "Portfolio");
+    };
+}
+
+TEST_F(ContextHelp, EachWayOfAskingGivesTheViewerItsTopicOnceAndTheGameGoesOn) {
+    orderShares(3, 10);
+    settleDay(gGame, 1);
+    const auto buyMaxInHelpMode = [this] {
+        bool stillOpen = false;
+        DialogAnswerer buy(IDCANCEL, [&](HWND dialog) {
+            HWND focus = settledFocus(dialog);
+            SendMessageA(dialog, WM_NULL, 0, 0);  // the dialog's loop is running
+            postKey(focus, VK_F1);
+            waitUntil([] { return inHelpMode(); });
+            DialogAnswerer noQuestion(IDNO, {}, 1000);
+            pressLater(dialog, IDC_BUY_MAX);
+            waitUntil([&] { return !requested().empty(); });
+            EXPECT_FALSE(noQuestion.seen().found) << "Buy Max was carried out";
+            stillOpen = IsWindow(dialog) != FALSE;
+        });
+        setShift(true);
+        runBuyScreen(window_, gGame, 5);
+        setShift(false);
+        buy.seen();
+        EXPECT_TRUE(stillOpen);
+        EXPECT_FALSE(anyPendingOrder(gGame));
+    };
+    const auto onAHighlightedMenuItem = [this] {  // the menu closes and the game goes on
+        HMENU commands = GetSubMenu(GetMenu(window_), 1);
+        bool closed = false;
+        std::thread player([&] {
+            if (!waitUntil(menuOpen, 5000)) return;
+            pressKey(VK_DOWN);
+            waitUntil([&] { return (GetMenuState(commands, IDM_PORTFOLIO, MF_BYCOMMAND) & MF_HILITE) != 0; });
+            pressKey(VK_F1);
+            closed = waitUntil([] { return !menuOpen(); }, 5000);
+            if (!closed) EndMenu();  // lets a menu that went on looping end, so that the test can report it
+        });
+        SetForegroundWindow(window_);
+        PostMessageA(window_, WM_SYSCOMMAND, SC_KEYMENU, 'c');  // Alt+C: the menu's loop runs in here
+        pumpMessagesUntilIdle();
+        player.join();
+        pumpMessagesUntilIdle();
+        EXPECT_TRUE(closed) << "the menu stayed open";
+        DialogAnswerer opened(IDC_PORT_MAIN_MENU);
+        chooseMenuCommand(IDM_PORTFOLIO);
+        EXPECT_EQ(opened.seen().caption, "Portfolio");
+    };
+    const std::pair<std::function<void()>, std::vector<HelpRequest>> steps[] = {
+        {fOneIn([this] { openPortfolio(window_, gGame); }), {{kHelpContext, IDH_PORTFOLIO}}},
+        {fOneIn([this] { runShareIndex(window_, gGame, runBuyScreen); }), {{kHelpContext, IDH_SHARE_INDEX}}},
+        {fOneIn([this] { runBuyScreen(window_, gGame, 5); }), {{kHelpContext, IDH_BUY_SHARES}}},
+        {fOneIn([this] { runSellScreen(window_, gGame, 0); }), {{kHelpContext, IDH_SELL_SHARES}}},
+        {fOneIn([this] { runRingBrokerScreen(window_, gGame); }), {{kHelpContext, IDH_RING_BROKER}}},
+        {[] {  // held down, through the game's own loop
+             HWND button = GetDlgItem(mainScreenWindow(), IDC_MAIN_PORTFOLIO);
+             for (int i = 0; i < 6; ++i) postKey(button, VK_F1, i > 0);
+             pumpMessagesUntilIdle();
+         },
+         {{kHelpContext, IDH_MAIN_SCREEN}}},
+        {helpModeLeftBy([] { press(mainScreenWindow(), IDC_MAIN_PORTFOLIO); }),
+         {{kHelpContext, IDH_MAIN_SCREEN}}},
+        {helpModeLeftBy([] { postKey(GetDlgItem(mainScreenWindow(), IDC_MAIN_PORTFOLIO), VK_ESCAPE); }), {}},
+        // A greyed menu item closes the menu without a command.
+        {helpModeLeftBy([this] { SendMessageA(window_, WM_EXITMENULOOP, FALSE, 0); }), {}},
+        {helpModeLeftBy([this] { SendMessageA(window_, WM_ACTIVATE, WA_ACTIVE, 0); }), {}},
+        {buyMaxInHelpMode, {{kHelpContext, IDH_BUY_SHARES}}},
+        {onAHighlightedMenuItem, {{kHelpContext, IDH_MAIN_WINDOW}}},
+        {[this] {
+             chooseMenuCommand(IDM_HELP_CONTENTS);
+             chooseMenuCommand(IDM_HELP_ON_HELP);
+             DestroyWindow(window_);
+             pumpMessagesUntilIdle();
+         },
+         {{kHelpContents, 0}, {kHelpOnHelp, 0}, {kHelpQuit, 0}}},
+    };
+    for (std::size_t step = 0; step < std::size(steps); ++step) {
+        SCOPED_TRACE("step " + std::to_string(step));
+        requests.clear();
+        steps[step].first();
+        EXPECT_EQ(requested(), steps[step].second);
     }
 }
 
-TEST_F(ContextHelp, ShiftFOneThenBuyMaxOnTheBuyScreenAsksForItsTopicAndBuysNothing) {
-    bool stillOpen = false;
-    DialogAnswerer buy(IDCANCEL, [&](HWND dialog) {
-        HWND focus = settledFocus(dialog);
-        SendMessageA(dialog, WM_NULL, 0, 0);  // the dialog's loop is running
-        postKey(focus, VK_F1);
-        waitUntil([] { return inHelpMode(); });
-        DialogAnswerer noQuestion(IDNO, {}, 1000);
-        pressLater(dialog, IDC_BUY_MAX);
-        waitUntil([&] { return !requested().empty(); });
-        EXPECT_FALSE(noQuestion.seen().found) << "Buy Max was carried out";
-        stillOpen = IsWindow(dialog) != FALSE;
-    });
-    setShift(true);
-    runBuyScreen(window_, gGame, 5);
-    setShift(false);
-    buy.seen();
-    EXPECT_TRUE(stillOpen);
-    EXPECT_FALSE(anyPendingOrder(gGame));
-    EXPECT_EQ(requested(), (std::vector<HelpRequest>{{kHelpContext, IDH_BUY_SHARES}}));
-}
-
-// A key pressed on the keyboard: it comes through the input queue, behind any key already posted.
-void pressKey(WORD key) {
-    INPUT strokes[2] = {};
-    for (INPUT& stroke : strokes) stroke.type = INPUT_KEYBOARD, stroke.ki.wVk = key;
-    strokes[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, strokes, sizeof(INPUT));
-}
-
-bool menuOpen() {
-    return !visibleWindows("#32768", GetCurrentProcessId()).empty();
-}
-
-TEST_F(ContextHelp, FOneOnAHighlightedMenuItemClosesTheMenuOpensTheMenusTopicAndTheGameGoesOn) {
-    HMENU commands = GetSubMenu(GetMenu(window_), 1);
-    bool closed = false;
-    std::thread player([&] {
-        if (!waitUntil(menuOpen, 5000)) return;
-        pressKey(VK_DOWN);
-        waitUntil([&] { return (GetMenuState(commands, IDM_PORTFOLIO, MF_BYCOMMAND) & MF_HILITE) != 0; });
-        pressKey(VK_F1);
-        closed = waitUntil([] { return !menuOpen(); }, 5000);
-        if (!closed) EndMenu();  // lets a menu that went on looping end, so that the test can report it
-    });
-    SetForegroundWindow(window_);
-    PostMessageA(window_, WM_SYSCOMMAND, SC_KEYMENU, 'c');  // Alt+C: the menu's loop runs in here
-    pumpMessagesUntilIdle();
-    player.join();
-    pumpMessagesUntilIdle();
-    EXPECT_TRUE(closed) << "the menu stayed open";
-    EXPECT_EQ(requested(), (std::vector<HelpRequest>{{kHelpContext, ULONG_PTR(IDH_MAIN_WINDOW)}}));
-    DialogAnswerer opened(IDC_PORT_MAIN_MENU);
-    chooseMenuCommand(IDM_PORTFOLIO);
-    EXPECT_EQ(opened.seen().caption, "Portfolio");
-}
-
-TEST_F(ContextHelp, TheHelpMenuAndTheEndOfTheGameAskTheViewer) {
-    chooseMenuCommand(IDM_HELP_CONTENTS);
-    chooseMenuCommand(IDM_HELP_ON_HELP);
-    DestroyWindow(window_);
-    pumpMessagesUntilIdle();
-    EXPECT_EQ(requested(), (std::vector<HelpRequest>{{kHelpContents, 0}, {kHelpOnHelp, 0}, {kHelpQuit, 0}}));
-}
 // Windows of other processes (the help viewer's) that are visible now.
 std::vector<HWND> foreignWindows(const char* className) {
     return visibleWindows(className, GetCurrentProcessId(), false);

@@ -1,4 +1,4 @@
-// The GUI test harness: the test program's entry, main window set-up, driving controls, answering modal
+// The GUI test harness: the test program's entry, the main window, driving controls, answering modal
 // windows and reading pixels.
 #include "tests/gui/GuiHarness.h"
 
@@ -8,6 +8,7 @@
 #include <fstream>
 #include <memory>
 
+#include "model/MarketFiles.h"
 #include "runtime/BitmapGeometry.h"
 #include "runtime/win32/DialogHost.h"
 #include "shell/win32/Startup.h"
@@ -81,6 +82,11 @@ std::string listLine(HWND list, int row) {
     text.resize(
         std::max<LRESULT>(SendMessageA(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data())), 0));
     return text;
+}
+std::vector<std::string> listLines(HWND list) {
+    std::vector<std::string> lines;
+    for (int row = 0; row < listCount(list); ++row) lines.push_back(listLine(list, row));
+    return lines;
 }
 int listCount(HWND list) {
     return static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
@@ -210,22 +216,14 @@ int textWidth(HWND control) {
     return size.cx;
 }
 
-namespace {
-RECT placeIn(HWND window, HWND control) {
-    RECT r;
-    GetWindowRect(control, &r);
-    MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-}  // namespace
-
-std::vector<std::string> columnFaults(HWND dialog, int listId, int nameEnd,
-                                      const std::vector<HeadedColumn>& columns) {
+std::vector<std::string> layoutFaults(HWND dialog, int listId, int nameEnd,
+                                      const std::vector<HeadedColumn>& columns,
+                                      const std::vector<std::pair<int, int>>& labelsAndFigures) {
     HWND list = GetDlgItem(dialog, listId);
     const std::string line = listLine(list, 0);
     WindowDc dc(list);
     Selected font(dc.get(), reinterpret_cast<HFONT>(SendMessageA(list, WM_GETFONT, 0, 0)));
-    // Where the first n characters end, from the list's left edge: the list draws its text a pixel in.
+    // Where the first n characters end: the list draws its text a pixel in.
     const auto at = [&](int n) {
         SIZE size = {};
         GetTextExtentPoint32A(dc.get(), line.c_str(), n, &size);
@@ -242,7 +240,7 @@ std::vector<std::string> columnFaults(HWND dialog, int listId, int nameEnd,
     for (std::size_t c = 0; c < columns.size(); ++c) {
         const int left = at(columns[c].first), right = at(columns[c].last + 1);
         HWND control = GetDlgItem(dialog, columns[c].headingId);
-        const RECT heading = placeIn(list, control);
+        const RECT heading = placeInDialog(list, control);
         const int centre = (heading.left + heading.right) / 2;
         const std::string name = textOf(control);
         if (left - previousRight < blank) faults.push_back(name + ": no blank before it");
@@ -252,20 +250,23 @@ std::vector<std::string> columnFaults(HWND dialog, int listId, int nameEnd,
         if (!fitsItsControl(control)) faults.push_back(name + ": cut");
         previousRight = right, previousHeading = heading;
     }
-    return faults;
-}
-
-std::vector<std::string> figureFaults(HWND dialog, const std::vector<std::pair<int, int>>& labelsAndFigures) {
-    std::vector<std::string> faults;
     for (const auto& [label, figure] : labelsAndFigures) {
         for (int id : {label, figure})
             if (id && !fitsItsControl(GetDlgItem(dialog, id)))
                 faults.push_back(textOf(dialog, id) + " is cut");
-        if (label && placeIn(dialog, GetDlgItem(dialog, label)).right >
-                         placeIn(dialog, GetDlgItem(dialog, figure)).left)
+        if (label && placeInDialog(dialog, GetDlgItem(dialog, label)).right >
+                         placeInDialog(dialog, GetDlgItem(dialog, figure)).left)
             faults.push_back(textOf(dialog, label) + " runs into its figure");
     }
     return faults;
+}
+
+void expectAsRecorded(const std::string& shown, const std::string& name) {
+    HRSRC resource = FindResourceA(nullptr, (name + "_EXPECTED").c_str(), MAKEINTRESOURCEA(10));  // RCDATA
+    const auto* text = static_cast<const char*>(LockResource(LoadResource(nullptr, resource)));
+    const std::string recorded = text ? std::string(text, SizeofResource(nullptr, resource)) : "";
+    if (shown != recorded) std::ofstream(name + ".shown", std::ios::binary) << shown;
+    EXPECT_EQ(shown, recorded) << "see " << name << ".shown";
 }
 
 Picture pictureOf(HDC dc, const RECT& band) {
@@ -302,7 +303,6 @@ COLORREF titlePixel(int x, int y) {
 void saveWindowPicture(HWND window, const std::string& name) {
     const char* folder = std::getenv("TICKERDELL_SCREENSHOTS");
     if (!folder || !*folder) return;
-    // The window paints itself now, whichever thread asks, so the copy shows what it shows.
     RedrawWindow(window, nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
     RECT r;
@@ -318,8 +318,22 @@ void saveWindowPicture(HWND window, const std::string& name) {
     out.write(reinterpret_cast<const char*>(picture.pixels.data()), size);
 }
 
+Picture drawnPicture(const RECT& band, const std::function<void(HDC)>& draw) {
+    WindowDc screen(nullptr);
+    MemoryDc memory(CreateCompatibleDC(screen.get()));
+    OwnedBitmap canvas(CreateCompatibleBitmap(screen.get(), band.right, band.bottom));
+    Selected onCanvas(memory.get(), canvas.get());
+    PatBlt(memory.get(), 0, 0, band.right, band.bottom, WHITENESS);
+    SetBkMode(memory.get(), TRANSPARENT);
+    draw(memory.get());
+    return pictureOf(memory.get(), band);
+}
+
 Pixels pixelsOfColour(HDC dc, const RECT& band, COLORREF colour) {
-    const Picture picture = pictureOf(dc, band);
+    return pixelsOfColour(pictureOf(dc, band), band, colour);
+}
+
+Pixels pixelsOfColour(const Picture& picture, const RECT& band, COLORREF colour) {
     const DWORD wanted = asPixel(colour);
     Pixels pixels;
     for (int y = 0; y < band.bottom - band.top; ++y)
@@ -355,6 +369,18 @@ void holdShares(int slot, int share, int quantity, double totalCost) {
     gGame.holdings[slot].totalCost = totalCost;
 }
 
+void holdTheWidestFigures() {
+    for (int slot = 0; slot < kHoldingCount; ++slot) {
+        std::snprintf(gGame.shareTable[slot].name, kShareNameSize, "Northern Consolid %d", slot);
+        gGame.shareTable[slot].currentPrice = kHighestPrice;
+        holdShares(slot, slot, INT32_MAX, 214742995829.0);
+        gGame.holdings[slot].commissionToDate = 785257004170.99;
+        gGame.holdings[slot].repeatPurchases = 2;
+        std::snprintf(gGame.holdings[slot].dateBought, kDateBoughtSize, "21-May-97");
+    }
+    gGame.cashBalance = gGame.pendingBalance = 997000000000000.0;  // a total of fifteen digits
+}
+
 void GameWindowTest::SetUp() {
     ASSERT_TRUE(startNewGame(nullptr)) << "the market files must be in the working directory";
     window_ = createMainWindow();
@@ -365,7 +391,7 @@ void GameWindowTest::SetUp() {
 
 void GameWindowTest::TearDown() {
     if (window_ && IsWindow(window_)) DestroyWindow(window_);
-    // The main window posts the quit message as it goes; it must not end the next test's loops.
+    // The quit message the main window posts as it goes must not end the next test's loops.
     pumpMessagesUntilIdle();
 }
 
@@ -374,8 +400,7 @@ LRESULT GameWindowTest::chooseMenuCommand(int commandId) {
 }
 
 int main(int argc, char** argv) {
-    // Under Wine the output is a pipe, which the C runtime buffers: a test program that dies (or is
-    // killed when its time is up) would take with it whatever it had printed since its last flush.
+    // Under Wine the output is a pipe, which the C runtime buffers: a program that dies would lose it.
     std::setvbuf(stdout, nullptr, _IONBF, 0);
     testing::InitGoogleTest(&argc, argv);
     for (int i = 1; i < argc; ++i)
@@ -386,8 +411,7 @@ int main(int argc, char** argv) {
     return RUN_ALL_TESTS();
 }
 
-// Run only by its own test entry, which expects the line below in the output of a program that then ends
-// without any chance to flush. (The C runtime's printf flushes each call; fputs and std::cout do not.)
+// Run only by its own test entry, which expects the line in the output of a program that ends unflushed.
 TEST(TestProgram, DISABLED_ShowsWhatItPrintedWhenItDies) {
     std::fputs("printed just before the end\n", stdout);
     TerminateProcess(GetCurrentProcess(), 3);

@@ -1,7 +1,6 @@
-// What a new player ran into on the trading screens: picture buttons that kept their focus image,
-// Enter on a picture button, the Remove question over the chosen line, names with "&", the Tab order,
-// the dialogs' icon, where the keyboard is after a message box, a cut refusal, the caption symbols and
-// quarters that looked alike in the lists.
+// What a new player ran into: picture buttons that kept their focus image, Enter on a picture button,
+// the Remove question over the chosen line, names with "&", the Tab order, the dialogs' icon, the
+// keyboard after a message box, a cut refusal, the caption symbols and quarters that looked alike.
 
 #include <cstdio>
 #include <memory>
@@ -22,13 +21,12 @@ using PlayerFaults = GameWindowTest;
 int differencesFromTitle(HWND button) {
     RECT r;
     GetClientRect(button, &r);
-    POINT origin = {0, 0};
-    MapWindowPoints(button, GetParent(button), &origin, 1);
+    const RECT origin = placeInDialog(GetParent(button), button);
     const Picture shown = shownPicture(button, r);
     int differences = 0;
     for (int y = 0; y < r.bottom; y += 3)
         for (int x = 0; x < r.right; x += 3)
-            differences += shown.at(x, y) != asPixel(titlePixel(origin.x + x, origin.y + y));
+            differences += shown.at(x, y) != asPixel(titlePixel(origin.left + x, origin.top + y));
     return differences;
 }
 
@@ -37,17 +35,13 @@ void focusButton(int id) {
     pumpMessagesUntilIdle();
 }
 
-// How far right the text's ink reaches when the control's font draws it on a wide white bitmap.
+// How far right the text's ink reaches in the control's font.
 int inkWidthOf(HWND control) {
     const std::string text = textOf(control);
-    WindowDc screen(control);
-    MemoryDc memory(CreateCompatibleDC(screen.get()));
-    OwnedBitmap bitmap(CreateCompatibleBitmap(screen.get(), 1000, 60));
-    Selected inMemory(memory.get(), bitmap.get());
-    Selected font(memory.get(), reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
-    PatBlt(memory.get(), 0, 0, 1000, 60, WHITENESS);
-    TextOutA(memory.get(), 0, 0, text.c_str(), static_cast<int>(text.size()));
-    const Picture ink = pictureOf(memory.get(), {0, 0, 1000, 60});
+    const Picture ink = drawnPicture({0, 0, 1000, 60}, [&](HDC dc) {
+        Selected font(dc, reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
+        TextOutA(dc, 0, 0, text.c_str(), static_cast<int>(text.size()));
+    });
     int right = 0;
     for (int y = 0; y < 60; ++y)
         for (int x = right; x < 1000; ++x)
@@ -57,15 +51,12 @@ int inkWidthOf(HWND control) {
 
 // "169¼ 169¾" as the face draws it at the lists' height.
 Picture quartersIn(const char* face) {
-    WindowDc screen(nullptr);
-    MemoryDc memory(CreateCompatibleDC(screen.get()));
-    OwnedBitmap bitmap(CreateCompatibleBitmap(screen.get(), 100, 20));
     Owned<HFONT, deleteGdiObject> font(
         CreateFontA(-13, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, face));
-    Selected inMemory(memory.get(), bitmap.get()), inFont(memory.get(), font.get());
-    PatBlt(memory.get(), 0, 0, 100, 20, WHITENESS);
-    TextOutA(memory.get(), 0, 0, "169\xBC 169\xBE", 9);
-    return pictureOf(memory.get(), {0, 0, 100, 20});
+    return drawnPicture({0, 0, 100, 20}, [&](HDC dc) {
+        Selected inFont(dc, font.get());
+        TextOutA(dc, 0, 0, "169\xBC 169\xBE", 9);
+    });
 }
 }  // namespace
 

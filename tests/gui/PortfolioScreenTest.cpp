@@ -1,6 +1,6 @@
-// The portfolio screen and the share index as the player meets them: each figure in its field and the red
-// ones drawn red, the sum line, the buttons and details following the chosen line, buying more, selling,
-// removing and the keys; the index's sorts, and Buy or a double click, after which a purchase closes it.
+// The portfolio: each figure in its field, the red ones red, the sum line, the buttons and details
+// following the chosen line, buying, selling, removing and the keys; the share index's sorts, and Buy or
+// a double click, after which a purchase closes it.
 
 #include <algorithm>
 #include <climits>
@@ -39,12 +39,6 @@ void chooseLine(HWND screen, int line) {
     clickRow(listOf(screen), line);
     const std::string caption = shareDetailsFor(gGame, line).caption;
     EXPECT_TRUE(waitUntil([&] { return textOf(screen, IDC_PORT_SHARE_DETAILS) == caption; })) << line;
-}
-
-std::vector<std::string> linesOf(HWND list) {
-    std::vector<std::string> lines;
-    for (int row = 0; row < listCount(list); ++row) lines.push_back(listLine(list, row));
-    return lines;
 }
 
 int checkedSort(HWND dialog) {
@@ -125,19 +119,14 @@ TEST_F(Portfolio, FiguresColoursAndTheChosenLineDriveItsButtonsAndTheKeysMoveOn)
 }
 
 TEST_F(Portfolio, TheWidestFiguresShowWholeApartAndUnderTheirHeadings) {
-    // Ten holdings of the most shares a holding takes, ordered again in full, priced at the highest
-    // price a day after the lowest (and the second the other way round), in an account of fifteen digits.
+    holdTheWidestFigures();  // ordered again in full, priced a day after the lowest (the second the other
+                             // way)
     for (int slot = 0; slot < kHoldingCount; ++slot) {
-        ShareRecord& share = gGame.shareTable[slot];
-        std::snprintf(share.name, kShareNameSize, "Northern Consolid %d", slot);
-        share.currentPrice = slot == 1 ? kLowestPrice : kHighestPrice;
-        share.previousPrice = slot == 1 ? kHighestPrice : kLowestPrice;
-        holdShares(slot, slot, INT32_MAX, 214742995829.0);
-        gGame.holdings[slot].commissionToDate = 785257004170.99;
+        gGame.shareTable[slot].previousPrice = slot == 1 ? kHighestPrice : kLowestPrice;
+        if (slot == 1) gGame.shareTable[slot].currentPrice = kLowestPrice;
         if (slot > 0)
             gGame.holdings[slot].action = kSellAction, gGame.holdings[slot].pendingQuantity = INT32_MAX;
     }
-    gGame.cashBalance = gGame.pendingBalance = 997000000000000.0;
     // The characters the widest figures take: "[Sell]", a signed order, a price, a signed move.
     const std::vector<HeadedColumn> columns = {{IDC_PORT_HELD_HEADING, 20, 29},
                                                {IDC_PORT_ACTION_HEADING, 35, 40},
@@ -149,18 +138,16 @@ TEST_F(Portfolio, TheWidestFiguresShowWholeApartAndUnderTheirHeadings) {
         [&] { openPortfolio(window_, gGame); },
         [&](HWND screen) {
             waitUntil([&] { return textOf(screen, IDC_PORT_SHARE_VALUE).find('\xA3') != std::string::npos; });
-            lines = linesOf(listOf(screen));
-            faults = columnFaults(screen, IDC_PORT_LIST, 19, columns);
-            for (const std::string& fault :
-                 figureFaults(screen, {{IDC_PORT_OPENING_LABEL, IDC_PORT_OPENING_PRICE},
-                                       {IDC_PORT_SHARE_VALUE_LABEL, IDC_PORT_SHARE_VALUE},
-                                       {IDC_PORT_FEES_LABEL, IDC_PORT_FEES},
-                                       {IDC_PORT_VALUE_LABEL, IDC_PORT_VALUE},
-                                       {IDC_PORT_CASH_LABEL, IDC_PORT_CASH},
-                                       {0, IDC_PORT_TOTAL},
-                                       {IDC_PORT_PROFIT_LABEL, IDC_PORT_PROFIT},
-                                       {IDC_PORT_PENDING_LABEL, IDC_PORT_PENDING_BALANCE}}))
-                faults.push_back(fault);
+            lines = listLines(listOf(screen));
+            faults = layoutFaults(screen, IDC_PORT_LIST, 19, columns,
+                                  {{IDC_PORT_OPENING_LABEL, IDC_PORT_OPENING_PRICE},
+                                   {IDC_PORT_SHARE_VALUE_LABEL, IDC_PORT_SHARE_VALUE},
+                                   {IDC_PORT_FEES_LABEL, IDC_PORT_FEES},
+                                   {IDC_PORT_VALUE_LABEL, IDC_PORT_VALUE},
+                                   {IDC_PORT_CASH_LABEL, IDC_PORT_CASH},
+                                   {0, IDC_PORT_TOTAL},
+                                   {IDC_PORT_PROFIT_LABEL, IDC_PORT_PROFIT},
+                                   {IDC_PORT_PENDING_LABEL, IDC_PORT_PENDING_BALANCE}});
             saveWindowPicture(screen, "portfolio_widest");
         },
         IDC_PORT_MAIN_MENU);
@@ -184,7 +171,7 @@ TEST_F(ShareIndex, OpensInTableOrderSortsOntoTheFirstRowAndBuyOrADoubleClickBuys
     const auto play = [&](HWND dialog) {
         HWND list = GetDlgItem(dialog, IDC_INDEX_LIST);
         const auto record = [&](bool sorted) {
-            shown.push_back(linesOf(list));
+            shown.push_back(listLines(list));
             shown.back().push_back(std::to_string(checkedSort(dialog)) + " " +
                                    std::to_string(listSelection(list)));
             if (sorted) shown.back().back() += focusOfThread(uiThread) == list ? " focus" : "";
