@@ -33,7 +33,8 @@ TEST(WholeNumbers, DropTheFractionAndAreHeldRatherThanWrapped) {
     // clang-format off
     const std::pair<double, int32_t> shares[] = {
         {-12.9, -12}, {2147483646.9, 2147483646}, {2147483647.0, INT32_MAX}, {inf, INT32_MAX},
-        {-2147483648.0, INT32_MIN}, {-5e12, INT32_MIN}, {std::nan(""), 0}};
+        {-2147483648.0, INT32_MIN}, {-5e12, INT32_MIN}, {std::nan(""), 0},
+        {-2147483647.5, -2147483647}};
     // clang-format on
     for (const auto& [number, whole] : shares) EXPECT_EQ(wholeShares(number), whole) << number;
 

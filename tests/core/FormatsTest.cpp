@@ -39,7 +39,8 @@ TEST(FormatFixed, ExactHalvesRoundAwayFromZeroAndEverythingElseToTheNearest) {
     const struct { double value; int decimals; const char* text; } cases[] = {
         {-0.125, 2, "-0.13"}, {2.5, 0, "3"}, {0.0625, 3, "0.063"}, {1180591620717411.25, 1, "1180591620717411.3"},
         {1.005, 2, "1.00"}, {99.9999996, 6, "100.000000"}, {1e20, 2, "100000000000000000000.00"},
-        {-0.0, 2, "-0.00"}, {0.5, 25, "0.50000000000000000000"}, {-kInf, 6, "-inf"}, {std::nan(""), 2, "nan"}};
+        {-0.0, 2, "-0.00"}, {0.5, 25, "0.50000000000000000000"}, {-kInf, 6, "-inf"}, {std::nan(""), 2, "nan"},
+        {12.25, -2, "12"}};  // fewer than no decimals are none
     // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(formatFixed(c.value, c.decimals), c.text) << c.value << " " << c.decimals;

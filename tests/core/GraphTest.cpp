@@ -103,6 +103,7 @@ TEST(GraphPicture, EachPriceLabelIsItsTicksPriceToTheNearestQuarterPenny) {
     for (const auto& [bottom, top, labels] : cases)
         EXPECT_EQ(joined(graphPriceLabels({true, bottom, top})), labels) << top;
     EXPECT_EQ(graphPriceLabels({false, 1.0, 2.0}), Labels{});
+    EXPECT_EQ(plotRowOf({true, 100.0, 100.5}, 100.5), kPlotTop);  // a span under a pound still spreads
 }
 
 TEST(GraphBounds, NoDayIndexReadsOutsideTheBufferOrTheDatesAndAnyColumnIsHeldToTheIntRange) {
