@@ -70,11 +70,16 @@ start_virtual_screen() {
     xauth -q -f "$XAUTHORITY" add "$DISPLAY" . "$cookie"
 }
 
+# Ends a background process of this shell (none when PID is empty) and waits until it has gone.
+end_and_wait() {
+    [ -n "$1" ] || return 0
+    kill "$1" 2>/dev/null || true
+    wait "$1" 2>/dev/null || true
+}
+
 # Ends the virtual screen and waits until its server has gone.
 stop_virtual_screen() {
-    [ -n "${screen_pid:-}" ] || return 0
-    kill "$screen_pid" 2>/dev/null || true
-    wait "$screen_pid" 2>/dev/null || true
+    end_and_wait "${screen_pid:-}"
     screen_pid=""
 }
 
@@ -102,9 +107,7 @@ start_window_manager() {
 }
 
 stop_window_manager() {
-    [ -n "${manager_pid:-}" ] || return 0
-    kill "$manager_pid" 2>/dev/null || true
-    wait "$manager_pid" 2>/dev/null || true
+    end_and_wait "${manager_pid:-}"
     manager_pid=""
 }
 
