@@ -1,7 +1,5 @@
-// The files the game ships with: the market files (built into TICKERDELL_GAME_DIR) and the generator
-// that makes them, the pictures built into the program, and the help's account of the game's refusals.
-// Layout numbers are written out here rather than taken from the generator's header, so a change on
-// that side cannot quietly move both ends at once.
+// The files the game ships: the market files and their generator, the pictures, the help's refusals.
+// Layout numbers are written out rather than taken from the generator, so one change cannot move both ends.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -149,23 +147,6 @@ TEST(ShippedMarket, ListsTheNamesInTheShareIndexsAlphabeticalOrderEachWithItsOwn
     EXPECT_STREQ(model.shareTable[suspended].name, "Pellinor Gold");
 }
 
-struct BitmapSize {
-    const char* name;
-    std::uint32_t width, height;
-};
-
-// Every bitmap resource the game loads, with the size its screens are laid out for.
-constexpr BitmapSize kBitmaps[] = {
-    {"TD_TITLE", 640, 480}, {"X_TRADTR", 640, 480}, {"EARNER", 640, 420},   {"PSHARE", 640, 420},
-    {"STATE", 640, 480},    {"GRAPDARK", 561, 377}, {"X_TD_LOG", 288, 151}, {"CREDIT", 422, 238},
-    {"OGPIC", 640, 460},    {"FORREAL", 640, 480},  {"BT_RTB", 104, 69},    {"BT_RTB1", 104, 69},
-    {"BT_PORT", 104, 69},   {"BT_PORT1", 104, 69},  {"BT_ABOUT", 104, 69},  {"BT_ABOU1", 104, 69},
-    {"BT_EXIT", 104, 69},   {"BT_EXIT1", 104, 69},  {"BT_CAR", 104, 69},    {"BT_CAR1", 104, 69},
-    {"BT_POP", 104, 69},    {"BT_POP1", 104, 69},   {"BT_STPV", 99, 53},    {"BT_STNX", 99, 53},
-    {"BT_STEX", 99, 53},    {"BT_STPV1", 97, 51},   {"BT_STNX1", 97, 51},   {"BT_STEX1", 96, 51},
-    {"BT_STPV2", 98, 51},   {"BT_STNX2", 98, 51},
-};
-
 constexpr std::size_t kPixelOffset = 14 + 40 + 256 * 4;  // file header, info header, colour table
 
 std::vector<std::uint8_t> bytesOf(const fs::path& path) {
@@ -178,21 +159,32 @@ std::uint32_t u32(const std::vector<std::uint8_t>& b, std::size_t at) {
 }
 
 TEST(BitmapFiles, EveryPictureIsAnUncompressed256ColourBitmapOfItsSize) {
-    for (const BitmapSize& expected : kBitmaps) {
-        SCOPED_TRACE(expected.name);
-        const std::vector<std::uint8_t> b =
-            bytesOf(kResources / "bitmaps" / (std::string(expected.name) + ".bmp"));
+    std::ifstream sizes(fs::path(TICKERDELL_SOURCE_DIR) / "tests" / "data" / "bitmaps.expected");
+    std::set<std::string> listed;
+    for (std::string line; std::getline(sizes, line);) {
+        std::istringstream row(line);
+        std::string name;
+        std::uint32_t width = 0, height = 0;
+        if (line.empty() || line[0] == '#') continue;
+        ASSERT_TRUE(row >> name >> width >> height) << line;
+        listed.insert(name + ".bmp");
+        SCOPED_TRACE(name);
+        const std::vector<std::uint8_t> b = bytesOf(kResources / "bitmaps" / (name + ".bmp"));
         ASSERT_GE(b.size(), kPixelOffset);
-        const std::size_t image = (static_cast<std::size_t>(expected.width) + 3) / 4 * 4 * expected.height;
+        const std::size_t image = (std::size_t{width} + 3) / 4 * 4 * height;
         EXPECT_EQ(std::make_tuple(b[0], b[1], u32(b, 2), u32(b, 10)),
                   std::make_tuple('B', 'M', b.size(), kPixelOffset));
         // Info header size, width, height (positive: rows bottom-up), one plane of 8 bits, no compression.
         EXPECT_EQ(std::make_tuple(u32(b, 14), u32(b, 18), u32(b, 22), u32(b, 26), u32(b, 30)),
-                  std::make_tuple(40u, expected.width, expected.height, 1u | 8u << 16, 0u));
+                  std::make_tuple(40u, width, height, 1u | 8u << 16, 0u));
         EXPECT_TRUE(u32(b, 34) == 0 || u32(b, 34) == image) << "image size field " << u32(b, 34);
         EXPECT_EQ(u32(b, 46), 0u) << "colours used (0 means the full 256-entry table)";
         EXPECT_EQ(b.size(), kPixelOffset + image);
     }
+    std::set<std::string> shipped;
+    for (const auto& entry : fs::directory_iterator(kResources / "bitmaps"))
+        if (entry.path().extension() == ".bmp") shipped.insert(entry.path().filename().string());
+    EXPECT_EQ(listed, shipped);
 }
 
 // The statement's picture rules its table and boxes its page total where the page's texts stand: the

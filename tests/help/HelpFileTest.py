@@ -15,25 +15,14 @@ import unittest
 GAME_DIR = None
 MADE = None
 
-# The topic each help context of the game must open; the numbers are resources/resource.h's.
-CONTEXT_TITLES = {
-    "IDH_MAIN_SCREEN": "The Main Screen", "IDH_PORTFOLIO": "The Portfolio Screen",
-    "IDH_SHARE_INDEX": "The Share Index (Make Purchase)", "IDH_GRAPH": "The Price History Graph",
-    "IDH_BUY_SHARES": "Buying Shares", "IDH_SELL_SHARES": "Selling Shares",
-    "IDH_VALUATION": "The Portfolio Valuation", "IDH_RING_BROKER": "Ringing the Broker",
-    "IDH_ABOUT": "About Tickerdell", "IDH_OPTIONS": "The Options Form", "IDH_DETAILS": "The Details Form",
-    "IDH_ADMIN": "The Message Form", "IDH_TOP_EARNERS": "Top Earners", "IDH_NEWS": "The News",
-    "IDH_POPULAR_SHARES": "Most Popular Shares", "IDH_STATEMENT": "The Transaction Statement",
-    "IDH_SELECT_PORTFOLIO": "Select Portfolio", "IDH_MAIN_WINDOW": "The Tickerdell Window and Its Menus",
-    "IDH_GRAPH_OPTIONS": "Graph Options", "IDH_CREDITS": "Credits", "IDH_OTHER_GAMES": "Other Games",
-    "IDH_DISCOVER": "The Discover Picture",
-}
 ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
 MAKEHELP = os.path.join(ROOT, "tools", "helpfile", "makehelp.py")
+with open(os.path.join(ROOT, "tests", "help", "topics.expected"), encoding="utf-8") as rows:
+    CONTEXT_TITLES = dict(row.rstrip("\n").split(" ", 1) for row in rows if row.strip() and row[0] != "#")
 
 
 def context_numbers():
-    """The help contexts resources/resource.h defines for the game, by number: each needs a title above."""
+    """The help contexts resources/resource.h defines for the game, by number, with the title each must open."""
     with open(os.path.join(ROOT, "resources", "resource.h"), encoding="utf-8") as header:
         named = dict(re.findall(r"^#define (IDH_\w+) (\d+)$", header.read(), re.M))
     assert set(named) == set(CONTEXT_TITLES), "a help context of the game with no title to check"
