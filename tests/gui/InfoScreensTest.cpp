@@ -20,12 +20,7 @@ using InfoScreens = GameWindowTest;
 using Forms = GameWindowTest;
 using Action = std::function<void(HWND)>;
 using Opening = std::function<void(const Action& look)>;
-using Runner = INT_PTR (*)(HWND);
-
-template <auto run>
-INT_PTR opened(HWND owner) {
-    return run(owner);
-}
+using Runner = std::function<INT_PTR(HWND)>;
 
 Action click(UINT down, WPARAM button) {
     return
@@ -138,18 +133,18 @@ TEST_F(InfoScreens, EachScreenAndFormClosesOnTheClicksAndKeysMeantToCloseItAndOn
         int exit;
         INT_PTR result;
     } cases[] = {
-        {opened<runNewsScreen>, leftClick, IDCANCEL, IDC_CANCEL_BUTTON},
-        {opened<runNewsScreen>, paragraphClick, IDCANCEL, IDC_CANCEL_BUTTON},
-        {opened<runNewsScreen>, [](HWND d) { rightClick(d), enter(d); }, IDCANCEL, IDOK},
-        {opened<runNewsScreen>, escape, IDCANCEL, IDCANCEL},
-        {opened<runTopEarnersScreen>, [](HWND d) { middleClick(d), rightClick(d); }, IDCANCEL, IDCANCEL},
-        {opened<runPopularSharesScreen>, [](HWND d) { leftClick(d), middleClick(d), rightClick(d); },
-         IDCANCEL, IDCANCEL},
-        {opened<runPopularSharesScreen>, pressing({IDC_POP_EXIT}), IDCANCEL, IDC_POP_EXIT},
-        {opened<runAboutScreen>, [](HWND d) { leftClick(d), enter(d); }, IDCANCEL, IDC_ABOUT_OK},
-        {opened<runCreditsScreen>, [](HWND d) { rightClick(d), leftClick(d); }, IDCANCEL, IDC_CANCEL_BUTTON},
-        {opened<runOtherGamesScreen>, leftClick, IDCANCEL, IDC_CANCEL_BUTTON},
-        {opened<runDiscoverScreen>, [](HWND d) { middleClick(d), rightClick(d), enter(d); }, IDCANCEL, IDOK},
+        {runNewsScreen, leftClick, IDCANCEL, IDC_CANCEL_BUTTON},
+        {runNewsScreen, paragraphClick, IDCANCEL, IDC_CANCEL_BUTTON},
+        {runNewsScreen, [](HWND d) { rightClick(d), enter(d); }, IDCANCEL, IDOK},
+        {runNewsScreen, escape, IDCANCEL, IDCANCEL},
+        {runTopEarnersScreen, [](HWND d) { middleClick(d), rightClick(d); }, IDCANCEL, IDCANCEL},
+        {runPopularSharesScreen, [](HWND d) { leftClick(d), middleClick(d), rightClick(d); }, IDCANCEL,
+         IDCANCEL},
+        {runPopularSharesScreen, pressing({IDC_POP_EXIT}), IDCANCEL, IDC_POP_EXIT},
+        {runAboutScreen, [](HWND d) { leftClick(d), enter(d); }, IDCANCEL, IDC_ABOUT_OK},
+        {runCreditsScreen, [](HWND d) { rightClick(d), leftClick(d); }, IDCANCEL, IDC_CANCEL_BUTTON},
+        {runOtherGamesScreen, leftClick, IDCANCEL, IDC_CANCEL_BUTTON},
+        {runDiscoverScreen, [](HWND d) { middleClick(d), rightClick(d), enter(d); }, IDCANCEL, IDOK},
         {runOptionsScreen, escapeInFocus, IDC_OPT_MAIN_MENU, IDCANCEL},
         {runDetailsScreen, pressing({IDC_DET_SAVE}), IDC_CANCEL_BUTTON, IDC_DET_SAVE},
         {runMessageScreen, pressing({IDC_ADMIN_SAVE}), IDC_ADMIN_CANCEL, IDC_ADMIN_SAVE},
@@ -191,24 +186,17 @@ std::pair<DWORD, DWORD> guiObjects() {
 // Wine answers no GDI or USER count, so there the fonts the controls held, each gone after its screen,
 // stand for them.
 TEST_F(InfoScreens, OpeningEachScreenAndFormAgainLeavesNoGdiOrUserObjectBehind) {
-    const Runner screens[] = {opened<runNewsScreen>,
-                              opened<runTopEarnersScreen>,
-                              opened<runPopularSharesScreen>,
-                              opened<runAboutScreen>,
-                              opened<runCreditsScreen>,
-                              opened<runOtherGamesScreen>,
-                              opened<runDiscoverScreen>,
-                              runOptionsScreen,
-                              runDetailsScreen,
-                              runMessageScreen,
-                              runPortfolioSelectScreen};
+    const Runner screens[] = {runNewsScreen,     runTopEarnersScreen,     runPopularSharesScreen,
+                              runAboutScreen,    runCreditsScreen,        runOtherGamesScreen,
+                              runDiscoverScreen, runOptionsScreen,        runDetailsScreen,
+                              runMessageScreen,  runPortfolioSelectScreen};
     std::vector<HANDLE> fonts;
     gFontsSeen = &fonts;
     HHOOK hook = SetWindowsHookExA(WH_CBT, closeOnActivation, nullptr, GetCurrentThreadId());
-    for (Runner run : screens) run(window_);  // what a first opening loads and keeps
+    for (const Runner& run : screens) run(window_);  // what a first opening loads and keeps
     const auto before = guiObjects();
     for (int i = 0; i < 3; ++i)
-        for (Runner run : screens) EXPECT_EQ(run(window_), IDCANCEL);
+        for (const Runner& run : screens) EXPECT_EQ(run(window_), IDCANCEL);
     UnhookWindowsHookEx(hook);
     EXPECT_EQ(guiObjects(), before);
     EXPECT_GT(fonts.size(), 4 * std::size(screens));
