@@ -1,5 +1,5 @@
-// The price graph's line, labels, stepping, options and Buy; the valuation's holdings and totals,
-// graphing them and buying there; the statement's pages read back from their pixels.
+// The price graph's line, labels, stepping, options, Buy and its kept canvas; the valuation's holdings and
+// totals, graphing them and buying there; the statement's pages read back from their pixels.
 
 #include <algorithm>
 #include <cstdio>
@@ -131,7 +131,7 @@ void expectPageButtons(HWND statement, bool previous, bool next) {
 }  // namespace
 
 TEST_F(GraphScreen, TheLineAndLabelsOfEachRangeShowAndFitAndBuyingClosesTheGraphAndTheIndex) {
-    std::string caption, buy;
+    std::string caption;
     std::vector<std::string> widest;
     bool oneYearChecked = false, graphClosedItself = false;
     const bool purchased = graphFromIndex(window_, 12, [&](HWND dialog) {
@@ -144,15 +144,14 @@ TEST_F(GraphScreen, TheLineAndLabelsOfEachRangeShowAndFitAndBuyingClosesTheGraph
         expectDrawn(dialog, 12, GraphRange::OneMonth, "graph_one_month");
         widest = widestFaults(dialog);
         press(dialog, IDC_GRAPH_NEXT);
-        buy = buyThrough([&] { pressLater(dialog, IDC_GRAPH_BUY); }, "10");
+        buyThrough([&] { pressLater(dialog, IDC_GRAPH_BUY); }, "10");
         graphClosedItself = waitUntil([&] { return !IsWindow(dialog); });
     });
     EXPECT_EQ(caption, history(12));
     EXPECT_TRUE(oneYearChecked);
     EXPECT_EQ(widest, std::vector<std::string>{});
-    EXPECT_EQ(buy, std::string("Buy Shares In ") + gGame.shareTable[13].name);
     EXPECT_TRUE(graphClosedItself && purchased);
-    EXPECT_EQ(gGame.holdings[0].shareNumber, 13);
+    EXPECT_EQ(gGame.holdings[0].shareNumber, 13);  // the share Next went on to
     EXPECT_EQ(gGame.holdings[0].pendingQuantity, 10);
 }
 
@@ -326,4 +325,44 @@ TEST_F(Statement, AHistoryThatCannotBeReadShowsTheHeadingsAndSaysSo) {
     StatementPage unavailable;
     unavailable.historyUnavailable = true;
     EXPECT_TRUE(shown == expectedPage(unavailable));
+}
+
+// The graph's kept canvas, which keeps its decoded picture, pens and axes from one paint to the next and
+// copies only what changed, against a new canvas for every picture: the same pixels must come out. The
+// grid shows grey on the plain fill, and a thicker line takes more yellow.
+TEST_F(GraphScreen, TheKeptCanvasShowsEveryRangeAndOptionAsANewCanvasWould) {
+    WindowDc screen(window_);
+    const auto surface = [&] {
+        return OwnedBitmap(
+            CreateCompatibleBitmap(screen.get(), kGraphPaintArea.right, kGraphPaintArea.bottom));
+    };
+    MemoryDc kept(CreateCompatibleDC(screen.get())), fresh(CreateCompatibleDC(screen.get()));
+    OwnedBitmap keptSurface = surface(), freshSurface = surface();
+    Selected onKept(kept.get(), keptSurface.get()), onFresh(fresh.get(), freshSurface.get());
+    GraphCanvas canvas(screen.get());
+    std::pair<int, std::ptrdiff_t> widthAndYellow[3][8];  // of each range and options
+    for (const GraphHistory& history : {loadGraphHistory(gGame, 12), GraphHistory{}})
+        for (int options = 0; options < 8; ++options)
+            for (GraphRange range : {GraphRange::FourYears, GraphRange::OneYear, GraphRange::OneMonth}) {
+                SCOPED_TRACE(testing::Message() << "options " << options << ", range " << int(range));
+                gGame.graphBackground = options & 1;
+                gGame.graphGridLines = (options >> 1) & 1;
+                gGame.graphThickLines = options >> 2;
+                const GraphPicture picture = computeGraph(gGame, history, range);
+                const RECT changed = canvas.partChangedBy(picture);
+                canvas.draw(picture);
+                canvas.copyTo(kept.get(), changed);
+                GraphCanvas once(screen.get());
+                once.draw(picture);
+                once.copyTo(fresh.get());
+                const Picture shown = pictureOf(fresh.get(), kGraphPaintArea);
+                EXPECT_EQ(pictureOf(kept.get(), kGraphPaintArea), shown);
+                const auto count = [&](DWORD colour) { return std::ranges::count(shown.pixels, colour); };
+                EXPECT_TRUE(picture.pictureBackground || (count(0x808080) > 0) == !picture.gridLines.empty());
+                if (picture.priceLine.empty()) continue;
+                auto& drawn = widthAndYellow[static_cast<int>(range)][options];
+                drawn = {picture.lineWidth, count(0xFFFF00)};
+                const auto& thin = widthAndYellow[static_cast<int>(range)][options & 3];
+                EXPECT_EQ(drawn.second > thin.second, drawn.first > thin.first);
+            }
 }

@@ -131,7 +131,6 @@ constexpr COLORREF kBrightText = RGB(255, 255, 0);
 // Where inside the band the window (repainted first) or device context shows the colour.
 using Pixels = std::vector<std::pair<int, int>>;
 Pixels pixelsOfColour(HWND window, const RECT& band, COLORREF colour = kBrightText);
-Pixels pixelsOfColour(HDC dc, const RECT& band, COLORREF colour);
 Pixels pixelsOfColour(const Picture& picture, const RECT& band, COLORREF colour);
 
 // Handles every queued message as the game's loop would, except WM_QUIT, which it reports.
