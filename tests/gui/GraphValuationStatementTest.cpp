@@ -271,7 +271,7 @@ TEST_F(Valuation, TheWidestFiguresShowWholeApartAndUnderTheirHeadings) {
     EXPECT_EQ(faults, std::vector<std::string>{});
 }
 
-TEST_F(Statement, TwelveDealsPageByButtonsAndKeys) {
+TEST_F(Statement, TwelveDealsPageByButtonsAndKeysAndAnUnreadableHistorySaysSo) {
     for (int share = 0; share < 10; ++share) orderShares(share, 100 + share);
     settleDay(gGame, 1);
     for (int share : {3, 7}) ASSERT_TRUE(bookSale(gGame, share, 40));
@@ -309,22 +309,18 @@ TEST_F(Statement, TwelveDealsPageByButtonsAndKeys) {
     };
     runScreen([&] { chooseMenuCommand(IDM_TRANSACTION_HISTORY); }, play, IDC_STATE_EXIT);
     EXPECT_EQ(pages, (std::vector<bool>{true, false, false, true, true, false, false, true}));
-}
-
-TEST_F(Statement, AHistoryThatCannotBeReadShowsTheHeadingsAndSaysSo) {
-    orderShares(5, 100);
-    settleDay(gGame, 1);
+    // A history that cannot be read shows the headings and says so.
     ASSERT_TRUE(DeleteFileA(transactionsFilePath().c_str()));
-    std::vector<bool> shown;
+    std::vector<bool> unreadable;
     runScreen([&] { chooseMenuCommand(IDM_TRANSACTION_HISTORY); },
               [&](HWND statement) {
-                  shown = blackOf(shownPicture(statement, kPageTextBand));
+                  unreadable = blackOf(shownPicture(statement, kPageTextBand));
                   expectPageButtons(statement, false, false);
               },
               IDCANCEL);
     StatementPage unavailable;
     unavailable.historyUnavailable = true;
-    EXPECT_TRUE(shown == expectedPage(unavailable));
+    EXPECT_TRUE(unreadable == expectedPage(unavailable));
 }
 
 // The graph's kept canvas, which keeps its decoded picture, pens and axes from one paint to the next and
