@@ -88,7 +88,6 @@ if(TICKERDELL_TESTS)
     add_executable(gui_tests
         tests/gui/OrderDialogsTest.cpp
         tests/gui/GraphValuationStatementTest.cpp
-        tests/gui/GraphPaintTest.cpp
         tests/gui/GuiHarness.cpp
         tests/gui/InfoScreensTest.cpp
         tests/gui/MainScreenTest.cpp

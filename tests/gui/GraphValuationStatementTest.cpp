@@ -1,16 +1,15 @@
-// The price graph's line, labels, stepping, options and Buy; the valuation's holdings and totals,
-// graphing them and buying there; the statement's pages read back from their pixels.
+// The price graph's line, labels, stepping, options, Buy and its kept canvas; the valuation's holdings and
+// totals, graphing them and buying there; the statement's pages read back from their pixels.
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <memory>
+#include <tuple>
 
 #include "model/MarketFiles.h"
 #include "model/Settlement.h"
 #include "runtime/win32/BitmapDisplay.h"
 #include "tests/gui/GuiHarness.h"
-#include "runtime/Formats.h"
 #include "views/Graph.h"
 #include "views/ShareIndex.h"
 #include "views/Statement.h"
@@ -28,12 +27,7 @@ using Statement = GameWindowTest;
 
 // The plot with its axes and price labels as they stand on the screen, after the dialog has painted.
 const auto capture = [](HWND dialog) { return shownPicture(dialog, kGraphPaintArea); };
-
-// What the graph should show now, worked out on a copy of the model.
-GraphPicture expectedPicture(int share, GraphRange range) {
-    auto model = std::make_unique<GameModel>(gGame);
-    return computeGraph(*model, loadGraphHistory(*model, share), range);
-}
+const auto history = [](int share) { return std::string("History of ") + gGame.shareTable[share].name; };
 
 // Opens the index, charts the share in `row`, lets `work` play in the graph, leaves it by Exit and
 // closes the index; answers whether the index closed after a purchase.
@@ -55,10 +49,12 @@ void click(HWND dialog, int id) {
     SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
 }
 
-// Every point of the computed line is yellow on the screen, and the date labels show whole.
+// Every point of the line the core computes (on a copy of the model) is yellow on the screen, its price
+// labels stand in their places and the date labels show whole.
 void expectDrawn(HWND dialog, int share, GraphRange range, const std::string& name) {
     SCOPED_TRACE(name);
-    const GraphPicture picture = expectedPicture(share, range);
+    auto model = std::make_unique<GameModel>(gGame);
+    const GraphPicture picture = computeGraph(*model, loadGraphHistory(*model, share), range);
     const Picture shot = capture(dialog);
     int points = 0;
     for (const auto& run : picture.priceLine)
@@ -105,11 +101,7 @@ std::vector<bool> blackOf(const Picture& page) {
     return black;
 }
 
-std::vector<bool> shownPage(HWND statement) {
-    return blackOf(shownPicture(statement, kPageTextBand));
-}
-
-// The page as it should read, drawn in its font on white.
+// The page as the core lays it out, drawn in its font on white.
 std::vector<bool> expectedPage(const StatementPage& page) {
     Owned<HFONT, deleteGdiObject> font(CreateFontA(15, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "Courier New"));
     return blackOf(drawnPicture(kPageTextBand, [&](HDC dc) {
@@ -121,28 +113,25 @@ std::vector<bool> expectedPage(const StatementPage& page) {
     }));
 }
 
-// Whether the page button is enabled, and whether it shows its faded face (below the row it keeps for
-// its focus image).
-std::pair<bool, bool> pageButtonLook(HWND statement, int id, const char* fadedImage) {
-    constexpr RECT kFace = {0, 1, 98, 52};
-    HWND button = GetDlgItem(statement, id);
-    const Picture faded = drawnPicture(
-        kFace, [&](HDC dc) { drawBitmapResource(dc, fadedImage, 0, 1, 0, 0, SRCCOPY, kNaturalSize); });
-    return {IsWindowEnabled(button) != FALSE, shownPicture(button, kFace) == faded};
-}
-
-// Previous and Next look as inactive as they are: disabled and faded, or enabled and not.
+// Previous and Next look as active as they are: enabled, or disabled and showing the faded face (below
+// the row each keeps for its focus image).
 void expectPageButtons(HWND statement, bool previous, bool next) {
-    EXPECT_EQ(pageButtonLook(statement, IDC_STATE_PREVIOUS, RES_BMP_STATE_PREVIOUS_DISABLED),
-              std::make_pair(previous, !previous));
-    EXPECT_EQ(pageButtonLook(statement, IDC_STATE_NEXT, RES_BMP_STATE_NEXT_DISABLED),
-              std::make_pair(next, !next));
+    constexpr RECT kFace = {0, 1, 98, 52};
+    for (const auto& [id, fadedFace, active] :
+         {std::tuple{IDC_STATE_PREVIOUS, RES_BMP_STATE_PREVIOUS_DISABLED, previous},
+          {IDC_STATE_NEXT, RES_BMP_STATE_NEXT_DISABLED, next}}) {
+        const Picture faded = drawnPicture(
+            kFace, [&](HDC dc) { drawBitmapResource(dc, fadedFace, 0, 1, 0, 0, SRCCOPY, kNaturalSize); });
+        HWND button = GetDlgItem(statement, id);
+        EXPECT_EQ(IsWindowEnabled(button) != FALSE, active) << id;
+        EXPECT_EQ(shownPicture(button, kFace) == faded, !active) << id;
+    }
 }
 
 }  // namespace
 
 TEST_F(GraphScreen, TheLineAndLabelsOfEachRangeShowAndFitAndBuyingClosesTheGraphAndTheIndex) {
-    std::string caption, buy;
+    std::string caption;
     std::vector<std::string> widest;
     bool oneYearChecked = false, graphClosedItself = false;
     const bool purchased = graphFromIndex(window_, 12, [&](HWND dialog) {
@@ -155,52 +144,33 @@ TEST_F(GraphScreen, TheLineAndLabelsOfEachRangeShowAndFitAndBuyingClosesTheGraph
         expectDrawn(dialog, 12, GraphRange::OneMonth, "graph_one_month");
         widest = widestFaults(dialog);
         press(dialog, IDC_GRAPH_NEXT);
-        buy = buyThrough([&] { pressLater(dialog, IDC_GRAPH_BUY); }, "10");
+        buyThrough([&] { pressLater(dialog, IDC_GRAPH_BUY); }, "10");
         graphClosedItself = waitUntil([&] { return !IsWindow(dialog); });
     });
-    EXPECT_EQ(caption, std::string("History of ") + gGame.shareTable[12].name);
+    EXPECT_EQ(caption, history(12));
     EXPECT_TRUE(oneYearChecked);
     EXPECT_EQ(widest, std::vector<std::string>{});
-    EXPECT_EQ(buy, std::string("Buy Shares In ") + gGame.shareTable[13].name);
     EXPECT_TRUE(graphClosedItself && purchased);
-    EXPECT_EQ(gGame.holdings[0].shareNumber, 13);
+    EXPECT_EQ(gGame.holdings[0].shareNumber, 13);  // the share Next went on to
     EXPECT_EQ(gGame.holdings[0].pendingQuantity, 10);
 }
 
-TEST_F(GraphScreen, PreviousAndNextStopAtTheEndsOfWhatTheyStepThrough) {
-    struct Case {
-        int start;            // the share charted, stepping through the whole table, or -1 for the list 7, 3
-        int presses[3];       // IDC_GRAPH_PREVIOUS or IDC_GRAPH_NEXT
-        int shown[3];         // the share after each press
-        bool previous, next;  // the buttons enabled at the end of the steps, after the second press
+// The core pins every browse's stepping; the window shows it, and a greyed button's command does nothing.
+TEST_F(GraphScreen, PreviousAndNextShowTheShareTheyStepToAndAreGreyedAtTheEnds) {
+    std::vector<std::string> shown;
+    const auto work = [&](HWND dialog) {
+        for (int id : {IDC_GRAPH_PREVIOUS, IDC_GRAPH_PREVIOUS, IDC_GRAPH_NEXT}) {
+            press(dialog, id);
+            shown.push_back(textOf(dialog) +
+                            (IsWindowEnabled(GetDlgItem(dialog, IDC_GRAPH_PREVIOUS)) ? " <" : "") +
+                            (IsWindowEnabled(GetDlgItem(dialog, IDC_GRAPH_NEXT)) ? " >" : ""));
+        }
     };
-    const Case cases[] = {
-        {1, {IDC_GRAPH_PREVIOUS, IDC_GRAPH_PREVIOUS, IDC_GRAPH_NEXT}, {0, 0, 1}, false, true},
-        {48, {IDC_GRAPH_NEXT, IDC_GRAPH_NEXT, IDC_GRAPH_PREVIOUS}, {49, 49, 48}, true, false},
-        {-1, {IDC_GRAPH_NEXT, IDC_GRAPH_NEXT, IDC_GRAPH_PREVIOUS}, {3, 3, 7}, true, false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.start);
-        std::string captions[3];
-        bool enabled[2] = {};
-        const auto work = [&](HWND dialog) {
-            for (int i = 0; i < 3; ++i) {
-                press(dialog, c.presses[i]);  // a disabled button's command must change nothing either
-                captions[i] = textOf(dialog);
-                if (i == 1) enabled[0] = IsWindowEnabled(GetDlgItem(dialog, IDC_GRAPH_PREVIOUS));
-                if (i == 1) enabled[1] = IsWindowEnabled(GetDlgItem(dialog, IDC_GRAPH_NEXT));
-            }
-        };
-        const GraphBrowse browse = c.start >= 0 ? browseAllShares(c.start) : GraphBrowse{{7, 3}, 0};
-        GraphOutcome outcome;
-        runScreen([&] { outcome = runGraphScreen(window_, gGame, browse, runBuyScreen); }, work,
-                  IDC_GRAPH_EXIT);
-        for (int i = 0; i < 3; ++i)
-            EXPECT_EQ(captions[i], std::string("History of ") + gGame.shareTable[c.shown[i]].name);
-        EXPECT_EQ(outcome.shownShare, c.shown[2]);
-        EXPECT_EQ(enabled[0], c.previous);
-        EXPECT_EQ(enabled[1], c.next);
-    }
+    GraphOutcome outcome;
+    runScreen([&] { outcome = runGraphScreen(window_, gGame, browseAllShares(1), runBuyScreen); }, work,
+              IDC_GRAPH_EXIT);
+    EXPECT_EQ(shown, (std::vector<std::string>{history(0) + " >", history(0) + " >", history(1) + " < >"}));
+    EXPECT_EQ(outcome.shownShare, 1);
 }
 
 TEST_F(GraphScreen, ThePlainBackgroundOptionChangesTheDrawingOnlyOnOkAndTurnsBackOff) {
@@ -275,7 +245,6 @@ TEST_F(Valuation, ListsTheHeldHoldingsWithTotalsAndRuleGraphsThemAndShowsAPurcha
     EXPECT_EQ(shown, opening);
     EXPECT_EQ(afterPurchase, expected());
     EXPECT_EQ(rule, static_cast<size_t>(widest));  // the rule spans the widest of the figures it adds
-    const auto history = [](int share) { return std::string("History of ") + gGame.shareTable[share].name; };
     EXPECT_EQ(captions, (std::vector<std::string>{history(9), history(4), history(9)}));
     EXPECT_EQ(gGame.holdings[1].pendingQuantity, 20);
 }
@@ -288,9 +257,9 @@ TEST_F(Valuation, TheWidestFiguresShowWholeApartAndUnderTheirHeadings) {
     std::vector<HeadedColumn> columns;
     for (int c = 0; c < 6; ++c)
         columns.push_back({kHeadingIds[c], kValuationColumns[c].first, kValuationColumns[c].last});
-    std::vector<std::string> lines, faults;
+    std::vector<std::string> faults;
     const auto measure = [&](HWND screen) {
-        lines = listLines(GetDlgItem(screen, IDC_VAL_LIST));
+        EXPECT_EQ(listCount(GetDlgItem(screen, IDC_VAL_LIST)), kHoldingCount);
         faults = layoutFaults(screen, IDC_VAL_LIST, 19, columns,  // after the longest name
                               {{IDC_VAL_FEES_LABEL, IDC_VAL_FEES},
                                {IDC_VAL_VALUE_LABEL, IDC_VAL_VALUE},
@@ -299,12 +268,10 @@ TEST_F(Valuation, TheWidestFiguresShowWholeApartAndUnderTheirHeadings) {
         saveWindowPicture(screen, "valuation_widest");
     };
     runScreen([&] { runValuationScreen(window_, gGame, runBuyScreen); }, measure, IDC_VAL_EXIT);
-    ASSERT_EQ(lines.size(), 10u);
-    EXPECT_EQ(lines[9], valuationLine(gGame, gGame.holdings[9]));
     EXPECT_EQ(faults, std::vector<std::string>{});
 }
 
-TEST_F(Statement, TwelveDealsPageByButtonsAndKeys) {
+TEST_F(Statement, TwelveDealsPageByButtonsAndKeysAndAnUnreadableHistorySaysSo) {
     for (int share = 0; share < 10; ++share) orderShares(share, 100 + share);
     settleDay(gGame, 1);
     for (int share : {3, 7}) ASSERT_TRUE(bookSale(gGame, share, 40));
@@ -318,7 +285,7 @@ TEST_F(Statement, TwelveDealsPageByButtonsAndKeys) {
     const std::vector<bool> older = expectedPage(buildStatementPage(paging, source));
     std::vector<bool> pages;  // for each page read, whether it was the newer one
     const auto read = [&](HWND statement) {
-        const std::vector<bool> shown = shownPage(statement);
+        const std::vector<bool> shown = blackOf(shownPicture(statement, kPageTextBand));
         EXPECT_TRUE(shown == older || shown == newer) << pages.size();
         pages.push_back(shown == newer);
         expectPageButtons(statement, shown == newer, shown == older);
@@ -342,20 +309,56 @@ TEST_F(Statement, TwelveDealsPageByButtonsAndKeys) {
     };
     runScreen([&] { chooseMenuCommand(IDM_TRANSACTION_HISTORY); }, play, IDC_STATE_EXIT);
     EXPECT_EQ(pages, (std::vector<bool>{true, false, false, true, true, false, false, true}));
-}
-
-TEST_F(Statement, AHistoryThatCannotBeReadShowsTheHeadingsAndSaysSo) {
-    orderShares(5, 100);
-    settleDay(gGame, 1);
+    // A history that cannot be read shows the headings and says so.
     ASSERT_TRUE(DeleteFileA(transactionsFilePath().c_str()));
-    std::vector<bool> shown;
+    std::vector<bool> unreadable;
     runScreen([&] { chooseMenuCommand(IDM_TRANSACTION_HISTORY); },
               [&](HWND statement) {
-                  shown = shownPage(statement);
+                  unreadable = blackOf(shownPicture(statement, kPageTextBand));
                   expectPageButtons(statement, false, false);
               },
               IDCANCEL);
     StatementPage unavailable;
     unavailable.historyUnavailable = true;
-    EXPECT_TRUE(shown == expectedPage(unavailable));
+    EXPECT_TRUE(unreadable == expectedPage(unavailable));
+}
+
+// The graph's kept canvas, which keeps its decoded picture, pens and axes from one paint to the next and
+// copies only what changed, against a new canvas for every picture: the same pixels must come out. The
+// grid shows grey on the plain fill, and a thicker line takes more yellow.
+TEST_F(GraphScreen, TheKeptCanvasShowsEveryRangeAndOptionAsANewCanvasWould) {
+    WindowDc screen(window_);
+    const auto surface = [&] {
+        return OwnedBitmap(
+            CreateCompatibleBitmap(screen.get(), kGraphPaintArea.right, kGraphPaintArea.bottom));
+    };
+    MemoryDc kept(CreateCompatibleDC(screen.get())), fresh(CreateCompatibleDC(screen.get()));
+    OwnedBitmap keptSurface = surface(), freshSurface = surface();
+    Selected onKept(kept.get(), keptSurface.get()), onFresh(fresh.get(), freshSurface.get());
+    GraphCanvas canvas(screen.get());
+    std::pair<int, std::ptrdiff_t> widthAndYellow[3][8];  // of each range and options
+    for (const GraphHistory& history : {loadGraphHistory(gGame, 12), GraphHistory{}})
+        for (int options = 0; options < 8; ++options)
+            for (GraphRange range : {GraphRange::FourYears, GraphRange::OneYear, GraphRange::OneMonth}) {
+                SCOPED_TRACE(testing::Message() << "options " << options << ", range " << int(range));
+                gGame.graphBackground = options & 1;
+                gGame.graphGridLines = (options >> 1) & 1;
+                gGame.graphThickLines = options >> 2;
+                const GraphPicture picture = computeGraph(gGame, history, range);
+                const RECT changed = canvas.partChangedBy(picture);
+                canvas.draw(picture);
+                canvas.copyTo(kept.get(), changed);
+                GraphCanvas once(screen.get());
+                once.draw(picture);
+                once.copyTo(fresh.get());
+                const Picture shown = pictureOf(fresh.get(), kGraphPaintArea);
+                EXPECT_EQ(pictureOf(kept.get(), kGraphPaintArea), shown);
+                const auto count = [&](DWORD colour) { return std::ranges::count(shown.pixels, colour); };
+                EXPECT_TRUE(picture.pictureBackground || (count(0x808080) > 0) == !picture.gridLines.empty());
+                if (picture.priceLine.empty()) continue;
+                auto& drawn = widthAndYellow[static_cast<int>(range)][options];
+                drawn = {picture.lineWidth, count(0xFFFF00)};
+                const auto& thin = widthAndYellow[static_cast<int>(range)][options & 3];
+                EXPECT_EQ(drawn.second > thin.second, drawn.first > thin.first);
+            }
 }

@@ -329,10 +329,6 @@ Picture drawnPicture(const RECT& band, const std::function<void(HDC)>& draw) {
     return pictureOf(memory.get(), band);
 }
 
-Pixels pixelsOfColour(HDC dc, const RECT& band, COLORREF colour) {
-    return pixelsOfColour(pictureOf(dc, band), band, colour);
-}
-
 Pixels pixelsOfColour(const Picture& picture, const RECT& band, COLORREF colour) {
     const DWORD wanted = asPixel(colour);
     Pixels pixels;
@@ -345,7 +341,7 @@ Pixels pixelsOfColour(const Picture& picture, const RECT& band, COLORREF colour)
 Pixels pixelsOfColour(HWND window, const RECT& band, COLORREF colour) {
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     pumpMessagesUntilIdle();
-    return pixelsOfColour(WindowDc(window).get(), band, colour);
+    return pixelsOfColour(pictureOf(WindowDc(window).get(), band), band, colour);
 }
 
 bool pumpMessagesUntilIdle() {

@@ -22,8 +22,7 @@
 const std::string& gameProgramPath();
 
 std::string textOf(HWND window, int id = 0);
-// As "face height weight".
-std::string fontOf(HWND control, int id = 0);
+std::string fontOf(HWND control, int id = 0);  // as "face height weight"
 void type(HWND dialog, int id, const std::string& text);
 void moveFocus(HWND dialog, int toId);
 // A click on the button, waiting for what it opens (press) or not (pressLater).
@@ -88,8 +87,7 @@ std::string buyThrough(const std::function<void()>& open, const std::string& qua
 bool fitsItsControl(HWND control);
 int textWidth(HWND control);
 
-// A heading over a fixed-pitch list and the characters of a line its column takes.
-struct HeadedColumn {
+struct HeadedColumn {  // a heading over a fixed-pitch list, and the characters its column takes
     int headingId;
     int first;
     int last;
@@ -131,11 +129,9 @@ constexpr COLORREF kBrightText = RGB(255, 255, 0);
 // Where inside the band the window (repainted first) or device context shows the colour.
 using Pixels = std::vector<std::pair<int, int>>;
 Pixels pixelsOfColour(HWND window, const RECT& band, COLORREF colour = kBrightText);
-Pixels pixelsOfColour(HDC dc, const RECT& band, COLORREF colour);
 Pixels pixelsOfColour(const Picture& picture, const RECT& band, COLORREF colour);
 
-// Handles every queued message as the game's loop would, except WM_QUIT, which it reports.
-bool pumpMessagesUntilIdle();
+bool pumpMessagesUntilIdle();  // as the game's loop would, but answers whether WM_QUIT came
 
 // A pending purchase, and a settled holding, put straight on the game's model.
 void orderShares(int share, int quantity);

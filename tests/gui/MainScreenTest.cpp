@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <tuple>
 
 #include "model/MarketFiles.h"
@@ -36,24 +37,26 @@ Pixels expectedDatePixels(int day) {
     return pixelsOfColour(drawnPicture(kDateBand, draw), kDateBand, kBrightText);
 }
 
-// The ticker board's pixels that are plainly green and plainly red: the marks of risers and fallers.
-std::pair<int, int> risingAndFallingPixels() {
-    pumpMessagesUntilIdle();
-    const Picture board = pictureOf(WindowDc(mainScreenWindow()).get(), {20, 280, 620, 327});
-    int rising = 0, falling = 0;
-    for (DWORD pixel : board.pixels) {
-        const int r = (pixel >> 16) & 0xFF, g = (pixel >> 8) & 0xFF, b = pixel & 0xFF;
-        rising += g > r + 60 && g > b + 40;
-        falling += r > g + 100 && r > b + 100;
-    }
-    return {rising, falling};
+DWORD markPixel(Movement movement) {
+    return movement == Movement::Rose   ? kTickerRoseRgb
+           : movement == Movement::Fell ? kTickerFellRgb
+                                        : kTickerLevelRgb;
 }
 
-COLORREF markColour(Movement movement) {
-    const uint32_t rgb = movement == Movement::Rose   ? kTickerRoseRgb
-                         : movement == Movement::Fell ? kTickerFellRgb
-                                                      : kTickerLevelRgb;
-    return RGB(rgb >> 16, (rgb >> 8) & 0xFF, rgb & 0xFF);
+// Each mover's mark where the ticker stands it, in the colour of the way it went (`all`, when every share
+// went one way; then nothing on the board shows the other way's colour).
+void expectTickerMarks(std::optional<Movement> all = {}) {
+    pumpMessagesUntilIdle();
+    const std::vector<TickerItem> items = mainScreenTicker();
+    ASSERT_GE(items.size(), 4u);
+    const Picture board = pictureOf(WindowDc(mainScreenWindow()).get(), {0, 0, 640, 480});
+    for (const TickerItem& item : items) {
+        const int x = kTickerLeft + item.markX + kTickerRows.markWidth / 2;
+        const int y = kTickerTop + item.row * kTickerRowHeight + kTickerRowHeight / 2;
+        EXPECT_EQ(board.at(x, y), markPixel(all.value_or(item.movement))) << item.name;
+    }
+    const DWORD otherWay = all == Movement::Rose ? kTickerFellRgb : kTickerRoseRgb;
+    EXPECT_EQ(all ? std::ranges::count(board.pixels, otherWay) : 0, 0);
 }
 
 // Rings from the main screen with the count of days and the button given; a box that follows is
@@ -80,12 +83,12 @@ bool showsBottomOf(HWND page, const char* picture) {
 // Each picture page shows whole over the main window's client area, below its title bar and menu: at
 // its own size where the area holds it, else shrunk with its shape kept.
 TEST_F(MainWindow, PicturePagesPlacementWholeInsideTheMainWindow) {
-    const int screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    RECT area;
-    GetClientRect(window_, &area);
-    MapWindowPoints(window_, HWND_DESKTOP, reinterpret_cast<POINT*>(&area), 2);
-    area = {std::max(area.left, 0L), std::max(area.top, 0L), std::min(area.right, LONG{screenWidth}),
-            std::min(area.bottom, LONG{screenHeight})};
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    RECT area, mainClient, screen = {0, 0, screenWidth, GetSystemMetrics(SM_CYSCREEN)};
+    GetClientRect(window_, &mainClient);
+    MapWindowPoints(window_, HWND_DESKTOP, reinterpret_cast<POINT*>(&mainClient), 2);
+    IntersectRect(&area, &mainClient, &screen);
+    const auto statement = [this] { runStatementScreen(window_, gGame); };
     const struct {
         std::function<void()> open;
         const char* picture;
@@ -96,11 +99,7 @@ TEST_F(MainWindow, PicturePagesPlacementWholeInsideTheMainWindow) {
         {[this] { runNewsScreen(window_); }, RES_BMP_NEWS, {640, 480}, IDC_CANCEL_BUTTON, "news"},
         {[this] { runDiscoverScreen(window_); }, RES_BMP_DISCOVER, {640, 480}, IDC_CANCEL_BUTTON, "discover"},
         {[this] { runOtherGamesScreen(window_); }, RES_BMP_OGAMES, {640, 460}, IDC_CANCEL_BUTTON, "games"},
-        {[this] { runStatementScreen(window_, gGame); },
-         RES_BMP_STATEMENT,
-         {640, 480},
-         IDC_STATE_EXIT,
-         "statement"},
+        {statement, RES_BMP_STATEMENT, {640, 480}, IDC_STATE_EXIT, "statement"},
     };
     for (const auto& page : pages) {
         SCOPED_TRACE(page.name);
@@ -120,9 +119,7 @@ TEST_F(MainWindow, PicturePagesPlacementWholeInsideTheMainWindow) {
             },
             page.close);
         IntersectRect(&inside, &shown, &area);
-        EXPECT_TRUE(EqualRect(&inside, &shown))
-            << "page " << shown.left << "," << shown.top << "-" << shown.right << "," << shown.bottom
-            << " over client " << area.left << "," << area.top << "-" << area.right << "," << area.bottom;
+        EXPECT_TRUE(EqualRect(&inside, &shown)) << "over the main window's client area";
         EXPECT_LE(client.right, page.size.cx);  // its shape kept to the pixel
         EXPECT_LE(std::abs(client.right * page.size.cy - client.bottom * page.size.cx), page.size.cx);
         EXPECT_TRUE(bottomShown);
@@ -182,7 +179,8 @@ TEST_F(MainScreen, TheMarkerFollowsThePendingOrdersAsScreensCloseAndOnlyYesDelet
     // Nothing forces a repaint: the main screen must notice by itself when a screen closes.
     const auto markerShown = [] {
         pumpMessagesUntilIdle();
-        return pixelsOfColour(WindowDc(mainScreenWindow()).get(), kMarkerBand, kBrightText).size() > 20;
+        const Picture band = pictureOf(WindowDc(mainScreenWindow()).get(), kMarkerBand);
+        return pixelsOfColour(band, kMarkerBand, kBrightText).size() > 20;
     };
     ASSERT_FALSE(markerShown());
     const std::function<void()> changes[] = {[] { orderShares(6, 40); },
@@ -224,33 +222,24 @@ TEST_F(RingBroker, CancelLeavesWithoutSettlingDoneSettlesAndShowsTheNewDayAndWha
     }
 }
 
-TEST_F(RingBroker, TheTickerTellsWhichWayTheDaysMoversWentAndFollowsEachRing) {
+TEST_F(RingBroker, TheTickerMarksWhichWayTheDaysMoversWentAndFollowsEachRing) {
     saveWindowPicture(window_, "ticker_before_ring");
     const GameModel market = gGame;
     for (double yesterday : {0.5, 2.0}) {  // every share rose, then every share fell
         for (ShareRecord& share : gGame.shareTable) share.previousPrice = share.currentPrice * yesterday;
         refreshMainScreen();
-        const auto [rising, falling] = risingAndFallingPixels();
-        EXPECT_GT(yesterday < 1.0 ? rising : falling, 20) << yesterday;
-        EXPECT_EQ(yesterday < 1.0 ? falling : rising, 0) << yesterday;
+        expectTickerMarks(yesterday < 1.0 ? Movement::Rose : Movement::Fell);
     }
     gGame = market;
-    const auto shown = [] {
-        std::vector<std::tuple<std::string, Movement>> names;
-        for (const TickerItem& item : mainScreenTicker()) names.emplace_back(item.name, item.movement);
+    refreshMainScreen();
+    const auto movers = [] {
+        std::vector<std::string> names;
+        for (const TickerItem& item : mainScreenTicker()) names.push_back(item.name);
         return names;
     };
-    const auto opening = shown();
+    const auto opening = movers();
     ASSERT_TRUE(ring("1", IDC_RING_DONE).closed);
-    EXPECT_NE(shown(), opening) << "the next day's movers";
-    pumpMessagesUntilIdle();  // the ring asked for the repaint
-    const std::vector<TickerItem> items = mainScreenTicker();
-    ASSERT_GE(items.size(), 4u);
-    const Picture board = pictureOf(WindowDc(mainScreenWindow()).get(), {0, 0, 640, 480});
-    for (const TickerItem& item : items) {
-        const int x = kTickerLeft + item.markX + kTickerRows.markWidth / 2;
-        const int y = kTickerTop + item.row * kTickerRowHeight + kTickerRowHeight / 2;
-        EXPECT_EQ(board.at(x, y), asPixel(markColour(item.movement))) << item.name;
-    }
+    EXPECT_NE(movers(), opening) << "the next day's movers";
+    expectTickerMarks();  // the ring asked for the repaint
     saveWindowPicture(window_, "ticker_after_ring");
 }
