@@ -1,8 +1,7 @@
-// Context help as the player meets it, walked as one table of steps and the requests each gives the
-// viewer: F1 on each screen, the Shift+F1 help mode and what leaves it, F1 on a menu item, the Help menu
-// and the end of the game; then the real viewer showing the topics.
+// Context help as the player meets it: F1 on each screen, the Shift+F1 help mode and what leaves it, F1 on
+// a menu item, the Help menu and the end of the game; then the real viewer showing the topics.
 
-#include <mutex>
+#include <atomic>
 
 #include "model/Settlement.h"
 #include "runtime/win32/ContextHelp.h"
@@ -15,13 +14,11 @@
 #include "views/win32/ShareIndexScreen.h"
 
 namespace {
-using HelpRequest = std::pair<UINT, ULONG_PTR>;  // the viewer's command and its data
-std::mutex requestsLock;
-std::vector<HelpRequest> requests;
-
-std::vector<HelpRequest> requested() {
-    std::lock_guard<std::mutex> hold(requestsLock);
-    return requests;
+// The viewer's commands and their data, asked for on the game's thread; the count is read by others.
+std::vector<std::pair<UINT, ULONG_PTR>> requests;
+std::atomic<std::size_t> requestCount;
+bool requested() {
+    return requestCount > 0;
 }
 
 // A key as the keyboard sends it to the focused control; a held key repeats with bit 30 set.
@@ -53,10 +50,9 @@ class ContextHelp : public GameWindowTest {
 protected:
     void SetUp() override {
         GameWindowTest::SetUp();
-        requests.clear();
         setHelpViewer([](HWND, const char*, UINT command, ULONG_PTR data) {
-            std::lock_guard<std::mutex> hold(requestsLock);
             requests.emplace_back(command, data);
+            ++requestCount;
             return TRUE;
         });
     }
@@ -72,7 +68,7 @@ std::function<void()> fOneIn(const std::function<void()>& open) {
     return [open] {
         DialogAnswerer close(IDCANCEL, [](HWND dialog) {
             postKey(settledFocus(dialog), VK_F1);
-            waitUntil([] { return !requested().empty(); });
+            waitUntil(requested);
         });
         open();
         close.seen();
@@ -99,10 +95,40 @@ std::function<void()> helpModeLeftBy(const std::function<void()>& leave) {
     };
 }
 
+// Each way of asking, in turn, and what the viewer got, compared with help.expected: a topic once, and
+// the game goes on.
 TEST_F(ContextHelp, EachWayOfAskingGivesTheViewerItsTopicOnceAndTheGameGoesOn) {
     orderShares(3, 10);
     settleDay(gGame, 1);
-    const auto buyMaxInHelpMode = [this] {
+    std::string shown;
+    const auto step = [&](const std::string& name, const std::function<void()>& play) {
+        requests.clear();
+        requestCount = 0;
+        play();
+        shown += name + ":";
+        const char* commands[] = {"", " context", " quit", " contents", " help on help"};
+        for (auto [command, data] : requests) shown += commands[command] + (" " + std::to_string(data));
+        shown += "\n";
+    };
+    step("F1 on the portfolio", fOneIn([this] { openPortfolio(window_, gGame); }));
+    step("F1 on the share index", fOneIn([this] { runShareIndex(window_, gGame, runBuyScreen); }));
+    step("F1 on Buy", fOneIn([this] { runBuyScreen(window_, gGame, 5); }));
+    step("F1 on Sell", fOneIn([this] { runSellScreen(window_, gGame, 0); }));
+    step("F1 on Ring Broker", fOneIn([this] { runRingBrokerScreen(window_, gGame); }));
+    step("F1 held down on the main screen", [] {  // through the game's own loop
+        HWND button = GetDlgItem(mainScreenWindow(), IDC_MAIN_PORTFOLIO);
+        for (int i = 0; i < 6; ++i) postKey(button, VK_F1, i > 0);
+        pumpMessagesUntilIdle();
+    });
+    step("help mode left by a click", helpModeLeftBy([] { press(mainScreenWindow(), IDC_MAIN_PORTFOLIO); }));
+    step("help mode left by Escape",
+         helpModeLeftBy([] { postKey(GetDlgItem(mainScreenWindow(), IDC_MAIN_PORTFOLIO), VK_ESCAPE); }));
+    // A greyed menu item closes the menu without a command.
+    step("help mode left by a menu closed without a command",
+         helpModeLeftBy([this] { SendMessageA(window_, WM_EXITMENULOOP, FALSE, 0); }));
+    step("help mode left by an activation",
+         helpModeLeftBy([this] { SendMessageA(window_, WM_ACTIVATE, WA_ACTIVE, 0); }));
+    step("Buy Max in help mode", [this] {
         bool stillOpen = false;
         DialogAnswerer buy(IDCANCEL, [&](HWND dialog) {
             HWND focus = settledFocus(dialog);
@@ -111,7 +137,7 @@ TEST_F(ContextHelp, EachWayOfAskingGivesTheViewerItsTopicOnceAndTheGameGoesOn) {
             waitUntil([] { return inHelpMode(); });
             DialogAnswerer noQuestion(IDNO, {}, 1000);
             pressLater(dialog, IDC_BUY_MAX);
-            waitUntil([&] { return !requested().empty(); });
+            waitUntil(requested);
             EXPECT_FALSE(noQuestion.seen().found) << "Buy Max was carried out";
             stillOpen = IsWindow(dialog) != FALSE;
         });
@@ -121,8 +147,8 @@ TEST_F(ContextHelp, EachWayOfAskingGivesTheViewerItsTopicOnceAndTheGameGoesOn) {
         buy.seen();
         EXPECT_TRUE(stillOpen);
         EXPECT_FALSE(anyPendingOrder(gGame));
-    };
-    const auto onAHighlightedMenuItem = [this] {  // the menu closes and the game goes on
+    });
+    step("F1 on a highlighted menu item", [this] {  // the menu closes and the game goes on
         HMENU commands = GetSubMenu(GetMenu(window_), 1);
         bool closed = false;
         std::thread player([&] {
@@ -142,41 +168,14 @@ TEST_F(ContextHelp, EachWayOfAskingGivesTheViewerItsTopicOnceAndTheGameGoesOn) {
         DialogAnswerer opened(IDC_PORT_MAIN_MENU);
         chooseMenuCommand(IDM_PORTFOLIO);
         EXPECT_EQ(opened.seen().caption, "Portfolio");
-    };
-    const std::pair<std::function<void()>, std::vector<HelpRequest>> steps[] = {
-        {fOneIn([this] { openPortfolio(window_, gGame); }), {{kHelpContext, IDH_PORTFOLIO}}},
-        {fOneIn([this] { runShareIndex(window_, gGame, runBuyScreen); }), {{kHelpContext, IDH_SHARE_INDEX}}},
-        {fOneIn([this] { runBuyScreen(window_, gGame, 5); }), {{kHelpContext, IDH_BUY_SHARES}}},
-        {fOneIn([this] { runSellScreen(window_, gGame, 0); }), {{kHelpContext, IDH_SELL_SHARES}}},
-        {fOneIn([this] { runRingBrokerScreen(window_, gGame); }), {{kHelpContext, IDH_RING_BROKER}}},
-        {[] {  // held down, through the game's own loop
-             HWND button = GetDlgItem(mainScreenWindow(), IDC_MAIN_PORTFOLIO);
-             for (int i = 0; i < 6; ++i) postKey(button, VK_F1, i > 0);
-             pumpMessagesUntilIdle();
-         },
-         {{kHelpContext, IDH_MAIN_SCREEN}}},
-        {helpModeLeftBy([] { press(mainScreenWindow(), IDC_MAIN_PORTFOLIO); }),
-         {{kHelpContext, IDH_MAIN_SCREEN}}},
-        {helpModeLeftBy([] { postKey(GetDlgItem(mainScreenWindow(), IDC_MAIN_PORTFOLIO), VK_ESCAPE); }), {}},
-        // A greyed menu item closes the menu without a command.
-        {helpModeLeftBy([this] { SendMessageA(window_, WM_EXITMENULOOP, FALSE, 0); }), {}},
-        {helpModeLeftBy([this] { SendMessageA(window_, WM_ACTIVATE, WA_ACTIVE, 0); }), {}},
-        {buyMaxInHelpMode, {{kHelpContext, IDH_BUY_SHARES}}},
-        {onAHighlightedMenuItem, {{kHelpContext, IDH_MAIN_WINDOW}}},
-        {[this] {
-             chooseMenuCommand(IDM_HELP_CONTENTS);
-             chooseMenuCommand(IDM_HELP_ON_HELP);
-             DestroyWindow(window_);
-             pumpMessagesUntilIdle();
-         },
-         {{kHelpContents, 0}, {kHelpOnHelp, 0}, {kHelpQuit, 0}}},
-    };
-    for (std::size_t step = 0; step < std::size(steps); ++step) {
-        SCOPED_TRACE("step " + std::to_string(step));
-        requests.clear();
-        steps[step].first();
-        EXPECT_EQ(requested(), steps[step].second);
-    }
+    });
+    step("the Help menu's two items, then the window's end", [this] {
+        chooseMenuCommand(IDM_HELP_CONTENTS);
+        chooseMenuCommand(IDM_HELP_ON_HELP);
+        DestroyWindow(window_);
+        pumpMessagesUntilIdle();
+    });
+    expectAsRecorded(shown, "help");
 }
 
 // Windows of other processes (the help viewer's) that are visible now.
@@ -184,22 +183,19 @@ std::vector<HWND> foreignWindows(const char* className) {
     return visibleWindows(className, GetCurrentProcessId(), false);
 }
 
-// The caption and texts of the help viewer's windows: its caption and the topic in its text windows.
+// The texts of the help viewer's windows and their children: its caption and the topic shown.
+BOOL CALLBACK addText(HWND window, LPARAM texts) {
+    char buffer[4096] = "";
+    SendMessageTimeoutA(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG,
+                        1000, nullptr);
+    *reinterpret_cast<std::string*>(texts) += std::string(buffer) + "\n";
+    return TRUE;
+}
 std::string viewerTexts() {
-    std::vector<HWND> windows = foreignWindows("MS_WINHELP");
-    for (HWND viewer : foreignWindows("MS_WINHELP")) {
-        const auto add = [](HWND child, LPARAM found) {
-            reinterpret_cast<std::vector<HWND>*>(found)->push_back(child);
-            return TRUE;
-        };
-        EnumChildWindows(viewer, add, reinterpret_cast<LPARAM>(&windows));
-    }
     std::string text;
-    for (HWND w : windows) {
-        char buffer[4096] = "";
-        SendMessageTimeoutA(w, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG,
-                            1000, nullptr);
-        text += std::string(buffer) + "\n";
+    for (HWND viewer : foreignWindows("MS_WINHELP")) {
+        addText(viewer, reinterpret_cast<LPARAM>(&text));
+        EnumChildWindows(viewer, addText, reinterpret_cast<LPARAM>(&text));
     }
     return text;
 }
