@@ -30,11 +30,18 @@ std::string priced(int quantity) {
 }
 }  // namespace
 
+// The dialog also carries the game's icon, and the keyboard comes back to it after a message.
 TEST_F(BuyDialog, FiltersTypingFillsTheOtherFieldAndEnterMovesToBuy) {
     const DWORD uiThread = GetCurrentThreadId();
     std::vector<std::string> seen;
     const auto play = [&](HWND dialog) {
         HWND field = GetDlgItem(dialog, IDC_BUY_QUANTITY);
+        seen.push_back(SendMessageA(dialog, WM_GETICON, ICON_SMALL, 0) ? "icon" : "no icon");
+        waitUntil([&] { return focusOfThread(uiThread) == field; });
+        DialogAnswerer refusal(IDOK);  // a menu command answered by a refusal the dialog owns
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDM_DELETE_PENDING, 0), 0);
+        seen.push_back(refusal.seen().text);
+        seen.push_back(waitUntil([&] { return focusOfThread(uiThread) == field; }) ? "focus" : "no");
         type(dialog, IDC_BUY_QUANTITY, "1a2.-x ");
         seen.push_back(textOf(dialog, IDC_BUY_QUANTITY));
         moveFocus(dialog, IDC_BUY_VALUE);
@@ -57,7 +64,8 @@ TEST_F(BuyDialog, FiltersTypingFillsTheOtherFieldAndEnterMovesToBuy) {
         seen.push_back(textOf(dialog, IDC_BUY_VALUE));
     };
     runScreen([&] { runBuyScreen(window_, gGame, kShare); }, play, IDC_CANCEL_BUTTON);
-    EXPECT_EQ(seen, (std::vector<std::string>{"12 ", priced(12), "20", "focus", "on Buy", priced(30)}));
+    EXPECT_EQ(seen, (std::vector<std::string>{"icon", "There are no pending transactions to delete", "focus",
+                                              "12 ", priced(12), "20", "focus", "on Buy", priced(30)}));
     EXPECT_FALSE(anyPendingOrder(gGame));
 }
 
