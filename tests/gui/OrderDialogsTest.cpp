@@ -129,25 +129,23 @@ TEST_F(BuyDialog, BuyAndSellShowTheWholeNameOfTheShareTheyDealIn) {
     holdShares(0, longest, 100, 100.0);
     for (const std::string& name : {std::string(gGame.shareTable[longest].name), std::string(19, 'W')}) {
         std::snprintf(gGame.shareTable[longest].name, kShareNameSize, "%s", name.c_str());
-        for (int id : {IDC_BUY_SHARE_NAME, IDC_SELL_SHARE_NAME}) {
+        for (const char* dialogName : {"buy", "sell"}) {
+            const bool buying = dialogName[0] == 'b';
             std::vector<std::string> faults;
             const auto look = [&](HWND dialog) {
-                HWND control = GetDlgItem(dialog, id);
+                HWND control = GetDlgItem(dialog, buying ? IDC_BUY_SHARE_NAME : IDC_SELL_SHARE_NAME);
                 if (textOf(control) != name) faults.push_back("shows " + textOf(control));
                 if (!fitsItsControl(control)) faults.push_back("cut or wrapped");
                 RECT box = placeInDialog(dialog, control), client, common;
                 GetClientRect(dialog, &client);
                 if (!IntersectRect(&common, &box, &client) || !EqualRect(&common, &box))
                     faults.push_back("outside the dialog");
-                saveWindowPicture(dialog, "name_" + std::to_string(id) + "_" + std::to_string(name.size()));
+                saveWindowPicture(dialog, dialogName + ("_name_" + std::to_string(name.size())));
             };
             runScreen(
-                [&] {
-                    id == IDC_BUY_SHARE_NAME ? runBuyScreen(window_, gGame, longest)
-                                             : runSellScreen(window_, gGame, 0);
-                },
+                [&] { buying ? runBuyScreen(window_, gGame, longest) : runSellScreen(window_, gGame, 0); },
                 look, IDC_CANCEL_BUTTON);
-            EXPECT_EQ(faults, std::vector<std::string>{}) << name << " in " << id;
+            EXPECT_EQ(faults, std::vector<std::string>{}) << name << " in " << dialogName;
         }
     }
 }

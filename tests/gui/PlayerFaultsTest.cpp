@@ -1,7 +1,6 @@
 // What a new player ran into: picture buttons that kept their focus image, Enter on a picture button, a
 // cut refusal, the caption symbols and quarters that looked alike, a missing picture. (The portfolio's
-// Tab order, names with "&" and the Remove question are walked in its test; the dialogs' icon and the
-// keyboard after a message box in the Buy dialog's.)
+// and the Buy dialog's tests walk the others.)
 
 #include <memory>
 #include <tuple>

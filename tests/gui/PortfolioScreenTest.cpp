@@ -147,8 +147,8 @@ TEST_F(Portfolio, FiguresColoursTheChosenLineAndTheKeysDriveWhatItShowsAndOpens)
 }
 
 TEST_F(Portfolio, TheWidestFiguresShowWholeApartAndUnderTheirHeadings) {
-    holdTheWidestFigures();  // ordered again in full, priced a day after the lowest (the second the other
-                             // way)
+    // Each ordered again in full, priced a day after the lowest price (the second the other way).
+    holdTheWidestFigures();
     for (int slot = 0; slot < kHoldingCount; ++slot) {
         gGame.shareTable[slot].previousPrice = slot == 1 ? kHighestPrice : kLowestPrice;
         if (slot == 1) gGame.shareTable[slot].currentPrice = kLowestPrice;
@@ -194,8 +194,7 @@ TEST_F(ShareIndex, OpensInTableOrderSortsOntoTheFirstRowAndBuyOrADoubleClickBuys
     // the focus is).
     std::vector<std::vector<std::string>> shown;
     std::string captions;
-    bool clickChose = false, closedItself = false;
-    bool purchased = false;
+    bool clickChose = false, closedItself = false, purchased = false;
     const auto play = [&](HWND dialog) {
         HWND list = GetDlgItem(dialog, IDC_INDEX_LIST);
         const auto record = [&](bool sorted) {
