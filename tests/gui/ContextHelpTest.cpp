@@ -14,11 +14,15 @@
 #include "views/win32/ShareIndexScreen.h"
 
 namespace {
-// The viewer's commands and their data, asked for on the game's thread; the count is read by others.
-std::vector<std::pair<UINT, ULONG_PTR>> requests;
-std::atomic<std::size_t> requestCount;
+// Each step's name and what the viewer was then asked (on the game's thread); others read the count.
+std::string asked;
+std::atomic<int> requestCount;
 bool requested() {
     return requestCount > 0;
+}
+void nextStep(const std::string& name) {
+    asked += (asked.empty() ? "" : "\n") + name + ":";
+    requestCount = 0;
 }
 
 // A key as the keyboard sends it to the focused control; a held key repeats with bit 30 set.
@@ -50,8 +54,10 @@ class ContextHelp : public GameWindowTest {
 protected:
     void SetUp() override {
         GameWindowTest::SetUp();
+        asked.clear();
         setHelpViewer([](HWND, const char*, UINT command, ULONG_PTR data) {
-            requests.emplace_back(command, data);
+            const char* names[] = {"", "context", "quit", "contents", "help on help"};
+            asked += std::string(" ") + names[command] + " " + std::to_string(data);
             ++requestCount;
             return TRUE;
         });
@@ -64,35 +70,33 @@ protected:
 };
 
 // F1 in the screen `open` shows, closed again with Cancel.
-std::function<void()> fOneIn(const std::function<void()>& open) {
-    return [open] {
-        DialogAnswerer close(IDCANCEL, [](HWND dialog) {
-            postKey(settledFocus(dialog), VK_F1);
-            waitUntil(requested);
-        });
-        open();
-        close.seen();
-    };
+void fOneIn(const std::string& name, const std::function<void()>& open) {
+    nextStep("F1 on " + name);
+    DialogAnswerer close(IDCANCEL, [](HWND dialog) {
+        postKey(settledFocus(dialog), VK_F1);
+        waitUntil(requested);
+    });
+    open();
+    close.seen();
 }
 
 // Shift+F1 on the main screen, then `leave`: help mode ends without carrying out the button, and the
 // next click opens the portfolio.
-std::function<void()> helpModeLeftBy(const std::function<void()>& leave) {
-    return [leave] {
-        setShift(true);
-        postKey(GetDlgItem(mainScreenWindow(), IDC_MAIN_PORTFOLIO), VK_F1);
-        pumpMessagesUntilIdle();
-        setShift(false);
-        ASSERT_TRUE(inHelpMode());
-        DialogAnswerer notOpened(IDC_PORT_MAIN_MENU, {}, 1000);
-        leave();
-        pumpMessagesUntilIdle();
-        EXPECT_FALSE(notOpened.seen().found) << "the button was carried out";
-        EXPECT_FALSE(inHelpMode());
-        DialogAnswerer opened(IDC_PORT_MAIN_MENU);
-        press(mainScreenWindow(), IDC_MAIN_PORTFOLIO);
-        EXPECT_EQ(opened.seen().caption, "Portfolio");
-    };
+void helpModeLeftBy(const std::string& name, const std::function<void()>& leave) {
+    nextStep("help mode left by " + name);
+    setShift(true);
+    postKey(GetDlgItem(mainScreenWindow(), IDC_MAIN_PORTFOLIO), VK_F1);
+    pumpMessagesUntilIdle();
+    setShift(false);
+    ASSERT_TRUE(inHelpMode());
+    DialogAnswerer notOpened(IDC_PORT_MAIN_MENU, {}, 1000);
+    leave();
+    pumpMessagesUntilIdle();
+    EXPECT_FALSE(notOpened.seen().found) << "the button was carried out";
+    EXPECT_FALSE(inHelpMode());
+    DialogAnswerer opened(IDC_PORT_MAIN_MENU);
+    press(mainScreenWindow(), IDC_MAIN_PORTFOLIO);
+    EXPECT_EQ(opened.seen().caption, "Portfolio");
 }
 
 // Each way of asking, in turn, and what the viewer got, compared with help.expected: a topic once, and
@@ -100,82 +104,68 @@ std::function<void()> helpModeLeftBy(const std::function<void()>& leave) {
 TEST_F(ContextHelp, EachWayOfAskingGivesTheViewerItsTopicOnceAndTheGameGoesOn) {
     orderShares(3, 10);
     settleDay(gGame, 1);
-    std::string shown;
-    const auto step = [&](const std::string& name, const std::function<void()>& play) {
-        requests.clear();
-        requestCount = 0;
-        play();
-        shown += name + ":";
-        const char* commands[] = {"", " context", " quit", " contents", " help on help"};
-        for (auto [command, data] : requests) shown += commands[command] + (" " + std::to_string(data));
-        shown += "\n";
-    };
-    step("F1 on the portfolio", fOneIn([this] { openPortfolio(window_, gGame); }));
-    step("F1 on the share index", fOneIn([this] { runShareIndex(window_, gGame, runBuyScreen); }));
-    step("F1 on Buy", fOneIn([this] { runBuyScreen(window_, gGame, 5); }));
-    step("F1 on Sell", fOneIn([this] { runSellScreen(window_, gGame, 0); }));
-    step("F1 on Ring Broker", fOneIn([this] { runRingBrokerScreen(window_, gGame); }));
-    step("F1 held down on the main screen", [] {  // through the game's own loop
-        HWND button = GetDlgItem(mainScreenWindow(), IDC_MAIN_PORTFOLIO);
-        for (int i = 0; i < 6; ++i) postKey(button, VK_F1, i > 0);
-        pumpMessagesUntilIdle();
-    });
-    step("help mode left by a click", helpModeLeftBy([] { press(mainScreenWindow(), IDC_MAIN_PORTFOLIO); }));
-    step("help mode left by Escape",
-         helpModeLeftBy([] { postKey(GetDlgItem(mainScreenWindow(), IDC_MAIN_PORTFOLIO), VK_ESCAPE); }));
+    fOneIn("the portfolio", [this] { openPortfolio(window_, gGame); });
+    fOneIn("the share index", [this] { runShareIndex(window_, gGame, runBuyScreen); });
+    fOneIn("Buy", [this] { runBuyScreen(window_, gGame, 5); });
+    fOneIn("Sell", [this] { runSellScreen(window_, gGame, 0); });
+    fOneIn("Ring Broker", [this] { runRingBrokerScreen(window_, gGame); });
+    nextStep("F1 held down on the main screen");  // through the game's own loop
+    for (int i = 0; i < 6; ++i) postKey(GetDlgItem(mainScreenWindow(), IDC_MAIN_PORTFOLIO), VK_F1, i > 0);
+    pumpMessagesUntilIdle();
+    helpModeLeftBy("a click", [] { press(mainScreenWindow(), IDC_MAIN_PORTFOLIO); });
+    helpModeLeftBy("Escape", [] { postKey(GetDlgItem(mainScreenWindow(), IDC_MAIN_PORTFOLIO), VK_ESCAPE); });
     // A greyed menu item closes the menu without a command.
-    step("help mode left by a menu closed without a command",
-         helpModeLeftBy([this] { SendMessageA(window_, WM_EXITMENULOOP, FALSE, 0); }));
-    step("help mode left by an activation",
-         helpModeLeftBy([this] { SendMessageA(window_, WM_ACTIVATE, WA_ACTIVE, 0); }));
-    step("Buy Max in help mode", [this] {
-        bool stillOpen = false;
-        DialogAnswerer buy(IDCANCEL, [&](HWND dialog) {
-            HWND focus = settledFocus(dialog);
-            SendMessageA(dialog, WM_NULL, 0, 0);  // the dialog's loop is running
-            postKey(focus, VK_F1);
-            waitUntil([] { return inHelpMode(); });
-            DialogAnswerer noQuestion(IDNO, {}, 1000);
-            pressLater(dialog, IDC_BUY_MAX);
-            waitUntil(requested);
-            EXPECT_FALSE(noQuestion.seen().found) << "Buy Max was carried out";
-            stillOpen = IsWindow(dialog) != FALSE;
-        });
-        setShift(true);
-        runBuyScreen(window_, gGame, 5);
-        setShift(false);
-        buy.seen();
-        EXPECT_TRUE(stillOpen);
-        EXPECT_FALSE(anyPendingOrder(gGame));
+    helpModeLeftBy("a menu closed without a command",
+                   [this] { SendMessageA(window_, WM_EXITMENULOOP, FALSE, 0); });
+    helpModeLeftBy("an activation", [this] { SendMessageA(window_, WM_ACTIVATE, WA_ACTIVE, 0); });
+
+    nextStep("Buy Max in help mode");
+    bool stillOpen = false;
+    DialogAnswerer buy(IDCANCEL, [&](HWND dialog) {
+        HWND focus = settledFocus(dialog);
+        SendMessageA(dialog, WM_NULL, 0, 0);  // the dialog's loop is running
+        postKey(focus, VK_F1);
+        waitUntil([] { return inHelpMode(); });
+        DialogAnswerer noQuestion(IDNO, {}, 1000);
+        pressLater(dialog, IDC_BUY_MAX);
+        waitUntil(requested);
+        EXPECT_FALSE(noQuestion.seen().found) << "Buy Max was carried out";
+        stillOpen = IsWindow(dialog) != FALSE;
     });
-    step("F1 on a highlighted menu item", [this] {  // the menu closes and the game goes on
-        HMENU commands = GetSubMenu(GetMenu(window_), 1);
-        bool closed = false;
-        std::thread player([&] {
-            if (!waitUntil(menuOpen, 5000)) return;
-            pressKey(VK_DOWN);
-            waitUntil([&] { return (GetMenuState(commands, IDM_PORTFOLIO, MF_BYCOMMAND) & MF_HILITE) != 0; });
-            pressKey(VK_F1);
-            closed = waitUntil([] { return !menuOpen(); }, 5000);
-            if (!closed) EndMenu();  // lets a menu that went on looping end, so that the test can report it
-        });
-        SetForegroundWindow(window_);
-        PostMessageA(window_, WM_SYSCOMMAND, SC_KEYMENU, 'c');  // Alt+C: the menu's loop runs in here
-        pumpMessagesUntilIdle();
-        player.join();
-        pumpMessagesUntilIdle();
-        EXPECT_TRUE(closed) << "the menu stayed open";
-        DialogAnswerer opened(IDC_PORT_MAIN_MENU);
-        chooseMenuCommand(IDM_PORTFOLIO);
-        EXPECT_EQ(opened.seen().caption, "Portfolio");
+    setShift(true);
+    runBuyScreen(window_, gGame, 5);
+    setShift(false);
+    buy.seen();
+    EXPECT_TRUE(stillOpen);
+    EXPECT_FALSE(anyPendingOrder(gGame));
+
+    nextStep("F1 on a highlighted menu item");  // the menu closes and the game goes on
+    HMENU commands = GetSubMenu(GetMenu(window_), 1);
+    bool closed = false;
+    std::thread player([&] {
+        if (!waitUntil(menuOpen, 5000)) return;
+        pressKey(VK_DOWN);
+        waitUntil([&] { return (GetMenuState(commands, IDM_PORTFOLIO, MF_BYCOMMAND) & MF_HILITE) != 0; });
+        pressKey(VK_F1);
+        closed = waitUntil([] { return !menuOpen(); }, 5000);
+        if (!closed) EndMenu();  // lets a menu that went on looping end, so that the test can report it
     });
-    step("the Help menu's two items, then the window's end", [this] {
-        chooseMenuCommand(IDM_HELP_CONTENTS);
-        chooseMenuCommand(IDM_HELP_ON_HELP);
-        DestroyWindow(window_);
-        pumpMessagesUntilIdle();
-    });
-    expectAsRecorded(shown, "help");
+    SetForegroundWindow(window_);
+    PostMessageA(window_, WM_SYSCOMMAND, SC_KEYMENU, 'c');  // Alt+C: the menu's loop runs in here
+    pumpMessagesUntilIdle();
+    player.join();
+    pumpMessagesUntilIdle();
+    EXPECT_TRUE(closed) << "the menu stayed open";
+    DialogAnswerer opened(IDC_PORT_MAIN_MENU);
+    chooseMenuCommand(IDM_PORTFOLIO);
+    EXPECT_EQ(opened.seen().caption, "Portfolio");
+
+    nextStep("the Help menu's two items, then the window's end");
+    chooseMenuCommand(IDM_HELP_CONTENTS);
+    chooseMenuCommand(IDM_HELP_ON_HELP);
+    DestroyWindow(window_);
+    pumpMessagesUntilIdle();
+    expectAsRecorded(asked + "\n", "help");
 }
 
 // Windows of other processes (the help viewer's) that are visible now.
