@@ -168,12 +168,7 @@ TEST_F(ContextHelp, EachWayOfAskingGivesTheViewerItsTopicOnceAndTheGameGoesOn) {
     expectAsRecorded(asked + "\n", "help");
 }
 
-// Windows of other processes (the help viewer's) that are visible now.
-std::vector<HWND> foreignWindows(const char* className) {
-    return visibleWindows(className, GetCurrentProcessId(), false);
-}
-
-// The texts of the help viewer's windows and their children: its caption and the topic shown.
+// The texts of the help viewer's windows (another process's) and their children: its caption and topic.
 BOOL CALLBACK addText(HWND window, LPARAM texts) {
     char buffer[4096] = "";
     SendMessageTimeoutA(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG,
@@ -183,13 +178,12 @@ BOOL CALLBACK addText(HWND window, LPARAM texts) {
 }
 std::string viewerTexts() {
     std::string text;
-    for (HWND viewer : foreignWindows("MS_WINHELP")) {
+    for (HWND viewer : visibleWindows("MS_WINHELP", GetCurrentProcessId(), false)) {
         addText(viewer, reinterpret_cast<LPARAM>(&text));
         EnumChildWindows(viewer, addText, reinterpret_cast<LPARAM>(&text));
     }
     return text;
 }
-
 bool viewerShows(const char* title) {
     return waitUntil([&] { return viewerTexts().find(title) != std::string::npos; }, 20000);
 }
@@ -210,7 +204,8 @@ TEST_F(HelpViewer, FOneOnThePortfolioAndUsingHelpOpenTheirTopicsInTheViewer) {
     EXPECT_TRUE(portfolioTopic) << viewerTexts();
     chooseMenuCommand(IDM_HELP_ON_HELP);
     EXPECT_TRUE(viewerShows("How to Use Help")) << viewerTexts();
-    EXPECT_TRUE(foreignWindows("#32770").empty()) << "the viewer asked a question";
+    EXPECT_TRUE(visibleWindows("#32770", GetCurrentProcessId(), false).empty())
+        << "the viewer asked a question";
     saveWindowPicture(GetDesktopWindow(), "help_viewer_how_to");
     openHelp(window_, kHelpQuit, 0);
     EXPECT_TRUE(waitUntil([] { return viewerTexts().empty(); }, 10000));
