@@ -1,8 +1,7 @@
-// Context help as the player meets it, walked as one table of steps and the requests each gives the
-// viewer: F1 on each screen, the Shift+F1 help mode and what leaves it, F1 on a menu item, the Help menu
-// and the end of the game; then the real viewer showing the topics.
+// Context help as the player meets it: F1 on each screen, the Shift+F1 help mode and what leaves it, F1 on
+// a menu item, the Help menu and the end of the game; then the real viewer showing the topics.
 
-#include <mutex>
+#include <atomic>
 
 #include "model/Settlement.h"
 #include "runtime/win32/ContextHelp.h"
@@ -15,13 +14,15 @@
 #include "views/win32/ShareIndexScreen.h"
 
 namespace {
-using HelpRequest = std::pair<UINT, ULONG_PTR>;  // the viewer's command and its data
-std::mutex requestsLock;
-std::vector<HelpRequest> requests;
-
-std::vector<HelpRequest> requested() {
-    std::lock_guard<std::mutex> hold(requestsLock);
-    return requests;
+// Each step's name and what the viewer was then asked (on the game's thread); others read the count.
+std::string asked;
+std::atomic<int> requestCount;
+bool requested() {
+    return requestCount > 0;
+}
+void nextStep(const std::string& name) {
+    asked += (asked.empty() ? "" : "\n") + name + ":";
+    requestCount = 0;
 }
 
 // A key as the keyboard sends it to the focused control; a held key repeats with bit 30 set.
@@ -53,10 +54,11 @@ class ContextHelp : public GameWindowTest {
 protected:
     void SetUp() override {
         GameWindowTest::SetUp();
-        requests.clear();
+        asked.clear();
         setHelpViewer([](HWND, const char*, UINT command, ULONG_PTR data) {
-            std::lock_guard<std::mutex> hold(requestsLock);
-            requests.emplace_back(command, data);
+            const char* names[] = {"", "context", "quit", "contents", "help on help"};
+            asked += std::string(" ") + names[command] + " " + std::to_string(data);
+            ++requestCount;
             return TRUE;
         });
     }
@@ -68,142 +70,120 @@ protected:
 };
 
 // F1 in the screen `open` shows, closed again with Cancel.
-std::function<void()> fOneIn(const std::function<void()>& open) {
-    return [open] {
-        DialogAnswerer close(IDCANCEL, [](HWND dialog) {
-            postKey(settledFocus(dialog), VK_F1);
-            waitUntil([] { return !requested().empty(); });
-        });
-        open();
-        close.seen();
-    };
+void fOneIn(const std::string& name, const std::function<void()>& open) {
+    nextStep("F1 on " + name);
+    DialogAnswerer close(IDCANCEL, [](HWND dialog) {
+        postKey(settledFocus(dialog), VK_F1);
+        waitUntil(requested);
+    });
+    open();
+    close.seen();
 }
 
 // Shift+F1 on the main screen, then `leave`: help mode ends without carrying out the button, and the
 // next click opens the portfolio.
-std::function<void()> helpModeLeftBy(const std::function<void()>& leave) {
-    return [leave] {
-        setShift(true);
-        postKey(GetDlgItem(mainScreenWindow(), IDC_MAIN_PORTFOLIO), VK_F1);
-        pumpMessagesUntilIdle();
-        setShift(false);
-        ASSERT_TRUE(inHelpMode());
-        DialogAnswerer notOpened(IDC_PORT_MAIN_MENU, {}, 1000);
-        leave();
-        pumpMessagesUntilIdle();
-        EXPECT_FALSE(notOpened.seen().found) << "the button was carried out";
-        EXPECT_FALSE(inHelpMode());
-        DialogAnswerer opened(IDC_PORT_MAIN_MENU);
-        press(mainScreenWindow(), IDC_MAIN_PORTFOLIO);
-        EXPECT_EQ(opened.seen().caption, "Portfolio");
-    };
+void helpModeLeftBy(const std::string& name, const std::function<void()>& leave) {
+    nextStep("help mode left by " + name);
+    setShift(true);
+    postKey(GetDlgItem(mainScreenWindow(), IDC_MAIN_PORTFOLIO), VK_F1);
+    pumpMessagesUntilIdle();
+    setShift(false);
+    ASSERT_TRUE(inHelpMode());
+    DialogAnswerer notOpened(IDC_PORT_MAIN_MENU, {}, 1000);
+    leave();
+    pumpMessagesUntilIdle();
+    EXPECT_FALSE(notOpened.seen().found) << "the button was carried out";
+    EXPECT_FALSE(inHelpMode());
+    DialogAnswerer opened(IDC_PORT_MAIN_MENU);
+    press(mainScreenWindow(), IDC_MAIN_PORTFOLIO);
+    EXPECT_EQ(opened.seen().caption, "Portfolio");
 }
 
+// Each way of asking, in turn, and what the viewer got, compared with help.expected: a topic once, and
+// the game goes on.
 TEST_F(ContextHelp, EachWayOfAskingGivesTheViewerItsTopicOnceAndTheGameGoesOn) {
     orderShares(3, 10);
     settleDay(gGame, 1);
-    const auto buyMaxInHelpMode = [this] {
-        bool stillOpen = false;
-        DialogAnswerer buy(IDCANCEL, [&](HWND dialog) {
-            HWND focus = settledFocus(dialog);
-            SendMessageA(dialog, WM_NULL, 0, 0);  // the dialog's loop is running
-            postKey(focus, VK_F1);
-            waitUntil([] { return inHelpMode(); });
-            DialogAnswerer noQuestion(IDNO, {}, 1000);
-            pressLater(dialog, IDC_BUY_MAX);
-            waitUntil([&] { return !requested().empty(); });
-            EXPECT_FALSE(noQuestion.seen().found) << "Buy Max was carried out";
-            stillOpen = IsWindow(dialog) != FALSE;
-        });
-        setShift(true);
-        runBuyScreen(window_, gGame, 5);
-        setShift(false);
-        buy.seen();
-        EXPECT_TRUE(stillOpen);
-        EXPECT_FALSE(anyPendingOrder(gGame));
-    };
-    const auto onAHighlightedMenuItem = [this] {  // the menu closes and the game goes on
-        HMENU commands = GetSubMenu(GetMenu(window_), 1);
-        bool closed = false;
-        std::thread player([&] {
-            if (!waitUntil(menuOpen, 5000)) return;
-            pressKey(VK_DOWN);
-            waitUntil([&] { return (GetMenuState(commands, IDM_PORTFOLIO, MF_BYCOMMAND) & MF_HILITE) != 0; });
-            pressKey(VK_F1);
-            closed = waitUntil([] { return !menuOpen(); }, 5000);
-            if (!closed) EndMenu();  // lets a menu that went on looping end, so that the test can report it
-        });
-        SetForegroundWindow(window_);
-        PostMessageA(window_, WM_SYSCOMMAND, SC_KEYMENU, 'c');  // Alt+C: the menu's loop runs in here
-        pumpMessagesUntilIdle();
-        player.join();
-        pumpMessagesUntilIdle();
-        EXPECT_TRUE(closed) << "the menu stayed open";
-        DialogAnswerer opened(IDC_PORT_MAIN_MENU);
-        chooseMenuCommand(IDM_PORTFOLIO);
-        EXPECT_EQ(opened.seen().caption, "Portfolio");
-    };
-    const std::pair<std::function<void()>, std::vector<HelpRequest>> steps[] = {
-        {fOneIn([this] { openPortfolio(window_, gGame); }), {{kHelpContext, IDH_PORTFOLIO}}},
-        {fOneIn([this] { runShareIndex(window_, gGame, runBuyScreen); }), {{kHelpContext, IDH_SHARE_INDEX}}},
-        {fOneIn([this] { runBuyScreen(window_, gGame, 5); }), {{kHelpContext, IDH_BUY_SHARES}}},
-        {fOneIn([this] { runSellScreen(window_, gGame, 0); }), {{kHelpContext, IDH_SELL_SHARES}}},
-        {fOneIn([this] { runRingBrokerScreen(window_, gGame); }), {{kHelpContext, IDH_RING_BROKER}}},
-        {[] {  // held down, through the game's own loop
-             HWND button = GetDlgItem(mainScreenWindow(), IDC_MAIN_PORTFOLIO);
-             for (int i = 0; i < 6; ++i) postKey(button, VK_F1, i > 0);
-             pumpMessagesUntilIdle();
-         },
-         {{kHelpContext, IDH_MAIN_SCREEN}}},
-        {helpModeLeftBy([] { press(mainScreenWindow(), IDC_MAIN_PORTFOLIO); }),
-         {{kHelpContext, IDH_MAIN_SCREEN}}},
-        {helpModeLeftBy([] { postKey(GetDlgItem(mainScreenWindow(), IDC_MAIN_PORTFOLIO), VK_ESCAPE); }), {}},
-        // A greyed menu item closes the menu without a command.
-        {helpModeLeftBy([this] { SendMessageA(window_, WM_EXITMENULOOP, FALSE, 0); }), {}},
-        {helpModeLeftBy([this] { SendMessageA(window_, WM_ACTIVATE, WA_ACTIVE, 0); }), {}},
-        {buyMaxInHelpMode, {{kHelpContext, IDH_BUY_SHARES}}},
-        {onAHighlightedMenuItem, {{kHelpContext, IDH_MAIN_WINDOW}}},
-        {[this] {
-             chooseMenuCommand(IDM_HELP_CONTENTS);
-             chooseMenuCommand(IDM_HELP_ON_HELP);
-             DestroyWindow(window_);
-             pumpMessagesUntilIdle();
-         },
-         {{kHelpContents, 0}, {kHelpOnHelp, 0}, {kHelpQuit, 0}}},
-    };
-    for (std::size_t step = 0; step < std::size(steps); ++step) {
-        SCOPED_TRACE("step " + std::to_string(step));
-        requests.clear();
-        steps[step].first();
-        EXPECT_EQ(requested(), steps[step].second);
-    }
+    fOneIn("the portfolio", [this] { openPortfolio(window_, gGame); });
+    fOneIn("the share index", [this] { runShareIndex(window_, gGame, runBuyScreen); });
+    fOneIn("Buy", [this] { runBuyScreen(window_, gGame, 5); });
+    fOneIn("Sell", [this] { runSellScreen(window_, gGame, 0); });
+    fOneIn("Ring Broker", [this] { runRingBrokerScreen(window_, gGame); });
+    nextStep("F1 held down on the main screen");  // through the game's own loop
+    for (int i = 0; i < 6; ++i) postKey(GetDlgItem(mainScreenWindow(), IDC_MAIN_PORTFOLIO), VK_F1, i > 0);
+    pumpMessagesUntilIdle();
+    helpModeLeftBy("a click", [] { press(mainScreenWindow(), IDC_MAIN_PORTFOLIO); });
+    helpModeLeftBy("Escape", [] { postKey(GetDlgItem(mainScreenWindow(), IDC_MAIN_PORTFOLIO), VK_ESCAPE); });
+    // A greyed menu item closes the menu without a command.
+    helpModeLeftBy("a menu closed without a command",
+                   [this] { SendMessageA(window_, WM_EXITMENULOOP, FALSE, 0); });
+    helpModeLeftBy("an activation", [this] { SendMessageA(window_, WM_ACTIVATE, WA_ACTIVE, 0); });
+
+    nextStep("Buy Max in help mode");
+    bool stillOpen = false;
+    DialogAnswerer buy(IDCANCEL, [&](HWND dialog) {
+        HWND focus = settledFocus(dialog);
+        SendMessageA(dialog, WM_NULL, 0, 0);  // the dialog's loop is running
+        postKey(focus, VK_F1);
+        waitUntil([] { return inHelpMode(); });
+        DialogAnswerer noQuestion(IDNO, {}, 1000);
+        pressLater(dialog, IDC_BUY_MAX);
+        waitUntil(requested);
+        EXPECT_FALSE(noQuestion.seen().found) << "Buy Max was carried out";
+        stillOpen = IsWindow(dialog) != FALSE;
+    });
+    setShift(true);
+    runBuyScreen(window_, gGame, 5);
+    setShift(false);
+    buy.seen();
+    EXPECT_TRUE(stillOpen);
+    EXPECT_FALSE(anyPendingOrder(gGame));
+
+    nextStep("F1 on a highlighted menu item");  // the menu closes and the game goes on
+    HMENU commands = GetSubMenu(GetMenu(window_), 1);
+    bool closed = false;
+    std::thread player([&] {
+        if (!waitUntil(menuOpen, 5000)) return;
+        pressKey(VK_DOWN);
+        waitUntil([&] { return (GetMenuState(commands, IDM_PORTFOLIO, MF_BYCOMMAND) & MF_HILITE) != 0; });
+        pressKey(VK_F1);
+        closed = waitUntil([] { return !menuOpen(); }, 5000);
+        if (!closed) EndMenu();  // lets a menu that went on looping end, so that the test can report it
+    });
+    SetForegroundWindow(window_);
+    PostMessageA(window_, WM_SYSCOMMAND, SC_KEYMENU, 'c');  // Alt+C: the menu's loop runs in here
+    pumpMessagesUntilIdle();
+    player.join();
+    pumpMessagesUntilIdle();
+    EXPECT_TRUE(closed) << "the menu stayed open";
+    DialogAnswerer opened(IDC_PORT_MAIN_MENU);
+    chooseMenuCommand(IDM_PORTFOLIO);
+    EXPECT_EQ(opened.seen().caption, "Portfolio");
+
+    nextStep("the Help menu's two items, then the window's end");
+    chooseMenuCommand(IDM_HELP_CONTENTS);
+    chooseMenuCommand(IDM_HELP_ON_HELP);
+    DestroyWindow(window_);
+    pumpMessagesUntilIdle();
+    expectAsRecorded(asked + "\n", "help");
 }
 
-// Windows of other processes (the help viewer's) that are visible now.
-std::vector<HWND> foreignWindows(const char* className) {
-    return visibleWindows(className, GetCurrentProcessId(), false);
+// The texts of the help viewer's windows (another process's) and their children: its caption and topic.
+BOOL CALLBACK addText(HWND window, LPARAM texts) {
+    char buffer[4096] = "";
+    SendMessageTimeoutA(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG,
+                        1000, nullptr);
+    *reinterpret_cast<std::string*>(texts) += std::string(buffer) + "\n";
+    return TRUE;
 }
-
-// The caption and texts of the help viewer's windows: its caption and the topic in its text windows.
 std::string viewerTexts() {
-    std::vector<HWND> windows = foreignWindows("MS_WINHELP");
-    for (HWND viewer : foreignWindows("MS_WINHELP")) {
-        const auto add = [](HWND child, LPARAM found) {
-            reinterpret_cast<std::vector<HWND>*>(found)->push_back(child);
-            return TRUE;
-        };
-        EnumChildWindows(viewer, add, reinterpret_cast<LPARAM>(&windows));
-    }
     std::string text;
-    for (HWND w : windows) {
-        char buffer[4096] = "";
-        SendMessageTimeoutA(w, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG,
-                            1000, nullptr);
-        text += std::string(buffer) + "\n";
+    for (HWND viewer : visibleWindows("MS_WINHELP", GetCurrentProcessId(), false)) {
+        addText(viewer, reinterpret_cast<LPARAM>(&text));
+        EnumChildWindows(viewer, addText, reinterpret_cast<LPARAM>(&text));
     }
     return text;
 }
-
 bool viewerShows(const char* title) {
     return waitUntil([&] { return viewerTexts().find(title) != std::string::npos; }, 20000);
 }
@@ -224,7 +204,8 @@ TEST_F(HelpViewer, FOneOnThePortfolioAndUsingHelpOpenTheirTopicsInTheViewer) {
     EXPECT_TRUE(portfolioTopic) << viewerTexts();
     chooseMenuCommand(IDM_HELP_ON_HELP);
     EXPECT_TRUE(viewerShows("How to Use Help")) << viewerTexts();
-    EXPECT_TRUE(foreignWindows("#32770").empty()) << "the viewer asked a question";
+    EXPECT_TRUE(visibleWindows("#32770", GetCurrentProcessId(), false).empty())
+        << "the viewer asked a question";
     saveWindowPicture(GetDesktopWindow(), "help_viewer_how_to");
     openHelp(window_, kHelpQuit, 0);
     EXPECT_TRUE(waitUntil([] { return viewerTexts().empty(); }, 10000));

@@ -25,25 +25,23 @@ std::function<void(HWND)> enter(int field, const std::string& text, int button) 
     };
 }
 
-// Runs the order dialog `open` opens as runScreen does, and reads its two fields behind the box.
-ScreenRun runOrder(const std::function<void()>& open, const std::function<void(HWND)>& fill, int button,
-                   int reply, std::pair<int, int> fields, std::string& behind) {
-    const auto read = [&](HWND dialog) {
-        behind = textOf(dialog, fields.first) + "|" + textOf(dialog, fields.second);
-    };
-    return runScreen(open, fill, button, reply, read);
-}
-
 std::string priced(int quantity) {
     return formatFixed(gGame.shareTable[kShare].currentPrice * quantity, 2);
 }
 }  // namespace
 
+// The dialog also carries the game's icon, and the keyboard comes back to it after a message.
 TEST_F(BuyDialog, FiltersTypingFillsTheOtherFieldAndEnterMovesToBuy) {
     const DWORD uiThread = GetCurrentThreadId();
     std::vector<std::string> seen;
     const auto play = [&](HWND dialog) {
         HWND field = GetDlgItem(dialog, IDC_BUY_QUANTITY);
+        seen.push_back(SendMessageA(dialog, WM_GETICON, ICON_SMALL, 0) ? "icon" : "no icon");
+        waitUntil([&] { return focusOfThread(uiThread) == field; });
+        DialogAnswerer refusal(IDOK);  // a menu command answered by a refusal the dialog owns
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDM_DELETE_PENDING, 0), 0);
+        seen.push_back(refusal.seen().text);
+        seen.push_back(waitUntil([&] { return focusOfThread(uiThread) == field; }) ? "focus" : "no");
         type(dialog, IDC_BUY_QUANTITY, "1a2.-x ");
         seen.push_back(textOf(dialog, IDC_BUY_QUANTITY));
         moveFocus(dialog, IDC_BUY_VALUE);
@@ -65,44 +63,28 @@ TEST_F(BuyDialog, FiltersTypingFillsTheOtherFieldAndEnterMovesToBuy) {
         seen.push_back(focusOfThread(uiThread) == GetDlgItem(dialog, IDC_BUY_BUY) ? "on Buy" : "no");
         seen.push_back(textOf(dialog, IDC_BUY_VALUE));
     };
-    const ScreenRun run = runScreen([&] { runBuyScreen(window_, gGame, kShare); }, play, IDC_CANCEL_BUTTON);
-    EXPECT_EQ(run.screen.caption, buyDialogTitle(gGame.shareTable[kShare]));
-    EXPECT_EQ(seen, (std::vector<std::string>{"12 ", priced(12), "20", "focus", "on Buy", priced(30)}));
+    runScreen([&] { runBuyScreen(window_, gGame, kShare); }, play, IDC_CANCEL_BUTTON);
+    EXPECT_EQ(seen, (std::vector<std::string>{"icon", "There are no pending transactions to delete", "focus",
+                                              "12 ", priced(12), "20", "focus", "on Buy", priced(30)}));
     EXPECT_FALSE(anyPendingOrder(gGame));
 }
 
-TEST_F(BuyDialog, TheOrderStandsBehindTheChargeQuestionOnlyYesBooksItAndARefusalBooksNothing) {
+// Buying share 12 with the game's cash, and selling from a settled holding of 1000 shares at three pounds:
+// the order stands behind the box in both fields, only Yes books it, and a refusal books nothing.
+TEST_F(SellDialog, BuyAndSellShowTheOrderBehindTheirBoxAndOnlyYesBooksIt) {
     const BuyStep max = decideBuyMax(gGame, kShare).step;
-    const struct {
-        std::function<void(HWND)> fill;
-        int button, reply;
-        int32_t quantity;
-        std::string text;
-    } cases[] = {{enter(IDC_BUY_QUANTITY, "9", IDC_BUY_BUY), IDC_BUY_BUY, IDOK, 9, kMinimumPurchaseText},
-                 {enter(IDC_BUY_QUANTITY, "10", IDC_BUY_BUY), IDC_BUY_BUY, IDNO, 10,
-                  brokerChargeMessage(gGame, std::stod(priced(10)))},
-                 {{}, IDC_BUY_MAX, IDYES, max.quantity, brokerChargeMessage(gGame, max.chargeValue)}};
-    for (const auto& c : cases) {
-        std::string behind;
-        bool accepted = false;
-        const ScreenRun run = runOrder([&] { accepted = runBuyScreen(window_, gGame, kShare); }, c.fill,
-                                       c.button, c.reply, {IDC_BUY_QUANTITY, IDC_BUY_VALUE}, behind);
-        EXPECT_EQ(behind, std::to_string(c.quantity) + "|" + priced(c.quantity));
-        EXPECT_EQ(run.message.text, c.text);
-        EXPECT_TRUE(run.closed);
-        EXPECT_EQ(accepted, c.reply == IDYES);
-        EXPECT_EQ(gGame.holdings[0].pendingQuantity, c.reply == IDYES ? c.quantity : 0);
-    }
-}
-
-// From a settled holding of 1000 shares at three pounds.
-TEST_F(SellDialog, SellAndSellAllShowTheOrderBehindTheirBoxAndOnlyYesBooksIt) {
+    const std::string maxBehind = std::to_string(max.quantity) + "|" + priced(max.quantity);
     const struct {
         std::function<void(HWND)> fill;
         int button, reply;
         std::string behind, text;
         int booked;
     } cases[] = {
+        {enter(IDC_BUY_QUANTITY, "9", IDC_BUY_BUY), IDC_BUY_BUY, IDOK, "9|" + priced(9), kMinimumPurchaseText,
+         0},
+        {enter(IDC_BUY_QUANTITY, "10", IDC_BUY_BUY), IDC_BUY_BUY, IDNO, "10|" + priced(10),
+         brokerChargeMessage(gGame, std::stod(priced(10))), 0},
+        {{}, IDC_BUY_MAX, IDYES, maxBehind, brokerChargeMessage(gGame, max.chargeValue), max.quantity},
         {enter(IDC_SELL_QUANTITY, "40", IDC_SELL_SELL), IDC_SELL_SELL, IDYES, "40|120.00",
          brokerChargeMessage(gGame, 120.0), 40},
         {enter(IDC_SELL_VALUE, "250.00", IDC_SELL_SELL), IDC_SELL_SELL, IDYES, "83|249.00",
@@ -111,17 +93,29 @@ TEST_F(SellDialog, SellAndSellAllShowTheOrderBehindTheirBoxAndOnlyYesBooksIt) {
         {enter(IDC_SELL_QUANTITY, "1001", IDC_SELL_SELL), IDC_SELL_SELL, IDOK, "1001|3003.00",
          kNotEnoughSharesText, 0},
     };
+    const GameModel fresh = gGame;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.behind);
+        gGame = fresh;
+        const bool buying = c.button == IDC_BUY_BUY || c.button == IDC_BUY_MAX;
         gGame.shareTable[17].currentPrice = 3.0;
-        holdShares(0, 17, 1000, 3000.0);
+        if (!buying) holdShares(0, 17, 1000, 3000.0);
+        const int quantity = buying ? IDC_BUY_QUANTITY : IDC_SELL_QUANTITY;
+        const int value = buying ? IDC_BUY_VALUE : IDC_SELL_VALUE;
         std::string behind;
-        const ScreenRun run = runOrder([&] { runSellScreen(window_, gGame, 0); }, c.fill, c.button, c.reply,
-                                       {IDC_SELL_QUANTITY, IDC_SELL_VALUE}, behind);
-        EXPECT_EQ(run.screen.caption, std::string("Sell Shares In ") + gGame.shareTable[17].name);
+        bool accepted = false;
+        const ScreenRun run = runScreen(
+            [&] {
+                accepted = buying ? runBuyScreen(window_, gGame, kShare) : runSellScreen(window_, gGame, 0);
+            },
+            c.fill, c.button, c.reply,
+            [&](HWND dialog) { behind = textOf(dialog, quantity) + "|" + textOf(dialog, value); });
+        EXPECT_EQ(run.screen.caption, (buying ? "Buy Shares In " : "Sell Shares In ") +
+                                          std::string(gGame.shareTable[buying ? kShare : 17].name));
         EXPECT_EQ(behind, c.behind);
         EXPECT_EQ(run.message.text, c.text);
         EXPECT_TRUE(run.closed);
+        EXPECT_EQ(accepted, c.booked > 0);
         EXPECT_EQ(gGame.holdings[0].pendingQuantity, c.booked);
     }
 }
@@ -133,33 +127,25 @@ TEST_F(BuyDialog, BuyAndSellShowTheWholeNameOfTheShareTheyDealIn) {
     for (int i = 1; i < kShareCount; ++i)
         if (std::strlen(gGame.shareTable[i].name) > std::strlen(gGame.shareTable[longest].name)) longest = i;
     holdShares(0, longest, 100, 100.0);
-    const std::pair<std::string, const char*> names[] = {{gGame.shareTable[longest].name, "longest"},
-                                                         {std::string(19, 'W'), "widest"}};
-    for (const auto& [name, which] : names) {
+    for (const std::string& name : {std::string(gGame.shareTable[longest].name), std::string(19, 'W')}) {
         std::snprintf(gGame.shareTable[longest].name, kShareNameSize, "%s", name.c_str());
-        const struct {
-            std::function<void()> open;
-            int id;
-            std::string picture;
-        } dialogs[] = {{[&] { runBuyScreen(window_, gGame, longest); }, IDC_BUY_SHARE_NAME, "buy_"},
-                       {[&] { runSellScreen(window_, gGame, 0); }, IDC_SELL_SHARE_NAME, "sell_"}};
-        for (const auto& d : dialogs) {
-            SCOPED_TRACE(d.picture + which);
-            std::string shown;
-            bool fits = false, inside = false;
+        for (const char* dialogName : {"buy", "sell"}) {
+            const bool buying = dialogName[0] == 'b';
+            std::vector<std::string> faults;
             const auto look = [&](HWND dialog) {
-                HWND control = GetDlgItem(dialog, d.id);
-                shown = textOf(control);
-                fits = fitsItsControl(control);
+                HWND control = GetDlgItem(dialog, buying ? IDC_BUY_SHARE_NAME : IDC_SELL_SHARE_NAME);
+                if (textOf(control) != name) faults.push_back("shows " + textOf(control));
+                if (!fitsItsControl(control)) faults.push_back("cut or wrapped");
                 RECT box = placeInDialog(dialog, control), client, common;
                 GetClientRect(dialog, &client);
-                inside = IntersectRect(&common, &box, &client) && EqualRect(&common, &box);
-                saveWindowPicture(dialog, d.picture + which + "_name");
+                if (!IntersectRect(&common, &box, &client) || !EqualRect(&common, &box))
+                    faults.push_back("outside the dialog");
+                saveWindowPicture(dialog, dialogName + ("_name_" + std::to_string(name.size())));
             };
-            runScreen(d.open, look, IDC_CANCEL_BUTTON);
-            EXPECT_EQ(shown, name);
-            EXPECT_TRUE(fits) << "the name is cut or wraps";
-            EXPECT_TRUE(inside);
+            runScreen(
+                [&] { buying ? runBuyScreen(window_, gGame, longest) : runSellScreen(window_, gGame, 0); },
+                look, IDC_CANCEL_BUTTON);
+            EXPECT_EQ(faults, std::vector<std::string>{}) << name << " in " << dialogName;
         }
     }
 }

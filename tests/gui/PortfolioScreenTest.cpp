@@ -1,6 +1,6 @@
-// The portfolio: each figure in its field, the red ones red, the sum line, the buttons and details
-// following the chosen line, buying, selling, removing and the keys; the share index's sorts, and Buy or
-// a double click, after which a purchase closes it.
+// The portfolio: each figure in its field, the red ones red, the sum line, the Tab order, the buttons and
+// details following the chosen line, buying, selling, removing and the keys; the share index's sorts, and
+// Buy or a double click, after which a purchase closes it.
 
 #include <algorithm>
 #include <climits>
@@ -34,10 +34,11 @@ std::string enabledButtons(HWND screen) {
     return names;
 }
 
-// Clicks the line and waits until the details show its share.
+// Clicks the line and waits until the details show its share, with each "&" doubled for the group box.
 void chooseLine(HWND screen, int line) {
     clickRow(listOf(screen), line);
-    const std::string caption = shareDetailsFor(gGame, line).caption;
+    std::string caption;
+    for (char c : shareDetailsFor(gGame, line).caption) caption += c == '&' ? "&&" : std::string(1, c);
     EXPECT_TRUE(waitUntil([&] { return textOf(screen, IDC_PORT_SHARE_DETAILS) == caption; })) << line;
 }
 
@@ -47,80 +48,107 @@ int checkedSort(HWND dialog) {
         if (IsDlgButtonChecked(dialog, id) == BST_CHECKED) checked = checked ? -1 : id;
     return checked;
 }
+// Tabs from Main Menu round to it again; answers how, with the controls it stopped on that a player
+// cannot see or use.
+std::string tabRound(HWND screen) {
+    const DWORD thread = GetWindowThreadProcessId(screen, nullptr);
+    HWND start = GetDlgItem(screen, IDC_PORT_MAIN_MENU), at = start;
+    moveFocus(screen, IDC_PORT_MAIN_MENU);
+    waitUntil([&] { return focusOfThread(thread) == start; });
+    std::string unusable;
+    for (int stops = 0; stops < 20; ++stops) {
+        PostMessageA(at, WM_KEYDOWN, VK_TAB, 0x000F0001);
+        waitUntil([&] { return focusOfThread(thread) != at; });
+        at = focusOfThread(thread);
+        if (at == start) return (stops > 1 ? "round" : "round too soon") + unusable;
+        RECT r = {};
+        GetWindowRect(at, &r);
+        if (r.right <= r.left || !IsWindowVisible(at) || !IsWindowEnabled(at))
+            unusable += ", unusable " + std::to_string(GetDlgCtrlID(at));
+    }
+    return "never back" + unusable;
+}
 }  // namespace
 
-TEST_F(Portfolio, FiguresColoursAndTheChosenLineDriveItsButtonsAndTheKeysMoveOn) {
+// What the walk saw is compared with portfolio.expected, the figures' texts with the core's. A name with
+// "&" shows as itself: a group box reads "&&" as one "&", where a single "&" would underline the next letter.
+TEST_F(Portfolio, FiguresColoursTheChosenLineAndTheKeysDriveWhatItShowsAndOpens) {
+    std::snprintf(gGame.shareTable[4].name, kShareNameSize, "Threlkeld & Moss");
     holdShares(0, 4, 200, 200 * 2.0);
     holdShares(1, 9, 50, 50 * 1000.0);  // bought dear: the profit is a loss
     gGame.cashBalance = gGame.pendingBalance = 50000.0;
     orderShares(17, 100);
     const DWORD uiThread = GetCurrentThreadId();
-    std::vector<std::string> shown, lines, states;
-    std::vector<size_t> red;
-    size_t sumLine = 0;
-    int widest = 0;
-    SeenDialog sell, buy, refusal;
-    std::vector<bool> keys;
     GameModel before = gGame;
     const AccountFigures figures = rebuildPortfolio(before).account;
-    runScreen([&] { openPortfolio(window_, gGame); },
-              [&](HWND screen) {
-                  const auto built = [&] {
-                      return textOf(screen, IDC_PORT_ACCOUNT_DETAILS).find(" on : ") != std::string::npos;
-                  };
-                  waitUntil(built);  // the first activation has built the display
-                  for (int id : {IDC_PORT_ACCOUNT_DETAILS, IDC_PORT_VALUE, IDC_PORT_CASH, IDC_PORT_TOTAL,
-                                 IDC_PORT_PROFIT, IDC_PORT_PENDING_BALANCE})
-                      shown.push_back(textOf(screen, id));
-                  for (int id : {IDC_PORT_PROFIT, IDC_PORT_CASH}) {
-                      RECT r;  // only the control's own pixels: a static draws on its parent's DC
-                      GetClientRect(GetDlgItem(screen, id), &r);
-                      red.push_back(pixelsOfColour(GetDlgItem(screen, id), r, RGB(255, 0, 0)).size());
-                  }
-                  sumLine = pixelsOfColour(screen, {0, 347, 300, 355}, RGB(0, 0, 0)).size();
-                  for (int id : {IDC_PORT_VALUE, IDC_PORT_CASH, IDC_PORT_TOTAL})
-                      widest = std::max(widest, textWidth(GetDlgItem(screen, id)));
-                  saveWindowPicture(screen, "portfolio_loss");
-                  for (int line = 0; line < 3; ++line) {
-                      if (line > 0) chooseLine(screen, line);
-                      states.push_back(enabledButtons(screen));
-                  }
-                  refusal = runScreen([&] { clickRow(listOf(screen), 2, true); }, {}, IDOK).screen;
-                  chooseLine(screen, 0);
-                  sell = runScreen([&] { pressLater(screen, IDC_PORT_SELL); }, {}, IDC_CANCEL_BUTTON).screen;
-                  chooseLine(screen, 1);
-                  buy.caption = buyThrough([&] { pressLater(screen, IDC_PORT_BUY); }, "25");
-                  waitUntil([&] { return listLine(listOf(screen), 1).find("[Buy]") != std::string::npos; });
-                  lines.push_back(listLine(listOf(screen), 1));
-                  // Valuation gives the list the focus; Enter there moves on to Share Index; Escape closes.
-                  HWND list = listOf(screen), shareIndex = GetDlgItem(screen, IDC_PORT_SHARE_INDEX);
-                  runScreen([&] { pressLater(screen, IDC_PORT_VALUATION); }, {}, IDC_VAL_EXIT);
-                  keys.push_back(waitUntil([&] { return focusOfThread(uiThread) == list; }));
-                  PostMessageA(list, WM_KEYDOWN, VK_RETURN, 1);
-                  keys.push_back(waitUntil([&] { return focusOfThread(uiThread) == shareIndex; }));
-                  PostMessageA(shareIndex, WM_KEYDOWN, VK_ESCAPE, 1);
-                  keys.push_back(waitUntil([&] { return !IsWindow(screen); }));
-              },
-              IDCANCEL);
+    std::vector<std::string> texts;
+    std::string seen, lineAfterBuy;
+    const auto note = [&](const std::string& what, const std::string& value) {
+        seen += what + ": " + value + "\n";
+    };
+    const auto yes = [](bool held) { return held ? "yes" : "no"; };
+    const auto walk = [&](HWND screen) {
+        HWND list = listOf(screen), shareIndex = GetDlgItem(screen, IDC_PORT_SHARE_INDEX);
+        waitUntil(
+            [&] { return textOf(screen, IDC_PORT_ACCOUNT_DETAILS).find(" on : ") != std::string::npos; });
+        for (int id : {IDC_PORT_ACCOUNT_DETAILS, IDC_PORT_VALUE, IDC_PORT_CASH, IDC_PORT_TOTAL,
+                       IDC_PORT_PROFIT, IDC_PORT_PENDING_BALANCE})
+            texts.push_back(textOf(screen, id));
+        note("details", textOf(screen, IDC_PORT_SHARE_DETAILS));
+        for (auto [id, name] : {std::pair{IDC_PORT_PROFIT, "profit red"}, {IDC_PORT_CASH, "cash red"}}) {
+            RECT r;  // only the control's own pixels: a static draws on its parent's DC
+            GetClientRect(GetDlgItem(screen, id), &r);
+            note(name, yes(pixelsOfColour(GetDlgItem(screen, id), r, RGB(255, 0, 0)).size() > 20));
+        }
+        int widest = 0;
+        for (int id : {IDC_PORT_VALUE, IDC_PORT_CASH, IDC_PORT_TOTAL})
+            widest = std::max(widest, textWidth(GetDlgItem(screen, id)));
+        const auto sumLine = pixelsOfColour(screen, {0, 347, 300, 355}, RGB(0, 0, 0)).size();
+        note("sum line as wide as the widest figure it adds", yes(sumLine == static_cast<size_t>(widest)));
+        saveWindowPicture(screen, "portfolio_loss");
+        note("Tab", tabRound(screen));
+        for (int line = 0; line < 3; ++line) {
+            if (line > 0) chooseLine(screen, line);
+            note("buttons on line " + std::to_string(line), enabledButtons(screen));
+        }
+        int askedOver = -1;
+        DialogAnswerer question(IDNO, [&](HWND) {
+            askedOver = listSelection(list);
+            saveWindowPicture(GetDesktopWindow(), "remove_question");
+        });
+        press(screen, IDC_PORT_REMOVE);
+        question.seen();
+        note("Remove asks over line", std::to_string(askedOver));
+        const SeenDialog refusal = runScreen([&] { clickRow(list, 2, true); }, {}, IDOK).screen;
+        note("a double click on the order", refusal.caption + " asking " + yes(refusal.icon == IDI_QUESTION));
+        chooseLine(screen, 0);
+        note("Sell",
+             runScreen([&] { pressLater(screen, IDC_PORT_SELL); }, {}, IDC_CANCEL_BUTTON).screen.caption);
+        chooseLine(screen, 1);
+        note("Buy", buyThrough([&] { pressLater(screen, IDC_PORT_BUY); }, "25"));
+        waitUntil([&] { return listLine(list, 1).find("[Buy]") != std::string::npos; });
+        lineAfterBuy = listLine(list, 1);
+        runScreen([&] { pressLater(screen, IDC_PORT_VALUATION); }, {}, IDC_VAL_EXIT);
+        note("focus on the list after Valuation",
+             yes(waitUntil([&] { return focusOfThread(uiThread) == list; })));
+        PostMessageA(list, WM_KEYDOWN, VK_RETURN, 1);
+        note("Enter there moves to Share Index",
+             yes(waitUntil([&] { return focusOfThread(uiThread) == shareIndex; })));
+        PostMessageA(shareIndex, WM_KEYDOWN, VK_ESCAPE, 1);
+        note("Escape closes", yes(waitUntil([&] { return !IsWindow(screen); })));
+    };
+    runScreen([&] { openPortfolio(window_, gGame); }, walk, IDCANCEL);
     ASSERT_TRUE(figures.profitNegative);
-    EXPECT_EQ(shown, (std::vector<std::string>{figures.caption, figures.portfolioValue, figures.cashBalance,
+    EXPECT_EQ(texts, (std::vector<std::string>{figures.caption, figures.portfolioValue, figures.cashBalance,
                                                figures.total, figures.profit, figures.pendingBalance}));
-    EXPECT_GT(red[0], 20u);
-    EXPECT_EQ(red[1], 0u);
-    EXPECT_EQ(sumLine, static_cast<size_t>(widest));  // as wide as the widest figure it adds
-    EXPECT_EQ(states, (std::vector<std::string>{"Sell Buy Valuation ", "Sell Buy Valuation ", "Remove "}));
-    EXPECT_EQ(refusal.caption, "Message!");
-    EXPECT_EQ(refusal.icon, IDI_QUESTION);
-    EXPECT_EQ(sell.caption, std::string("Sell Shares In ") + gGame.shareTable[4].name);
-    EXPECT_EQ(buy.caption, std::string("Buy Shares In ") + gGame.shareTable[9].name);
-    EXPECT_EQ(lines, std::vector<std::string>{holdingLine(gGame, gGame.holdings[1])});  // with the new order
-    EXPECT_EQ(gGame.holdings[1].pendingQuantity, 25);
-    EXPECT_EQ(keys, std::vector<bool>(3, true));
+    EXPECT_EQ(lineAfterBuy, holdingLine(gGame, gGame.holdings[1]));  // with the new order
+    note("ordered on line 1", std::to_string(gGame.holdings[1].pendingQuantity));
+    expectAsRecorded(seen, "portfolio");
 }
 
 TEST_F(Portfolio, TheWidestFiguresShowWholeApartAndUnderTheirHeadings) {
-    holdTheWidestFigures();  // ordered again in full, priced a day after the lowest (the second the other
-                             // way)
+    // Each ordered again in full, priced a day after the lowest price (the second the other way).
+    holdTheWidestFigures();
     for (int slot = 0; slot < kHoldingCount; ++slot) {
         gGame.shareTable[slot].previousPrice = slot == 1 ? kHighestPrice : kLowestPrice;
         if (slot == 1) gGame.shareTable[slot].currentPrice = kLowestPrice;
@@ -166,8 +194,7 @@ TEST_F(ShareIndex, OpensInTableOrderSortsOntoTheFirstRowAndBuyOrADoubleClickBuys
     // the focus is).
     std::vector<std::vector<std::string>> shown;
     std::string captions;
-    bool clickChose = false, closedItself = false;
-    bool purchased = false;
+    bool clickChose = false, closedItself = false, purchased = false;
     const auto play = [&](HWND dialog) {
         HWND list = GetDlgItem(dialog, IDC_INDEX_LIST);
         const auto record = [&](bool sorted) {
