@@ -113,10 +113,6 @@ TEST(BevelGeometry, CheckerboardToTheFacesLastPixelAndTheGreysOfATwoColourDevice
         for (int x = face.left; x < face.right; ++x) pattern += ditherSetsPixel(face, x, y) ? '#' : '.';
     EXPECT_EQ(pattern, ".#.#.#/#.#.#./.#.#.#/#.#.#./");
 
-    const std::tuple<int, int, bool> devices[] = {{-1, 16, false}, {16, 4, false}, {-1, 1, true},
-                                                  {2, 8, true},    {3, 8, false},  {0, 8, false}};
-    for (const auto& [colours, bits, twoColour] : devices)
-        EXPECT_EQ(isTwoColourDevice(colours, bits), twoColour) << colours << " colours, " << bits << " bits";
     // On two colours the greys turn white and the dither black, so a greyed face still shows its pattern.
     const BevelColours colour = bevelColoursFor(false), mono = bevelColoursFor(true);
     EXPECT_EQ(

@@ -42,8 +42,6 @@ TEST(DibLayout, ReadsTheGamesHeadersAndRejectsOthersAndDamage) {
     }
     EXPECT_FALSE(readDibLayout(nullptr, 0).valid);
     EXPECT_FALSE(readDibLayout(core.data(), 39).valid);
-    const int colours[][3] = {{1, 0, 2}, {4, 0, 16}, {8, 0, 256}, {24, 0, 0}, {8, 17, 17}};
-    for (const auto& c : colours) EXPECT_EQ(paletteColourCount(c[0], c[1]), c[2]) << c[0] << " " << c[1];
 }
 
 TEST(PlaceBitmap, ModesPutTheBitmapWhereTheyShould) {
@@ -61,18 +59,6 @@ TEST(PlaceBitmap, ModesPutTheBitmapWhereTheyShould) {
         const Rect& t = placed.target;
         EXPECT_EQ(std::make_tuple(t.left, t.top, t.right, t.bottom), c.target) << c.mode << " " << c.width;
         EXPECT_EQ(placed.fillAround, c.fill) << c.mode << " " << c.width;
-    }
-}
-
-TEST(Background, OnlyRectanglesThatShareAPixelMeet) {
-    const Rect client{0, 0, 640, 480};
-    const std::pair<Rect, bool> others[] = {{{600, 400, 700, 500}, true}, {{640, 0, 700, 10}, false},
-                                            {{-50, 0, 0, 10}, false},     {{-50, 0, -10, 10}, false},
-                                            {{0, 480, 10, 500}, false},   {{0, -20, 10, 0}, false},
-                                            {{-5, -5, 1, 1}, true}};
-    for (const auto& [other, meets] : others) {
-        EXPECT_EQ(rectanglesMeet(client, other), meets) << other.left << "," << other.top;
-        EXPECT_EQ(rectanglesMeet(other, client), meets) << other.left << "," << other.top;
     }
 }
 

@@ -21,12 +21,6 @@ std::string insufficient(const char* name) {
 TEST(BuyDialogTexts, TitleAndPrice) {
     GameModel model = market();
     EXPECT_EQ(buyDialogTitle(model.shareTable[9]), "Buy Shares In Harbour Lights plc");
-    const std::pair<double, const char*> prices[] = {
-        {30.0, " 3000p"}, {1.2325, " 123\xBCp"}, {0.0075, "   0\xBEp"}, {0.0, "     p"}};
-    for (const auto& [price, text] : prices) {
-        model.shareTable[3].currentPrice = price;
-        EXPECT_EQ(buyPriceText(model.shareTable[3]), text) << price;
-    }
 }
 
 TEST(Buy, RefusalsComeInTheirOrderAndAnAcceptedBuyQuotesItsOrder) {

@@ -88,14 +88,6 @@ TEST(Settling, AnUnwritableHistoryStillSettlesAndBothNoticesComeInOrder) {
     }
 }
 
-TEST(SkipCount, TheFieldReadsAsAWholeNumberThatNeverWrapsOrGoesNegative) {
-    const std::string nines(30, '9'), five = std::string(29, '0') + "5", six = "0" + five, nul("4\0002", 3);
-    const std::pair<std::string, int64_t> cases[] = {
-        {"\t\n 12abc", 12},       {"-5", 0}, {"+3", 3}, {"*5", 0}, {nul, 4}, {"2147483648", 2147483648LL},
-        {nines, 1000000000000LL}, {five, 5}, {six, 0}};
-    for (const auto& [text, count] : cases) EXPECT_EQ(skipCountFromText(text), count) << text;
-}
-
 // Share 0's history decides the trading days: a day without trading is walked over (towards the end of
 // the data for the day, towards its start for the previous day), and where there is no earlier trading
 // day the day is its own previous one. A count past the end stays on the last day and says so.

@@ -1,0 +1,151 @@
+// The core's pure functions from text to text, one row of cases.tsv a case: the function, its
+// arguments, "=", and the fields it must give. A byte outside plain ASCII is written \xHH, a tab \t, a
+// line feed \n and a NUL \0; a result that is not there is written "none".
+#include "tests/core/TestKit.h"
+#include "runtime/BevelGeometry.h"
+#include "runtime/BitmapGeometry.h"
+#include "runtime/Formats.h"
+#include "runtime/HelpFilePath.h"
+#include "trading/BuyRules.h"
+#include "trading/EntryFields.h"
+#include "views/Graph.h"
+#include "views/ShareIndex.h"
+#include "views/Statement.h"
+
+#include <map>
+#include <sstream>
+
+namespace {
+using Args = std::vector<std::string>;
+
+std::string unescaped(const std::string& field) {
+    std::string text;
+    for (std::size_t i = 0; i < field.size(); ++i) {
+        if (field[i] != '\\' || i + 1 == field.size()) {
+            text += field[i];
+        } else if (field[++i] == 'x') {
+            text += static_cast<char>(std::stoi(field.substr(i + 1, 2), nullptr, 16));
+            i += 2;
+        } else {
+            text += field[i] == 't' ? '\t' : field[i] == 'n' ? '\n' : field[i] == '0' ? '\0' : field[i];
+        }
+    }
+    return text;
+}
+
+double num(const std::string& text) {
+    return std::stod(text);
+}
+int whole(const std::string& text) {
+    return std::stoi(text);
+}
+std::string shown(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.17g", value);
+    return text;
+}
+std::string yesNo(bool answer) {
+    return answer ? "yes" : "no";
+}
+template <class T>
+std::string orNone(const std::optional<T>& value, const std::function<std::string(const T&)>& text) {
+    return value ? text(*value) : "none";
+}
+std::string joined(const std::vector<std::string>& fields) {
+    std::string text;
+    for (const std::string& field : fields) text += (text.empty() ? "" : "\t") + field;
+    return text;
+}
+
+ShareRecord priced(const std::string& name, double previousPence, double currentPence) {
+    ShareRecord record;
+    std::snprintf(record.name, kShareNameSize, "%s", name.c_str());
+    record.previousPrice = previousPence / 100.0;
+    record.currentPrice = currentPence / 100.0;
+    return record;
+}
+
+// A deal of "Abbey Foods" on "21-May-97"; without an amount, a purchase's value is quantity times price.
+TransactionRecord deal(const Args& a) {
+    const int quantity = whole(a[1]);
+    const double price = num(a[2]);
+    return {"Abbey Foods", price,      a[0][0], quantity, a.size() > 4 ? num(a[4]) : quantity * price,
+            num(a[3]),     "21-May-97"};
+}
+
+GraphRange rangeNamed(const std::string& name) {
+    return name == "4y" ? GraphRange::FourYears : name == "1y" ? GraphRange::OneYear : GraphRange::OneMonth;
+}
+
+const std::map<std::string, std::function<std::string(const Args&)>> kFunctions = {
+    {"formatPrice", [](const Args& a) { return formatPrice(num(a[0])); }},
+    {"formatFixed", [](const Args& a) { return formatFixed(num(a[0]), whole(a[1])); }},
+    {"formatPaddedDecimal", [](const Args& a) { return formatPaddedDecimal(whole(a[0]), num(a[1])); }},
+    {"formatSignedAmount", [](const Args& a) { return formatSignedAmount(whole(a[0]), num(a[1])); }},
+    {"formatBracketedAmount", [](const Args& a) { return formatBracketedAmount(whole(a[0]), num(a[1])); }},
+    {"formatPounds", [](const Args& a) { return formatPounds(num(a[0])); }},
+    {"formatListPrice", [](const Args& a) { return formatListPrice(num(a[0])); }},
+    {"formatPriceWithUnit", [](const Args& a) { return formatPriceWithUnit(num(a[0])); }},
+    {"formatGraphPriceLabel", [](const Args& a) { return formatGraphPriceLabel(num(a[0])); }},
+    {"formatTotalPounds", [](const Args& a) { return formatTotalPounds(num(a[0])); }},
+    {"readFieldNumber", [](const Args& a) { return shown(readFieldNumber(a[0])); }},
+    {"wholeShares", [](const Args& a) { return std::to_string(wholeShares(num(a[0]))); }},
+    {"leadingInteger", [](const Args& a) { return std::to_string(leadingInteger(a[0])); }},
+    {"skipCountFromText", [](const Args& a) { return std::to_string(skipCountFromText(a[0])); }},
+    {"valueTextForQuantity",
+     [](const Args& a) {
+         return orNone<std::string>(valueTextForQuantity(num(a[0]), a[1]), [](auto& v) { return v; });
+     }},
+    {"textsForValue",
+     [](const Args& a) {
+         const auto rounding = a[2] == "buy" ? EntryRounding::Buy : EntryRounding::Sell;
+         return orNone<EntryTexts>(textsForValue(num(a[0]), a[1], rounding),
+                                   [](auto& t) { return t.quantity + "\t" + t.value; });
+     }},
+    {"buyPriceText", [](const Args& a) { return buyPriceText(priced("", 0.0, 100.0 * num(a[0]))); }},
+    {"shareIndexLine", [](const Args& a) { return shareIndexLine(priced(a[0], num(a[1]), num(a[2]))); }},
+    {"statementRow",
+     [](const Args& a) {
+         const StatementRow row = statementRow(deal(a));
+         return joined(row[1].empty() ? std::vector<std::string>{row[0]}
+                                      : std::vector(row.begin(), row.end()));
+     }},
+    {"helpPageAddress", [](const Args& a) { return helpPageAddress(a[0], whole(a[1])); }},
+    {"isTwoColourDevice", [](const Args& a) { return yesNo(isTwoColourDevice(whole(a[0]), whole(a[1]))); }},
+    {"paletteColourCount",
+     [](const Args& a) { return std::to_string(paletteColourCount(whole(a[0]), std::stoul(a[1]))); }},
+    // Both ways round, against a 640 x 480 client area.
+    {"rectanglesMeet",
+     [](const Args& a) {
+         const Rect client{0, 0, 640, 480}, other{whole(a[0]), whole(a[1]), whole(a[2]), whole(a[3])};
+         return yesNo(rectanglesMeet(client, other)) + "\t" + yesNo(rectanglesMeet(other, client));
+     }},
+    {"plotColumnOf",
+     [](const Args& a) { return std::to_string(plotColumnOf(rangeNamed(a[0]), whole(a[1]))); }},
+    {"graphPriceLabels",
+     [](const Args& a) {
+         const auto labels = graphPriceLabels({true, num(a[0]), num(a[1])});
+         return joined(std::vector<std::string>(labels.begin(), labels.end()));
+     }},
+};
+}  // namespace
+
+TEST(CaseTable, EveryRowGivesItsExpectedFields) {
+    std::ifstream file(TICKERDELL_CORE_CASES);
+    ASSERT_TRUE(file.is_open()) << TICKERDELL_CORE_CASES;
+    int rows = 0, lineNumber = 0;
+    for (std::string line; std::getline(file, line);) {
+        ++lineNumber;
+        if (line.empty() || line[0] == '#') continue;
+        Args fields;
+        std::istringstream split(line);
+        for (std::string field; std::getline(split, field, '\t');) fields.push_back(unescaped(field));
+        const auto equals = std::find(fields.begin(), fields.end(), "=");
+        const auto function = kFunctions.find(fields[0]);
+        ASSERT_TRUE(function != kFunctions.end() && equals != fields.end()) << "line " << lineNumber;
+        EXPECT_EQ(function->second(Args(fields.begin() + 1, equals)), joined(Args(equals + 1, fields.end())))
+            << "cases.tsv line " << lineNumber << ": " << line;
+        ++rows;
+    }
+    EXPECT_GT(rows, 100);
+}
