@@ -44,24 +44,6 @@ TEST(DibLayout, ReadsTheGamesHeadersAndRejectsOthersAndDamage) {
     EXPECT_FALSE(readDibLayout(core.data(), 39).valid);
 }
 
-TEST(PlaceBitmap, ModesPutTheBitmapWhereTheyShould) {
-    const Rect request{10, 20, 110, 70};  // 100 x 50
-    // At natural size the requested size does not count; a centred bitmap too big for its place is
-    // stretched to it; one that fits exactly still fills around (there is nothing to fill).
-    // clang-format off
-    const struct { int mode, width, height; std::tuple<int, int, int, int> target; bool fill; } cases[] = {
-        {kNaturalSize, 64, 32, {10, 20, 74, 52}, false},  {kStretched, 64, 32, {10, 20, 110, 70}, false},
-        {kCentred, 63, 31, {28, 29, 91, 60}, true},       {kCentred, 100, 50, {10, 20, 110, 70}, true},
-        {kCentred, 101, 50, {10, 20, 110, 70}, false},    {kCentred, 100, 51, {10, 20, 110, 70}, false}};
-    // clang-format on
-    for (const auto& c : cases) {
-        const BitmapPlacement placed = placeBitmap(c.mode, request, c.width, c.height);
-        const Rect& t = placed.target;
-        EXPECT_EQ(std::make_tuple(t.left, t.top, t.right, t.bottom), c.target) << c.mode << " " << c.width;
-        EXPECT_EQ(placed.fillAround, c.fill) << c.mode << " " << c.width;
-    }
-}
-
 TEST(FocusDrawCounter, TheFirstFocusDrawAfterAResetShowsNothing) {
     FocusDrawCounter counter;
     std::string turns;

@@ -6,6 +6,8 @@
 #include "runtime/BitmapGeometry.h"
 #include "runtime/Formats.h"
 #include "runtime/HelpFilePath.h"
+#include "runtime/Layout.h"
+#include "shell/WindowPlacement.h"
 #include "trading/BuyRules.h"
 #include "trading/EntryFields.h"
 #include "views/Graph.h"
@@ -73,6 +75,18 @@ TransactionRecord deal(const Args& a) {
             num(a[3]),     "21-May-97"};
 }
 
+Rect rectAt(const Args& a, std::size_t at) {
+    return {whole(a[at]), whole(a[at + 1]), whole(a[at + 2]), whole(a[at + 3])};
+}
+std::string fields(std::initializer_list<int> numbers) {
+    std::vector<std::string> texts;
+    for (int number : numbers) texts.push_back(std::to_string(number));
+    return joined(texts);
+}
+std::string corners(const Rect& r) {
+    return fields({r.left, r.top, r.right, r.bottom});
+}
+
 GraphRange rangeNamed(const std::string& name) {
     return name == "4y" ? GraphRange::FourYears : name == "1y" ? GraphRange::OneYear : GraphRange::OneMonth;
 }
@@ -119,6 +133,42 @@ const std::map<std::string, std::function<std::string(const Args&)>> kFunctions 
      [](const Args& a) {
          const Rect client{0, 0, 640, 480}, other{whole(a[0]), whole(a[1]), whole(a[2]), whole(a[3])};
          return yesNo(rectanglesMeet(client, other)) + "\t" + yesNo(rectanglesMeet(other, client));
+     }},
+    {"centredOrigin",
+     [](const Args& a) {
+         const Point p = centredOrigin(whole(a[0]), whole(a[1]), rectAt(a, 2));
+         return fields({p.x, p.y});
+     }},
+    {"keptOnScreen",
+     [](const Args& a) {
+         const Point p =
+             keptOnScreen(whole(a[0]), whole(a[1]), whole(a[2]), whole(a[3]), whole(a[4]), whole(a[5]));
+         return fields({p.x, p.y});
+     }},
+    {"fitPage",
+     [](const Args& a) {
+         const PageFit fit = fitPage(rectAt(a, 0), {whole(a[4]), whole(a[5])}, {whole(a[6]), whole(a[7])});
+         return corners(fit.window) + "\t" + fields({fit.scale.numerator, fit.scale.denominator});
+     }},
+    {"scaleOf",
+     [](const Args& a) {
+         return std::to_string(Scale{whole(a[0]), whole(a[1])}.of(whole(a[2])));
+     }},
+    // In a 500 x 300 frame with bars of 30, 20, 40 and 10 and a 50 x 25 child.
+    {"layoutRectFor",
+     [](const Args& a) {
+         return corners(layoutRectFor(whole(a[0]), 500, 300, {30, 20, 40, 10}, {50, 25}, a[1] == "full"));
+     }},
+    {"mainWindowPlacement",
+     [](const Args& a) {
+         const WindowPlacement p = mainWindowPlacement(whole(a[0]), whole(a[1]));
+         return fields({p.maximised, p.x, p.y, p.width, p.height});
+     }},
+    // A bitmap of the size given, asked for at 10, 20, 110, 70.
+    {"placeBitmap",
+     [](const Args& a) {
+         const BitmapPlacement placed = placeBitmap(whole(a[0]), {10, 20, 110, 70}, whole(a[1]), whole(a[2]));
+         return corners(placed.target) + "\t" + yesNo(placed.fillAround);
      }},
     {"plotColumnOf",
      [](const Args& a) { return std::to_string(plotColumnOf(rangeNamed(a[0]), whole(a[1]))); }},

@@ -5,17 +5,6 @@
 #include "shell/GameCommands.h"
 #include "shell/WindowPlacement.h"
 
-TEST(MainWindowPlacement, FillsA640By480ScreenAndCentresElsewhere) {
-    const std::tuple<int, int, bool, int, int, int, int> cases[] = {{640, 480, true, 0, 0, 640, 400},
-                                                                    {800, 600, false, 80, 50, 640, 480},
-                                                                    {641, 481, false, 0, -9, 640, 480}};
-    for (const auto& c : cases) {
-        const WindowPlacement p = mainWindowPlacement(std::get<0>(c), std::get<1>(c));
-        EXPECT_EQ(std::make_tuple(std::get<0>(c), std::get<1>(c), p.maximised, p.x, p.y, p.width, p.height),
-                  c);
-    }
-}
-
 TEST(GameCommands, MenuIdsAndTheQuitQuestion) {
     for (int id : {4012, 3999, 10113}) EXPECT_FALSE(gameCommandFor(id).has_value()) << id;
     EXPECT_EQ(gameCommandFor(10112), GameCommand::DeletePendingTransactions);
