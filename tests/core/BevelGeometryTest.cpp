@@ -1,5 +1,4 @@
-// The three-dimensional buttons painted onto a pixel grid: every pixel of the button gets exactly one
-// colour, the bevel rings are where a player sees them, and the face is never drawn over.
+// The three-dimensional buttons painted onto a pixel grid: one colour a pixel, the face never drawn over.
 #include "tests/core/TestKit.h"
 #include "runtime/BevelGeometry.h"
 

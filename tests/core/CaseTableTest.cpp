@@ -9,6 +9,7 @@
 #include "runtime/Layout.h"
 #include "shell/WindowPlacement.h"
 #include "trading/BuyRules.h"
+#include "trading/Portfolio.h"
 #include "trading/EntryFields.h"
 #include "views/Graph.h"
 #include "views/ShareIndex.h"
@@ -169,6 +170,31 @@ const std::map<std::string, std::function<std::string(const Args&)>> kFunctions 
      [](const Args& a) {
          const BitmapPlacement placed = placeBitmap(whole(a[0]), {10, 20, 110, 70}, whole(a[1]), whole(a[2]));
          return corners(placed.target) + "\t" + yesNo(placed.fillAround);
+     }},
+    // Share 5 at 1.50 held in the first slot for 1000 pounds: the figures, then whether each is red.
+    {"accountFigures",
+     [](const Args& a) {
+         GameModel model = fiftyShares([](int share) { return share == 5 ? 1.5 : 1.0; });
+         if (whole(a[0]) > 0) model.holdings[0] = heldShares(5, whole(a[0]), 1000.0);
+         model.cashBalance = num(a[1]), model.pendingBalance = num(a[2]);
+         const AccountFigures f = rebuildPortfolio(model).account;
+         return joined({f.portfolioValue, f.cashBalance, f.total, f.profit, f.pendingBalance}) + "\t" +
+                joined({yesNo(f.cashNegative), yesNo(f.pendingNegative), yesNo(f.totalNegative),
+                        yesNo(f.profitNegative)});
+     }},
+    // Company 4 at 2.50 and Company 7 at the price given, the quantity given of each, on the last day.
+    {"endOfDataNotice",
+     [](const Args& a) {
+         const double price7 = num(a[2]);
+         GameModel model = fiftyShares([&](int share) {
+             return share == 4 ? 2.50 : share == 7 ? price7 : 1.0;
+         });
+         model.dayIndex = 0;
+         model.cashBalance = model.pendingBalance = num(a[0]);
+         for (int slot = 0; slot < 2 && whole(a[1]) > 0; ++slot)
+             model.holdings[slot] = heldShares(slot == 0 ? 4 : 7, whole(a[1]), 1.0);
+         const std::string notice = endOfDataNotice(model), opening = noLaterPricesNotice(model) + "\n\n";
+         return notice.rfind(opening, 0) == 0 ? notice.substr(opening.size()) : notice;
      }},
     {"plotColumnOf",
      [](const Args& a) { return std::to_string(plotColumnOf(rangeNamed(a[0]), whole(a[1]))); }},

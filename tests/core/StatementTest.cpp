@@ -1,5 +1,4 @@
-// The statement: paging over the records the file really holds, the rows' texts, the commission total
-// and where every text stands on the 640-pixel page.
+// The statement: paging over the records the file really holds, the commission total, the page layout.
 #include "tests/core/TestKit.h"
 #include "views/Statement.h"
 

@@ -1,5 +1,4 @@
-// The transaction history file: each field's bytes at its offset, the order of the records, the
-// reader, and what a file that cannot be written leaves behind.
+// The transaction history file: each field's bytes, the records' order, and what a failed write leaves.
 #include "tests/core/TestKit.h"
 #include "model/TransactionHistory.h"
 
