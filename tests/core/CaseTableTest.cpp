@@ -42,17 +42,8 @@ double num(const std::string& text) {
 int whole(const std::string& text) {
     return std::stoi(text);
 }
-std::string shown(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.17g", value);
-    return text;
-}
 std::string yesNo(bool answer) {
     return answer ? "yes" : "no";
-}
-template <class T>
-std::string orNone(const std::optional<T>& value, const std::function<std::string(const T&)>& text) {
-    return value ? text(*value) : "none";
 }
 std::string joined(const std::vector<std::string>& fields) {
     std::string text;
@@ -103,19 +94,17 @@ const std::map<std::string, std::function<std::string(const Args&)>> kFunctions 
     {"formatPriceWithUnit", [](const Args& a) { return formatPriceWithUnit(num(a[0])); }},
     {"formatGraphPriceLabel", [](const Args& a) { return formatGraphPriceLabel(num(a[0])); }},
     {"formatTotalPounds", [](const Args& a) { return formatTotalPounds(num(a[0])); }},
-    {"readFieldNumber", [](const Args& a) { return shown(readFieldNumber(a[0])); }},
+    {"readFieldNumber", [](const Args& a) { return std::to_string(readFieldNumber(a[0])); }},
     {"wholeShares", [](const Args& a) { return std::to_string(wholeShares(num(a[0]))); }},
     {"leadingInteger", [](const Args& a) { return std::to_string(leadingInteger(a[0])); }},
     {"skipCountFromText", [](const Args& a) { return std::to_string(skipCountFromText(a[0])); }},
     {"valueTextForQuantity",
-     [](const Args& a) {
-         return orNone<std::string>(valueTextForQuantity(num(a[0]), a[1]), [](auto& v) { return v; });
-     }},
+     [](const Args& a) { return valueTextForQuantity(num(a[0]), a[1]).value_or("none"); }},
     {"textsForValue",
      [](const Args& a) {
-         const auto rounding = a[2] == "buy" ? EntryRounding::Buy : EntryRounding::Sell;
-         return orNone<EntryTexts>(textsForValue(num(a[0]), a[1], rounding),
-                                   [](auto& t) { return t.quantity + "\t" + t.value; });
+         const auto texts =
+             textsForValue(num(a[0]), a[1], a[2] == "buy" ? EntryRounding::Buy : EntryRounding::Sell);
+         return texts ? texts->quantity + "\t" + texts->value : "none";
      }},
     {"buyPriceText", [](const Args& a) { return buyPriceText(priced("", 0.0, 100.0 * num(a[0]))); }},
     {"shareIndexLine", [](const Args& a) { return shareIndexLine(priced(a[0], num(a[1]), num(a[2]))); }},
