@@ -58,6 +58,7 @@ TEST(Buy, QuantitiesBeyondThirtyTwoBitsSharesWithoutAPriceAndAFullHolding) {
     // 2^32 + 10 would wrap to 10 in 32 bits: it is never booked short.
     EXPECT_EQ(decideBuy(model, 7, "4294967306", "1").refusal, insufficient("Company 7"));
     EXPECT_EQ(decideBuy(model, 7, "2147483647", "1").quantity, INT32_MAX);
+    EXPECT_FALSE(canAffordPurchase(model, std::nan("")));
     for (double price : {0.0, -1.0}) {
         model.shareTable[7].currentPrice = price;
         EXPECT_EQ(decideBuy(model, 7, "9", "").refusal,
@@ -70,6 +71,7 @@ TEST(Buy, QuantitiesBeyondThirtyTwoBitsSharesWithoutAPriceAndAFullHolding) {
     for (int share : {-1, kShareCount}) {
         EXPECT_EQ(decideBuy(model, share, "10", "100").refusal, kNoPriceText);
         EXPECT_EQ(decideBuyMax(model, share).step.refusal, kNoPriceText);
+        EXPECT_EQ(decideBuyMax(model, share).step.quantity, 0);
     }
     // A holding is an int32_t: more of a held share than it can hold is refused before the charge is asked.
     model.shareTable[4].currentPrice = 1e-6;

@@ -177,6 +177,25 @@ const std::map<std::string, std::function<std::string(const Args&)>> kFunctions 
          const std::string notice = endOfDataNotice(model), opening = noLaterPricesNotice(model) + "\n\n";
          return notice.rfind(opening, 0) == 0 ? notice.substr(opening.size()) : notice;
      }},
+    // A purchase or a sale of the value given on the pending balance given: the spendable amount, whether
+    // the purchase is affordable and whether the sale's commission is funded.
+    {"moneyTests",
+     [](const Args& a) {
+         GameModel model = fiftyShares([](int) { return 1.0; });
+         model.pendingBalance = a.n(0);
+         return joined({formatFixed(spendableAmount(model), 11), yesNo(canAffordPurchase(model, a.n(1))),
+                        yesNo(canFundSale(model, a.n(1)))});
+     }},
+    // Buy Max on the pending balance given with every share at the price given; never a division by zero.
+    {"buyMaxQuantity",
+     [](const Args& a) {
+         GameModel model = fiftyShares([&](int) { return a.n(1); });
+         model.pendingBalance = a.n(0);
+         std::feclearexcept(FE_DIVBYZERO);
+         const int32_t quantity = decideBuyMax(model, 4).step.quantity;
+         return std::to_string(quantity) +
+                (std::fetestexcept(FE_DIVBYZERO) ? " after a division by zero" : "");
+     }},
     {"plotColumnOf", [](const Args& a) { return std::to_string(plotColumnOf(rangeNamed(a[0]), a.i(1))); }},
     {"graphPriceLabels",
      [](const Args& a) {
