@@ -42,38 +42,6 @@ TEST(DibLayout, ReadsTheGamesHeadersAndRejectsOthersAndDamage) {
     }
     EXPECT_FALSE(readDibLayout(nullptr, 0).valid);
     EXPECT_FALSE(readDibLayout(core.data(), 39).valid);
-    const int colours[][3] = {{1, 0, 2}, {4, 0, 16}, {8, 0, 256}, {24, 0, 0}, {8, 17, 17}};
-    for (const auto& c : colours) EXPECT_EQ(paletteColourCount(c[0], c[1]), c[2]) << c[0] << " " << c[1];
-}
-
-TEST(PlaceBitmap, ModesPutTheBitmapWhereTheyShould) {
-    const Rect request{10, 20, 110, 70};  // 100 x 50
-    // At natural size the requested size does not count; a centred bitmap too big for its place is
-    // stretched to it; one that fits exactly still fills around (there is nothing to fill).
-    // clang-format off
-    const struct { int mode, width, height; std::tuple<int, int, int, int> target; bool fill; } cases[] = {
-        {kNaturalSize, 64, 32, {10, 20, 74, 52}, false},  {kStretched, 64, 32, {10, 20, 110, 70}, false},
-        {kCentred, 63, 31, {28, 29, 91, 60}, true},       {kCentred, 100, 50, {10, 20, 110, 70}, true},
-        {kCentred, 101, 50, {10, 20, 110, 70}, false},    {kCentred, 100, 51, {10, 20, 110, 70}, false}};
-    // clang-format on
-    for (const auto& c : cases) {
-        const BitmapPlacement placed = placeBitmap(c.mode, request, c.width, c.height);
-        const Rect& t = placed.target;
-        EXPECT_EQ(std::make_tuple(t.left, t.top, t.right, t.bottom), c.target) << c.mode << " " << c.width;
-        EXPECT_EQ(placed.fillAround, c.fill) << c.mode << " " << c.width;
-    }
-}
-
-TEST(Background, OnlyRectanglesThatShareAPixelMeet) {
-    const Rect client{0, 0, 640, 480};
-    const std::pair<Rect, bool> others[] = {{{600, 400, 700, 500}, true}, {{640, 0, 700, 10}, false},
-                                            {{-50, 0, 0, 10}, false},     {{-50, 0, -10, 10}, false},
-                                            {{0, 480, 10, 500}, false},   {{0, -20, 10, 0}, false},
-                                            {{-5, -5, 1, 1}, true}};
-    for (const auto& [other, meets] : others) {
-        EXPECT_EQ(rectanglesMeet(client, other), meets) << other.left << "," << other.top;
-        EXPECT_EQ(rectanglesMeet(other, client), meets) << other.left << "," << other.top;
-    }
 }
 
 TEST(FocusDrawCounter, TheFirstFocusDrawAfterAResetShowsNothing) {

@@ -1,5 +1,4 @@
-// The model's holdings, and reading the market files to start a game: record mapping, bounds, hostile
-// prices and folders, names, dates and every failure's text.
+// The holdings, and starting a game from the market files: records, bounds, hostile data, every failure.
 #include "tests/core/TestKit.h"
 
 TEST(Holdings, CompactionMovesOccupiedSlotsForwardInOrderAndLeavesNothingBehind) {

@@ -38,34 +38,6 @@ TEST(BrokerCharge, CommissionAndTheConfirmationText) {
               "\24314.00. Do you want to proceed ?");
 }
 
-TEST(MoneyTests, SpendableAmountAffordabilityFundingAndTheLargestAffordableQuantity) {
-    GameModel model = market();
-    const double owed = -0.00998003992;  // 9.99 is a penny short of the flat fee
-    // clang-format off
-    const struct { double balance, spendable, value; bool affords, funds; } cases[] = {
-        {1012.0, 1000.0, 1000.0, true, true}, {1012.0, 1000.0, 1000.01, false, true}, {10.0, 0.0, 0.0, true, true},
-        {10.0, 0.0, 0.01, false, true}, {9.99, owed, 0.0, false, false}, {9.99, owed, 0.01, false, true}};
-    for (const auto& c : cases) {
-        model.pendingBalance = c.balance;
-        EXPECT_NEAR(spendableAmount(model), c.spendable, 1e-11) << c.balance;
-        EXPECT_EQ(canAffordPurchase(model, c.value), c.affords) << c.balance << " " << c.value;
-        EXPECT_EQ(canFundSale(model, c.value), c.funds) << c.balance << " " << c.value;
-    }
-    EXPECT_FALSE(canAffordPurchase(model, std::nan("")));
-    const struct { double balance, price; int32_t quantity; } quantities[] = {
-        {1012.0, 3.0, 333}, {1012.0, 0.0, 0}, {1012.0, 1001.0, 0}, {1012.0, 1000.0, 1}, {1012.0, 1e-12, INT32_MAX},
-        {10.0, 1.0, 0}};
-    // clang-format on
-    for (const auto& c : quantities) {
-        model.pendingBalance = c.balance;
-        model.shareTable[4].currentPrice = c.price;
-        std::feclearexcept(FE_DIVBYZERO);
-        EXPECT_EQ(decideBuyMax(model, 4).step.quantity, c.quantity) << c.balance << " " << c.price;
-        EXPECT_FALSE(std::fetestexcept(FE_DIVBYZERO)) << c.price;
-    }
-    EXPECT_EQ(decideBuyMax(model, kShareCount).step.quantity, 0);
-}
-
 TEST(Admission, OnePendingOrderAShareAndTenHoldingsAtMost) {
     using Refused = std::tuple<Refusal, std::string, std::string>;
     const Refused pending{Refusal::PendingOrderExists,

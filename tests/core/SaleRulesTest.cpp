@@ -24,9 +24,8 @@ auto accountOf(const GameModel& model) {
 const std::string kInsufficient =
     "You have insufficient funds to sell that amount of shares in  Pellinor \xC9tain";
 const std::string kSuspended =
-    "Dealings in Pellinor \xC9tain are suspended: it has no price today, so its shares cannot be sold until "
-    "it "
-    "trades again.";
+    "Dealings in Pellinor \xC9tain are suspended: it has no price today, so its shares cannot be sold "
+    "until it trades again.";
 }  // namespace
 
 TEST(SaleFigures, TitleAvailablePriceAndTotalValue) {

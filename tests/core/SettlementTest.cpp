@@ -1,5 +1,4 @@
-// Ringing the broker: each kind of order, the records it writes, the calendar with its days without
-// trading and both ends of the data, and the notices the player is given.
+// Ringing the broker: each kind of order, its records, the calendar and both ends of the data, the notices.
 #include "tests/core/TestKit.h"
 #include "trading/BuyRules.h"
 #include "trading/Portfolio.h"
@@ -88,14 +87,6 @@ TEST(Settling, AnUnwritableHistoryStillSettlesAndBothNoticesComeInOrder) {
     }
 }
 
-TEST(SkipCount, TheFieldReadsAsAWholeNumberThatNeverWrapsOrGoesNegative) {
-    const std::string nines(30, '9'), five = std::string(29, '0') + "5", six = "0" + five, nul("4\0002", 3);
-    const std::pair<std::string, int64_t> cases[] = {
-        {"\t\n 12abc", 12},       {"-5", 0}, {"+3", 3}, {"*5", 0}, {nul, 4}, {"2147483648", 2147483648LL},
-        {nines, 1000000000000LL}, {five, 5}, {six, 0}};
-    for (const auto& [text, count] : cases) EXPECT_EQ(skipCountFromText(text), count) << text;
-}
-
 // Share 0's history decides the trading days: a day without trading is walked over (towards the end of
 // the data for the day, towards its start for the previous day), and where there is no earlier trading
 // day the day is its own previous one. A count past the end stays on the last day and says so.
@@ -159,29 +150,4 @@ TEST(Calendar, AShortPriceFileReadsAsNoPriceAndAnUnreadableShare0MovesByTheCount
     settleDay(game.model, 100);
     EXPECT_EQ(std::make_pair(game.model.shareTable[5].currentPrice, game.model.shareTable[5].previousPrice),
               std::make_pair(marketPrice(5, 38), marketPrice(5, 37)));
-}
-
-// The end-of-data notice gives the shares, the cash and the profit or loss of the figures shown.
-TEST(EndOfData, TheNoticeGivesTheSharesTheCashAndTheProfitOrLoss) {
-    // cash; shares of Company 4 at 2.50 and of Company 7 at price7, each; '#' stands for the pound sign
-    const std::tuple<double, int, double, std::string> cases[] = {
-        {100000.0, 0, 12.25, "#0.00 and a cash balance of #100000.00: a profit of #0.00"},
-        {80000.0, 2000, 12.25, "#29500.00 and a cash balance of #80000.00: a profit of #9500.00"},
-        {-120.5, 100, 12.25, "#1475.00 and a cash balance of (#120.50): a loss of #98645.50"},
-        // 106117.956 and 1910.386 come to 8028.342, but the player adds the figures shown.
-        {1910.386, 1, 106115.456, "#106117.96 and a cash balance of #1910.39: a profit of #8028.35"}};
-    for (auto [cash, held, price7, result] : cases) {
-        GameModel model = fiftyShares([&](int share) {
-            return share == 4 ? 2.50 : share == 7 ? price7 : 1.0;
-        });
-        model.dayIndex = 0;
-        model.cashBalance = model.pendingBalance = cash;
-        if (held > 0)
-            model.holdings[0] = heldShares(4, held, 1.0), model.holdings[1] = heldShares(7, held, 1.0);
-        result = "The game ends with your shares worth " + result + " on the #100000.00 you started with.";
-        std::replace(result.begin(), result.end(), '#', '\xA3');
-        const std::string notice = endOfDataNotice(model);
-        EXPECT_EQ(notice.rfind(noLaterPricesNotice(model) + "\n\n", 0), 0u) << notice;
-        EXPECT_EQ(notice.substr(notice.find("\n\n") + 2), result);
-    }
 }

@@ -5,17 +5,6 @@
 #include "shell/GameCommands.h"
 #include "shell/WindowPlacement.h"
 
-TEST(MainWindowPlacement, FillsA640By480ScreenAndCentresElsewhere) {
-    const std::tuple<int, int, bool, int, int, int, int> cases[] = {{640, 480, true, 0, 0, 640, 400},
-                                                                    {800, 600, false, 80, 50, 640, 480},
-                                                                    {641, 481, false, 0, -9, 640, 480}};
-    for (const auto& c : cases) {
-        const WindowPlacement p = mainWindowPlacement(std::get<0>(c), std::get<1>(c));
-        EXPECT_EQ(std::make_tuple(std::get<0>(c), std::get<1>(c), p.maximised, p.x, p.y, p.width, p.height),
-                  c);
-    }
-}
-
 TEST(GameCommands, MenuIdsAndTheQuitQuestion) {
     for (int id : {4012, 3999, 10113}) EXPECT_FALSE(gameCommandFor(id).has_value()) << id;
     EXPECT_EQ(gameCommandFor(10112), GameCommand::DeletePendingTransactions);
@@ -37,21 +26,6 @@ TEST(HelpFilePath, BesideTheProgramOnlyWhenItExists) {
     for (const char* bare : {"TICKERDELL.EXE", "\\TICKERDELL.EXE", ""})
         EXPECT_EQ(helpFilePathFor(bare, answer(true)), "project.hlp") << bare;
     EXPECT_EQ(asked, (std::vector<std::string>{"C:\\GAMES\\TICKER\\project.hlp", "C:\\GAMES\\project.hlp"}));
-}
-
-TEST(HelpFilePath, ThePageAddressEscapesWhatAnAddressCannotHoldAsItIs) {
-    // clang-format off
-    const struct { const char* program; int context; const char* address; } cases[] = {
-        {"C:\\My Games\\TICKERDELL.EXE", 20001, "file:///C:/My%20Games/help.html#ctx20001"},
-        {"C:\\Games #2\\100% Ticker\\T.EXE", 0, "file:///C:/Games%20%232/100%25%20Ticker/help.html"},
-        // Code page 1252 bytes go as their UTF-8 encoding: \xA3 is the pound sign, \x80 the euro sign.
-        {"D:\\\xA3\x80 Caf\xE9\\T.EXE", 20004, "file:///D:/%C2%A3%E2%82%AC%20Caf%C3%A9/help.html#ctx20004"},
-        {"E:\\a&b=c;d[e]{f}'g`h^i!j+k,l@m\\T.EXE", 0,
-         "file:///E:/a%26b%3Dc%3Bd%5Be%5D%7Bf%7D%27g%60h%5Ei%21j%2Bk%2Cl%40m/help.html"},
-        {"TICKERDELL.EXE", 0, "file:///help.html"},
-        {"C:\\Keep-these_chars.~ok\\T.EXE", 0, "file:///C:/Keep-these_chars.~ok/help.html"}};
-    // clang-format on
-    for (const auto& c : cases) EXPECT_EQ(helpPageAddress(c.program, c.context), c.address) << c.program;
 }
 
 TEST(ErrorText, AppendsTheNameOnlyWhileItFitsIn200Characters) {

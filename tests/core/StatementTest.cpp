@@ -1,5 +1,4 @@
-// The statement: paging over the records the file really holds, the rows' texts, the commission total
-// and where every text stands on the 640-pixel page.
+// The statement: paging over the records the file really holds, the commission total, the page layout.
 #include "tests/core/TestKit.h"
 #include "views/Statement.h"
 
@@ -81,30 +80,11 @@ TEST(StatementPaging, AnUnreadableHistoryIsSaidAndNeverShowsStaleRows) {
     EXPECT_EQ(statementTexts(cut).back().y, kStatementFirstRowY + 5 * kStatementRowHeight);
 }
 
-// A deal's row, or one line that adds nothing when a figure cannot be shown: no quantity, price or
-// commission is negative, and no figure is wider than its column.
-TEST(StatementRows, TextsOrTheUnreadableLineAndThePageTotalOfTheCommissionsAsPrinted) {
+// A row that cannot be shown adds nothing to the page's total (the rows themselves are in cases.tsv).
+TEST(StatementRows, ThePageTotalOfTheCommissionsAsPrinted) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const StatementRow none{kStatementUnreadableDeal};
-    TransactionRecord purchase = deal('B', 300, 2.385, 11.431);
-    purchase.amount = 300 * 2.3825;  // a purchase's price comes from its value
     const TransactionRecord huge{"Abbey Foods", 1e308, 'B', 100, 1e308, 1e308, "21-May-97"};
-    // clang-format off
-    const std::pair<TransactionRecord, StatementRow> cases[] = {
-        {purchase, {"21-May-97", "Abbey Foods", "300", "  238\xBC", "715.50", "11.43"}},
-        {deal('S', 300, 2.385, 11.43), {"21-May-97", "Abbey Foods", "(300)", "  238\xBD", "(715.50)", "11.43"}},
-        {deal('B', 0, 1.5, 10.0), {"21-May-97", "Abbey Foods", "0", "   150", "0.00", "10.00"}},
-        {deal('S', 99999999, 1.0, 999999.99), {"21-May-97", "Abbey Foods", "(99999999)", "   100", "(99999999.00)", "999999.99"}},
-        {deal('B', 1, 9999.9975, 10.0), {"21-May-97", "Abbey Foods", "1", "999999\xBE", "10000.00", "10.00"}},
-        {{"Abbey Foods", 1.0, 'B', 0, -0.0, -0.0, "21-May-97"}, {"21-May-97", "Abbey Foods", "0", "   100", "0.00", "0.00"}},
-        {deal('S', 100, nan, 10.0), none}, {deal('B', 100, nan, 10.0), none}, {deal('B', 10, 1.0, HUGE_VAL), none},
-        {deal('B', INT_MIN, 1.0, 10.0), none}, {deal('S', -1, 1.0, 10.0), none}, {huge, none},
-        {deal('S', 100, 1e307, 10.0), none}, {{"Abbey Foods", -1.0, 'S', 0, -0.0, -0.0, "21-May-97"}, none},
-        {deal('B', 10, 1.0, -0.01), none}, {deal('S', 100000000, 0.01, 10.0), none}, {deal('B', 1, 100000.0, 10.0), none},
-        {deal('S', 10000, 10000.0, 10.0), none}, {deal('B', 10, 1.0, 1000000.0), none}};
-    // clang-format on
-    for (const auto& [record, row] : cases)
-        EXPECT_EQ(statementRow(record), row) << record.quantity << " " << record.price;
     MemorySource source(0);
     source.records = {deal('B', 10, 1.0, 10.004), deal('X', 10, 1.0, 99.0), deal('S', 10, 1.0, 10.004), huge,
                       deal('S', 10, nan, 10.0)};

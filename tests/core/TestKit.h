@@ -9,16 +9,11 @@
 #include <cfenv>
 #include <climits>
 #include <cmath>
-#include <cstdint>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <iterator>
-#include <limits>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "model/GameModel.h"
@@ -32,10 +27,8 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr int kRecords = 1400;
 
 inline std::string littleEndian(double value) {
-    uint64_t bits;
-    std::memcpy(&bits, &value, sizeof bits);
-    std::string bytes;
-    for (int i = 0; i < 8; ++i) bytes += static_cast<char>((bits >> (8 * i)) & 0xFF);
+    std::string bytes(8, '\0');
+    std::memcpy(bytes.data(), &value, 8);  // the game's files and this machine are little-endian
     return bytes;
 }
 
@@ -44,7 +37,7 @@ inline std::string fileBytes(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
-// Record k of share s in the synthetic market, and the history of a given length.
+// Record k of share s in the synthetic market, and its first records.
 inline double marketPrice(int share, int record) {
     return share + 1 + record / 1000.0;
 }
@@ -164,8 +157,7 @@ struct Game {
 
 // What every settlement leaves: no orders, cash equal to the pending balance, the occupied holdings
 // packed at the front, and every share but share 0 priced for the two days.
-inline void expectSettled(const GameModel& model, int dayIndex, int previousDayIndex,
-                          const std::function<double(int, int)>& price = priceOn) {
+inline void expectSettled(const GameModel& model, int dayIndex, int previousDayIndex) {
     EXPECT_EQ(std::make_pair(model.dayIndex, model.previousDayIndex),
               std::make_pair(dayIndex, previousDayIndex));
     EXPECT_FALSE(anyPendingOrder(model));
@@ -173,7 +165,7 @@ inline void expectSettled(const GameModel& model, int dayIndex, int previousDayI
     for (int i = 1; i < kHoldingCount; ++i)
         EXPECT_FALSE(model.holdings[i].isOccupied() && !model.holdings[i - 1].isOccupied()) << i;
     for (int s = 1; s < kShareCount; ++s) {
-        EXPECT_EQ(model.shareTable[s].currentPrice, price(s, dayIndex)) << s;
-        EXPECT_EQ(model.shareTable[s].previousPrice, price(s, previousDayIndex)) << s;
+        EXPECT_EQ(model.shareTable[s].currentPrice, priceOn(s, dayIndex)) << s;
+        EXPECT_EQ(model.shareTable[s].previousPrice, priceOn(s, previousDayIndex)) << s;
     }
 }

@@ -1,5 +1,4 @@
-// The main screen's ticker (which shares it names, which way each moved, how many fit whole) and the
-// fixed screen texts: nothing a day's prices could contradict, and nothing the code page garbles.
+// The main screen's ticker and the fixed screen texts (plain ASCII, no figure a day's prices could belie).
 #include "tests/core/TestKit.h"
 #include "views/Ticker.h"
 #include "views/NewsText.h"

@@ -1,5 +1,4 @@
-// The transaction history file: each field's bytes at its offset, the order of the records, the
-// reader, and what a file that cannot be written leaves behind.
+// The transaction history file: each field's bytes, the records' order, and what a failed write leaves.
 #include "tests/core/TestKit.h"
 #include "model/TransactionHistory.h"
 
@@ -22,10 +21,10 @@ auto fieldsOf(const TransactionRecord& r) {
     return std::make_tuple(r.name, r.price, r.action, r.quantity, r.amount, r.commission, r.date);
 }
 
-// A new game with a sale in slot 1 and a purchase in slot 3.
+// A new game with a sale of share 0 in slot 1 and a purchase in slot 3.
 struct LoadedGame : Game {
     LoadedGame() {
-        model.holdings[1] = {2, 1000, 50.0, kSellAction, 300, 0.7, 11.5};
+        model.holdings[1] = {0, 1000, 50.0, kSellAction, 300, 0.7, 11.5};
         model.holdings[3] = {7, 0, 0.0, kBuyAction, 40, 40 * model.shareTable[7].currentPrice, 12.25};
         std::strcpy(model.holdings[3].dateBought, "D1100");
         model.dayIndex = 259;  // the order day stays 260, dated "D1137"
@@ -65,7 +64,7 @@ TEST(TransactionRecordBytes, EveryFieldAtItsOffsetWithZeroPaddingAndTextsCutToTh
 TEST(TransactionHistoryFile, RecordsFollowSlotOrderWithTheirNamesCutToTheirField) {
     LoadedGame game;
     GameModel& model = game.model;
-    std::memset(model.shareTable[2].name, 'Q', kShareNameSize);  // a name that fills its field
+    std::memset(model.shareTable[0].name, 'Q', kShareNameSize);  // a name that fills its field
     model.shareTable[7].name[3] = '\xC9';
     EXPECT_EQ(appendTransactions(model), HistoryWrite::Written);
     EXPECT_EQ(model.transactionCount, 2);
@@ -74,8 +73,8 @@ TEST(TransactionHistoryFile, RecordsFollowSlotOrderWithTheirNamesCutToTheirField
     const auto sale = readTransaction(0), purchase = readTransaction(1);
     ASSERT_TRUE(sale && purchase);
     // A sale is dated by the order day, a purchase by its own dateBought; both at today's price.
-    const double price2 = model.shareTable[2].currentPrice, price7 = model.shareTable[7].currentPrice;
-    EXPECT_EQ(fieldsOf(*sale), fieldsOf({std::string(19, 'Q'), price2, 'S', 300, 0.7, 11.5, "D1137"}));
+    const double price0 = model.shareTable[0].currentPrice, price7 = model.shareTable[7].currentPrice;
+    EXPECT_EQ(fieldsOf(*sale), fieldsOf({std::string(19, 'Q'), price0, 'S', 300, 0.7, 11.5, "D1137"}));
     EXPECT_EQ(fieldsOf(*purchase),
               fieldsOf({"Com\xC9" + std::string("any 7"), price7, 'B', 40, 40 * price7, 12.25, "D1100"}));
     for (int index : {2, -1}) EXPECT_FALSE(readTransaction(index).has_value()) << index;

@@ -1,0 +1,226 @@
+// The core's pure functions from text to text, one row of cases.tsv a case: the function, its
+// arguments, "=", and the fields it must give. A byte outside plain ASCII is written \xHH, a tab \t, a
+// line feed \n and a NUL \0; a result that is not there is written "none".
+#include "tests/core/TestKit.h"
+#include "runtime/BevelGeometry.h"
+#include "runtime/BitmapGeometry.h"
+#include "runtime/Formats.h"
+#include "runtime/HelpFilePath.h"
+#include "runtime/Layout.h"
+#include "shell/WindowPlacement.h"
+#include "trading/BuyRules.h"
+#include "trading/Portfolio.h"
+#include "trading/EntryFields.h"
+#include "views/Graph.h"
+#include "views/ShareIndex.h"
+#include "views/Statement.h"
+
+#include <map>
+#include <sstream>
+
+namespace {
+// A row's arguments, read as text, as a number or as a whole number.
+struct Args : std::vector<std::string> {
+    using std::vector<std::string>::vector;
+    double n(std::size_t k) const { return std::stod(at(k)); }
+    int i(std::size_t k) const { return std::stoi(at(k)); }
+};
+
+std::string unescaped(const std::string& field) {
+    std::string text;
+    for (std::size_t i = 0; i < field.size(); ++i) {
+        if (field[i] != '\\' || i + 1 == field.size()) {
+            text += field[i];
+        } else if (field[++i] == 'x') {
+            text += static_cast<char>(std::stoi(field.substr(i + 1, 2), nullptr, 16));
+            i += 2;
+        } else {
+            text += field[i] == 't' ? '\t' : field[i] == 'n' ? '\n' : field[i] == '0' ? '\0' : field[i];
+        }
+    }
+    return text;
+}
+
+std::string yesNo(bool answer) {
+    return answer ? "yes" : "no";
+}
+std::string joined(const std::vector<std::string>& fields) {
+    std::string text;
+    for (const std::string& field : fields) text += (text.empty() ? "" : "\t") + field;
+    return text;
+}
+
+ShareRecord priced(const std::string& name, double previousPence, double currentPence) {
+    ShareRecord record;
+    std::snprintf(record.name, kShareNameSize, "%s", name.c_str());
+    record.previousPrice = previousPence / 100.0;
+    record.currentPrice = currentPence / 100.0;
+    return record;
+}
+
+// A deal of "Abbey Foods" on "21-May-97"; without an amount, a purchase's value is quantity times price.
+TransactionRecord deal(const Args& a) {
+    const double amount = a.size() > 4 ? a.n(4) : a.i(1) * a.n(2);
+    return {"Abbey Foods", a.n(2), a[0][0], a.i(1), amount, a.n(3), "21-May-97"};
+}
+
+Rect rectAt(const Args& a, std::size_t at) {
+    return {a.i(at), a.i(at + 1), a.i(at + 2), a.i(at + 3)};
+}
+std::string fields(std::initializer_list<int> numbers) {
+    std::vector<std::string> texts;
+    for (int number : numbers) texts.push_back(std::to_string(number));
+    return joined(texts);
+}
+std::string xy(const Point& p) {
+    return fields({p.x, p.y});
+}
+std::string corners(const Rect& r) {
+    return fields({r.left, r.top, r.right, r.bottom});
+}
+
+GraphRange rangeNamed(const std::string& name) {
+    return name == "4y" ? GraphRange::FourYears : name == "1y" ? GraphRange::OneYear : GraphRange::OneMonth;
+}
+
+const std::map<std::string, std::function<std::string(const Args&)>> kFunctions = {
+    {"formatPrice", [](const Args& a) { return formatPrice(a.n(0)); }},
+    {"formatFixed", [](const Args& a) { return formatFixed(a.n(0), a.i(1)); }},
+    {"formatPaddedDecimal", [](const Args& a) { return formatPaddedDecimal(a.i(0), a.n(1)); }},
+    {"formatSignedAmount", [](const Args& a) { return formatSignedAmount(a.i(0), a.n(1)); }},
+    {"formatBracketedAmount", [](const Args& a) { return formatBracketedAmount(a.i(0), a.n(1)); }},
+    {"formatPounds", [](const Args& a) { return formatPounds(a.n(0)); }},
+    {"formatListPrice", [](const Args& a) { return formatListPrice(a.n(0)); }},
+    {"formatPriceWithUnit", [](const Args& a) { return formatPriceWithUnit(a.n(0)); }},
+    {"formatGraphPriceLabel", [](const Args& a) { return formatGraphPriceLabel(a.n(0)); }},
+    {"formatTotalPounds", [](const Args& a) { return formatTotalPounds(a.n(0)); }},
+    {"readFieldNumber", [](const Args& a) { return std::to_string(readFieldNumber(a[0])); }},
+    {"wholeShares", [](const Args& a) { return std::to_string(wholeShares(a.n(0))); }},
+    {"leadingInteger", [](const Args& a) { return std::to_string(leadingInteger(a[0])); }},
+    {"skipCountFromText", [](const Args& a) { return std::to_string(skipCountFromText(a[0])); }},
+    {"valueTextForQuantity",
+     [](const Args& a) { return valueTextForQuantity(a.n(0), a[1]).value_or("none"); }},
+    {"textsForValue",
+     [](const Args& a) {
+         const auto texts =
+             textsForValue(a.n(0), a[1], a[2] == "buy" ? EntryRounding::Buy : EntryRounding::Sell);
+         return texts ? texts->quantity + "\t" + texts->value : "none";
+     }},
+    {"buyPriceText", [](const Args& a) { return buyPriceText(priced("", 0.0, 100.0 * a.n(0))); }},
+    {"shareIndexLine", [](const Args& a) { return shareIndexLine(priced(a[0], a.n(1), a.n(2))); }},
+    {"statementRow",
+     [](const Args& a) {
+         const StatementRow row = statementRow(deal(a));
+         return joined(row[1].empty() ? std::vector<std::string>{row[0]}
+                                      : std::vector(row.begin(), row.end()));
+     }},
+    {"helpPageAddress", [](const Args& a) { return helpPageAddress(a[0], a.i(1)); }},
+    {"isTwoColourDevice", [](const Args& a) { return yesNo(isTwoColourDevice(a.i(0), a.i(1))); }},
+    {"paletteColourCount",
+     [](const Args& a) { return std::to_string(paletteColourCount(a.i(0), std::stoul(a[1]))); }},
+    // Both ways round, against a 640 x 480 client area.
+    {"rectanglesMeet",
+     [](const Args& a) {
+         const Rect client{0, 0, 640, 480}, other{a.i(0), a.i(1), a.i(2), a.i(3)};
+         return yesNo(rectanglesMeet(client, other)) + "\t" + yesNo(rectanglesMeet(other, client));
+     }},
+    {"centredOrigin", [](const Args& a) { return xy(centredOrigin(a.i(0), a.i(1), rectAt(a, 2))); }},
+    {"keptOnScreen",
+     [](const Args& a) { return xy(keptOnScreen(a.i(0), a.i(1), a.i(2), a.i(3), a.i(4), a.i(5))); }},
+    {"fitPage",
+     [](const Args& a) {
+         const PageFit fit = fitPage(rectAt(a, 0), {a.i(4), a.i(5)}, {a.i(6), a.i(7)});
+         return corners(fit.window) + "\t" + fields({fit.scale.numerator, fit.scale.denominator});
+     }},
+    {"scaleOf",
+     [](const Args& a) {
+         return std::to_string(Scale{a.i(0), a.i(1)}.of(a.i(2)));
+     }},
+    // In a 500 x 300 frame with bars of 30, 20, 40 and 10 and a 50 x 25 child.
+    {"layoutRectFor",
+     [](const Args& a) {
+         return corners(layoutRectFor(a.i(0), 500, 300, {30, 20, 40, 10}, {50, 25}, a[1] == "full"));
+     }},
+    {"mainWindowPlacement",
+     [](const Args& a) {
+         const WindowPlacement p = mainWindowPlacement(a.i(0), a.i(1));
+         return fields({p.maximised, p.x, p.y, p.width, p.height});
+     }},
+    // A bitmap of the size given, asked for at 10, 20, 110, 70.
+    {"placeBitmap",
+     [](const Args& a) {
+         const BitmapPlacement placed = placeBitmap(a.i(0), {10, 20, 110, 70}, a.i(1), a.i(2));
+         return corners(placed.target) + "\t" + yesNo(placed.fillAround);
+     }},
+    // Share 5 at 1.50 held in the first slot for 1000 pounds: the figures, then whether each is red.
+    {"accountFigures",
+     [](const Args& a) {
+         GameModel model = fiftyShares([](int share) { return share == 5 ? 1.5 : 1.0; });
+         if (a.i(0) > 0) model.holdings[0] = heldShares(5, a.i(0), 1000.0);
+         model.cashBalance = a.n(1), model.pendingBalance = a.n(2);
+         const AccountFigures f = rebuildPortfolio(model).account;
+         return joined({f.portfolioValue, f.cashBalance, f.total, f.profit, f.pendingBalance}) + "\t" +
+                joined({yesNo(f.cashNegative), yesNo(f.pendingNegative), yesNo(f.totalNegative),
+                        yesNo(f.profitNegative)});
+     }},
+    // Company 4 at 2.50 and Company 7 at the price given, the quantity given of each, on the last day.
+    {"endOfDataNotice",
+     [](const Args& a) {
+         const double price7 = a.n(2);
+         GameModel model = fiftyShares([&](int share) {
+             return share == 4 ? 2.50 : share == 7 ? price7 : 1.0;
+         });
+         model.dayIndex = 0;
+         model.cashBalance = model.pendingBalance = a.n(0);
+         for (int slot = 0; slot < 2 && a.i(1) > 0; ++slot)
+             model.holdings[slot] = heldShares(slot == 0 ? 4 : 7, a.i(1), 1.0);
+         const std::string notice = endOfDataNotice(model), opening = noLaterPricesNotice(model) + "\n\n";
+         return notice.rfind(opening, 0) == 0 ? notice.substr(opening.size()) : notice;
+     }},
+    // A purchase or a sale of the value given on the pending balance given: the spendable amount, whether
+    // the purchase is affordable and whether the sale's commission is funded.
+    {"moneyTests",
+     [](const Args& a) {
+         GameModel model = fiftyShares([](int) { return 1.0; });
+         model.pendingBalance = a.n(0);
+         return joined({formatFixed(spendableAmount(model), 11), yesNo(canAffordPurchase(model, a.n(1))),
+                        yesNo(canFundSale(model, a.n(1)))});
+     }},
+    // Buy Max on the pending balance given with every share at the price given; never a division by zero.
+    {"buyMaxQuantity",
+     [](const Args& a) {
+         GameModel model = fiftyShares([&](int) { return a.n(1); });
+         model.pendingBalance = a.n(0);
+         std::feclearexcept(FE_DIVBYZERO);
+         const int32_t quantity = decideBuyMax(model, 4).step.quantity;
+         return std::to_string(quantity) +
+                (std::fetestexcept(FE_DIVBYZERO) ? " after a division by zero" : "");
+     }},
+    {"plotColumnOf", [](const Args& a) { return std::to_string(plotColumnOf(rangeNamed(a[0]), a.i(1))); }},
+    {"graphPriceLabels",
+     [](const Args& a) {
+         const auto labels = graphPriceLabels({true, a.n(0), a.n(1)});
+         return joined(std::vector<std::string>(labels.begin(), labels.end()));
+     }},
+};
+}  // namespace
+
+TEST(CaseTable, EveryRowGivesItsExpectedFields) {
+    std::ifstream file(TICKERDELL_CORE_CASES);
+    ASSERT_TRUE(file.is_open()) << TICKERDELL_CORE_CASES;
+    int rows = 0, lineNumber = 0;
+    for (std::string line; std::getline(file, line);) {
+        ++lineNumber;
+        if (line.empty() || line[0] == '#') continue;
+        Args fields;
+        std::istringstream split(line);
+        for (std::string field; std::getline(split, field, '\t');) fields.push_back(unescaped(field));
+        const auto equals = std::find(fields.begin(), fields.end(), "=");
+        const auto function = kFunctions.find(fields[0]);
+        ASSERT_TRUE(function != kFunctions.end() && equals != fields.end()) << "line " << lineNumber;
+        EXPECT_EQ(function->second(Args(fields.begin() + 1, equals)), joined(Args(equals + 1, fields.end())))
+            << "cases.tsv line " << lineNumber << ": " << line;
+        ++rows;
+    }
+    EXPECT_GT(rows, 100);
+}
