@@ -123,12 +123,3 @@ TEST(BevelGeometry, CheckerboardToTheFacesLastPixelAndTheGreysOfATwoColourDevice
         std::make_tuple(mono.white, mono.white, packColour(0, 0, 0)));
     EXPECT_TRUE(colour.dither != colour.light && mono.dither != mono.light);
 }
-
-TEST(BevelGeometry, MarkerCaptionAndRedrawActions) {
-    for (const char* caption : {"WMP3DBUTTON", "wmp3dbutton"}) EXPECT_TRUE(isThreeDButtonCaption(caption));
-    for (const char* caption : {"WMP3DBUTTONS", "", static_cast<const char*>(nullptr)})
-        EXPECT_FALSE(isThreeDButtonCaption(caption));
-    for (const unsigned action : {kDrawEntire, kSelectionChanged, kFocusChanged})
-        EXPECT_TRUE(raisedFaceRedrawsFor(action));
-    EXPECT_FALSE(raisedFaceRedrawsFor(0) || raisedFaceRedrawsFor(8));
-}

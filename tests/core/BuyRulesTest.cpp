@@ -18,11 +18,6 @@ std::string insufficient(const char* name) {
 }
 }  // namespace
 
-TEST(BuyDialogTexts, TitleAndPrice) {
-    GameModel model = market();
-    EXPECT_EQ(buyDialogTitle(model.shareTable[9]), "Buy Shares In Harbour Lights plc");
-}
-
 TEST(Buy, RefusalsComeInTheirOrderAndAnAcceptedBuyQuotesItsOrder) {
     const std::string none, min = kMinimumPurchaseText, noValue = kNoValueText, zeros(27, '0');
     const std::string poor7 = insufficient("Company 7"), poor4 = insufficient("Company 4");

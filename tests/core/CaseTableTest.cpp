@@ -50,14 +50,6 @@ std::string joined(const std::vector<std::string>& fields) {
     return text;
 }
 
-ShareRecord priced(const std::string& name, double previousPence, double currentPence) {
-    ShareRecord record;
-    std::snprintf(record.name, kShareNameSize, "%s", name.c_str());
-    record.previousPrice = previousPence / 100.0;
-    record.currentPrice = currentPence / 100.0;
-    return record;
-}
-
 // A deal of "Abbey Foods" on "21-May-97"; without an amount, a purchase's value is quantity times price.
 TransactionRecord deal(const Args& a) {
     const double amount = a.size() > 4 ? a.n(4) : a.i(1) * a.n(2);
@@ -77,6 +69,14 @@ std::string xy(const Point& p) {
 }
 std::string corners(const Rect& r) {
     return fields({r.left, r.top, r.right, r.bottom});
+}
+
+// What work gives, and whether it divided by zero on the way (a share without a price divides nothing).
+template <class Work>
+std::string dividing(Work work) {
+    std::feclearexcept(FE_DIVBYZERO);
+    const std::string text = work();
+    return text + (std::fetestexcept(FE_DIVBYZERO) ? " after a division by zero" : "");
 }
 
 GraphRange rangeNamed(const std::string& name) {
@@ -102,12 +102,15 @@ const std::map<std::string, std::function<std::string(const Args&)>> kFunctions 
      [](const Args& a) { return valueTextForQuantity(a.n(0), a[1]).value_or("none"); }},
     {"textsForValue",
      [](const Args& a) {
-         const auto texts =
-             textsForValue(a.n(0), a[1], a[2] == "buy" ? EntryRounding::Buy : EntryRounding::Sell);
-         return texts ? texts->quantity + "\t" + texts->value : "none";
+         return dividing([&] {
+             const auto texts =
+                 textsForValue(a.n(0), a[1], a[2] == "buy" ? EntryRounding::Buy : EntryRounding::Sell);
+             return texts ? texts->quantity + "\t" + texts->value : "none";
+         });
      }},
-    {"buyPriceText", [](const Args& a) { return buyPriceText(priced("", 0.0, 100.0 * a.n(0))); }},
-    {"shareIndexLine", [](const Args& a) { return shareIndexLine(priced(a[0], a.n(1), a.n(2))); }},
+    {"buyDialogTitle", [](const Args& a) { return buyDialogTitle(priced(0, a[0], 0.0, 0.0)); }},
+    {"buyPriceText", [](const Args& a) { return buyPriceText(priced(0, "", 0.0, 100.0 * a.n(0))); }},
+    {"shareIndexLine", [](const Args& a) { return shareIndexLine(priced(0, a[0], a.n(1), a.n(2))); }},
     {"statementRow",
      [](const Args& a) {
          const StatementRow row = statementRow(deal(a));
@@ -115,6 +118,9 @@ const std::map<std::string, std::function<std::string(const Args&)>> kFunctions 
                                       : std::vector(row.begin(), row.end()));
      }},
     {"helpPageAddress", [](const Args& a) { return helpPageAddress(a[0], a.i(1)); }},
+    {"isThreeDButtonCaption",
+     [](const Args& a) { return yesNo(isThreeDButtonCaption(a[0] == "none" ? nullptr : a[0].c_str())); }},
+    {"raisedFaceRedrawsFor", [](const Args& a) { return yesNo(raisedFaceRedrawsFor(std::stoul(a[0]))); }},
     {"isTwoColourDevice", [](const Args& a) { return yesNo(isTwoColourDevice(a.i(0), a.i(1))); }},
     {"paletteColourCount",
      [](const Args& a) { return std::to_string(paletteColourCount(a.i(0), std::stoul(a[1]))); }},
@@ -186,15 +192,12 @@ const std::map<std::string, std::function<std::string(const Args&)>> kFunctions 
          return joined({formatFixed(spendableAmount(model), 11), yesNo(canAffordPurchase(model, a.n(1))),
                         yesNo(canFundSale(model, a.n(1)))});
      }},
-    // Buy Max on the pending balance given with every share at the price given; never a division by zero.
+    // Buy Max on the pending balance given with every share at the price given.
     {"buyMaxQuantity",
      [](const Args& a) {
          GameModel model = fiftyShares([&](int) { return a.n(1); });
          model.pendingBalance = a.n(0);
-         std::feclearexcept(FE_DIVBYZERO);
-         const int32_t quantity = decideBuyMax(model, 4).step.quantity;
-         return std::to_string(quantity) +
-                (std::fetestexcept(FE_DIVBYZERO) ? " after a division by zero" : "");
+         return dividing([&] { return std::to_string(decideBuyMax(model, 4).step.quantity); });
      }},
     {"plotColumnOf", [](const Args& a) { return std::to_string(plotColumnOf(rangeNamed(a[0]), a.i(1))); }},
     {"graphPriceLabels",

@@ -17,10 +17,3 @@ TEST(EntryFilters, EveryByteOfBothFields) {
     EXPECT_FALSE(isValueCharAllowed('.', std::string(18, '1') + "."));
     EXPECT_EQ(readFieldNumber(std::string(28, ' ') + "3", 29), 3.0);
 }
-
-TEST(ValueToQuantity, NoPriceDividesNothing) {
-    // A share without a price divides nothing: the processor's sticky division-by-zero flag stays clear.
-    std::feclearexcept(FE_DIVBYZERO);
-    EXPECT_FALSE(textsForValue(0.0, "50", EntryRounding::Buy).has_value());
-    EXPECT_FALSE(std::fetestexcept(FE_DIVBYZERO));
-}

@@ -93,12 +93,9 @@ TEST(GraphPicture, EachRangesLineLabelsTicksAndGridThenTheOptionsAutoScaleAndSho
     EXPECT_EQ(level.priceLabels[2], "200p");
 }
 
-TEST(GraphPicture, EachPriceLabelIsItsTicksPriceToTheNearestQuarterPenny) {
+TEST(GraphBounds, NoDayIndexReadsOutsideTheBufferOrTheDatesAndAnyColumnIsHeldToTheIntRange) {
     EXPECT_EQ(graphPriceLabels({false, 1.0, 2.0}), Labels{});
     EXPECT_EQ(plotRowOf({true, 100.0, 100.5}, 100.5), kPlotTop);  // a span under a pound still spreads
-}
-
-TEST(GraphBounds, NoDayIndexReadsOutsideTheBufferOrTheDatesAndAnyColumnIsHeldToTheIntRange) {
     GraphHistory recent{};
     std::fill(recent.end() - 10, recent.end(), 1.5);
     GameModel model = datedModel(1399);

@@ -3,20 +3,10 @@
 #include "views/ShareIndex.h"
 
 namespace {
-ShareRecord share(int number, const char* name, double previousPence, double currentPence) {
-    ShareRecord record;
-    record.shareNumber = number;
-    std::snprintf(record.name, kShareNameSize, "%s", name);
-    record.previousPrice = previousPence / 100.0;
-    record.currentPrice = currentPence / 100.0;
-    return record;
-}
-
 // Fifty shares that did not move, named and numbered by their place in the table.
 ShareList unmovedShares() {
     ShareList shares;
-    for (int i = 0; i < kShareCount; ++i)
-        shares[i] = share(i, ("Share " + std::to_string(100 + i)).c_str(), 100, 100);
+    for (int i = 0; i < kShareCount; ++i) shares[i] = priced(i, "Share " + std::to_string(100 + i), 100, 100);
     return shares;
 }
 
@@ -30,21 +20,21 @@ std::vector<int> numbersOf(const ShareRecord* records, int count) {
 
 TEST(ShareIndexLine, TheListHoldsEveryShareInTableOrder) {
     ShareList shares = unmovedShares();
-    shares[1] = share(3, "Abbey Foods", 123.25, 125.5);
+    shares[1] = priced(3, "Abbey Foods", 123.25, 125.5);
     const std::vector<std::string> lines = shareIndexLines(shares);
     ASSERT_EQ(lines.size(), 50u);
     EXPECT_EQ(lines[1], shareIndexLine(shares[1]));
     EXPECT_EQ(lines[49].substr(0, 9), "Share 149");
-    EXPECT_EQ(relativeChange(share(0, "Fenwick Mills", 0.0, 150.0)), 0.0);  // nothing divided by zero
+    EXPECT_EQ(relativeChange(priced(0, "Fenwick Mills", 0.0, 150.0)), 0.0);  // nothing divided by zero
 }
 
 TEST(ShareIndexSort, ACopyInTableOrderSortedByNameAsUnsignedBytes) {
     GameModel model;
     ShareList table = unmovedShares();
-    table[10] = share(10, "alpha", 100, 100);
-    table[20] = share(20, "Zebra", 100, 100);
-    table[30] = share(30, "\xC9toile", 100, 100);  // an accented capital, byte 0xC9
-    table[40] = share(40, "Share", 100, 100);      // a prefix sorts before its longer names
+    table[10] = priced(10, "alpha", 100, 100);
+    table[20] = priced(20, "Zebra", 100, 100);
+    table[30] = priced(30, "\xC9toile", 100, 100);  // an accented capital, byte 0xC9
+    table[40] = priced(40, "Share", 100, 100);      // a prefix sorts before its longer names
     std::copy(table.begin(), table.end(), model.shareTable.begin());
     ShareList shares = sortedSharesOf(model);
     EXPECT_EQ(numbersOf(shares.data(), kShareCount), numbersOf(model.shareTable.data(), kShareCount));
@@ -60,7 +50,7 @@ TEST(ShareIndexSort, FallersAndClimbersWithUnmovedAndUnpricedSharesBetween) {
     const int movers[] = {3, 11, 17, 29, 41, 46};
     const double pence[] = {90.0, 120.0, 70.0, 101.0, 99.5, 140.0};
     for (int k = 0; k < 6; ++k) shares[movers[k]].currentPrice = pence[k] / 100.0;
-    shares[5] = share(5, "Newly listed", 0.0, 900.0);  // no price yesterday: sorts as no movement
+    shares[5] = priced(5, "Newly listed", 0.0, 900.0);  // no price yesterday: sorts as no movement
     sortShares(shares, ShareOrder::Fallers);
     EXPECT_EQ(numbersOf(shares.data(), 3), (std::vector<int>{17, 3, 41}));
     EXPECT_EQ(numbersOf(shares.data() + 47, 3), (std::vector<int>{29, 11, 46}));
@@ -72,8 +62,8 @@ TEST(ShareIndexSort, FallersAndClimbersWithUnmovedAndUnpricedSharesBetween) {
 
 TEST(ShareIndexSort, EqualKeysEndInTheOrderTheTwoPassesLeave) {
     // Keys 0, -1, 0, +1, 0 named A to E. One pass leaves B E C A D, the second B A C E D.
-    ShareRecord records[] = {share(0, "A", 100, 100), share(1, "B", 100, 99), share(2, "C", 100, 100),
-                             share(3, "D", 100, 101), share(4, "E", 100, 100)};
+    ShareRecord records[] = {priced(0, "A", 100, 100), priced(1, "B", 100, 99), priced(2, "C", 100, 100),
+                             priced(3, "D", 100, 101), priced(4, "E", 100, 100)};
     quicksortShares(records, 0, 4, ShareOrder::Fallers);
     EXPECT_EQ(numbersOf(records, 5), (std::vector<int>{1, 4, 2, 0, 3}));
     quicksortShares(records, 0, 4, ShareOrder::Fallers);

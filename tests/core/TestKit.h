@@ -106,6 +106,16 @@ GameModel fiftyShares(PriceOf priceOf, const char* today = "D260") {
     return model;
 }
 
+// Share `number`, its prices given in pence.
+inline ShareRecord priced(int number, const std::string& name, double previousPence, double currentPence) {
+    ShareRecord record;
+    record.shareNumber = number;
+    std::snprintf(record.name, kShareNameSize, "%s", name.c_str());
+    record.previousPrice = previousPence / 100.0;
+    record.currentPrice = currentPence / 100.0;
+    return record;
+}
+
 inline std::string padded(std::string name, std::size_t width = 20) {
     return name.append(width - name.size(), ' ');
 }
