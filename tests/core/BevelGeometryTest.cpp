@@ -1,4 +1,3 @@
-// The three-dimensional buttons painted onto a pixel grid: one colour a pixel, the face never drawn over.
 #include "tests/core/TestKit.h"
 #include "runtime/BevelGeometry.h"
 

@@ -1,4 +1,3 @@
-// Bitmap headers and the drawing modes' placement, without drawing anything.
 #include "tests/core/TestKit.h"
 #include "runtime/BitmapGeometry.h"
 

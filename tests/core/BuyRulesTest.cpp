@@ -1,9 +1,7 @@
-// The Buy dialog's rules: its figures, its refusals in their order, Buy Max's quantity and quote.
 #include "tests/core/TestKit.h"
 #include "trading/BuyRules.h"
 
 namespace {
-// Share 4 costs exactly one pound, share 7 two pounds fifty, share 9 thirty pounds.
 GameModel market() {
     GameModel model = fiftyShares([](int i) { return 0.5 + 0.25 * i; });
     model.shareTable[4].currentPrice = 1.0;
@@ -99,7 +97,6 @@ TEST(BuyMax, BuysAsManyWholeSharesAsTheBalanceCoversAndQuotesTheChargeItBooks) {
         EXPECT_NEAR(model.pendingBalance, c.balance - value - commissionFor(model, value),
                     kMillionthOfAPenny);
     }
-    EXPECT_NE(brokerChargeMessage(market(), 99780.0).find("additional \243209.56"), std::string::npos);
     // Exactly one share's worth to spend is one share.
     GameModel model = market();
     model.shareTable[7].currentPrice = spendableAmount(model);

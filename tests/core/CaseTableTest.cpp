@@ -108,6 +108,13 @@ const std::map<std::string, std::function<std::string(const Args&)>> kFunctions 
              return texts ? texts->quantity + "\t" + texts->value : "none";
          });
      }},
+    // A quote on the order value given with the flat fee and the rate given.
+    {"brokerChargeMessage",
+     [](const Args& a) {
+         GameModel model;
+         model.commissionFlatFee = a.n(1), model.commissionRate = a.n(2);
+         return brokerChargeMessage(model, a.n(0));
+     }},
     {"buyDialogTitle", [](const Args& a) { return buyDialogTitle(priced(0, a[0], 0.0, 0.0)); }},
     {"buyPriceText", [](const Args& a) { return buyPriceText(priced(0, "", 0.0, 100.0 * a.n(0))); }},
     {"shareIndexLine", [](const Args& a) { return shareIndexLine(priced(0, a[0], a.n(1), a.n(2))); }},

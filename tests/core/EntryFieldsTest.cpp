@@ -1,4 +1,3 @@
-// The Quantity and Value fields: character filters, reading their texts, and keeping the pair in step.
 #include "tests/core/TestKit.h"
 #include "trading/EntryFields.h"
 

@@ -1,4 +1,3 @@
-// Price and money texts: the dealing-room price signs, padding, brackets and half-away rounding.
 #include "tests/core/TestKit.h"
 #include "runtime/Formats.h"
 

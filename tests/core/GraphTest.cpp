@@ -1,4 +1,3 @@
-// The price graph: where every point, tick and label lands, the history buffer, and the stepping.
 #include "tests/core/TestKit.h"
 #include "views/Graph.h"
 
@@ -31,7 +30,6 @@ std::string joined(const Labels& labels) {
     return text;
 }
 
-// Where the lines start along one axis.
 std::string axis(const std::vector<PlotLine>& lines, int PlotPoint::*along) {
     std::string text;
     for (const PlotLine& line : lines) text += std::to_string(line.from.*along) + ' ';

@@ -1,4 +1,3 @@
-// The holdings, and starting a game from the market files: records, bounds, hostile data, every failure.
 #include "tests/core/TestKit.h"
 
 TEST(Holdings, CompactionMovesOccupiedSlotsForwardInOrderAndLeavesNothingBehind) {

@@ -1,4 +1,3 @@
-// Order rules: the broker's charge, money tests, admission, booking and cancelling, to the penny.
 #include "tests/core/TestKit.h"
 #include "trading/BuyRules.h"
 
@@ -23,20 +22,6 @@ auto refusalOf(const Admission& admission) {
     return std::make_tuple(admission.refusal, admission.text, admission.caption);
 }
 }  // namespace
-
-TEST(BrokerCharge, CommissionAndTheConfirmationText) {
-    GameModel model = market();
-    const std::pair<double, const char*> quotes[] = {
-        {1000.0, "10.00 + %0.20 which for this transaction is an additional \24312.00"},
-        {62.5, "10.00 + %0.20 which for this transaction is an additional \24310.13"}};  // 10.125 goes up
-    for (const auto& [value, text] : quotes)
-        EXPECT_EQ(brokerChargeMessage(model, value),
-                  std::string("The broker will charge \xA3") + text + ". Do you want to proceed ?");
-    model.commissionFlatFee = 12.5, model.commissionRate = 0.015;
-    EXPECT_EQ(brokerChargeMessage(model, 100.0),
-              "The broker will charge \24312.50 + %1.50 which for this transaction is an additional "
-              "\24314.00. Do you want to proceed ?");
-}
 
 TEST(Admission, OnePendingOrderAShareAndTenHoldingsAtMost) {
     using Refused = std::tuple<Refusal, std::string, std::string>;

@@ -1,4 +1,3 @@
-// The Sell dialog's rules: its figures, selling by quantity, by value and all, and every refusal's text.
 #include "tests/core/TestKit.h"
 #include "trading/SaleRules.h"
 

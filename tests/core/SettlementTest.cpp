@@ -1,4 +1,3 @@
-// Ringing the broker: each kind of order, its records, the calendar and both ends of the data, the notices.
 #include "tests/core/TestKit.h"
 #include "trading/BuyRules.h"
 #include "trading/Portfolio.h"

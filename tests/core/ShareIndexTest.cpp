@@ -1,9 +1,7 @@
-// The share index: its lines byte for byte, and the double quicksort with its order on equal keys.
 #include "tests/core/TestKit.h"
 #include "views/ShareIndex.h"
 
 namespace {
-// Fifty shares that did not move, named and numbered by their place in the table.
 ShareList unmovedShares() {
     ShareList shares;
     for (int i = 0; i < kShareCount; ++i) shares[i] = priced(i, "Share " + std::to_string(100 + i), 100, 100);

@@ -1,4 +1,3 @@
-// The shell's rules that need no window: placement, command ids, the help file path, error texts.
 #include "tests/core/TestKit.h"
 #include "runtime/ErrorText.h"
 #include "runtime/HelpFilePath.h"

@@ -1,4 +1,3 @@
-// The statement: paging over the records the file really holds, the commission total, the page layout.
 #include "tests/core/TestKit.h"
 #include "views/Statement.h"
 

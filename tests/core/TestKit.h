@@ -116,10 +116,6 @@ inline ShareRecord priced(int number, const std::string& name, double previousPe
     return record;
 }
 
-inline std::string padded(std::string name, std::size_t width = 20) {
-    return name.append(width - name.size(), ' ');
-}
-
 inline Holding heldShares(int share, int quantity, double cost, double fees = 0.0) {
     Holding slot;
     slot.shareNumber = share, slot.heldQuantity = quantity, slot.totalCost = cost,

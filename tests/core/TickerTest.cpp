@@ -4,7 +4,6 @@
 #include "views/NewsText.h"
 
 namespace {
-// Fifty shares at £1 but for a few that moved, or have no price on one of the two days.
 GameModel movedMarket() {
     GameModel model = fiftyShares([](int) { return 1.0; });
     // clang-format off

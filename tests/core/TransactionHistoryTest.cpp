@@ -1,4 +1,3 @@
-// The transaction history file: each field's bytes, the records' order, and what a failed write leaves.
 #include "tests/core/TestKit.h"
 #include "model/TransactionHistory.h"
 
@@ -21,7 +20,6 @@ auto fieldsOf(const TransactionRecord& r) {
     return std::make_tuple(r.name, r.price, r.action, r.quantity, r.amount, r.commission, r.date);
 }
 
-// A new game with a sale of share 0 in slot 1 and a purchase in slot 3.
 struct LoadedGame : Game {
     LoadedGame() {
         model.holdings[1] = {0, 1000, 50.0, kSellAction, 300, 0.7, 11.5};
@@ -40,7 +38,6 @@ TEST(TransactionRecordBytes, EveryFieldAtItsOffsetWithZeroPaddingAndTextsCutToTh
     ASSERT_EQ(expected.size(), 88u);
     EXPECT_EQ(asText(encodeTransaction(sample())), expected);
     EXPECT_EQ(fieldsOf(decodeTransaction(encodeTransaction(sample()))), fieldsOf(sample()));
-    // Texts are cut to their fields and end at their terminator, both ways.
     TransactionRecord record = sample();
     record.name = "Twenty-four characters!!";
     record.date = "12345" + std::string(1, '\0') + "67";

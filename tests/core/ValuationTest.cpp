@@ -1,4 +1,3 @@
-// The valuation: its lines byte for byte, the average-price mark, the totals and the graph's list.
 #include "tests/core/TestKit.h"
 #include "views/Valuation.h"
 
@@ -66,7 +65,6 @@ TEST(ValuationTotals, ListedHoldingsFeesTheBrowseListAndAnEmptyList) {
               std::make_tuple(std::vector<int>{7, 0}, 1, 0));
     EXPECT_TRUE(valuationBrowse(model, 2).shares.empty());
 
-    // An empty list shows "£0" in every total and has no row to graph.
     model.holdings = {};
     EXPECT_EQ(totals(buildValuation(model)), Texts(4, kEmptyValuationTotal));
     EXPECT_TRUE(valuationBrowse(model, 0).shares.empty());
