@@ -4,6 +4,7 @@
 #include "tests/core/TestKit.h"
 #include "runtime/BevelGeometry.h"
 #include "runtime/BitmapGeometry.h"
+#include "runtime/ColourScheme.h"
 #include "runtime/Formats.h"
 #include "runtime/HelpFilePath.h"
 #include "runtime/Layout.h"
@@ -124,10 +125,28 @@ const std::map<std::string, std::function<std::string(const Args&)>> kFunctions 
          return joined(row[1].empty() ? std::vector<std::string>{row[0]}
                                       : std::vector(row.begin(), row.end()));
      }},
+    // The program's path and whether a help file is beside it: the path chosen, then every path looked at.
+    {"helpFilePathFor",
+     [](const Args& a) {
+         std::vector<std::string> looked;
+         const std::string chosen = helpFilePathFor(a[0], [&](const std::string& path) {
+             looked.push_back(path);
+             return a[1] == "found";
+         });
+         looked.insert(looked.begin(), chosen);
+         return joined(looked);
+     }},
     {"helpPageAddress", [](const Args& a) { return helpPageAddress(a[0], a.i(1)); }},
     {"isThreeDButtonCaption",
      [](const Args& a) { return yesNo(isThreeDButtonCaption(a[0] == "none" ? nullptr : a[0].c_str())); }},
     {"raisedFaceRedrawsFor", [](const Args& a) { return yesNo(raisedFaceRedrawsFor(std::stoul(a[0]))); }},
+    {"greySchemeBitFor",
+     [](const Args& a) { return std::to_string(greySchemeBitFor(a[0] == "none" ? nullptr : a[0].c_str())); }},
+    // Options as a number, or "game" for the game's own.
+    {"greySchemeApplies",
+     [](const Args& a) {
+         return yesNo(greySchemeApplies(a[0] == "game" ? kRuntimeOptions : a.i(0), a[1].c_str()));
+     }},
     {"isTwoColourDevice", [](const Args& a) { return yesNo(isTwoColourDevice(a.i(0), a.i(1))); }},
     {"paletteColourCount",
      [](const Args& a) { return std::to_string(paletteColourCount(a.i(0), std::stoul(a[1]))); }},

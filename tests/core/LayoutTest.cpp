@@ -1,6 +1,5 @@
-// The frame around a hosted dialog and the grey scheme (placement and bar layout are in cases.tsv).
+// The frame around a hosted dialog (placement, bar layout and the grey scheme are in cases.tsv).
 #include "tests/core/TestKit.h"
-#include "runtime/ColourScheme.h"
 #include "runtime/Layout.h"
 
 TEST(FrameLayout, FitsTheFrameAroundDialogAndBars) {
@@ -10,13 +9,4 @@ TEST(FrameLayout, FitsTheFrameAroundDialogAndBars) {
     EXPECT_EQ(hostedChildStyle(0x80C00000u, kClientDialog) & 0x80C00000u, 0u);
     EXPECT_EQ(hostedChildStyle(0x80C00000u, kTopBar) & 0x80C00000u, 0x00C00000u);
     EXPECT_EQ(Scale{}.of(7), 7);
-}
-
-TEST(GreyScheme, OffForEveryClassWithTheGameOptions) {
-    const std::pair<const char*, unsigned> bits[] = {{"Edit", 0x10u}, {"combobox", 0x04u}, {nullptr, 0u}};
-    for (const auto& [name, bit] : bits) EXPECT_EQ(greySchemeBitFor(name), bit) << (name ? name : "null");
-    for (const char* name : {"Edit", "ComboBox", "ListBox", "Button", "ScrollBar", "Static"})
-        EXPECT_FALSE(greySchemeApplies(kRuntimeOptions, name)) << name;
-    EXPECT_TRUE(greySchemeApplies(0x10, "edit"));
-    EXPECT_FALSE(greySchemeApplies(0x10, "listbox"));
 }

@@ -1,6 +1,5 @@
 #include "tests/core/TestKit.h"
 #include "runtime/ErrorText.h"
-#include "runtime/HelpFilePath.h"
 #include "shell/GameCommands.h"
 #include "shell/WindowPlacement.h"
 
@@ -9,22 +8,6 @@ TEST(GameCommands, MenuIdsAndTheQuitQuestion) {
     EXPECT_EQ(gameCommandFor(10112), GameCommand::DeletePendingTransactions);
     EXPECT_STREQ(quitQuestion(false), "Are you sure you want to Quit ?");
     EXPECT_STREQ(quitQuestion(true), "To quit now will lose all pending transactions, Are you sure?");
-}
-
-TEST(HelpFilePath, BesideTheProgramOnlyWhenItExists) {
-    std::vector<std::string> asked;
-    auto answer = [&](bool found) {
-        return [&asked, found](const std::string& path) {
-            asked.push_back(path);
-            return found;
-        };
-    };
-    EXPECT_EQ(helpFilePathFor("C:\\GAMES\\TICKER\\TICKERDELL.EXE", answer(true)),
-              "C:\\GAMES\\TICKER\\project.hlp");
-    EXPECT_EQ(helpFilePathFor("C:\\GAMES\\TICKERDELL.EXE", answer(false)), "project.hlp");
-    for (const char* bare : {"TICKERDELL.EXE", "\\TICKERDELL.EXE", ""})
-        EXPECT_EQ(helpFilePathFor(bare, answer(true)), "project.hlp") << bare;
-    EXPECT_EQ(asked, (std::vector<std::string>{"C:\\GAMES\\TICKER\\project.hlp", "C:\\GAMES\\project.hlp"}));
 }
 
 TEST(ErrorText, AppendsTheNameOnlyWhileItFitsIn200Characters) {
@@ -46,6 +29,4 @@ TEST(MainScreen, TheDateLineAndDeletingEveryPendingOrder) {
     EXPECT_EQ(std::make_tuple(anyPendingOrder(model), model.holdings[0].heldQuantity,
                               model.holdings[1].shareNumber),
               std::make_tuple(false, 50, kEmptySlot));
-    model.dayIndex = 5000;  // beyond the dates: an empty date, never a read outside the table
-    EXPECT_EQ(dateLineText(model), "Todays Date : ");
 }

@@ -81,12 +81,11 @@ TEST(StatementPaging, AnUnreadableHistoryIsSaidAndNeverShowsStaleRows) {
 
 // A row that cannot be shown adds nothing to the page's total (the rows themselves are in cases.tsv).
 TEST(StatementRows, ThePageTotalOfTheCommissionsAsPrinted) {
-    const double nan = std::numeric_limits<double>::quiet_NaN();
     const StatementRow none{kStatementUnreadableDeal};
     const TransactionRecord huge{"Abbey Foods", 1e308, 'B', 100, 1e308, 1e308, "21-May-97"};
     MemorySource source(0);
     source.records = {deal('B', 10, 1.0, 10.004), deal('X', 10, 1.0, 99.0), deal('S', 10, 1.0, 10.004), huge,
-                      deal('S', 10, nan, 10.0)};
+                      deal('S', 10, std::nan(""), 10.0)};
     const StatementPage page = buildStatementPage(openStatement(5, source), source);
     EXPECT_EQ(page.rows[1], StatementRow{});  // an unknown action: a blank row that adds nothing
     EXPECT_EQ(std::make_tuple(page.rows[3], page.rows[4], page.pageTotal),

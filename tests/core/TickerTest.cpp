@@ -56,7 +56,7 @@ TEST(Ticker, FillsItsRowsInOrderWithWholeNamesOnly) {
     EXPECT_EQ(std::tie(wide[4].name, wide[4].nameX), std::make_tuple("Twenty Characters Ok", 302));
 }
 
-TEST(ScreenTexts, PlainCharactersOneTextPerControlAndNoFigureInTheNews) {
+TEST(ScreenTexts, PlainCharactersOneTextPerControlNoFigureInTheNewsAndTheBuildsVersion) {
     // The screens hand these bytes to the ANSI calls, where a byte above 127 from this UTF-8 source would
     // come out as two wrong characters; the paper is the same on every day, so it names no figure.
     for (const ScreenTexts* screen :
@@ -73,9 +73,6 @@ TEST(ScreenTexts, PlainCharactersOneTextPerControlAndNoFigureInTheNews) {
             }
         }
     }
-}
-
-TEST(ScreenTexts, AboutShowsTheBuildsVersionAndItsAccelerators) {
     EXPECT_EQ(std::string(textFor(aboutScreenTexts(), 101)), std::string("Version ") + TICKERDELL_VERSION);
     EXPECT_NE(std::string(textFor(aboutScreenTexts(), 105)).find("&G"), std::string::npos);
     EXPECT_EQ(textFor(aboutScreenTexts(), 999), nullptr);

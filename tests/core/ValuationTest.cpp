@@ -5,8 +5,7 @@ namespace {
 using Texts = std::vector<std::string>;
 
 Holding held(int share, int quantity, double totalCost, double commissionToDate) {
-    Holding holding = heldShares(share, quantity, totalCost);
-    holding.commissionToDate = commissionToDate;
+    Holding holding = heldShares(share, quantity, totalCost, commissionToDate);
     std::snprintf(holding.dateBought, kDateBoughtSize, "12-Jan-96");
     return holding;
 }
