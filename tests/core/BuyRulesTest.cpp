@@ -34,8 +34,7 @@ TEST(Buy, RefusalsComeInTheirOrderAndAnAcceptedBuyQuotesItsOrder) {
         GameModel model = market();
         model.cashBalance = model.pendingBalance = c.balance;
         const BuyStep step = decideBuy(model, c.share, c.quantity, c.value);
-        EXPECT_EQ(step.refusal, c.refusal);
-        EXPECT_EQ(step.quantity, c.booked);
+        EXPECT_EQ(std::tie(step.refusal, step.quantity), std::tie(c.refusal, c.booked));
         if (step.refused()) continue;
         EXPECT_EQ(step.chargeValue, model.shareTable[c.share].currentPrice * c.booked);
         ASSERT_TRUE(bookPurchase(model, c.share, step.quantity).booked());
@@ -63,8 +62,9 @@ TEST(Buy, QuantitiesBeyondThirtyTwoBitsSharesWithoutAPriceAndAFullHolding) {
     model.holdings[0] = Holding{20, 10, 10.0, kBuyAction, 10, 10.0, 10.02};
     for (int share : {-1, kShareCount}) {
         EXPECT_EQ(decideBuy(model, share, "10", "100").refusal, kNoPriceText);
-        EXPECT_EQ(decideBuyMax(model, share).step.refusal, kNoPriceText);
-        EXPECT_EQ(decideBuyMax(model, share).step.quantity, 0);
+        EXPECT_EQ(std::make_tuple(decideBuyMax(model, share).step.refusal,
+                                  decideBuyMax(model, share).step.quantity),
+                  std::make_tuple(kNoPriceText, 0));
     }
     // A holding is an int32_t: more of a held share than it can hold is refused before the charge is asked.
     model.shareTable[4].currentPrice = 1e-6;

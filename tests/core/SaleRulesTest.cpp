@@ -64,6 +64,7 @@ TEST(SaleFigures, TitleAvailablePriceAndTotalValue) {
 TEST(Sell, TheValueFieldDecidesTheQuantityWhenFilledAndRefusalsComeInOrder) {
     const std::string tooSmall = "You must first sell some shares";
     const std::string notEnough = "You don`t have that quantity of shares to sell";
+    const NoticeIcon info = NoticeIcon::Information, exclamation = NoticeIcon::Exclamation;
     const std::string ok, digits = std::string(18, '0') + "59", poor = kInsufficient;
     // clang-format off
     const struct { int held; double price, balance; std::string value, quantity, refusal; int32_t sold; } cases[] = {
@@ -82,9 +83,8 @@ TEST(Sell, TheValueFieldDecidesTheQuantityWhenFilledAndRefusalsComeInOrder) {
         std::feclearexcept(FE_ALL_EXCEPT);
         const SalePlan plan = planSale(model, kShare, c.value, c.quantity);
         EXPECT_FALSE(std::fetestexcept(FE_DIVBYZERO | FE_INVALID));  // nothing divided by a price of 0
-        EXPECT_EQ(plan.text, c.refusal);
-        EXPECT_EQ(plan.quantity, c.sold);
-        EXPECT_EQ(plan.icon, c.refusal == notEnough ? NoticeIcon::Information : NoticeIcon::Exclamation);
+        EXPECT_EQ(std::make_tuple(plan.text, plan.quantity, plan.icon),
+                  std::make_tuple(c.refusal, c.sold, c.refusal == notEnough ? info : exclamation));
         EXPECT_EQ(placeSale(model, kShare, plan), plan.hasOrder());
         if (!plan.hasOrder()) {
             EXPECT_EQ(accountOf(model), before);
@@ -114,9 +114,8 @@ TEST(SellAll, TheWholeHoldingUnlessEvenItCannotCoverTheFee) {
         EXPECT_EQ(plan.text, c.refusal) << c.held;
         EXPECT_EQ(placeSale(model, kShare, plan), c.refusal.empty());
         if (!c.refusal.empty()) continue;
-        EXPECT_EQ(plan.quantity, c.held);
-        EXPECT_EQ(plan.chargedValue, 2.0 * c.held);
-        EXPECT_EQ(model.holdings[1].pendingAmount, 0.0);
+        EXPECT_EQ(std::make_tuple(plan.quantity, plan.chargedValue, model.holdings[1].pendingAmount),
+                  std::make_tuple(c.held, 2.0 * c.held, 0.0));
     }
 }
 
