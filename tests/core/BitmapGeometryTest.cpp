@@ -7,13 +7,11 @@ std::vector<uint8_t> dibHeader(int width, int height, int bits, uint32_t colours
     const std::size_t stride = ((static_cast<std::size_t>(width) * bits + 31) / 32) * 4;
     std::vector<uint8_t> bytes(40 + 4 * colourEntries +
                                stride * static_cast<std::size_t>(height < 0 ? -height : height));
-    auto put32 = [&](std::size_t at, uint32_t v) { std::memcpy(&bytes[at], &v, 4); };
-    put32(0, 40);
-    put32(4, static_cast<uint32_t>(width));
-    put32(8, static_cast<uint32_t>(height));
+    const uint32_t fields[][2] = {
+        {0, 40}, {4, static_cast<uint32_t>(width)}, {8, static_cast<uint32_t>(height)}, {32, coloursUsed}};
+    for (const auto& [at, value] : fields) std::memcpy(&bytes[at], &value, 4);
     bytes[12] = 1;
     bytes[14] = static_cast<uint8_t>(bits);
-    put32(32, coloursUsed);
     return bytes;
 }
 }  // namespace

@@ -55,7 +55,7 @@ TEST(PriceOnDay, RecordsCountBackFromTheThirdLastAndOutsideThemOrNotFiniteIsNoPr
 }
 
 // A new game on day 260, whatever the model held; 264 records and 262 dates are enough for one.
-TEST(LoadMarketData, StartsTheGameOnDay260FromTheLeastDataAGameNeeds) {
+TEST(LoadMarketData, StartsTheGameOnDay260FromTheLeastDataAGameNeedsWithAnEmptyHistory) {
     for (const auto& [records, dates, firstRecord] : {std::tuple{1400, 1399, 1136}, {264, 262, 0}}) {
         MarketFolder folder;
         folder.writeMarket(records, dates);
@@ -90,10 +90,14 @@ TEST(LoadMarketData, StartsTheGameOnDay260FromTheLeastDataAGameNeeds) {
                                   model.graphAutoScale),
                   std::make_tuple(1, 0, 0, 0));
         EXPECT_EQ(dateOfDay(model, 260), "D" + std::to_string(dates - 262));
+        EXPECT_TRUE(fs::is_directory("THistory"));  // made when missing
+        folder.writeFile("THistory/Trans.db", std::string(88 * 3, 'r'));
+        ASSERT_EQ(loadMarketData(model), 1);
+        EXPECT_FALSE(fs::exists("THistory/Trans.db"));
     }
 }
 
-TEST(LoadMarketData, ReportsEachUnusableFileByNameAndWhyAndEmptiesTheHistory) {
+TEST(LoadMarketData, ReportsEachUnusableFileByNameAndWhy) {
     const std::string records = "It holds 263 price records; a game needs at least 264.",
                       unopened = "The file could not be opened.";
     const auto dates = [](int n) {
@@ -129,14 +133,6 @@ TEST(LoadMarketData, ReportsEachUnusableFileByNameAndWhyAndEmptiesTheHistory) {
               "Tickerdell cannot start: the market file \"SHistory\\07.new\" could not be read.\n\n"
               "The file could not be opened.\n\nThe game looks for its market files in the folder it is "
               "started from:\nC:\\games");
-    MarketFolder folder;
-    folder.writeMarket();
-    GameModel model;
-    ASSERT_EQ(loadMarketData(model), 1);
-    EXPECT_TRUE(fs::is_directory("THistory"));  // made when missing
-    folder.writeFile("THistory/Trans.db", std::string(88 * 3, 'r'));
-    ASSERT_EQ(loadMarketData(model), 1);
-    EXPECT_FALSE(fs::exists("THistory/Trans.db"));
 }
 
 TEST(LoadMarketData, NamesAreBoundedLineReadsAndDatesAreTokensCutToNine) {

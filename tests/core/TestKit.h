@@ -37,7 +37,6 @@ inline std::string fileBytes(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
-// Record k of share s in the synthetic market, and its first records.
 inline double marketPrice(int share, int record) {
     return share + 1 + record / 1000.0;
 }
@@ -116,8 +115,9 @@ inline ShareRecord priced(int number, const std::string& name, double previousPe
     return record;
 }
 
-inline Holding heldShares(int share, int quantity, double cost, double fees = 0.0) {
+inline Holding heldShares(int share, int quantity, double cost, double fees = 0.0, const char* date = "") {
     Holding slot;
+    std::snprintf(slot.dateBought, kDateBoughtSize, "%s", date);
     slot.shareNumber = share, slot.heldQuantity = quantity, slot.totalCost = cost,
     slot.commissionToDate = fees;
     return slot;

@@ -4,12 +4,6 @@
 namespace {
 using Texts = std::vector<std::string>;
 
-Holding held(int share, int quantity, double totalCost, double commissionToDate) {
-    Holding holding = heldShares(share, quantity, totalCost, commissionToDate);
-    std::snprintf(holding.dateBought, kDateBoughtSize, "12-Jan-96");
-    return holding;
-}
-
 Texts totals(const ValuationDisplay& display) {
     return {display.feesToDate, display.portfolioValue, display.cashBalance, display.total};
 }
@@ -18,13 +12,13 @@ Texts totals(const ValuationDisplay& display) {
 TEST(ValuationLine, ColumnsByteForByteTheAveragePriceMarkAndTheWidestFigures) {
     GameModel model = fiftyShares([](int) { return 1.305; });
     std::snprintf(model.shareTable[3].name, kShareNameSize, "Abbey Foods");
-    EXPECT_EQ(valuationLine(model, held(3, 800, 1000.0, 12.0)),
+    EXPECT_EQ(valuationLine(model, heldShares(3, 800, 1000.0, 12.0, "12-Jan-96")),
               "Abbey Foods                800 12-Jan-96   125          1012.00  130\xBD         1044.00");
     // 1000 shares for 1234.56 average 123.456 pence, marked once they come from more than one purchase.
     const std::tuple<int, char, char> marks[] = {{0, ' ', ' '}, {0, 'S', ' '}, {1, 'B', ' '},
                                                  {1, ' ', '*'}, {1, 'S', '*'}, {2, 'B', '*'}};
     for (const auto& [repeats, action, mark] : marks) {
-        Holding holding = held(3, 1000, 1234.56, 0.0);
+        Holding holding = heldShares(3, 1000, 1234.56, 0.0, "12-Jan-96");
         holding.repeatPurchases = repeats, holding.action = action;
         EXPECT_EQ(valuationLine(model, holding).substr(41, 6), std::string("  123") + mark)
             << repeats << action;
@@ -33,8 +27,7 @@ TEST(ValuationLine, ColumnsByteForByteTheAveragePriceMarkAndTheWidestFigures) {
     // figure fills its column, and a blank stands before it.
     std::snprintf(model.shareTable[3].name, kShareNameSize, "Northern Consolidat");
     model.shareTable[3].currentPrice = kHighestPrice;
-    Holding widest = held(3, INT32_MAX, 214742995829.0, 785257004170.99);
-    std::snprintf(widest.dateBought, kDateBoughtSize, "21-May-97");
+    Holding widest = heldShares(3, INT32_MAX, 214742995829.0, 785257004170.99, "21-May-97");
     widest.repeatPurchases = 2;
     const std::string line = valuationLine(model, widest);
     EXPECT_EQ(line,
@@ -49,8 +42,8 @@ TEST(ValuationLine, ColumnsByteForByteTheAveragePriceMarkAndTheWidestFigures) {
 TEST(ValuationTotals, ListedHoldingsFeesTheBrowseListAndAnEmptyList) {
     GameModel model = fiftyShares([](int share) { return share == 7 ? 2.0 : 1.305; });
     model.cashBalance = 5000.25;
-    model.holdings[0] = held(7, 100, 150.0, 10.3);
-    model.holdings[1] = held(0, 800, 1000.0, 12.0);
+    model.holdings[0] = heldShares(7, 100, 150.0, 10.3);
+    model.holdings[1] = heldShares(0, 800, 1000.0, 12.0);
     model.holdings[1].action = kSellAction, model.holdings[1].pendingCommission = 12.09;
     model.holdings[2].shareNumber = 9;  // a first purchase waiting for the broker: its fee only
     model.holdings[2].action = kBuyAction, model.holdings[2].pendingCommission = 10.5;
