@@ -1,5 +1,4 @@
-// Context help as the player meets it: F1 on each screen, the Shift+F1 help mode and what leaves it, F1 on
-// a menu item, the Help menu and the end of the game; then the real viewer showing the topics.
+// Context help as the player meets it, with a recording viewer and then the real one.
 
 #include <atomic>
 
@@ -99,8 +98,7 @@ void helpModeLeftBy(const std::string& name, const std::function<void()>& leave)
     EXPECT_EQ(opened.seen().caption, "Portfolio");
 }
 
-// Each way of asking, in turn, and what the viewer got, compared with help.expected: a topic once, and
-// the game goes on.
+// What the viewer got at each step is compared with help.expected.
 TEST_F(ContextHelp, EachWayOfAskingGivesTheViewerItsTopicOnceAndTheGameGoesOn) {
     orderShares(3, 10);
     settleDay(gGame, 1);
@@ -188,8 +186,6 @@ bool viewerShows(const char* title) {
     return waitUntil([&] { return viewerTexts().find(title) != std::string::npos; }, 20000);
 }
 
-// The real viewer, as the player gets it: the portfolio's topic on F1, the how-to file from the menu
-// with no question box, and the viewer gone when the game asks it to close.
 using HelpViewer = GameWindowTest;
 
 TEST_F(HelpViewer, FOneOnThePortfolioAndUsingHelpOpenTheirTopicsInTheViewer) {

@@ -1,5 +1,4 @@
-// The real Tickerdell.exe as its own process: unusable market files give a clear message and an exit
-// with an error code; the shipped market starts the game, and quitting ends it with code 0.
+// The real Tickerdell.exe as its own process, from start to exit code.
 
 #include <filesystem>
 
@@ -29,7 +28,6 @@ protected:
         std::error_code ignored;
         fs::remove_all(folder_, ignored);
     }
-    // Waits for a message box or dialog of the game, reads it and presses the button.
     SeenDialog answerDialog(int buttonId) const {
         std::vector<HWND> open;
         if (!waitUntil([&] { return !(open = visibleDialogsOf(process_.dwProcessId)).empty(); }, 10000))

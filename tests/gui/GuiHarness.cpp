@@ -52,8 +52,7 @@ std::string textOf(HWND window, int id) {
     return text;
 }
 
-std::string fontOf(HWND control, int id) {
-    if (id) control = GetDlgItem(control, id);
+std::string fontOf(HWND control) {
     LOGFONTA font = {};
     GetObjectA(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)), sizeof font, &font);
     return std::string(font.lfFaceName) + " " + std::to_string(font.lfHeight) + " " +
@@ -85,11 +84,9 @@ std::string listLine(HWND list, int row) {
 }
 std::vector<std::string> listLines(HWND list) {
     std::vector<std::string> lines;
-    for (int row = 0; row < listCount(list); ++row) lines.push_back(listLine(list, row));
+    for (int row = 0; row < SendMessageA(list, LB_GETCOUNT, 0, 0); ++row)
+        lines.push_back(listLine(list, row));
     return lines;
-}
-int listCount(HWND list) {
-    return static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
 }
 int listSelection(HWND list) {
     return static_cast<int>(SendMessageA(list, LB_GETCURSEL, 0, 0));
@@ -207,13 +204,18 @@ bool fitsItsControl(HWND control) {
     return needed.right <= box.right && needed.bottom <= box.bottom;
 }
 
-int textWidth(HWND control) {
-    WindowDc dc(control);
-    Selected font(dc.get(), reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
-    const std::string text = textOf(control);
-    SIZE size = {};
-    GetTextExtentPoint32A(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
-    return size.cx;
+bool ruleSpansTheWidest(HWND dialog, const RECT& band, std::initializer_list<int> figureIds) {
+    LONG widest = 0;
+    for (int id : figureIds) {
+        HWND figure = GetDlgItem(dialog, id);
+        WindowDc dc(figure);
+        Selected font(dc.get(), reinterpret_cast<HFONT>(SendMessageA(figure, WM_GETFONT, 0, 0)));
+        const std::string text = textOf(figure);
+        SIZE size = {};
+        GetTextExtentPoint32A(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
+        widest = std::max(widest, size.cx);
+    }
+    return pixelsOfColour(dialog, band, RGB(0, 0, 0)).size() == static_cast<std::size_t>(widest);
 }
 
 std::vector<std::string> layoutFaults(HWND dialog, int listId, int nameEnd,

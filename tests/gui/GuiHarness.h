@@ -22,7 +22,7 @@
 const std::string& gameProgramPath();
 
 std::string textOf(HWND window, int id = 0);
-std::string fontOf(HWND control, int id = 0);  // as "face height weight"
+std::string fontOf(HWND control);  // as "face height weight"
 void type(HWND dialog, int id, const std::string& text);
 void moveFocus(HWND dialog, int toId);
 // A click on the button, waiting for what it opens (press) or not (pressLater).
@@ -30,7 +30,6 @@ void press(HWND dialog, int id);
 void pressLater(HWND dialog, int id);
 std::string listLine(HWND list, int row);
 std::vector<std::string> listLines(HWND list);
-int listCount(HWND list);
 int listSelection(HWND list);
 void clickRow(HWND list, int row, bool twice = false);
 bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 2000);
@@ -83,9 +82,10 @@ ScreenRun runScreen(const std::function<void()>& open, const std::function<void(
 // Buys the quantity in the Buy dialog `open` opens, saying Yes to the charge; answers its caption.
 std::string buyThrough(const std::function<void()>& open, const std::string& quantity);
 
-// Whether the control's text, wrapped at its width in its font, stays inside it; its width in pixels.
+// Whether the control's text, wrapped at its width in its font, stays inside it.
 bool fitsItsControl(HWND control);
-int textWidth(HWND control);
+// Whether the black rule in the band is exactly as wide as the widest of the figures it adds up.
+bool ruleSpansTheWidest(HWND dialog, const RECT& band, std::initializer_list<int> figureIds);
 
 struct HeadedColumn {  // a heading over a fixed-pitch list, and the characters its column takes
     int headingId;

@@ -1,6 +1,4 @@
-// The news and information screens, the forms and the three-dimensional buttons: texts and fonts as
-// screens.expected records them, the clicks and keys that close each and no others, no GDI or USER
-// object left behind, the hidden PIN, and each button state pixel by pixel.
+// The news and information screens, the forms and the three-dimensional buttons.
 
 #include <algorithm>
 #include <cstdio>
@@ -221,9 +219,8 @@ std::string pixelsOf(HWND dialog, std::initializer_list<int> ids) {
 }
 }  // namespace
 
-// Drawn as tests/gui/buttons.expected records them, reviewed against the bevel geometry: a light face,
-// white and dark edges, a pressed button's edges the other way round, the focused one's dotted frame
-// and the greyed one's dithered face.
+// buttons.expected is reviewed against the bevel geometry: a light face, white and dark edges, reversed
+// when pressed, the focused one's dotted frame and the greyed one's dithered face.
 TEST_F(Forms, ThreeDButtonsAreDrawnRaisedPressedFocusedAndGreyed) {
     std::string shown;
     DialogAnswerer answer(IDCANCEL, [&](HWND dialog) {

@@ -1,5 +1,4 @@
-// The main window and its main screen: placement, the buttons over the title picture, today's date, the
-// ticker, the Alt keys, the pending-orders marker, deleting pending orders, and ringing the broker.
+// The main window and its main screen, and ringing the broker from it.
 
 #include <algorithm>
 #include <cstdlib>
@@ -22,7 +21,6 @@ namespace {
 using MainWindow = GameWindowTest;
 using MainScreen = GameWindowTest;
 using RingBroker = GameWindowTest;
-// The pending-orders marker's and the date line's bands.
 constexpr RECT kMarkerBand = {18, 10, 200, 34}, kDateBand = {468, 10, 640, 34};
 
 // Where the bright pixels of a date line lie, drawn as the screen draws it: a dark shadow under it.
@@ -59,8 +57,7 @@ void expectTickerMarks(std::optional<Movement> all = {}) {
     EXPECT_EQ(all ? std::ranges::count(board.pixels, otherWay) : 0, 0);
 }
 
-// Rings from the main screen with the count of days and the button given; a box that follows is
-// answered with `reply`.
+// Rings for `count` days; a box that follows is answered with `reply`.
 ScreenRun ring(const std::string& count, int button, int reply = 0) {
     const auto enter = [&](HWND dialog) { SetDlgItemTextA(dialog, IDC_RING_DAYS, count.c_str()); };
     const auto photograph = [](HWND) { saveWindowPicture(GetDesktopWindow(), "ring_broker_notice"); };
@@ -68,8 +65,7 @@ ScreenRun ring(const std::string& count, int button, int reply = 0) {
                      photograph);
 }
 
-// Whether the bottom rows of the page's picture (the newspaper's footer) show as the picture reads
-// stretched over the page's client area.
+// Whether the picture's bottom rows (the newspaper's footer) show, stretched over the client area.
 bool showsBottomOf(HWND page, const char* picture) {
     RECT client;
     GetClientRect(page, &client);
@@ -80,8 +76,7 @@ bool showsBottomOf(HWND page, const char* picture) {
 }
 }  // namespace
 
-// Each picture page shows whole over the main window's client area, below its title bar and menu: at
-// its own size where the area holds it, else shrunk with its shape kept.
+// At its own size where the main window's client area holds it, else shrunk with its shape kept.
 TEST_F(MainWindow, PicturePagesPlacementWholeInsideTheMainWindow) {
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
     RECT area, mainClient, screen = {0, 0, screenWidth, GetSystemMetrics(SM_CYSCREEN)};

@@ -1,5 +1,4 @@
-// The Buy and Sell dialogs: typing in their paired fields and the Enter key, and what each answer to the
-// charge question or a refusal books.
+// The Buy and Sell dialogs: their paired fields, the keys, and what each answer books.
 
 #include <cstdio>
 #include <cstring>

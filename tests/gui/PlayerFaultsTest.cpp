@@ -27,11 +27,6 @@ int differencesFromTitle(HWND button) {
     return differences;
 }
 
-void focusButton(int id) {
-    moveFocus(mainScreenWindow(), id);
-    pumpMessagesUntilIdle();
-}
-
 // How far right the text's ink reaches in the control's font.
 int inkWidthOf(HWND control) {
     const std::string text = textOf(control);
@@ -59,15 +54,17 @@ Picture quartersIn(const char* face) {
 
 TEST_F(PlayerFaults, APictureButtonThatLosesTheFocusShowsTheTitleAgainAndEnterPressesTheFocusedOne) {
     for (int id :
-         {IDC_MAIN_RING_BROKER, IDC_MAIN_PORTFOLIO, IDC_MAIN_DISCOVER, IDC_MAIN_ABOUT, IDC_MAIN_EXIT})
-        focusButton(id);  // tab through all five
+         {IDC_MAIN_RING_BROKER, IDC_MAIN_PORTFOLIO, IDC_MAIN_DISCOVER, IDC_MAIN_ABOUT, IDC_MAIN_EXIT}) {
+        moveFocus(mainScreenWindow(), id);
+        pumpMessagesUntilIdle();
+    }
     for (int id : {IDC_MAIN_RING_BROKER, IDC_MAIN_PORTFOLIO, IDC_MAIN_DISCOVER, IDC_MAIN_ABOUT})
         EXPECT_EQ(differencesFromTitle(GetDlgItem(mainScreenWindow(), id)), 0) << id;
     // The one with the focus shows its focus image, which is not the title.
     EXPECT_GT(differencesFromTitle(GetDlgItem(mainScreenWindow(), IDC_MAIN_EXIT)), 0);
     saveWindowPicture(window_, "main_screen_after_tabbing");
 
-    focusButton(IDC_MAIN_PORTFOLIO);
+    moveFocus(mainScreenWindow(), IDC_MAIN_PORTFOLIO);
     DialogAnswerer close(IDC_PORT_MAIN_MENU);
     MSG enter = {GetDlgItem(mainScreenWindow(), IDC_MAIN_PORTFOLIO), WM_KEYDOWN, VK_RETURN, 0x001C0001};
     ASSERT_TRUE(IsDialogMessageA(mainScreenWindow(), &enter));

@@ -1,6 +1,4 @@
-// The portfolio: each figure in its field, the red ones red, the sum line, the Tab order, the buttons and
-// details following the chosen line, buying, selling, removing and the keys; the share index's sorts, and
-// Buy or a double click, after which a purchase closes it.
+// The portfolio and the share index, walked as a player would.
 
 #include <algorithm>
 #include <climits>
@@ -23,7 +21,6 @@ HWND listOf(HWND screen) {
     return GetDlgItem(screen, IDC_PORT_LIST);
 }
 
-// Remove, Sell, Buy and Valuation, named when enabled.
 std::string enabledButtons(HWND screen) {
     std::string names;
     for (auto [id, name] : {std::pair{IDC_PORT_REMOVE, "Remove "},
@@ -48,8 +45,7 @@ int checkedSort(HWND dialog) {
         if (IsDlgButtonChecked(dialog, id) == BST_CHECKED) checked = checked ? -1 : id;
     return checked;
 }
-// Tabs from Main Menu round to it again; answers how, with the controls it stopped on that a player
-// cannot see or use.
+// Tabs from Main Menu round to it again, naming the stops a player cannot see or use.
 std::string tabRound(HWND screen) {
     const DWORD thread = GetWindowThreadProcessId(screen, nullptr);
     HWND start = GetDlgItem(screen, IDC_PORT_MAIN_MENU), at = start;
@@ -70,8 +66,8 @@ std::string tabRound(HWND screen) {
 }
 }  // namespace
 
-// What the walk saw is compared with portfolio.expected, the figures' texts with the core's. A name with
-// "&" shows as itself: a group box reads "&&" as one "&", where a single "&" would underline the next letter.
+// What the walk saw is compared with portfolio.expected. A name with "&" shows as itself: a group box reads
+// "&&" as one "&", where a single "&" would underline the next letter.
 TEST_F(Portfolio, FiguresColoursTheChosenLineAndTheKeysDriveWhatItShowsAndOpens) {
     std::snprintf(gGame.shareTable[4].name, kShareNameSize, "Threlkeld & Moss");
     holdShares(0, 4, 200, 200 * 2.0);
@@ -79,10 +75,7 @@ TEST_F(Portfolio, FiguresColoursTheChosenLineAndTheKeysDriveWhatItShowsAndOpens)
     gGame.cashBalance = gGame.pendingBalance = 50000.0;
     orderShares(17, 100);
     const DWORD uiThread = GetCurrentThreadId();
-    GameModel before = gGame;
-    const AccountFigures figures = rebuildPortfolio(before).account;
-    std::vector<std::string> texts;
-    std::string seen, lineAfterBuy;
+    std::string seen;
     const auto note = [&](const std::string& what, const std::string& value) {
         seen += what + ": " + value + "\n";
     };
@@ -93,18 +86,16 @@ TEST_F(Portfolio, FiguresColoursTheChosenLineAndTheKeysDriveWhatItShowsAndOpens)
             [&] { return textOf(screen, IDC_PORT_ACCOUNT_DETAILS).find(" on : ") != std::string::npos; });
         for (int id : {IDC_PORT_ACCOUNT_DETAILS, IDC_PORT_VALUE, IDC_PORT_CASH, IDC_PORT_TOTAL,
                        IDC_PORT_PROFIT, IDC_PORT_PENDING_BALANCE})
-            texts.push_back(textOf(screen, id));
+            note("shows", textOf(screen, id));
         note("details", textOf(screen, IDC_PORT_SHARE_DETAILS));
         for (auto [id, name] : {std::pair{IDC_PORT_PROFIT, "profit red"}, {IDC_PORT_CASH, "cash red"}}) {
             RECT r;  // only the control's own pixels: a static draws on its parent's DC
             GetClientRect(GetDlgItem(screen, id), &r);
             note(name, yes(pixelsOfColour(GetDlgItem(screen, id), r, RGB(255, 0, 0)).size() > 20));
         }
-        int widest = 0;
-        for (int id : {IDC_PORT_VALUE, IDC_PORT_CASH, IDC_PORT_TOTAL})
-            widest = std::max(widest, textWidth(GetDlgItem(screen, id)));
-        const auto sumLine = pixelsOfColour(screen, {0, 347, 300, 355}, RGB(0, 0, 0)).size();
-        note("sum line as wide as the widest figure it adds", yes(sumLine == static_cast<size_t>(widest)));
+        const bool sumLine =
+            ruleSpansTheWidest(screen, {0, 347, 300, 355}, {IDC_PORT_VALUE, IDC_PORT_CASH, IDC_PORT_TOTAL});
+        note("sum line as wide as the widest figure it adds", yes(sumLine));
         saveWindowPicture(screen, "portfolio_loss");
         note("Tab", tabRound(screen));
         for (int line = 0; line < 3; ++line) {
@@ -127,7 +118,7 @@ TEST_F(Portfolio, FiguresColoursTheChosenLineAndTheKeysDriveWhatItShowsAndOpens)
         chooseLine(screen, 1);
         note("Buy", buyThrough([&] { pressLater(screen, IDC_PORT_BUY); }, "25"));
         waitUntil([&] { return listLine(list, 1).find("[Buy]") != std::string::npos; });
-        lineAfterBuy = listLine(list, 1);
+        note("line 1 after Buy", listLine(list, 1));
         runScreen([&] { pressLater(screen, IDC_PORT_VALUATION); }, {}, IDC_VAL_EXIT);
         note("focus on the list after Valuation",
              yes(waitUntil([&] { return focusOfThread(uiThread) == list; })));
@@ -138,10 +129,6 @@ TEST_F(Portfolio, FiguresColoursTheChosenLineAndTheKeysDriveWhatItShowsAndOpens)
         note("Escape closes", yes(waitUntil([&] { return !IsWindow(screen); })));
     };
     runScreen([&] { openPortfolio(window_, gGame); }, walk, IDCANCEL);
-    ASSERT_TRUE(figures.profitNegative);
-    EXPECT_EQ(texts, (std::vector<std::string>{figures.caption, figures.portfolioValue, figures.cashBalance,
-                                               figures.total, figures.profit, figures.pendingBalance}));
-    EXPECT_EQ(lineAfterBuy, holdingLine(gGame, gGame.holdings[1]));  // with the new order
     note("ordered on line 1", std::to_string(gGame.holdings[1].pendingQuantity));
     expectAsRecorded(seen, "portfolio");
 }
@@ -190,8 +177,7 @@ TEST_F(ShareIndex, OpensInTableOrderSortsOntoTheFirstRowAndBuyOrADoubleClickBuys
     const std::pair<int, ShareOrder> sorts[] = {{IDC_INDEX_ALPHABETICAL, ShareOrder::ByName},
                                                 {IDC_INDEX_CLIMBERS, ShareOrder::Climbers},
                                                 {IDC_INDEX_FALLERS, ShareOrder::Fallers}};
-    // Each state: the list's lines, then the checked sort and the chosen row (and after a sort, where
-    // the focus is).
+    // Each state: the list's lines, the checked sort, the chosen row and after a sort, the focus.
     std::vector<std::vector<std::string>> shown;
     std::string captions;
     bool clickChose = false, closedItself = false, purchased = false;
