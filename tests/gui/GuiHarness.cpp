@@ -263,7 +263,13 @@ std::vector<std::string> layoutFaults(HWND dialog, int listId, int nameEnd,
     return faults;
 }
 
-void expectAsRecorded(const std::string& shown, const std::string& name) {
+void expectAsRecorded(const std::string& windowsText, const std::string& name) {
+    std::wstring wide(windowsText.size(), L'\0');  // the files are in UTF-8, to be read and reviewed
+    wide.resize(MultiByteToWideChar(1252, 0, windowsText.data(), std::ssize(windowsText), wide.data(),
+                                    std::ssize(wide)));
+    std::string shown(3 * wide.size(), '\0');
+    shown.resize(WideCharToMultiByte(CP_UTF8, 0, wide.data(), std::ssize(wide), shown.data(),
+                                     std::ssize(shown), nullptr, nullptr));
     HRSRC resource = FindResourceA(nullptr, (name + "_EXPECTED").c_str(), MAKEINTRESOURCEA(10));  // RCDATA
     const auto* text = static_cast<const char*>(LockResource(LoadResource(nullptr, resource)));
     const std::string recorded = text ? std::string(text, SizeofResource(nullptr, resource)) : "";

@@ -100,9 +100,9 @@ std::vector<std::string> layoutFaults(HWND dialog, int listId, int nameEnd,
                                       const std::vector<HeadedColumn>& columns,
                                       const std::vector<std::pair<int, int>>& labelsAndFigures);
 
-// Expects what a test read to be as tests/gui/NAME.expected records it (built in as the resource
-// NAME_EXPECTED); when not, leaves NAME.shown in the game folder the failed run keeps, to review.
-void expectAsRecorded(const std::string& shown, const std::string& name);
+// Expects what a test read (in code page 1252) to be as tests/gui/NAME.expected records it (built in as
+// the resource NAME_EXPECTED); when not, leaves NAME.shown in the game folder the failed run keeps.
+void expectAsRecorded(const std::string& windowsText, const std::string& name);
 
 // Saves the window, redrawn, as FOLDER\name.bmp when TICKERDELL_SCREENSHOTS names a folder.
 void saveWindowPicture(HWND window, const std::string& name);
