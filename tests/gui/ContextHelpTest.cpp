@@ -13,15 +13,12 @@
 #include "views/win32/ShareIndexScreen.h"
 
 namespace {
-// Each step's name and what the viewer was then asked (on the game's thread); others read the count.
+// Each step's name and what the viewer was then asked (on the game's thread); other threads read `requested`.
 std::string asked;
-std::atomic<int> requestCount;
-bool requested() {
-    return requestCount > 0;
-}
+std::atomic<bool> requested;
 void nextStep(const std::string& name) {
     asked += (asked.empty() ? "" : "\n") + name + ":";
-    requestCount = 0;
+    requested = false;
 }
 
 // A key as the keyboard sends it to the focused control; a held key repeats with bit 30 set.
@@ -57,7 +54,7 @@ protected:
         setHelpViewer([](HWND, const char*, UINT command, ULONG_PTR data) {
             const char* names[] = {"", "context", "quit", "contents", "help on help"};
             asked += std::string(" ") + names[command] + " " + std::to_string(data);
-            ++requestCount;
+            requested = true;
             return TRUE;
         });
     }
@@ -73,7 +70,7 @@ void fOneIn(const std::string& name, const std::function<void()>& open) {
     nextStep("F1 on " + name);
     DialogAnswerer close(IDCANCEL, [](HWND dialog) {
         postKey(settledFocus(dialog), VK_F1);
-        waitUntil(requested);
+        waitUntil([] { return requested.load(); });
     });
     open();
     close.seen();
@@ -126,7 +123,7 @@ TEST_F(ContextHelp, EachWayOfAskingGivesTheViewerItsTopicOnceAndTheGameGoesOn) {
         waitUntil([] { return inHelpMode(); });
         DialogAnswerer noQuestion(IDNO, {}, 1000);
         pressLater(dialog, IDC_BUY_MAX);
-        waitUntil(requested);
+        waitUntil([] { return requested.load(); });
         EXPECT_FALSE(noQuestion.seen().found) << "Buy Max was carried out";
         stillOpen = IsWindow(dialog) != FALSE;
     });

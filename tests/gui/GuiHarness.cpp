@@ -1,5 +1,4 @@
-// The GUI test harness: the test program's entry, the main window, driving controls, answering modal
-// windows and reading pixels.
+// The GUI test harness and the test program's entry.
 #include "tests/gui/GuiHarness.h"
 
 #include <algorithm>
@@ -367,10 +366,7 @@ void orderShares(int share, int quantity) {
 }
 
 void holdShares(int slot, int share, int quantity, double totalCost) {
-    gGame.holdings[slot] = Holding{};
-    gGame.holdings[slot].shareNumber = share;
-    gGame.holdings[slot].heldQuantity = quantity;
-    gGame.holdings[slot].totalCost = totalCost;
+    gGame.holdings[slot] = {.shareNumber = share, .heldQuantity = quantity, .totalCost = totalCost};
 }
 
 void holdTheWidestFigures() {
@@ -409,7 +405,6 @@ int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
     for (int i = 1; i < argc; ++i)
         if (std::string(argv[i]).rfind("--game=", 0) == 0) programPath = argv[i] + 7;
-    // The game's shell is initialised once, as WinMain does.
     if (!initialiseShell(GetModuleHandleA(nullptr), nullptr))
         return std::fputs("no main window class\n", stderr), 1;
     return RUN_ALL_TESTS();

@@ -50,8 +50,8 @@ inline std::vector<HWND> visibleDialogsOf(DWORD processId) {
     return visibleWindows("#32770", processId);
 }
 
-// On a second thread, waits for a new dialog of this process, reads it, lets `inspect` look and presses
-// the button, while the test's thread sits in the modal loop that opened it.
+// On a second thread, reads the next new dialog of this process, lets `inspect` look and presses the
+// button, while the test's thread sits in the modal loop that opened it.
 class DialogAnswerer {
 public:
     using Inspection = std::function<void(HWND dialog)>;
@@ -93,9 +93,8 @@ struct HeadedColumn {  // a heading over a fixed-pitch list, and the characters 
     int last;
 };
 
-// What is wrong with the columns of the list's first line (past the list's edge, no blank before a
-// column, the first after `nameEnd` characters; a heading cut, off its column or on the one before) and
-// with the figures beside their labels (cut, or a label running into its figure).
+// What is wrong with the columns of the list's first line (the first after `nameEnd` characters) and
+// their headings, and with the figures beside their labels.
 std::vector<std::string> layoutFaults(HWND dialog, int listId, int nameEnd,
                                       const std::vector<HeadedColumn>& columns,
                                       const std::vector<std::pair<int, int>>& labelsAndFigures);
@@ -133,7 +132,6 @@ Pixels pixelsOfColour(const Picture& picture, const RECT& band, COLORREF colour)
 
 bool pumpMessagesUntilIdle();  // as the game's loop would, but answers whether WM_QUIT came
 
-// A pending purchase, and a settled holding, put straight on the game's model.
 void orderShares(int share, int quantity);
 void holdShares(int slot, int share, int quantity, double totalCost);
 // Ten holdings of the most shares at the highest price, long names, dates and charges: each column's widest.

@@ -17,10 +17,6 @@ namespace {
 using Portfolio = GameWindowTest;
 using ShareIndex = GameWindowTest;
 
-HWND listOf(HWND screen) {
-    return GetDlgItem(screen, IDC_PORT_LIST);
-}
-
 std::string enabledButtons(HWND screen) {
     std::string names;
     for (auto [id, name] : {std::pair{IDC_PORT_REMOVE, "Remove "},
@@ -33,7 +29,7 @@ std::string enabledButtons(HWND screen) {
 
 // Clicks the line and waits until the details show its share, with each "&" doubled for the group box.
 void chooseLine(HWND screen, int line) {
-    clickRow(listOf(screen), line);
+    clickRow(GetDlgItem(screen, IDC_PORT_LIST), line);
     std::string caption;
     for (char c : shareDetailsFor(gGame, line).caption) caption += c == '&' ? "&&" : std::string(1, c);
     EXPECT_TRUE(waitUntil([&] { return textOf(screen, IDC_PORT_SHARE_DETAILS) == caption; })) << line;
@@ -81,7 +77,7 @@ TEST_F(Portfolio, FiguresColoursTheChosenLineAndTheKeysDriveWhatItShowsAndOpens)
     };
     const auto yes = [](bool held) { return held ? "yes" : "no"; };
     const auto walk = [&](HWND screen) {
-        HWND list = listOf(screen), shareIndex = GetDlgItem(screen, IDC_PORT_SHARE_INDEX);
+        HWND list = GetDlgItem(screen, IDC_PORT_LIST), shareIndex = GetDlgItem(screen, IDC_PORT_SHARE_INDEX);
         waitUntil(
             [&] { return textOf(screen, IDC_PORT_ACCOUNT_DETAILS).find(" on : ") != std::string::npos; });
         for (int id : {IDC_PORT_ACCOUNT_DETAILS, IDC_PORT_VALUE, IDC_PORT_CASH, IDC_PORT_TOTAL,
@@ -153,7 +149,7 @@ TEST_F(Portfolio, TheWidestFiguresShowWholeApartAndUnderTheirHeadings) {
         [&] { openPortfolio(window_, gGame); },
         [&](HWND screen) {
             waitUntil([&] { return textOf(screen, IDC_PORT_SHARE_VALUE).find('\xA3') != std::string::npos; });
-            lines = listLines(listOf(screen));
+            lines = listLines(GetDlgItem(screen, IDC_PORT_LIST));
             faults = layoutFaults(screen, IDC_PORT_LIST, 19, columns,
                                   {{IDC_PORT_OPENING_LABEL, IDC_PORT_OPENING_PRICE},
                                    {IDC_PORT_SHARE_VALUE_LABEL, IDC_PORT_SHARE_VALUE},
