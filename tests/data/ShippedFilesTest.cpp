@@ -70,8 +70,7 @@ std::vector<double> prices(int share) {
     return result;
 }
 
-// The index's alphabetical order is the table's: the gold miner suspended four days after the game opens
-// keeps its history under its own name.
+// The index's order is the table's: the miner suspended four days into the game keeps its own history.
 TEST(ShippedMarket, NamesInTheIndexsOrderDatesAndQuarterPennyPricesWithHolidaysAndSuspensions) {
     std::istringstream names(readFile(kGameDir / "SHARES.NMS"));
     std::set<std::string> unique;
@@ -182,8 +181,7 @@ TEST(BitmapFiles, EveryPictureIsAnUncompressed256ColourBitmapOfItsSize) {
     EXPECT_EQ(listed, shipped);
 }
 
-// The statement's picture rules its table and boxes its page total where the page's texts stand: the
-// heading band and the total's box end exactly at the places the statement's layout keeps inside.
+// The heading band and the total's box end exactly where the statement's layout keeps its texts inside.
 TEST(BitmapFiles, TheStatementPictureDrawsTheTableAndTheTotalBoxWhereThePageTextsStand) {
     const std::string b = readFile(kResources / "bitmaps" / "STATE.bmp");
     ASSERT_EQ(b.size(), kPixelOffset + 640 * 480);
@@ -202,8 +200,7 @@ TEST(BitmapFiles, TheStatementPictureDrawsTheTableAndTheTotalBoxWhereThePageText
     EXPECT_NE(colour(480, kStatementTotalBoxTop + 1), outline);
 }
 
-// The newspaper's footer lies whole on the paper: the paper's last rows, its edge and the shadow under it
-// (the picture's last eight rows) are each one colour across the columns, with no text running off the page.
+// The paper's last rows, its edge and the shadow under it are each one colour: no text runs off the page.
 TEST(BitmapFiles, TheNewspapersTextStaysOnThePaper) {
     const std::string b = readFile(kResources / "bitmaps" / "X_TRADTR.bmp");
     ASSERT_EQ(b.size(), kPixelOffset + 640 * 480);

@@ -65,7 +65,6 @@ protected:
     }
 };
 
-// F1 in the screen `open` shows, closed again with Cancel.
 void fOneIn(const std::string& name, const std::function<void()>& open) {
     nextStep("F1 on " + name);
     DialogAnswerer close(IDCANCEL, [](HWND dialog) {
@@ -76,8 +75,7 @@ void fOneIn(const std::string& name, const std::function<void()>& open) {
     close.seen();
 }
 
-// Shift+F1 on the main screen, then `leave`: help mode ends without carrying out the button, and the
-// next click opens the portfolio.
+// Shift+F1, then `leave`: help mode ends without carrying out the button, and the next click does.
 void helpModeLeftBy(const std::string& name, const std::function<void()>& leave) {
     nextStep("help mode left by " + name);
     setShift(true);

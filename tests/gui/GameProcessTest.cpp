@@ -7,8 +7,7 @@
 namespace {
 namespace fs = std::filesystem;
 
-// One run of the game in a fresh copy of the shipped market, which the test may spoil first; the game
-// is ended (or killed) when the object goes.
+// The game in a fresh copy of the shipped market, which the test may spoil first; killed if still running.
 class GameProcess : public ::testing::Test {
 protected:
     void start(const std::function<void(const fs::path&)>& spoil = {}) {

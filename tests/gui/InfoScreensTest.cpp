@@ -194,8 +194,7 @@ std::pair<DWORD, DWORD> guiObjects() {
 }
 }  // namespace
 
-// Wine answers no GDI or USER count, so there the fonts the controls held, each gone after its screen,
-// stand for them.
+// Wine counts no GDI or USER objects: there the controls' fonts, each gone after its screen, stand for them.
 TEST_F(InfoScreens, OpeningEachScreenAndFormAgainLeavesNoGdiOrUserObjectBehind) {
     const Runner screens[] = {runNewsScreen,     runTopEarnersScreen,     runPopularSharesScreen,
                               runAboutScreen,    runCreditsScreen,        runOtherGamesScreen,

@@ -1,6 +1,5 @@
-// What a new player ran into: picture buttons that kept their focus image, Enter on a picture button, a
-// cut refusal, the caption symbols and quarters that looked alike, a missing picture. (The portfolio's
-// and the Buy dialog's tests walk the others.)
+// What a new player ran into, that no screen's walk meets: picture buttons, a cut refusal, the caption
+// symbols, quarters that looked alike and a missing picture.
 
 #include <memory>
 #include <tuple>
