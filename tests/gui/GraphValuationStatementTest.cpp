@@ -12,7 +12,6 @@
 #include "views/Graph.h"
 #include "views/ShareIndex.h"
 #include "views/Statement.h"
-#include "views/Valuation.h"
 #include "views/win32/GraphPainting.h"
 #include "trading/win32/BuyScreen.h"
 #include "views/win32/GraphScreen.h"
@@ -212,28 +211,6 @@ TEST_F(Valuation, ListsTheHeldHoldingsWithTotalsAndRuleGraphsThemAndShowsAPurcha
     runScreen([&] { runValuationScreen(window_, gGame, runBuyScreen); }, play, IDC_VAL_EXIT);
     EXPECT_EQ(gGame.holdings[1].pendingQuantity, 20);
     expectAsRecorded(seen, "valuation");
-}
-
-TEST_F(Valuation, TheWidestFiguresShowWholeApartAndUnderTheirHeadings) {
-    holdTheWidestFigures();
-    constexpr int kHeadingIds[] = {IDC_VAL_HELD_HEADING,      IDC_VAL_DATE_HEADING,
-                                   IDC_VAL_PRICE_HEADING,     IDC_VAL_COST_HEADING,
-                                   IDC_VAL_PRICE_NOW_HEADING, IDC_VAL_VALUE_NOW_HEADING};
-    std::vector<HeadedColumn> columns;
-    for (int c = 0; c < 6; ++c)
-        columns.push_back({kHeadingIds[c], kValuationColumns[c].first, kValuationColumns[c].last});
-    std::vector<std::string> faults;
-    const auto measure = [&](HWND screen) {
-        EXPECT_EQ(listLines(GetDlgItem(screen, IDC_VAL_LIST)).size(), std::size_t{kHoldingCount});
-        faults = layoutFaults(screen, IDC_VAL_LIST, 19, columns,  // after the longest name
-                              {{IDC_VAL_FEES_LABEL, IDC_VAL_FEES},
-                               {IDC_VAL_VALUE_LABEL, IDC_VAL_VALUE},
-                               {IDC_VAL_CASH_LABEL, IDC_VAL_CASH},
-                               {0, IDC_VAL_TOTAL}});
-        saveWindowPicture(screen, "valuation_widest");
-    };
-    runScreen([&] { runValuationScreen(window_, gGame, runBuyScreen); }, measure, IDC_VAL_EXIT);
-    EXPECT_EQ(faults, std::vector<std::string>{});
 }
 
 TEST_F(Statement, TwelveDealsPageByButtonsAndKeysAndAnUnreadableHistorySaysSo) {

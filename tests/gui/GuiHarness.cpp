@@ -7,7 +7,6 @@
 #include <fstream>
 #include <memory>
 
-#include "model/MarketFiles.h"
 #include "runtime/BitmapGeometry.h"
 #include "runtime/win32/DialogHost.h"
 #include "shell/win32/Startup.h"
@@ -367,18 +366,6 @@ void orderShares(int share, int quantity) {
 
 void holdShares(int slot, int share, int quantity, double totalCost) {
     gGame.holdings[slot] = {.shareNumber = share, .heldQuantity = quantity, .totalCost = totalCost};
-}
-
-void holdTheWidestFigures() {
-    for (int slot = 0; slot < kHoldingCount; ++slot) {
-        std::snprintf(gGame.shareTable[slot].name, kShareNameSize, "Northern Consolid %d", slot);
-        gGame.shareTable[slot].currentPrice = kHighestPrice;
-        holdShares(slot, slot, INT32_MAX, 214742995829.0);
-        gGame.holdings[slot].commissionToDate = 785257004170.99;
-        gGame.holdings[slot].repeatPurchases = 2;
-        std::snprintf(gGame.holdings[slot].dateBought, kDateBoughtSize, "21-May-97");
-    }
-    gGame.cashBalance = gGame.pendingBalance = 997000000000000.0;  // a total of fifteen digits
 }
 
 void GameWindowTest::SetUp() {

@@ -134,8 +134,6 @@ bool pumpMessagesUntilIdle();  // as the game's loop would, but answers whether 
 
 void orderShares(int share, int quantity);
 void holdShares(int slot, int share, int quantity, double totalCost);
-// Ten holdings of the most shares at the highest price, long names, dates and charges: each column's widest.
-void holdTheWidestFigures();
 
 // A fresh game in a new main window, destroyed after the test.
 class GameWindowTest : public ::testing::Test {

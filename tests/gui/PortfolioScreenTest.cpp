@@ -1,7 +1,5 @@
 // The portfolio and the share index, walked as a player would.
 
-#include <algorithm>
-#include <climits>
 #include <cstdio>
 
 #include "model/MarketFiles.h"
@@ -11,7 +9,9 @@
 #include "trading/win32/BuyScreen.h"
 #include "trading/win32/PortfolioScreen.h"
 #include "views/ShareIndex.h"
+#include "views/Valuation.h"
 #include "views/win32/ShareIndexScreen.h"
+#include "views/win32/ValuationScreen.h"
 
 namespace {
 using Portfolio = GameWindowTest;
@@ -129,9 +129,38 @@ TEST_F(Portfolio, FiguresColoursTheChosenLineAndTheKeysDriveWhatItShowsAndOpens)
     expectAsRecorded(seen, "portfolio");
 }
 
-TEST_F(Portfolio, TheWidestFiguresShowWholeApartAndUnderTheirHeadings) {
-    // Each ordered again in full, priced a day after the lowest price (the second the other way).
-    holdTheWidestFigures();
+// Ten holdings of the most shares at the highest price, long names, dates and charges in the valuation; then
+// in the portfolio each ordered again in full, priced a day after the lowest price (the second the other
+// way).
+TEST_F(Portfolio, TheWidestFiguresShowWholeApartAndUnderTheirHeadingsThereAndInTheValuation) {
+    for (int slot = 0; slot < kHoldingCount; ++slot) {
+        std::snprintf(gGame.shareTable[slot].name, kShareNameSize, "Northern Consolid %d", slot);
+        gGame.shareTable[slot].currentPrice = kHighestPrice;
+        holdShares(slot, slot, INT32_MAX, 214742995829.0);
+        gGame.holdings[slot].commissionToDate = 785257004170.99;
+        gGame.holdings[slot].repeatPurchases = 2;
+        std::snprintf(gGame.holdings[slot].dateBought, kDateBoughtSize, "21-May-97");
+    }
+    gGame.cashBalance = gGame.pendingBalance = 997000000000000.0;  // a total of fifteen digits
+    constexpr int kHeadingIds[] = {IDC_VAL_HELD_HEADING,      IDC_VAL_DATE_HEADING,
+                                   IDC_VAL_PRICE_HEADING,     IDC_VAL_COST_HEADING,
+                                   IDC_VAL_PRICE_NOW_HEADING, IDC_VAL_VALUE_NOW_HEADING};
+    std::vector<HeadedColumn> columns;
+    for (int c = 0; c < 6; ++c)
+        columns.push_back({kHeadingIds[c], kValuationColumns[c].first, kValuationColumns[c].last});
+    std::vector<std::string> lines, faults;
+    const auto measure = [&](HWND screen) {
+        lines = listLines(GetDlgItem(screen, IDC_VAL_LIST));
+        faults = layoutFaults(screen, IDC_VAL_LIST, 19, columns,  // after the longest name
+                              {{IDC_VAL_FEES_LABEL, IDC_VAL_FEES},
+                               {IDC_VAL_VALUE_LABEL, IDC_VAL_VALUE},
+                               {IDC_VAL_CASH_LABEL, IDC_VAL_CASH},
+                               {0, IDC_VAL_TOTAL}});
+        saveWindowPicture(screen, "valuation_widest");
+    };
+    runScreen([&] { runValuationScreen(window_, gGame, runBuyScreen); }, measure, IDC_VAL_EXIT);
+    EXPECT_EQ(lines.size(), std::size_t{kHoldingCount});
+    EXPECT_EQ(faults, std::vector<std::string>{});
     for (int slot = 0; slot < kHoldingCount; ++slot) {
         gGame.shareTable[slot].previousPrice = slot == 1 ? kHighestPrice : kLowestPrice;
         if (slot == 1) gGame.shareTable[slot].currentPrice = kLowestPrice;
@@ -139,12 +168,11 @@ TEST_F(Portfolio, TheWidestFiguresShowWholeApartAndUnderTheirHeadings) {
             gGame.holdings[slot].action = kSellAction, gGame.holdings[slot].pendingQuantity = INT32_MAX;
     }
     // The characters the widest figures take: "[Sell]", a signed order, a price, a signed move.
-    const std::vector<HeadedColumn> columns = {{IDC_PORT_HELD_HEADING, 20, 29},
-                                               {IDC_PORT_ACTION_HEADING, 35, 40},
-                                               {IDC_PORT_PENDING_HEADING, 42, 52},
-                                               {IDC_PORT_PRICE_HEADING, 56, 60},
-                                               {IDC_PORT_MOVEMENT_HEADING, 64, 69}};
-    std::vector<std::string> lines, faults;
+    columns = {{IDC_PORT_HELD_HEADING, 20, 29},
+               {IDC_PORT_ACTION_HEADING, 35, 40},
+               {IDC_PORT_PENDING_HEADING, 42, 52},
+               {IDC_PORT_PRICE_HEADING, 56, 60},
+               {IDC_PORT_MOVEMENT_HEADING, 64, 69}};
     runScreen(
         [&] { openPortfolio(window_, gGame); },
         [&](HWND screen) {
