@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
 #include <chrono>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -58,18 +58,6 @@ std::uint32_t u32(const std::string& b, std::size_t at) {
     return value;
 }
 
-std::vector<double> prices(int share) {
-    const std::string bytes = readFile(historyPath(kGameDir, share));
-    std::vector<double> result;
-    for (std::size_t at = 0; at + 8 <= bytes.size(); at += 8) {
-        const std::uint64_t bits = u32(bytes, at) | std::uint64_t{u32(bytes, at + 4)} << 32;
-        double price;
-        std::memcpy(&price, &bits, sizeof price);
-        result.push_back(price);
-    }
-    return result;
-}
-
 // The index's order is the table's: the miner suspended four days into the game keeps its own history.
 TEST(ShippedMarket, NamesInTheIndexsOrderDatesAndQuarterPennyPricesWithHolidaysAndSuspensions) {
     std::istringstream names(readFile(kGameDir / "SHARES.NMS"));
@@ -81,9 +69,14 @@ TEST(ShippedMarket, NamesInTheIndexsOrderDatesAndQuarterPennyPricesWithHolidaysA
     const std::set<std::string> tokens{std::istream_iterator<std::string>(dates), {}};
     EXPECT_EQ(tokens.size(), static_cast<std::size_t>(kRecords - 1)) << "one date a record, none repeated";
 
-    std::vector<std::vector<double>> table;
-    for (int share = 0; share < kShares; ++share) table.push_back(prices(share));
-    for (const auto& share : table) ASSERT_EQ(share.size(), static_cast<std::size_t>(kRecords));
+    std::vector<std::vector<double>> table(kShares);
+    for (int share = 0; share < kShares; ++share) {
+        const std::string bytes = readFile(historyPath(kGameDir, share));
+        for (std::size_t at = 0; at + 8 <= bytes.size(); at += 8)
+            table[share].push_back(
+                std::bit_cast<double>(u32(bytes, at) | std::uint64_t{u32(bytes, at + 4)} << 32));
+        ASSERT_EQ(table[share].size(), static_cast<std::size_t>(kRecords));
+    }
     int holidays = 0, suspensions = 0;
     for (int record = 0; record < kRecords; ++record) {
         const bool holiday = table[0][record] == 0.0;

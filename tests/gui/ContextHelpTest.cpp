@@ -8,7 +8,6 @@
 #include "shell/win32/Dispatch.h"
 #include "tests/gui/GuiHarness.h"
 #include "trading/win32/BuyScreen.h"
-#include "trading/win32/PortfolioScreen.h"
 #include "trading/win32/SellScreen.h"
 #include "views/win32/ShareIndexScreen.h"
 

@@ -24,7 +24,6 @@ using Valuation = GameWindowTest;
 using Statement = GameWindowTest;
 
 const auto capture = [](HWND dialog) { return shownPicture(dialog, kGraphPaintArea); };
-const auto history = [](int share) { return std::string("History of ") + gGame.shareTable[share].name; };
 
 // Charts the index's row for `work`; answers whether the index closed after a purchase.
 bool graphFromIndex(HWND owner, int row, const std::function<void(HWND)>& work) {
@@ -139,7 +138,7 @@ TEST_F(GraphScreen, TheLineAndLabelsOfEachRangeShowAndFitAndBuyingClosesTheGraph
         buyThrough([&] { pressLater(dialog, IDC_GRAPH_BUY); }, "10");
         graphClosedItself = waitUntil([&] { return !IsWindow(dialog); });
     });
-    EXPECT_EQ(caption, history(12));
+    EXPECT_EQ(caption, std::string("History of ") + gGame.shareTable[12].name);
     EXPECT_TRUE(oneYearChecked);
     EXPECT_EQ(widest, std::vector<std::string>{});
     EXPECT_TRUE(graphClosedItself && purchased);

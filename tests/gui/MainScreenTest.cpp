@@ -83,36 +83,33 @@ TEST_F(MainWindow, PicturePagesPlacementWholeInsideTheMainWindow) {
     GetClientRect(window_, &mainClient);
     MapWindowPoints(window_, HWND_DESKTOP, reinterpret_cast<POINT*>(&mainClient), 2);
     IntersectRect(&area, &mainClient, &screen);
-    const auto statement = [this] { runStatementScreen(window_, gGame); };
     const struct {
-        std::function<void()> open;
+        std::function<void(HWND)> open;
         const char* picture;
         SIZE size;
-        int close;
         const char* name;
     } pages[] = {
-        {[this] { runNewsScreen(window_); }, RES_BMP_NEWS, {640, 480}, IDC_CANCEL_BUTTON, "news"},
-        {[this] { runDiscoverScreen(window_); }, RES_BMP_DISCOVER, {640, 480}, IDC_CANCEL_BUTTON, "discover"},
-        {[this] { runOtherGamesScreen(window_); }, RES_BMP_OGAMES, {640, 460}, IDC_CANCEL_BUTTON, "games"},
-        {statement, RES_BMP_STATEMENT, {640, 480}, IDC_STATE_EXIT, "statement"},
+        {runNewsScreen, RES_BMP_NEWS, {640, 480}, "news"},
+        {runDiscoverScreen, RES_BMP_DISCOVER, {640, 480}, "discover"},
+        {runOtherGamesScreen, RES_BMP_OGAMES, {640, 460}, "games"},
+        {[](HWND owner) { runStatementScreen(owner, gGame); }, RES_BMP_STATEMENT, {640, 480}, "statement"},
     };
     for (const auto& page : pages) {
         SCOPED_TRACE(page.name);
         RECT shown = {}, client = {}, inside = {};
         bool bottomShown = false;
         std::vector<int> textsCut;  // shrunk with the page, each text still fits its place
-        runScreen(
-            page.open,
-            [&](HWND dialog) {
-                GetWindowRect(dialog, &shown);
-                GetClientRect(dialog, &client);
-                bottomShown = showsBottomOf(dialog, page.picture);
-                for (HWND c = GetWindow(dialog, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
-                    if (IsWindowVisible(c) && !fitsItsControl(c)) textsCut.push_back(GetDlgCtrlID(c));
-                saveWindowPicture(GetDesktopWindow(), std::string(page.name) + "_over_main_window_" +
-                                                          std::to_string(screenWidth));
-            },
-            page.close);
+        runScreen([&] { page.open(window_); },
+                  [&](HWND dialog) {
+                      GetWindowRect(dialog, &shown);
+                      GetClientRect(dialog, &client);
+                      bottomShown = showsBottomOf(dialog, page.picture);
+                      for (HWND c = GetWindow(dialog, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+                          if (IsWindowVisible(c) && !fitsItsControl(c)) textsCut.push_back(GetDlgCtrlID(c));
+                      saveWindowPicture(GetDesktopWindow(), std::string(page.name) + "_over_main_window_" +
+                                                                std::to_string(screenWidth));
+                  },
+                  IDCANCEL);
         IntersectRect(&inside, &shown, &area);
         EXPECT_TRUE(EqualRect(&inside, &shown)) << "over the main window's client area";
         EXPECT_LE(client.right, page.size.cx);  // its shape kept to the pixel

@@ -6,7 +6,6 @@
 
 #include "runtime/win32/BitmapDisplay.h"
 #include "runtime/win32/MessageBoxes.h"
-#include "shell/win32/Dispatch.h"
 #include "tests/gui/GuiHarness.h"
 #include "views/win32/NewsScreen.h"
 

@@ -1,8 +1,6 @@
 #!/usr/bin/env python3
 """Reads the written help files back, independently of their writer, and checks what the viewer relies on.
-
-Usage: HelpFileTest.py GAME_DIR [MADE]   (MADE: the date, in seconds since 1970, the build gave the writer)
-"""
+Usage: HelpFileTest.py GAME_DIR [MADE]   (MADE: the date, in seconds since 1970, the build gave the writer)"""
 import html
 import os
 import re
