@@ -94,14 +94,10 @@ TEST_F(PlayerFaults, TheCaptionButtonsHaveTheirSymbolFaceAndTheFixedPitchFacesQu
     for (const char* face : {"Marlett", "Tahoma"}) {
         LOGFONTA wanted = {.lfCharSet = DEFAULT_CHARSET};
         lstrcpynA(wanted.lfFaceName, face, LF_FACESIZE);
-        bool found = false;
-        EnumFontFamiliesExA(
-            WindowDc(window_).get(), &wanted,
-            [](const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM flag) {
-                return *reinterpret_cast<bool*>(flag) = true, 0;
-            },
-            reinterpret_cast<LPARAM>(&found), 0);
-        EXPECT_TRUE(found) << face << " is missing from the Wine prefix";
+        // The enumeration answers what the callback last answered: 0 stops it at the first font of the face.
+        const auto stop = [](const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM) { return 0; };
+        EXPECT_EQ(EnumFontFamiliesExA(WindowDc(window_).get(), &wanted, stop, 0, 0), 0)
+            << face << " is missing from the Wine prefix";
     }
     const Picture dejaVu = quartersIn("DejaVu Sans Mono");
     EXPECT_FALSE(dejaVu == quartersIn("Liberation Mono")) << "DejaVu Sans Mono is missing";

@@ -27,9 +27,6 @@ def context_numbers():
     return {int(number): CONTEXT_TITLES[name] for name, number in named.items()}
 
 
-BLOCK_DATA = 4096 - 12
-
-
 def unpack(layout, data, at):
     return struct.unpack_from("<" + layout, data, at)
 
@@ -106,7 +103,7 @@ class HelpFile:
         while position != 0xFFFFFFFF:
             number, offset = (position - 12) >> 14, (position - 12) & 0x3FFF
             size, length2, _, following, length1, kind = unpack("iiIIiB", body, number * 4096 + 12 + offset)
-            assert offset + size <= BLOCK_DATA, f"record at {position:#x} crosses its block"
+            assert offset + size <= 4096 - 12, f"record at {position:#x} crosses its block"
             record = body[number * 4096 + 12 + offset:number * 4096 + 12 + offset + size]
             assert length2 == size - length1, "text is stored plain"
             block, counted = number, counted if number == block else 0
