@@ -11,14 +11,14 @@ namespace fs = std::filesystem;
 class GameProcess : public ::testing::Test {
 protected:
     void start(const std::function<void(const fs::path&)>& spoil = {}) {
-        ASSERT_FALSE(gameProgramPath().empty()) << "pass --game=PATH\\Tickerdell.exe";
+        ASSERT_FALSE(gameProgramPath.empty()) << "pass --game=PATH\\Tickerdell.exe";
         fs::remove_all(folder_);
         fs::copy(fs::current_path(), folder_, fs::copy_options::recursive);
         fs::remove(folder_ / "Tickerdell.exe");
         if (spoil) spoil(folder_);
         STARTUPINFOA startup = {sizeof startup};
-        std::string commandLine = "\"" + gameProgramPath() + "\"";
-        CreateProcessA(gameProgramPath().c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+        std::string commandLine = "\"" + gameProgramPath + "\"";
+        CreateProcessA(gameProgramPath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                        folder_.string().c_str(), &startup, &process_);
     }
     void TearDown() override {

@@ -12,7 +12,6 @@
 #include "shell/win32/Startup.h"
 
 namespace {
-std::string programPath;  // the Tickerdell.exe given as --game=PATH
 
 std::string className(HWND window) {
     char name[64] = "";
@@ -39,10 +38,6 @@ BOOL CALLBACK collectChild(HWND child, LPARAM context) {
 }
 
 }  // namespace
-
-const std::string& gameProgramPath() {
-    return programPath;
-}
 
 std::string textOf(HWND window, int id) {
     char text[1024] = "";
@@ -155,15 +150,6 @@ DialogAnswerer::DialogAnswerer(int buttonId, Inspection inspect, DWORD timeoutMs
           if (inspect_) inspect_(dialog);
           pressLater(dialog, buttonId);
       }) {}
-
-DialogAnswerer::~DialogAnswerer() {
-    if (thread_.joinable()) thread_.join();
-}
-
-SeenDialog DialogAnswerer::seen() {
-    if (thread_.joinable()) thread_.join();
-    return seen_;
-}
 
 ScreenRun runScreen(const std::function<void()>& open, const std::function<void(HWND)>& work, int button,
                     int reply, const std::function<void(HWND)>& behind) {
@@ -391,7 +377,7 @@ int main(int argc, char** argv) {
     std::setvbuf(stdout, nullptr, _IONBF, 0);
     testing::InitGoogleTest(&argc, argv);
     for (int i = 1; i < argc; ++i)
-        if (std::string(argv[i]).rfind("--game=", 0) == 0) programPath = argv[i] + 7;
+        if (std::string(argv[i]).rfind("--game=", 0) == 0) gameProgramPath = argv[i] + 7;
     if (!initialiseShell(GetModuleHandleA(nullptr), nullptr))
         return std::fputs("no main window class\n", stderr), 1;
     return RUN_ALL_TESTS();

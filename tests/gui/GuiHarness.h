@@ -19,7 +19,7 @@
 #include "trading/OrderRules.h"
 
 // The Tickerdell.exe under test, given to the GUI test program as --game=PATH.
-const std::string& gameProgramPath();
+inline std::string gameProgramPath;
 
 std::string textOf(HWND window, int id = 0);
 std::string fontOf(HWND control);  // as "face height weight"
@@ -56,10 +56,13 @@ class DialogAnswerer {
 public:
     using Inspection = std::function<void(HWND dialog)>;
     explicit DialogAnswerer(int buttonId, Inspection inspect = {}, DWORD timeoutMs = 10000);
-    ~DialogAnswerer();
+    ~DialogAnswerer() { seen(); }
     DialogAnswerer(const DialogAnswerer&) = delete;
     DialogAnswerer& operator=(const DialogAnswerer&) = delete;
-    SeenDialog seen();  // waits for the answering thread
+    SeenDialog seen() {  // waits for the answering thread
+        if (thread_.joinable()) thread_.join();
+        return seen_;
+    }
 
 private:
     Inspection inspect_;
