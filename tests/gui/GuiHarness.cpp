@@ -13,12 +13,6 @@
 
 namespace {
 
-std::string className(HWND window) {
-    char name[64] = "";
-    GetClassNameA(window, name, sizeof name);
-    return name;
-}
-
 LPCSTR standardIconOf(HICON icon) {
     for (LPCSTR id : {IDI_QUESTION, IDI_EXCLAMATION, IDI_HAND, IDI_ASTERISK})
         if (icon && icon == LoadIconA(nullptr, id)) return id;
@@ -27,7 +21,9 @@ LPCSTR standardIconOf(HICON icon) {
 
 BOOL CALLBACK collectChild(HWND child, LPARAM context) {
     auto& seen = *reinterpret_cast<SeenDialog*>(context);
-    const std::string kind = className(child), text = textOf(child);
+    char name[64] = "";
+    GetClassNameA(child, name, sizeof name);
+    const std::string kind = name, text = textOf(child);
     if (kind == "Static" && (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
         seen.icon = standardIconOf(reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0)));
     else if (kind == "Static" && !text.empty())
