@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
 #include <chrono>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -51,21 +51,15 @@ std::uint64_t marketChecksum(const fs::path& dir) {
     return hash;
 }
 
-// Little-endian doubles decoded byte by byte, whatever the host's byte order.
-std::vector<double> prices(int share) {
-    const std::string bytes = readFile(historyPath(kGameDir, share));
-    std::vector<double> result;
-    for (std::size_t at = 0; at + 8 <= bytes.size(); at += 8) {
-        std::uint64_t bits = 0;
-        for (int i = 7; i >= 0; --i) bits = (bits << 8) | static_cast<unsigned char>(bytes[at + i]);
-        double price;
-        std::memcpy(&price, &bits, sizeof price);
-        result.push_back(price);
-    }
-    return result;
+// Little-endian, decoded byte by byte whatever the host's byte order.
+std::uint32_t u32(const std::string& b, std::size_t at) {
+    std::uint32_t value = 0;
+    for (int i = 3; i >= 0; --i) value = (value << 8) | static_cast<unsigned char>(b[at + i]);
+    return value;
 }
 
-TEST(ShippedMarket, NamesDatesAndQuarterPennyPricesWithHolidaysAndSuspensions) {
+// The index's order is the table's: the miner suspended four days into the game keeps its own history.
+TEST(ShippedMarket, NamesInTheIndexsOrderDatesAndQuarterPennyPricesWithHolidaysAndSuspensions) {
     std::istringstream names(readFile(kGameDir / "SHARES.NMS"));
     std::set<std::string> unique;
     for (std::string line; std::getline(names, line); unique.insert(line))
@@ -75,9 +69,14 @@ TEST(ShippedMarket, NamesDatesAndQuarterPennyPricesWithHolidaysAndSuspensions) {
     const std::set<std::string> tokens{std::istream_iterator<std::string>(dates), {}};
     EXPECT_EQ(tokens.size(), static_cast<std::size_t>(kRecords - 1)) << "one date a record, none repeated";
 
-    std::vector<std::vector<double>> table;
-    for (int share = 0; share < kShares; ++share) table.push_back(prices(share));
-    for (const auto& share : table) ASSERT_EQ(share.size(), static_cast<std::size_t>(kRecords));
+    std::vector<std::vector<double>> table(kShares);
+    for (int share = 0; share < kShares; ++share) {
+        const std::string bytes = readFile(historyPath(kGameDir, share));
+        for (std::size_t at = 0; at + 8 <= bytes.size(); at += 8)
+            table[share].push_back(
+                std::bit_cast<double>(u32(bytes, at) | std::uint64_t{u32(bytes, at + 4)} << 32));
+        ASSERT_EQ(table[share].size(), static_cast<std::size_t>(kRecords));
+    }
     int holidays = 0, suspensions = 0;
     for (int record = 0; record < kRecords; ++record) {
         const bool holiday = table[0][record] == 0.0;
@@ -106,6 +105,26 @@ TEST(ShippedMarket, NamesDatesAndQuarterPennyPricesWithHolidaysAndSuspensions) {
         worstFall = std::min(worstFall, market[day] - market[day - 4]);
     EXPECT_LT(worstFall, std::log(0.8));
     EXPECT_NE(table[0][1136] * table[0][1137], 0.0) << "the game's first two days trade";
+
+    const fs::path before = fs::current_path();
+    fs::current_path(kGameDir);
+    GameModel model;
+    const int loaded = loadMarketData(model);
+    fs::current_path(before);
+    ASSERT_EQ(loaded, 1);
+    const auto namesOf = [](const ShareList& shares) {
+        std::vector<std::string> list;
+        for (const ShareRecord& share : shares) list.emplace_back(share.name);
+        return list;
+    };
+    ShareList sorted = sortedSharesOf(model);
+    sortShares(sorted, ShareOrder::ByName);
+    EXPECT_EQ(namesOf(model.shareTable), namesOf(sorted));
+    int suspended = -1;
+    for (int share = 0; share < kShares; ++share)
+        if (table[share][1142] == 0.0 && table[share][1141] != 0.0) suspended = share;
+    ASSERT_NE(suspended, -1);
+    EXPECT_STREQ(model.shareTable[suspended].name, "Pellinor Gold");
 }
 
 TEST(MarketGenerator, SameSeedGivesTheShippedBytesAndAnotherSeedOthers) {
@@ -124,39 +143,7 @@ TEST(MarketGenerator, SameSeedGivesTheShippedBytesAndAnotherSeedOthers) {
     fs::remove_all(scratch);
 }
 
-TEST(ShippedMarket, ListsTheNamesInTheShareIndexsAlphabeticalOrderEachWithItsOwnHistory) {
-    const fs::path before = fs::current_path();
-    fs::current_path(kGameDir);
-    GameModel model;
-    const int loaded = loadMarketData(model);
-    fs::current_path(before);
-    ASSERT_EQ(loaded, 1);
-    const auto names = [](const ShareList& shares) {
-        std::vector<std::string> list;
-        for (const ShareRecord& share : shares) list.emplace_back(share.name);
-        return list;
-    };
-    ShareList sorted = sortedSharesOf(model);
-    sortShares(sorted, ShareOrder::ByName);
-    EXPECT_EQ(names(model.shareTable), names(sorted));
-    // The gold miner suspended four days after the game opens keeps its history under its own name.
-    int suspended = -1;
-    for (int share = 0; share < kShares; ++share)
-        if (prices(share)[1142] == 0.0 && prices(share)[1141] != 0.0) suspended = share;
-    ASSERT_NE(suspended, -1);
-    EXPECT_STREQ(model.shareTable[suspended].name, "Pellinor Gold");
-}
-
 constexpr std::size_t kPixelOffset = 14 + 40 + 256 * 4;  // file header, info header, colour table
-
-std::vector<std::uint8_t> bytesOf(const fs::path& path) {
-    const std::string bytes = readFile(path);
-    return {bytes.begin(), bytes.end()};
-}
-
-std::uint32_t u32(const std::vector<std::uint8_t>& b, std::size_t at) {
-    return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (static_cast<std::uint32_t>(b[at + 3]) << 24);
-}
 
 TEST(BitmapFiles, EveryPictureIsAnUncompressed256ColourBitmapOfItsSize) {
     std::ifstream sizes(fs::path(TICKERDELL_SOURCE_DIR) / "tests" / "data" / "bitmaps.expected");
@@ -169,7 +156,7 @@ TEST(BitmapFiles, EveryPictureIsAnUncompressed256ColourBitmapOfItsSize) {
         ASSERT_TRUE(row >> name >> width >> height) << line;
         listed.insert(name + ".bmp");
         SCOPED_TRACE(name);
-        const std::vector<std::uint8_t> b = bytesOf(kResources / "bitmaps" / (name + ".bmp"));
+        const std::string b = readFile(kResources / "bitmaps" / (name + ".bmp"));
         ASSERT_GE(b.size(), kPixelOffset);
         const std::size_t image = (std::size_t{width} + 3) / 4 * 4 * height;
         EXPECT_EQ(std::make_tuple(b[0], b[1], u32(b, 2), u32(b, 10)),
@@ -187,13 +174,12 @@ TEST(BitmapFiles, EveryPictureIsAnUncompressed256ColourBitmapOfItsSize) {
     EXPECT_EQ(listed, shipped);
 }
 
-// The statement's picture rules its table and boxes its page total where the page's texts stand: the
-// heading band and the total's box end exactly at the places the statement's layout keeps inside.
+// The heading band and the total's box end exactly where the statement's layout keeps its texts inside.
 TEST(BitmapFiles, TheStatementPictureDrawsTheTableAndTheTotalBoxWhereThePageTextsStand) {
-    const std::vector<std::uint8_t> b = bytesOf(kResources / "bitmaps" / "STATE.bmp");
+    const std::string b = readFile(kResources / "bitmaps" / "STATE.bmp");
     ASSERT_EQ(b.size(), kPixelOffset + 640 * 480);
     const auto colour = [&b](int x, int y) {
-        return u32(b, 54 + 4 * std::size_t{b[kPixelOffset + std::size_t(479 - y) * 640 + std::size_t(x)]});
+        return u32(b, 54 + 4 * static_cast<unsigned char>(b[kPixelOffset + std::size_t(479 - y) * 640 + x]));
     };
     const auto spans = [&colour](int left, int right, int y, std::uint32_t inside) {
         return colour(left, y) == inside && colour(right - 1, y) == inside && colour(left - 1, y) != inside &&
@@ -207,13 +193,12 @@ TEST(BitmapFiles, TheStatementPictureDrawsTheTableAndTheTotalBoxWhereThePageText
     EXPECT_NE(colour(480, kStatementTotalBoxTop + 1), outline);
 }
 
-// The newspaper's footer lies whole on the paper: the paper's last rows, its edge and the shadow under it
-// (the picture's last eight rows) are each one colour across the columns, with no text running off the page.
+// The paper's last rows, its edge and the shadow under it are each one colour: no text runs off the page.
 TEST(BitmapFiles, TheNewspapersTextStaysOnThePaper) {
-    const std::vector<std::uint8_t> b = bytesOf(kResources / "bitmaps" / "X_TRADTR.bmp");
+    const std::string b = readFile(kResources / "bitmaps" / "X_TRADTR.bmp");
     ASSERT_EQ(b.size(), kPixelOffset + 640 * 480);
     for (int row = 0; row < 8; ++row) {  // stored bottom-up: the picture's last row comes first
-        const std::uint8_t* pixels = b.data() + kPixelOffset + 640 * row;
+        const char* pixels = b.data() + kPixelOffset + 640 * row;
         int breaks = 0;
         for (int x = 41; x < 600; ++x) breaks += pixels[x] != pixels[40];
         EXPECT_EQ(breaks, 0) << "row " << 479 - row;

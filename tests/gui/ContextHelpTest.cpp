@@ -1,5 +1,4 @@
-// Context help as the player meets it: F1 on each screen, the Shift+F1 help mode and what leaves it, F1 on
-// a menu item, the Help menu and the end of the game; then the real viewer showing the topics.
+// Context help as the player meets it, with a recording viewer and then the real one.
 
 #include <atomic>
 
@@ -9,20 +8,16 @@
 #include "shell/win32/Dispatch.h"
 #include "tests/gui/GuiHarness.h"
 #include "trading/win32/BuyScreen.h"
-#include "trading/win32/PortfolioScreen.h"
 #include "trading/win32/SellScreen.h"
 #include "views/win32/ShareIndexScreen.h"
 
 namespace {
-// Each step's name and what the viewer was then asked (on the game's thread); others read the count.
+// Each step's name and what the viewer was then asked (on the game's thread); other threads read `requested`.
 std::string asked;
-std::atomic<int> requestCount;
-bool requested() {
-    return requestCount > 0;
-}
+std::atomic<bool> requested;
 void nextStep(const std::string& name) {
     asked += (asked.empty() ? "" : "\n") + name + ":";
-    requestCount = 0;
+    requested = false;
 }
 
 // A key as the keyboard sends it to the focused control; a held key repeats with bit 30 set.
@@ -58,7 +53,7 @@ protected:
         setHelpViewer([](HWND, const char*, UINT command, ULONG_PTR data) {
             const char* names[] = {"", "context", "quit", "contents", "help on help"};
             asked += std::string(" ") + names[command] + " " + std::to_string(data);
-            ++requestCount;
+            requested = true;
             return TRUE;
         });
     }
@@ -69,19 +64,17 @@ protected:
     }
 };
 
-// F1 in the screen `open` shows, closed again with Cancel.
 void fOneIn(const std::string& name, const std::function<void()>& open) {
     nextStep("F1 on " + name);
     DialogAnswerer close(IDCANCEL, [](HWND dialog) {
         postKey(settledFocus(dialog), VK_F1);
-        waitUntil(requested);
+        waitUntil([] { return requested.load(); });
     });
     open();
     close.seen();
 }
 
-// Shift+F1 on the main screen, then `leave`: help mode ends without carrying out the button, and the
-// next click opens the portfolio.
+// Shift+F1, then `leave`: help mode ends without carrying out the button, and the next click does.
 void helpModeLeftBy(const std::string& name, const std::function<void()>& leave) {
     nextStep("help mode left by " + name);
     setShift(true);
@@ -99,8 +92,7 @@ void helpModeLeftBy(const std::string& name, const std::function<void()>& leave)
     EXPECT_EQ(opened.seen().caption, "Portfolio");
 }
 
-// Each way of asking, in turn, and what the viewer got, compared with help.expected: a topic once, and
-// the game goes on.
+// What the viewer got at each step is compared with help.expected.
 TEST_F(ContextHelp, EachWayOfAskingGivesTheViewerItsTopicOnceAndTheGameGoesOn) {
     orderShares(3, 10);
     settleDay(gGame, 1);
@@ -128,7 +120,7 @@ TEST_F(ContextHelp, EachWayOfAskingGivesTheViewerItsTopicOnceAndTheGameGoesOn) {
         waitUntil([] { return inHelpMode(); });
         DialogAnswerer noQuestion(IDNO, {}, 1000);
         pressLater(dialog, IDC_BUY_MAX);
-        waitUntil(requested);
+        waitUntil([] { return requested.load(); });
         EXPECT_FALSE(noQuestion.seen().found) << "Buy Max was carried out";
         stillOpen = IsWindow(dialog) != FALSE;
     });
@@ -188,8 +180,6 @@ bool viewerShows(const char* title) {
     return waitUntil([&] { return viewerTexts().find(title) != std::string::npos; }, 20000);
 }
 
-// The real viewer, as the player gets it: the portfolio's topic on F1, the how-to file from the menu
-// with no question box, and the viewer gone when the game asks it to close.
 using HelpViewer = GameWindowTest;
 
 TEST_F(HelpViewer, FOneOnThePortfolioAndUsingHelpOpenTheirTopicsInTheViewer) {

@@ -1,5 +1,4 @@
-// The real Tickerdell.exe as its own process: unusable market files give a clear message and an exit
-// with an error code; the shipped market starts the game, and quitting ends it with code 0.
+// The real Tickerdell.exe as its own process, from start to exit code.
 
 #include <filesystem>
 
@@ -8,19 +7,18 @@
 namespace {
 namespace fs = std::filesystem;
 
-// One run of the game in a fresh copy of the shipped market, which the test may spoil first; the game
-// is ended (or killed) when the object goes.
+// The game in a fresh copy of the shipped market, which the test may spoil first; killed if still running.
 class GameProcess : public ::testing::Test {
 protected:
     void start(const std::function<void(const fs::path&)>& spoil = {}) {
-        ASSERT_FALSE(gameProgramPath().empty()) << "pass --game=PATH\\Tickerdell.exe";
+        ASSERT_FALSE(gameProgramPath.empty()) << "pass --game=PATH\\Tickerdell.exe";
         fs::remove_all(folder_);
         fs::copy(fs::current_path(), folder_, fs::copy_options::recursive);
         fs::remove(folder_ / "Tickerdell.exe");
         if (spoil) spoil(folder_);
         STARTUPINFOA startup = {sizeof startup};
-        std::string commandLine = "\"" + gameProgramPath() + "\"";
-        CreateProcessA(gameProgramPath().c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+        std::string commandLine = "\"" + gameProgramPath + "\"";
+        CreateProcessA(gameProgramPath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                        folder_.string().c_str(), &startup, &process_);
     }
     void TearDown() override {
@@ -29,7 +27,6 @@ protected:
         std::error_code ignored;
         fs::remove_all(folder_, ignored);
     }
-    // Waits for a message box or dialog of the game, reads it and presses the button.
     SeenDialog answerDialog(int buttonId) const {
         std::vector<HWND> open;
         if (!waitUntil([&] { return !(open = visibleDialogsOf(process_.dwProcessId)).empty(); }, 10000))

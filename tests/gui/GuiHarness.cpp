@@ -1,5 +1,4 @@
-// The GUI test harness: the test program's entry, the main window, driving controls, answering modal
-// windows and reading pixels.
+// The GUI test harness and the test program's entry.
 #include "tests/gui/GuiHarness.h"
 
 #include <algorithm>
@@ -8,19 +7,11 @@
 #include <fstream>
 #include <memory>
 
-#include "model/MarketFiles.h"
 #include "runtime/BitmapGeometry.h"
 #include "runtime/win32/DialogHost.h"
 #include "shell/win32/Startup.h"
 
 namespace {
-std::string programPath;  // the Tickerdell.exe given as --game=PATH
-
-std::string className(HWND window) {
-    char name[64] = "";
-    GetClassNameA(window, name, sizeof name);
-    return name;
-}
 
 LPCSTR standardIconOf(HICON icon) {
     for (LPCSTR id : {IDI_QUESTION, IDI_EXCLAMATION, IDI_HAND, IDI_ASTERISK})
@@ -30,7 +21,9 @@ LPCSTR standardIconOf(HICON icon) {
 
 BOOL CALLBACK collectChild(HWND child, LPARAM context) {
     auto& seen = *reinterpret_cast<SeenDialog*>(context);
-    const std::string kind = className(child), text = textOf(child);
+    char name[64] = "";
+    GetClassNameA(child, name, sizeof name);
+    const std::string kind = name, text = textOf(child);
     if (kind == "Static" && (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
         seen.icon = standardIconOf(reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0)));
     else if (kind == "Static" && !text.empty())
@@ -42,18 +35,13 @@ BOOL CALLBACK collectChild(HWND child, LPARAM context) {
 
 }  // namespace
 
-const std::string& gameProgramPath() {
-    return programPath;
-}
-
 std::string textOf(HWND window, int id) {
     char text[1024] = "";
     GetWindowTextA(id ? GetDlgItem(window, id) : window, text, sizeof text);
     return text;
 }
 
-std::string fontOf(HWND control, int id) {
-    if (id) control = GetDlgItem(control, id);
+std::string fontOf(HWND control) {
     LOGFONTA font = {};
     GetObjectA(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)), sizeof font, &font);
     return std::string(font.lfFaceName) + " " + std::to_string(font.lfHeight) + " " +
@@ -85,11 +73,9 @@ std::string listLine(HWND list, int row) {
 }
 std::vector<std::string> listLines(HWND list) {
     std::vector<std::string> lines;
-    for (int row = 0; row < listCount(list); ++row) lines.push_back(listLine(list, row));
+    for (int row = 0; row < SendMessageA(list, LB_GETCOUNT, 0, 0); ++row)
+        lines.push_back(listLine(list, row));
     return lines;
-}
-int listCount(HWND list) {
-    return static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
 }
 int listSelection(HWND list) {
     return static_cast<int>(SendMessageA(list, LB_GETCURSEL, 0, 0));
@@ -161,15 +147,6 @@ DialogAnswerer::DialogAnswerer(int buttonId, Inspection inspect, DWORD timeoutMs
           pressLater(dialog, buttonId);
       }) {}
 
-DialogAnswerer::~DialogAnswerer() {
-    if (thread_.joinable()) thread_.join();
-}
-
-SeenDialog DialogAnswerer::seen() {
-    if (thread_.joinable()) thread_.join();
-    return seen_;
-}
-
 ScreenRun runScreen(const std::function<void()>& open, const std::function<void(HWND)>& work, int button,
                     int reply, const std::function<void(HWND)>& behind) {
     ScreenRun run;
@@ -207,13 +184,18 @@ bool fitsItsControl(HWND control) {
     return needed.right <= box.right && needed.bottom <= box.bottom;
 }
 
-int textWidth(HWND control) {
-    WindowDc dc(control);
-    Selected font(dc.get(), reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
-    const std::string text = textOf(control);
-    SIZE size = {};
-    GetTextExtentPoint32A(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
-    return size.cx;
+bool ruleSpansTheWidest(HWND dialog, const RECT& band, std::initializer_list<int> figureIds) {
+    LONG widest = 0;
+    for (int id : figureIds) {
+        HWND figure = GetDlgItem(dialog, id);
+        WindowDc dc(figure);
+        Selected font(dc.get(), reinterpret_cast<HFONT>(SendMessageA(figure, WM_GETFONT, 0, 0)));
+        const std::string text = textOf(figure);
+        SIZE size = {};
+        GetTextExtentPoint32A(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
+        widest = std::max(widest, size.cx);
+    }
+    return pixelsOfColour(dialog, band, RGB(0, 0, 0)).size() == static_cast<std::size_t>(widest);
 }
 
 std::vector<std::string> layoutFaults(HWND dialog, int listId, int nameEnd,
@@ -261,7 +243,13 @@ std::vector<std::string> layoutFaults(HWND dialog, int listId, int nameEnd,
     return faults;
 }
 
-void expectAsRecorded(const std::string& shown, const std::string& name) {
+void expectAsRecorded(const std::string& windowsText, const std::string& name) {
+    std::wstring wide(windowsText.size(), L'\0');  // the files are in UTF-8, to be read and reviewed
+    wide.resize(MultiByteToWideChar(1252, 0, windowsText.data(), std::ssize(windowsText), wide.data(),
+                                    std::ssize(wide)));
+    std::string shown(3 * wide.size(), '\0');
+    shown.resize(WideCharToMultiByte(CP_UTF8, 0, wide.data(), std::ssize(wide), shown.data(),
+                                     std::ssize(shown), nullptr, nullptr));
     HRSRC resource = FindResourceA(nullptr, (name + "_EXPECTED").c_str(), MAKEINTRESOURCEA(10));  // RCDATA
     const auto* text = static_cast<const char*>(LockResource(LoadResource(nullptr, resource)));
     const std::string recorded = text ? std::string(text, SizeofResource(nullptr, resource)) : "";
@@ -359,22 +347,7 @@ void orderShares(int share, int quantity) {
 }
 
 void holdShares(int slot, int share, int quantity, double totalCost) {
-    gGame.holdings[slot] = Holding{};
-    gGame.holdings[slot].shareNumber = share;
-    gGame.holdings[slot].heldQuantity = quantity;
-    gGame.holdings[slot].totalCost = totalCost;
-}
-
-void holdTheWidestFigures() {
-    for (int slot = 0; slot < kHoldingCount; ++slot) {
-        std::snprintf(gGame.shareTable[slot].name, kShareNameSize, "Northern Consolid %d", slot);
-        gGame.shareTable[slot].currentPrice = kHighestPrice;
-        holdShares(slot, slot, INT32_MAX, 214742995829.0);
-        gGame.holdings[slot].commissionToDate = 785257004170.99;
-        gGame.holdings[slot].repeatPurchases = 2;
-        std::snprintf(gGame.holdings[slot].dateBought, kDateBoughtSize, "21-May-97");
-    }
-    gGame.cashBalance = gGame.pendingBalance = 997000000000000.0;  // a total of fifteen digits
+    gGame.holdings[slot] = {.shareNumber = share, .heldQuantity = quantity, .totalCost = totalCost};
 }
 
 void GameWindowTest::SetUp() {
@@ -400,8 +373,7 @@ int main(int argc, char** argv) {
     std::setvbuf(stdout, nullptr, _IONBF, 0);
     testing::InitGoogleTest(&argc, argv);
     for (int i = 1; i < argc; ++i)
-        if (std::string(argv[i]).rfind("--game=", 0) == 0) programPath = argv[i] + 7;
-    // The game's shell is initialised once, as WinMain does.
+        if (std::string(argv[i]).rfind("--game=", 0) == 0) gameProgramPath = argv[i] + 7;
     if (!initialiseShell(GetModuleHandleA(nullptr), nullptr))
         return std::fputs("no main window class\n", stderr), 1;
     return RUN_ALL_TESTS();

@@ -19,10 +19,10 @@
 #include "trading/OrderRules.h"
 
 // The Tickerdell.exe under test, given to the GUI test program as --game=PATH.
-const std::string& gameProgramPath();
+inline std::string gameProgramPath;
 
 std::string textOf(HWND window, int id = 0);
-std::string fontOf(HWND control, int id = 0);  // as "face height weight"
+std::string fontOf(HWND control);  // as "face height weight"
 void type(HWND dialog, int id, const std::string& text);
 void moveFocus(HWND dialog, int toId);
 // A click on the button, waiting for what it opens (press) or not (pressLater).
@@ -30,7 +30,6 @@ void press(HWND dialog, int id);
 void pressLater(HWND dialog, int id);
 std::string listLine(HWND list, int row);
 std::vector<std::string> listLines(HWND list);
-int listCount(HWND list);
 int listSelection(HWND list);
 void clickRow(HWND list, int row, bool twice = false);
 bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 2000);
@@ -51,16 +50,19 @@ inline std::vector<HWND> visibleDialogsOf(DWORD processId) {
     return visibleWindows("#32770", processId);
 }
 
-// On a second thread, waits for a new dialog of this process, reads it, lets `inspect` look and presses
-// the button, while the test's thread sits in the modal loop that opened it.
+// On a second thread, reads the next new dialog of this process, lets `inspect` look and presses the
+// button, while the test's thread sits in the modal loop that opened it.
 class DialogAnswerer {
 public:
     using Inspection = std::function<void(HWND dialog)>;
     explicit DialogAnswerer(int buttonId, Inspection inspect = {}, DWORD timeoutMs = 10000);
-    ~DialogAnswerer();
+    ~DialogAnswerer() { seen(); }
     DialogAnswerer(const DialogAnswerer&) = delete;
     DialogAnswerer& operator=(const DialogAnswerer&) = delete;
-    SeenDialog seen();  // waits for the answering thread
+    SeenDialog seen() {  // waits for the answering thread
+        if (thread_.joinable()) thread_.join();
+        return seen_;
+    }
 
 private:
     Inspection inspect_;
@@ -83,9 +85,10 @@ ScreenRun runScreen(const std::function<void()>& open, const std::function<void(
 // Buys the quantity in the Buy dialog `open` opens, saying Yes to the charge; answers its caption.
 std::string buyThrough(const std::function<void()>& open, const std::string& quantity);
 
-// Whether the control's text, wrapped at its width in its font, stays inside it; its width in pixels.
+// Whether the control's text, wrapped at its width in its font, stays inside it.
 bool fitsItsControl(HWND control);
-int textWidth(HWND control);
+// Whether the black rule in the band is exactly as wide as the widest of the figures it adds up.
+bool ruleSpansTheWidest(HWND dialog, const RECT& band, std::initializer_list<int> figureIds);
 
 struct HeadedColumn {  // a heading over a fixed-pitch list, and the characters its column takes
     int headingId;
@@ -93,16 +96,15 @@ struct HeadedColumn {  // a heading over a fixed-pitch list, and the characters 
     int last;
 };
 
-// What is wrong with the columns of the list's first line (past the list's edge, no blank before a
-// column, the first after `nameEnd` characters; a heading cut, off its column or on the one before) and
-// with the figures beside their labels (cut, or a label running into its figure).
+// What is wrong with the columns of the list's first line (the first after `nameEnd` characters) and
+// their headings, and with the figures beside their labels.
 std::vector<std::string> layoutFaults(HWND dialog, int listId, int nameEnd,
                                       const std::vector<HeadedColumn>& columns,
                                       const std::vector<std::pair<int, int>>& labelsAndFigures);
 
-// Expects what a test read to be as tests/gui/NAME.expected records it (built in as the resource
-// NAME_EXPECTED); when not, leaves NAME.shown in the game folder the failed run keeps, to review.
-void expectAsRecorded(const std::string& shown, const std::string& name);
+// Expects what a test read (in code page 1252) to be as tests/gui/NAME.expected records it (built in as
+// the resource NAME_EXPECTED); when not, leaves NAME.shown in the game folder the failed run keeps.
+void expectAsRecorded(const std::string& windowsText, const std::string& name);
 
 // Saves the window, redrawn, as FOLDER\name.bmp when TICKERDELL_SCREENSHOTS names a folder.
 void saveWindowPicture(HWND window, const std::string& name);
@@ -133,11 +135,8 @@ Pixels pixelsOfColour(const Picture& picture, const RECT& band, COLORREF colour)
 
 bool pumpMessagesUntilIdle();  // as the game's loop would, but answers whether WM_QUIT came
 
-// A pending purchase, and a settled holding, put straight on the game's model.
 void orderShares(int share, int quantity);
 void holdShares(int slot, int share, int quantity, double totalCost);
-// Ten holdings of the most shares at the highest price, long names, dates and charges: each column's widest.
-void holdTheWidestFigures();
 
 // A fresh game in a new main window, destroyed after the test.
 class GameWindowTest : public ::testing::Test {

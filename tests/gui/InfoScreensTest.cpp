@@ -1,6 +1,4 @@
-// The news and information screens, the forms and the three-dimensional buttons: texts and fonts as
-// screens.expected records them, the clicks and keys that close each and no others, no GDI or USER
-// object left behind, the hidden PIN, and each button state pixel by pixel.
+// The news and information screens, the forms and the three-dimensional buttons.
 
 #include <algorithm>
 #include <cstdio>
@@ -12,7 +10,9 @@
 #include "shell/win32/SettingsForms.h"
 #include "tests/gui/GuiHarness.h"
 #include "tests/gui/TestDialogs.h"
+#include "trading/win32/BuyScreen.h"
 #include "trading/win32/PortfolioSelectScreen.h"
+#include "trading/win32/SellScreen.h"
 #include "views/win32/NewsScreen.h"
 
 namespace {
@@ -55,15 +55,20 @@ Action pressing(std::vector<int> ids) {
 }
 
 // A screen's caption, then each control in template order as "id text|face height weight", marked
-// when checked, hiding what is typed, greyed, or when its text does not fit it.
+// when checked, hiding what is typed, greyed, when its text does not fit it or it is not inside the screen.
 std::string dumpOf(HWND screen) {
     std::string dump = textOf(screen) + "\n";
+    RECT client, common;
+    GetClientRect(screen, &client);
     for (HWND c = GetWindow(screen, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
         std::string line = std::to_string(GetDlgCtrlID(c)) + " " + textOf(c) + "|" + fontOf(c);
+        const RECT box = placeInDialog(screen, c);
         if (SendMessageA(c, BM_GETCHECK, 0, 0) == BST_CHECKED) line += "|checked";
         if (SendMessageA(c, EM_GETPASSWORDCHAR, 0, 0)) line += "|hidden";
         if (!IsWindowEnabled(c)) line += "|greyed";
         if (IsWindowVisible(c) && !fitsItsControl(c)) line += "|cut";
+        if (IsWindowVisible(c) && !(IntersectRect(&common, &box, &client) && EqualRect(&common, &box)))
+            line += "|outside";
         for (char ch : line)
             dump += ch == '\r' ? std::string("\\r") : ch == '\n' ? "\\n" : std::string(1, ch);
         dump += "\n";
@@ -95,6 +100,16 @@ TEST_F(InfoScreens, EachScreenAndFormShowsTheTextsAndFontsOnRecord) {
     const Opening about = mainButton(IDC_MAIN_ABOUT, IDCANCEL),
                   options = menuItem(IDM_OPTIONS, IDC_OPT_MAIN_MENU);
     const Opening portfolio = menuItem(IDM_PORTFOLIO, IDC_PORT_MAIN_MENU);
+    // A window manager cuts a caption short, so Buy and Sell show the name inside, even the widest.
+    std::snprintf(gGame.shareTable[0].name, kShareNameSize, "WWWWWWWWWWWWWWWWWWW");
+    holdShares(0, 0, 100, 100.0);
+    const auto dealing = [this](bool buying) -> Opening {
+        return [=, this](const Action& look) {
+            runScreen(
+                [=, this] { buying ? runBuyScreen(window_, gGame, 0) : runSellScreen(window_, gGame, 0); },
+                look, IDC_CANCEL_BUTTON);
+        };
+    };
     const std::pair<const char*, Opening> screens[] = {
         {"news", menuItem(IDM_NEWS, IDCANCEL)},
         {"top earners", menuItem(IDM_TOP_EARNERS, IDCANCEL)},
@@ -108,6 +123,8 @@ TEST_F(InfoScreens, EachScreenAndFormShowsTheTextsAndFontsOnRecord) {
         {"message", menuItem(IDM_MESSAGE_TO_ADMIN, IDC_ADMIN_CANCEL)},
         // The Select Portfolio button is greyed, yet its command opens the selection.
         {"portfolio selection", from(portfolio, IDC_PORT_SELECT_PORTFOLIO, IDC_CANCEL_BUTTON)},
+        {"buy", dealing(true)},
+        {"sell", dealing(false)},
     };
     std::string shown;
     for (const auto& [name, open] : screens) {
@@ -177,8 +194,7 @@ std::pair<DWORD, DWORD> guiObjects() {
 }
 }  // namespace
 
-// Wine answers no GDI or USER count, so there the fonts the controls held, each gone after its screen,
-// stand for them.
+// Wine counts no GDI or USER objects: there the controls' fonts, each gone after its screen, stand for them.
 TEST_F(InfoScreens, OpeningEachScreenAndFormAgainLeavesNoGdiOrUserObjectBehind) {
     const Runner screens[] = {runNewsScreen,     runTopEarnersScreen,     runPopularSharesScreen,
                               runAboutScreen,    runCreditsScreen,        runOtherGamesScreen,
@@ -221,9 +237,8 @@ std::string pixelsOf(HWND dialog, std::initializer_list<int> ids) {
 }
 }  // namespace
 
-// Drawn as tests/gui/buttons.expected records them, reviewed against the bevel geometry: a light face,
-// white and dark edges, a pressed button's edges the other way round, the focused one's dotted frame
-// and the greyed one's dithered face.
+// buttons.expected is reviewed against the bevel geometry: a light face, white and dark edges, reversed
+// when pressed, the focused one's dotted frame and the greyed one's dithered face.
 TEST_F(Forms, ThreeDButtonsAreDrawnRaisedPressedFocusedAndGreyed) {
     std::string shown;
     DialogAnswerer answer(IDCANCEL, [&](HWND dialog) {

@@ -1,5 +1,4 @@
-// The main window and its main screen: placement, the buttons over the title picture, today's date, the
-// ticker, the Alt keys, the pending-orders marker, deleting pending orders, and ringing the broker.
+// The main window and its main screen, and ringing the broker from it.
 
 #include <algorithm>
 #include <cstdlib>
@@ -22,7 +21,6 @@ namespace {
 using MainWindow = GameWindowTest;
 using MainScreen = GameWindowTest;
 using RingBroker = GameWindowTest;
-// The pending-orders marker's and the date line's bands.
 constexpr RECT kMarkerBand = {18, 10, 200, 34}, kDateBand = {468, 10, 640, 34};
 
 // Where the bright pixels of a date line lie, drawn as the screen draws it: a dark shadow under it.
@@ -59,8 +57,7 @@ void expectTickerMarks(std::optional<Movement> all = {}) {
     EXPECT_EQ(all ? std::ranges::count(board.pixels, otherWay) : 0, 0);
 }
 
-// Rings from the main screen with the count of days and the button given; a box that follows is
-// answered with `reply`.
+// Rings for `count` days; a box that follows is answered with `reply`.
 ScreenRun ring(const std::string& count, int button, int reply = 0) {
     const auto enter = [&](HWND dialog) { SetDlgItemTextA(dialog, IDC_RING_DAYS, count.c_str()); };
     const auto photograph = [](HWND) { saveWindowPicture(GetDesktopWindow(), "ring_broker_notice"); };
@@ -68,8 +65,7 @@ ScreenRun ring(const std::string& count, int button, int reply = 0) {
                      photograph);
 }
 
-// Whether the bottom rows of the page's picture (the newspaper's footer) show as the picture reads
-// stretched over the page's client area.
+// Whether the picture's bottom rows (the newspaper's footer) show, stretched over the client area.
 bool showsBottomOf(HWND page, const char* picture) {
     RECT client;
     GetClientRect(page, &client);
@@ -80,44 +76,40 @@ bool showsBottomOf(HWND page, const char* picture) {
 }
 }  // namespace
 
-// Each picture page shows whole over the main window's client area, below its title bar and menu: at
-// its own size where the area holds it, else shrunk with its shape kept.
+// At its own size where the main window's client area holds it, else shrunk with its shape kept.
 TEST_F(MainWindow, PicturePagesPlacementWholeInsideTheMainWindow) {
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
     RECT area, mainClient, screen = {0, 0, screenWidth, GetSystemMetrics(SM_CYSCREEN)};
     GetClientRect(window_, &mainClient);
     MapWindowPoints(window_, HWND_DESKTOP, reinterpret_cast<POINT*>(&mainClient), 2);
     IntersectRect(&area, &mainClient, &screen);
-    const auto statement = [this] { runStatementScreen(window_, gGame); };
     const struct {
-        std::function<void()> open;
+        std::function<void(HWND)> open;
         const char* picture;
         SIZE size;
-        int close;
         const char* name;
     } pages[] = {
-        {[this] { runNewsScreen(window_); }, RES_BMP_NEWS, {640, 480}, IDC_CANCEL_BUTTON, "news"},
-        {[this] { runDiscoverScreen(window_); }, RES_BMP_DISCOVER, {640, 480}, IDC_CANCEL_BUTTON, "discover"},
-        {[this] { runOtherGamesScreen(window_); }, RES_BMP_OGAMES, {640, 460}, IDC_CANCEL_BUTTON, "games"},
-        {statement, RES_BMP_STATEMENT, {640, 480}, IDC_STATE_EXIT, "statement"},
+        {runNewsScreen, RES_BMP_NEWS, {640, 480}, "news"},
+        {runDiscoverScreen, RES_BMP_DISCOVER, {640, 480}, "discover"},
+        {runOtherGamesScreen, RES_BMP_OGAMES, {640, 460}, "games"},
+        {[](HWND owner) { runStatementScreen(owner, gGame); }, RES_BMP_STATEMENT, {640, 480}, "statement"},
     };
     for (const auto& page : pages) {
         SCOPED_TRACE(page.name);
         RECT shown = {}, client = {}, inside = {};
         bool bottomShown = false;
         std::vector<int> textsCut;  // shrunk with the page, each text still fits its place
-        runScreen(
-            page.open,
-            [&](HWND dialog) {
-                GetWindowRect(dialog, &shown);
-                GetClientRect(dialog, &client);
-                bottomShown = showsBottomOf(dialog, page.picture);
-                for (HWND c = GetWindow(dialog, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
-                    if (IsWindowVisible(c) && !fitsItsControl(c)) textsCut.push_back(GetDlgCtrlID(c));
-                saveWindowPicture(GetDesktopWindow(), std::string(page.name) + "_over_main_window_" +
-                                                          std::to_string(screenWidth));
-            },
-            page.close);
+        runScreen([&] { page.open(window_); },
+                  [&](HWND dialog) {
+                      GetWindowRect(dialog, &shown);
+                      GetClientRect(dialog, &client);
+                      bottomShown = showsBottomOf(dialog, page.picture);
+                      for (HWND c = GetWindow(dialog, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+                          if (IsWindowVisible(c) && !fitsItsControl(c)) textsCut.push_back(GetDlgCtrlID(c));
+                      saveWindowPicture(GetDesktopWindow(), std::string(page.name) + "_over_main_window_" +
+                                                                std::to_string(screenWidth));
+                  },
+                  IDCANCEL);
         IntersectRect(&inside, &shown, &area);
         EXPECT_TRUE(EqualRect(&inside, &shown)) << "over the main window's client area";
         EXPECT_LE(client.right, page.size.cx);  // its shape kept to the pixel

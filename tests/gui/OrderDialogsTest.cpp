@@ -1,8 +1,4 @@
-// The Buy and Sell dialogs: typing in their paired fields and the Enter key, and what each answer to the
-// charge question or a refusal books.
-
-#include <cstdio>
-#include <cstring>
+// The Buy and Sell dialogs: their paired fields, the keys, and what each answer books.
 
 #include "tests/gui/GuiHarness.h"
 #include "trading/BuyRules.h"
@@ -117,35 +113,5 @@ TEST_F(SellDialog, BuyAndSellShowTheOrderBehindTheirBoxAndOnlyYesBooksIt) {
         EXPECT_TRUE(run.closed);
         EXPECT_EQ(accepted, c.booked > 0);
         EXPECT_EQ(gGame.holdings[0].pendingQuantity, c.booked);
-    }
-}
-
-// A window manager cuts the caption short, so both dialogs show the whole name inside: the longest of the
-// shipped market's names, and nineteen of the widest letter, the most a name holds.
-TEST_F(BuyDialog, BuyAndSellShowTheWholeNameOfTheShareTheyDealIn) {
-    int longest = 0;
-    for (int i = 1; i < kShareCount; ++i)
-        if (std::strlen(gGame.shareTable[i].name) > std::strlen(gGame.shareTable[longest].name)) longest = i;
-    holdShares(0, longest, 100, 100.0);
-    for (const std::string& name : {std::string(gGame.shareTable[longest].name), std::string(19, 'W')}) {
-        std::snprintf(gGame.shareTable[longest].name, kShareNameSize, "%s", name.c_str());
-        for (const char* dialogName : {"buy", "sell"}) {
-            const bool buying = dialogName[0] == 'b';
-            std::vector<std::string> faults;
-            const auto look = [&](HWND dialog) {
-                HWND control = GetDlgItem(dialog, buying ? IDC_BUY_SHARE_NAME : IDC_SELL_SHARE_NAME);
-                if (textOf(control) != name) faults.push_back("shows " + textOf(control));
-                if (!fitsItsControl(control)) faults.push_back("cut or wrapped");
-                RECT box = placeInDialog(dialog, control), client, common;
-                GetClientRect(dialog, &client);
-                if (!IntersectRect(&common, &box, &client) || !EqualRect(&common, &box))
-                    faults.push_back("outside the dialog");
-                saveWindowPicture(dialog, dialogName + ("_name_" + std::to_string(name.size())));
-            };
-            runScreen(
-                [&] { buying ? runBuyScreen(window_, gGame, longest) : runSellScreen(window_, gGame, 0); },
-                look, IDC_CANCEL_BUTTON);
-            EXPECT_EQ(faults, std::vector<std::string>{}) << name << " in " << dialogName;
-        }
     }
 }

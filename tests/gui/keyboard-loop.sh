@@ -3,10 +3,8 @@
 # window manager that frames the game's windows: after each step the window that should remain must be
 # the active one and must take the next key.
 # Usage: keyboard-loop.sh --game DIR --prefix PREFIX [--wm openbox|fluxbox] [--screen WxH] [--shots DIR]
-#   --game DIR the game folder; --prefix PREFIX a prefix template (PREFIX-managed is used); --wm the
-#   window manager (openbox); --screen the virtual screen (1024x768); --shots DIR a PNG after each step
-# Runs in a screen, window manager and Wine server of its own (tools/run-under-wine.sh). Exits 0 when
-# every step passed, 1 when one failed or the run could not start, 2 on wrong arguments.
+#   PREFIX is a template (PREFIX-managed is used); --shots DIR takes a PNG after each step.
+# Runs in a screen, window manager and Wine server of its own; exits 1 when a step failed, 2 on bad arguments.
 set -uo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 if [ "${1:-}" != --steps ]; then
