@@ -208,8 +208,8 @@ const ScreenTemplate<GraphScreen> kGraphScreen = {
 };
 }  // namespace
 
-GraphOutcome runGraphScreen(HWND owner, GameModel& model, const GraphBrowse& browse, BuyRequest buy) {
+bool runGraphScreen(HWND owner, GameModel& model, const GraphBrowse& browse, BuyRequest buy) {
     GraphScreen screen{model, browse, buy};
     runModalScreen(owner, kGraphScreen, screen);
-    return {screen.browse.shownShare(), screen.purchased};
+    return screen.purchased;
 }

@@ -11,11 +11,6 @@
 // true once the player has accepted the broker's charge. The screens that buy are handed it.
 using BuyRequest = bool (*)(HWND owner, GameModel& model, int shareNumber);
 
-struct GraphOutcome {
-    int shownShare = -1;     // the share last shown
-    bool purchased = false;  // a purchase's broker's charge was accepted from Buy
-};
-
 // Shows the graph of the browse's share over `owner`, Previous and Next stepping through the browse.
-// It closes on Exit, Escape or Cancel, or by itself once `buy` has answered true.
-GraphOutcome runGraphScreen(HWND owner, GameModel& model, const GraphBrowse& browse, BuyRequest buy);
+// It closes on Exit, Escape or Cancel, or by itself once `buy` has answered true; answers whether it did.
+bool runGraphScreen(HWND owner, GameModel& model, const GraphBrowse& browse, BuyRequest buy);

@@ -72,8 +72,7 @@ void OnBuy(HWND dialog, ShareIndexScreen& screen) {
 void OnGraph(HWND dialog, ShareIndexScreen& screen) {
     const int share = shareOfRow(dialog, screen);
     if (share < 0) return;
-    closeAfter(dialog, screen,
-               runGraphScreen(dialog, screen.model, browseAllShares(share), screen.buy).purchased);
+    closeAfter(dialog, screen, runGraphScreen(dialog, screen.model, browseAllShares(share), screen.buy));
 }
 
 void OnSort(HWND dialog, ShareIndexScreen& screen, int button, ShareOrder order) {
