@@ -51,10 +51,9 @@ std::string joined(const std::vector<std::string>& fields) {
     return text;
 }
 
-// A deal of "Abbey Foods" on "21-May-97"; without an amount, a purchase's value is quantity times price.
+// A row's deal: action, quantity, price, commission and, where given, an amount of its own.
 TransactionRecord deal(const Args& a) {
-    const double amount = a.size() > 4 ? a.n(4) : a.i(1) * a.n(2);
-    return {"Abbey Foods", a.n(2), a[0][0], a.i(1), amount, a.n(3), "21-May-97"};
+    return ::deal(a[0][0], a.i(1), a.n(2), a.n(3), a.size() > 4 ? std::optional(a.n(4)) : std::nullopt);
 }
 
 Rect rectAt(const Args& a, std::size_t at) {

@@ -5,10 +5,6 @@ namespace {
 constexpr int kCharWidth = 8;  // "Courier New" 15
 using Texts = std::vector<std::string>;
 
-TransactionRecord deal(char action, int quantity, double price, double commission) {
-    return {"Abbey Foods", price, action, quantity, quantity * price, commission, "21-May-97"};
-}
-
 // Record i's quantity is i, so a page's rows say which records it holds; reading fails from unreadableFrom.
 struct MemorySource : TransactionSource {
     std::vector<TransactionRecord> records;

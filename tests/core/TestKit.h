@@ -13,12 +13,14 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "model/GameModel.h"
 #include "model/MarketFiles.h"
 #include "model/Settlement.h"
+#include "model/TransactionHistory.h"
 #include "trading/OrderRules.h"
 
 namespace fs = std::filesystem;
@@ -113,6 +115,13 @@ inline ShareRecord priced(int number, const std::string& name, double previousPe
     record.previousPrice = previousPence / 100.0;
     record.currentPrice = currentPence / 100.0;
     return record;
+}
+
+// A deal in "Abbey Foods" on "21-May-97", worth its quantity times its price unless an amount is given.
+inline TransactionRecord deal(char action, int quantity, double price, double commission,
+                              std::optional<double> amount = {}) {
+    return {"Abbey Foods", price,      action, quantity, amount.value_or(quantity * price),
+            commission,    "21-May-97"};
 }
 
 inline Holding heldShares(int share, int quantity, double cost, double fees = 0.0, const char* date = "") {
