@@ -31,19 +31,12 @@ def unpack(layout, data, at):
     return struct.unpack_from("<" + layout, data, at)
 
 
-def compressed(data, at, long_form):
-    """A compressed number: an odd first byte marks the wide form (4 or 2 bytes, else 2 or 1)."""
+def compressed(data, at, long_form, signed=False):
+    """A compressed number and where the next begins: an odd first byte marks the wide form (4 or 2 bytes,
+    else 2 or 1); a signed one counts from the middle of its range."""
     size = (4 if long_form else 2) if data[at] & 1 else (2 if long_form else 1)
-    return int.from_bytes(data[at:at + size], "little"), size
-
-
-def signed_compressed(data, at, long_form):
-    raw, size = compressed(data, at, long_form)
-    return (raw - (1 << (8 * size - 1))) // 2, at + size
-
-
-def unsigned_compressed(data, at, long_form):
-    return compressed(data, at, long_form)[0] // 2, at + compressed(data, at, long_form)[1]
+    raw = int.from_bytes(data[at:at + size], "little")
+    return (raw - (signed << (8 * size - 1))) // 2, at + size
 
 
 class HelpFile:
@@ -119,18 +112,18 @@ class HelpFile:
 
     @staticmethod
     def paragraph(record, length1):
-        at = signed_compressed(record, 21, True)[1]
-        length, at = unsigned_compressed(record, at, False)
+        at = compressed(record, 21, True)[1]
+        length, at = compressed(record, at, False)
         at += 4
         bits = unpack("H", record, at)[0]
         at += 2
         for bit in (0x0002, 0x0004, 0x0008, 0x0010, 0x0020, 0x0040):
             if bits & bit:
-                at = signed_compressed(record, at, False)[1]
+                at = compressed(record, at, False)[1]
         if bits & 0x0200:
-            stops, at = signed_compressed(record, at, False)
+            stops, at = compressed(record, at, False, signed=True)
             for _ in range(stops):
-                at = unsigned_compressed(record, at, False)[1]
+                at = compressed(record, at, False)[1]
         assert not bits & ~0x0256, f"unexpected paragraph bits {bits:#x}"
         strings, jumps = record[length1:].split(b"\0"), []
         widths = {0x80: 3, 0x82: 1, 0x83: 1, 0x89: 1, 0xE3: 5, 0xFF: 1}
