@@ -12,6 +12,7 @@
 #include "trading/BuyRules.h"
 #include "trading/Portfolio.h"
 #include "trading/EntryFields.h"
+#include "trading/SaleRules.h"
 #include "views/Graph.h"
 #include "views/ShareIndex.h"
 #include "views/Statement.h"
@@ -73,10 +74,44 @@ std::string corners(const Rect& r) {
 
 // What work gives, and whether it divided by zero on the way (a share without a price divides nothing).
 template <class Work>
-std::string dividing(Work work) {
-    std::feclearexcept(FE_DIVBYZERO);
+std::string dividing(Work work, int faults = FE_DIVBYZERO) {
+    std::feclearexcept(FE_ALL_EXCEPT);
     const std::string text = work();
-    return text + (std::fetestexcept(FE_DIVBYZERO) ? " after a division by zero" : "");
+    return text + (std::fetestexcept(faults) ? " after a division by zero or an invalid operation" : "");
+}
+
+// Money to a millionth of a penny, and a refusal or "accepted".
+std::string money(double pounds) {
+    return formatFixed(pounds, 8);
+}
+std::string refusalOr(const std::string& refusal) {
+    return refusal.empty() ? "accepted" : refusal;
+}
+
+// A purchase step as booked: the quoted value and the pending balance after it, both balances kept apart
+// by exactly the order and its fee.
+std::string booked(GameModel& model, int share, const BuyStep& step) {
+    if (step.refused()) return refusalOr(step.refusal);
+    EXPECT_TRUE(bookPurchase(model, share, step.quantity).booked());
+    expectMoneyInvariant(model);
+    return joined({refusalOr(step.refusal), money(step.chargeValue), money(model.pendingBalance)});
+}
+
+// A sale as placed: its message, quantity and icon, then the quoted value, the fraction of the holding
+// left and the pending balance, or "unchanged" when nothing is booked and the account is as it was.
+std::string placed(GameModel& model, const SalePlan& plan) {
+    const GameModel before = model;
+    const std::string text = joined({refusalOr(plan.text), std::to_string(plan.quantity),
+                                     plan.icon == NoticeIcon::Information ? "information" : "exclamation"});
+    EXPECT_EQ(placeSale(model, kSoldShare, plan), plan.hasOrder());
+    if (!plan.hasOrder()) {
+        expectSameAccount(model, before);
+        return text + "\tunchanged";
+    }
+    expectMoneyInvariant(model);
+    EXPECT_EQ(model.holdings[1].pendingQuantity, plan.quantity);
+    return joined({text, money(plan.chargedValue), money(model.holdings[1].pendingAmount),
+                   money(model.pendingBalance)});
 }
 
 GraphRange rangeNamed(const std::string& name) {
@@ -217,12 +252,40 @@ const std::map<std::string, std::function<std::string(const Args&)>> kFunctions 
          return joined({formatFixed(spendableAmount(model), 11), yesNo(canAffordPurchase(model, a.n(1))),
                         yesNo(canFundSale(model, a.n(1)))});
      }},
-    // Buy Max on the pending balance given with every share at the price given.
-    {"buyMaxQuantity",
+    // A purchase in the buying market on the balance given: the share, the Quantity and Value fields.
+    {"decideBuy",
      [](const Args& a) {
-         GameModel model = fiftyShares([&](int) { return a.n(1); });
-         model.pendingBalance = a.n(0);
-         return dividing([&] { return std::to_string(decideBuyMax(model, 4).step.quantity); });
+         GameModel model = buyingMarket();
+         model.cashBalance = model.pendingBalance = a.n(0);
+         const BuyStep step = decideBuy(model, a.i(1), a[2], a[3]);
+         return std::to_string(step.quantity) + "\t" + booked(model, a.i(1), step);
+     }},
+    // Buy Max of Company 7 at the price given on the pending balance given: the quantity, the texts put in
+    // the two fields, then the step as booked.
+    {"decideBuyMax",
+     [](const Args& a) {
+         GameModel model = buyingMarket();
+         model.cashBalance = model.pendingBalance = a.n(0), model.shareTable[7].currentPrice = a.n(1);
+         return dividing([&] {
+             const BuyMaxStep max = decideBuyMax(model, 7);
+             return joined({std::to_string(max.step.quantity), max.quantityText.value_or("left alone"),
+                            max.valueText.value_or("left alone"), booked(model, 7, max.step)});
+         });
+     }},
+    // Selling from 100 shares of Pellinor at the price given on the balance given: the Value and Quantity
+    // fields; nothing may divide by a price of 0.
+    {"planSale",
+     [](const Args& a) {
+         GameModel model = saleHolding(100, a.n(0), a.n(1));
+         return dividing([&] { return placed(model, planSale(model, kSoldShare, a[2], a[3])); },
+                         FE_DIVBYZERO | FE_INVALID);
+     }},
+    // Sell All from the holding given at 2.00 on the balance given: the two fields' texts, then the sale.
+    {"planSellAll",
+     [](const Args& a) {
+         GameModel model = saleHolding(a.i(0), 2.0, a.n(1));
+         const EntryTexts texts = sellAllTexts(model, kSoldShare);
+         return joined({texts.quantity, texts.value, placed(model, planSellAll(model, kSoldShare))});
      }},
     {"plotColumnOf", [](const Args& a) { return std::to_string(plotColumnOf(rangeNamed(a[0]), a.i(1))); }},
     {"graphPriceLabels",
@@ -246,6 +309,7 @@ TEST(CaseTable, EveryRowGivesItsExpectedFields) {
         const auto equals = std::find(fields.begin(), fields.end(), "=");
         const auto function = kFunctions.find(fields[0]);
         ASSERT_TRUE(function != kFunctions.end() && equals != fields.end()) << "line " << lineNumber;
+        SCOPED_TRACE("cases.tsv line " + std::to_string(lineNumber));
         EXPECT_EQ(function->second(Args(fields.begin() + 1, equals)), joined(Args(equals + 1, fields.end())))
             << "cases.tsv line " << lineNumber << ": " << line;
         ++rows;

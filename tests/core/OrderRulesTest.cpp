@@ -6,18 +6,6 @@ GameModel market() {
     return fiftyShares([](int i) { return 0.25 * (i + 1) + 0.005 * i; });
 }
 
-auto fieldsOf(const Holding& slot) {
-    return std::make_tuple(slot.shareNumber, slot.heldQuantity, slot.totalCost, slot.action,
-                           slot.pendingQuantity, slot.pendingAmount, slot.pendingCommission,
-                           slot.commissionToDate, slot.repeatPurchases, std::string(slot.dateBought));
-}
-
-void expectSameAccount(const GameModel& a, const GameModel& b) {
-    EXPECT_EQ(a.cashBalance, b.cashBalance);
-    EXPECT_EQ(a.pendingBalance, b.pendingBalance);
-    for (int i = 0; i < kHoldingCount; ++i) EXPECT_EQ(fieldsOf(a.holdings[i]), fieldsOf(b.holdings[i])) << i;
-}
-
 auto refusalOf(const Admission& admission) {
     return std::make_tuple(admission.refusal, admission.text, admission.caption);
 }

@@ -132,6 +132,42 @@ inline Holding heldShares(int share, int quantity, double cost, double fees = 0.
     return slot;
 }
 
+// The dealing room the buy rules are tried on: share 4 at 1.00, 7 at 2.50 and "Harbour Lights plc" (9)
+// at 30.00, the rest from 0.50 up in steps of 0.25.
+inline GameModel buyingMarket() {
+    GameModel model = fiftyShares([](int i) { return 0.5 + 0.25 * i; });
+    model.shareTable[4].currentPrice = 1.0;
+    model.shareTable[7].currentPrice = 2.5;
+    model.shareTable[9].currentPrice = 30.0;
+    std::strcpy(model.shareTable[9].name, "Harbour Lights plc");
+    return model;
+}
+
+// `held` shares of "Pellinor \xC9tain" (share 7) in the second holding, behind five of share 3.
+constexpr int kSoldShare = 7;
+inline GameModel saleHolding(int held, double price, double balance = kStartingCash) {
+    GameModel model = fiftyShares([](int i) { return 1.0 + i; });
+    std::strcpy(model.shareTable[kSoldShare].name, "Pellinor \xC9tain");
+    model.shareTable[kSoldShare].currentPrice = price;
+    model.holdings[0] = heldShares(3, 5, 5.0);
+    model.holdings[1] = heldShares(kSoldShare, held, held * 0.5);
+    model.cashBalance = model.pendingBalance = balance;
+    return model;
+}
+
+inline auto fieldsOf(const Holding& slot) {
+    return std::make_tuple(slot.shareNumber, slot.heldQuantity, slot.totalCost, slot.action,
+                           slot.pendingQuantity, slot.pendingAmount, slot.pendingCommission,
+                           slot.commissionToDate, slot.repeatPurchases, std::string(slot.dateBought));
+}
+
+// What a refused order must leave as it was: both balances and every holding.
+inline void expectSameAccount(const GameModel& a, const GameModel& b) {
+    EXPECT_EQ(a.cashBalance, b.cashBalance);
+    EXPECT_EQ(a.pendingBalance, b.pendingBalance);
+    for (int i = 0; i < kHoldingCount; ++i) EXPECT_EQ(fieldsOf(a.holdings[i]), fieldsOf(b.holdings[i])) << i;
+}
+
 inline void order(GameModel& model, int share, int quantity, OrderKind kind) {
     ASSERT_TRUE(kind == OrderKind::Purchase ? bookPurchase(model, share, quantity).booked()
                                             : bookSale(model, share, quantity));
