@@ -280,12 +280,23 @@ const std::map<std::string, std::function<std::string(const Args&)>> kFunctions 
          return dividing([&] { return placed(model, planSale(model, kSoldShare, a[2], a[3])); },
                          FE_DIVBYZERO | FE_INVALID);
      }},
-    // Sell All from the holding given at 2.00 on the balance given: the two fields' texts, then the sale.
+    // The Sell dialog's title, quantity held, price and holding's value for the holding and price given.
+    {"saleFigures",
+     [](const Args& a) {
+         const SaleFigures f = saleFigures(saleHolding(a.i(0), a.n(1)), kSoldShare);
+         return joined({f.title, f.available, f.price, f.totalValue});
+     }},
+    // Sell All from the holding given at the price given on the balance given: the two fields' texts, then
+    // the sale.
     {"planSellAll",
      [](const Args& a) {
-         GameModel model = saleHolding(a.i(0), 2.0, a.n(1));
+         GameModel model = saleHolding(a.i(0), a.n(1), a.n(2));
          const EntryTexts texts = sellAllTexts(model, kSoldShare);
-         return joined({texts.quantity, texts.value, placed(model, planSellAll(model, kSoldShare))});
+         return dividing(
+             [&] {
+                 return joined({texts.quantity, texts.value, placed(model, planSellAll(model, kSoldShare))});
+             },
+             FE_DIVBYZERO | FE_INVALID);
      }},
     {"plotColumnOf", [](const Args& a) { return std::to_string(plotColumnOf(rangeNamed(a[0]), a.i(1))); }},
     {"graphPriceLabels",

@@ -1,24 +1,8 @@
 #include "tests/core/TestKit.h"
 #include "trading/SaleRules.h"
 
-// The Sell dialog's refusals and what a placed sale books are rows of cases.tsv.
-namespace {
-const std::string kSuspended =
-    "Dealings in Pellinor \xC9tain are suspended: it has no price today, so its shares cannot be sold "
-    "until it trades again.";
-}  // namespace
-
-TEST(SaleFigures, TitleAvailablePriceAndTotalValue) {
-    // clang-format off
-    const struct { int held; double price; const char *available, *priceText, *total; } cases[] = {
-        {100, 3.0, "    100", "  300p", "\243300.00"}, {1234567, 0.9825, "1234567", "  98\xBCp", "\2431212962.08"}};
-    // clang-format on
-    for (const auto& c : cases) {
-        const SaleFigures figures = saleFigures(saleHolding(c.held, c.price), kSoldShare);
-        EXPECT_EQ(figures.title, "Sell Shares In Pellinor \xC9tain");
-        EXPECT_EQ(std::make_tuple(figures.available, figures.price, figures.totalValue),
-                  std::make_tuple(c.available, c.priceText, c.total));
-    }
+// The Sell dialog's figures and refusals, and what a placed sale books, are rows of cases.tsv.
+TEST(SaleFigures, TheTitleOfAnyNameAndNothingForNoShare) {
     GameModel model = saleHolding(100, 3.0);
     std::memset(model.shareTable[kSoldShare].name, 'N', kShareNameSize);  // a name that fills its field
     EXPECT_EQ(saleFigures(model, kSoldShare).title, "Sell Shares In " + std::string(20, 'N'));
@@ -45,13 +29,8 @@ TEST(SaleFigures, TitleAvailablePriceAndTotalValue) {
 // A hostile price can make the proceeds or the balance more than a double holds: refused before the charge
 // is quoted, and the pending balance never becomes inf or nan.
 TEST(SellAll, ASuspendedShareOrAValueThatIsNotAFiniteNumberIsRefused) {
-    GameModel model = saleHolding(2, 0.0);
-    std::feclearexcept(FE_ALL_EXCEPT);
-    const SalePlan suspended = planSellAll(model, kSoldShare);
-    EXPECT_EQ(std::tie(suspended.refusal, suspended.text),
-              std::make_tuple(SaleRefusal::Suspended, kSuspended));
-    EXPECT_FALSE(std::fetestexcept(FE_DIVBYZERO | FE_INVALID));
-    model.shareTable[kSoldShare].currentPrice = 1e308;
+    EXPECT_EQ(planSellAll(saleHolding(2, 0.0), kSoldShare).refusal, SaleRefusal::Suspended);
+    GameModel model = saleHolding(2, 1e308);
     const SalePlan plan = planSellAll(model, kSoldShare);
     EXPECT_EQ(std::tie(plan.refusal, plan.text),
               std::make_tuple(SaleRefusal::OrderTooLarge, std::string(kOrderTooLargeText)));
