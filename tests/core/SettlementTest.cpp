@@ -1,5 +1,4 @@
 #include "tests/core/TestKit.h"
-#include "trading/BuyRules.h"
 #include "trading/Portfolio.h"
 
 TEST(Settling, EachKindOfOrderLeavesItsHoldingAndItsRecord) {
