@@ -17,6 +17,7 @@
 #include "views/ShareIndex.h"
 #include "views/Statement.h"
 
+#include <iterator>
 #include <map>
 #include <sstream>
 
@@ -126,6 +127,12 @@ std::vector<uint8_t> dibHeader(int width, int height, int bits, uint32_t colours
     bytes[12] = 1;
     bytes[14] = static_cast<uint8_t>(bits);
     return bytes;
+}
+
+// Numbers written apart by spaces; "none" is none.
+std::vector<int> numbers(const std::string& text) {
+    std::istringstream in(text);
+    return {std::istream_iterator<int>(in), {}};
 }
 
 GraphRange rangeNamed(const std::string& name) {
@@ -325,6 +332,29 @@ const std::map<std::string, std::function<std::string(const Args&)>> kFunctions 
                  return joined({texts.quantity, texts.value, placed(model, planSellAll(model, kSoldShare))});
              },
              FE_DIVBYZERO | FE_INVALID);
+     }},
+    // A day's settlement of one purchase over the count given, share 0's file holding the records given,
+    // priced from the earliest day given (days count back from the end) but not on the days listed: the
+    // day, the previous day, whether the data ran out, share 0's price and the opening of each notice.
+    {"settleDay",
+     [](const Args& a) {
+         Game game;
+         GameModel& model = game.model;
+         std::vector<double> share0 = rampPrices(0, a.i(0));
+         for (int day = a.i(1) + 1; day <= a.i(0) - 3; ++day) share0[a.i(0) - 3 - day] = 0.0;
+         for (int day : numbers(a[2])) share0[recordOfDay(day)] = 0.0;
+         game.folder.writeHistory(0, share0);
+         order(model, 9, 20, OrderKind::Purchase);
+         const Settlement result = settleDay(model, std::stoll(a[3]));
+         expectSettled(model, model.dayIndex, model.previousDayIndex);
+         EXPECT_EQ(std::make_tuple(model.orderDayIndex, result.ordersSettled, model.holdings[0].heldQuantity),
+                   std::make_tuple(260, 1, 20));
+         std::vector<std::string> shown{std::to_string(model.dayIndex),
+                                        std::to_string(model.previousDayIndex), yesNo(result.noLaterPrices),
+                                        money(model.shareTable[0].currentPrice)};
+         for (const Notice& notice : settlementNotices(model, result))
+             shown.push_back(notice.text.substr(0, notice.text.find("\n\n")));
+         return joined(shown);
      }},
     {"plotColumnOf", [](const Args& a) { return std::to_string(plotColumnOf(rangeNamed(a[0]), a.i(1))); }},
     {"graphPriceLabels",
