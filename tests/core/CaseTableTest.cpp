@@ -15,7 +15,6 @@
 #include "trading/SaleRules.h"
 #include "views/Graph.h"
 #include "views/ShareIndex.h"
-#include "views/Statement.h"
 
 #include <iterator>
 #include <map>
@@ -355,6 +354,29 @@ const std::map<std::string, std::function<std::string(const Args&)>> kFunctions 
          for (const Notice& notice : settlementNotices(model, result))
              shown.push_back(notice.text.substr(0, notice.text.find("\n\n")));
          return joined(shown);
+     }},
+    // The statement of the records held (record i's quantity is i) for the count saved, newest page first:
+    // each page's quantities and its number, stepping back to the oldest page and forward again. A page
+    // without rows has no number.
+    {"statementPages",
+     [](const Args& a) {
+         MemorySource source(a.i(0));
+         StatementPaging paging = openStatement(a.i(1), source);
+         EXPECT_FALSE(nextPage(paging));
+         std::vector<std::string> pages;
+         for (int p = paging.pageCount; p >= 1; --p) {
+             const StatementPage page = buildStatementPage(paging, source);
+             std::string rows;
+             for (const std::string& quantity : quantities(page))
+                 rows += (rows.empty() ? "" : " ") + quantity;
+             pages.push_back(rows.empty() ? "none\tno number" : rows + "\t" + page.statementNumber);
+             EXPECT_FALSE(page.historyUnavailable);
+             EXPECT_EQ(hasNextPage(paging), p < paging.pageCount);
+             EXPECT_EQ(previousPage(paging), p > 1);
+         }
+         for (int p = 2; p <= paging.pageCount; ++p) EXPECT_TRUE(nextPage(paging));
+         EXPECT_EQ(paging.pageNumber, paging.pageCount);
+         return joined(pages);
      }},
     {"plotColumnOf", [](const Args& a) { return std::to_string(plotColumnOf(rangeNamed(a[0]), a.i(1))); }},
     {"graphPriceLabels",

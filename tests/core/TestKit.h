@@ -22,6 +22,7 @@
 #include "model/Settlement.h"
 #include "model/TransactionHistory.h"
 #include "trading/OrderRules.h"
+#include "views/Statement.h"
 
 namespace fs = std::filesystem;
 constexpr double kMillionthOfAPenny = 1e-8;  // in pounds
@@ -219,4 +220,25 @@ inline void expectSettled(const GameModel& model, int dayIndex, int previousDayI
         EXPECT_EQ(model.shareTable[s].currentPrice, priceOn(s, dayIndex)) << s;
         EXPECT_EQ(model.shareTable[s].previousPrice, priceOn(s, previousDayIndex)) << s;
     }
+}
+
+// Record i's quantity is i, so a page's rows say which records it holds; reading fails from unreadableFrom.
+struct MemorySource : TransactionSource {
+    std::vector<TransactionRecord> records;
+    int unreadableFrom;
+    explicit MemorySource(int count, int unreadable = INT_MAX) : unreadableFrom(unreadable) {
+        for (int i = 0; i < count; ++i) records.push_back(deal('B', i, 1.0, 10.0));
+    }
+    int recordCount() override { return static_cast<int>(records.size()); }
+    std::optional<TransactionRecord> record(int i) override {
+        if (i < 0 || i >= std::min(unreadableFrom, recordCount())) return std::nullopt;
+        return records[i];
+    }
+};
+
+inline std::vector<std::string> quantities(const StatementPage& page) {
+    std::vector<std::string> result;
+    for (const StatementRow& row : page.rows)
+        result.push_back(row[static_cast<int>(StatementColumn::Quantity)]);
+    return result;
 }
