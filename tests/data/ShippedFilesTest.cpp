@@ -190,19 +190,16 @@ std::string helpItemFor(const std::string& refusal) {
 }
 
 TEST(HelpText, EachBuyRefusalIsExplainedByTheCaseThatGivesIt) {
-    GameModel model;
-    model.shareTable[0].currentPrice = model.shareTable[0].previousPrice = 2.5;
-    const struct {
-        const char *quantity, *value, *helpWords;
-    } cases[] = {{"", "", "both boxes empty"},
-                 {"9", "22.50", "below ten"},
-                 {"10", "", "ten or more but the Value box is empty"},
-                 {"10", "2.49", "worth less than one share"}};
-    for (const auto& c : cases) {
-        const std::string refusal = decideBuy(model, 0, c.quantity, c.value).refusal;
-        ASSERT_FALSE(refusal.empty()) << c.quantity << " / " << c.value;
-        EXPECT_NE(helpItemFor(refusal).find(c.helpWords), std::string::npos)
-            << refusal << ": " << c.helpWords;
+    const GameModel model = buyingMarket();  // share 7 at 2.50
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"", "", "both boxes empty"},
+        {"9", "22.50", "below ten"},
+        {"10", "", "ten or more but the Value box is empty"},
+        {"10", "2.49", "worth less than one share"}};
+    for (const auto& [quantity, value, helpWords] : cases) {
+        const std::string refusal = decideBuy(model, 7, quantity, value).refusal;
+        ASSERT_FALSE(refusal.empty()) << quantity << " / " << value;
+        EXPECT_NE(helpItemFor(refusal).find(helpWords), std::string::npos) << refusal << ": " << helpWords;
     }
 }
 }  // namespace
