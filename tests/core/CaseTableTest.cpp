@@ -15,6 +15,7 @@
 #include "trading/SaleRules.h"
 #include "views/Graph.h"
 #include "views/ShareIndex.h"
+#include "views/Ticker.h"
 
 #include <iterator>
 #include <map>
@@ -377,6 +378,22 @@ const std::map<std::string, std::function<std::string(const Args&)>> kFunctions 
          for (int p = 2; p <= paging.pageCount; ++p) EXPECT_TRUE(nextPage(paging));
          EXPECT_EQ(paging.pageNumber, paging.pageCount);
          return joined(pages);
+     }},
+    // The ticker of the moved market, share 1's name filling its field, in the rows and width given, each
+    // item its name at 6 pixels a character, 2 pixels, an 8-pixel mark and a 10-pixel gap: name,
+    // movement, row, name's and mark's x.
+    {"layTicker",
+     [](const Args& a) {
+         GameModel model = movedMarket();
+         std::memcpy(model.shareTable[1].name, "Twenty Characters Ok", kShareNameSize);  // no ending zero
+         std::vector<std::string> shown;
+         const auto sixEach = [](const std::string& text) { return 6 * static_cast<int>(text.size()); };
+         for (const TickerItem& item : layTicker(model, {a.i(0), a.i(1), 8, 2, 10}, sixEach)) {
+             const char* movement[] = {"fell", "unchanged", "rose"};
+             shown.push_back(joined({item.name, movement[static_cast<int>(item.movement)],
+                                     fields({item.row, item.nameX, item.markX})}));
+         }
+         return shown.empty() ? "none" : joined(shown);
      }},
     {"plotColumnOf", [](const Args& a) { return std::to_string(plotColumnOf(rangeNamed(a[0]), a.i(1))); }},
     {"graphPriceLabels",

@@ -242,3 +242,18 @@ inline std::vector<std::string> quantities(const StatementPage& page) {
         result.push_back(row[static_cast<int>(StatementColumn::Quantity)]);
     return result;
 }
+
+// The ticker's market: shares 3 and 20 rose a tenth, 7 fell a quarter, 9 has no price yesterday, 11 none
+// today and 30 no number; the rest are unchanged.
+inline GameModel movedMarket() {
+    GameModel model = fiftyShares([](int) { return 1.0; });
+    // clang-format off
+    const struct { int share; double previous, current; } moves[] = {{3, 1.0, 1.1},  {7, 2.0, 1.5},   {9, 0.0, 1.5},
+                 {11, 1.5, 0.0}, {20, 0.5, 0.55}, {30, 1.0, NAN}};
+    // clang-format on
+    for (const auto& m : moves) {
+        model.shareTable[m.share].previousPrice = m.previous;
+        model.shareTable[m.share].currentPrice = m.current;
+    }
+    return model;
+}
