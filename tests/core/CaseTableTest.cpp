@@ -395,6 +395,20 @@ const std::map<std::string, std::function<std::string(const Args&)>> kFunctions 
          }
          return shown.empty() ? "none" : joined(shown);
      }},
+    // Browsing the graphs through the whole table from the share given ("all") or through the list given,
+    // at the position given: whether Previous and Next work, the share shown after each and the position
+    // after Next.
+    {"graphStepping",
+     [](const Args& a) {
+         const GraphBrowse browse =
+             a[0] == "all" ? browseAllShares(a.i(1)) : GraphBrowse{numbers(a[0]), a.i(1)};
+         GraphBrowse previous = browse, next = browse;
+         const GraphStepping stepping = graphSteppingFor(browse);
+         EXPECT_EQ(std::make_pair(stepGraphPrevious(previous), stepGraphNext(next)),
+                   std::make_pair(stepping.previous, stepping.next));
+         return joined({yesNo(stepping.previous), yesNo(stepping.next)}) + "\t" +
+                fields({previous.shownShare(), next.shownShare(), next.position});
+     }},
     {"plotColumnOf", [](const Args& a) { return std::to_string(plotColumnOf(rangeNamed(a[0]), a.i(1))); }},
     {"graphPriceLabels",
      [](const Args& a) {
