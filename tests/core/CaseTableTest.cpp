@@ -73,7 +73,8 @@ std::string corners(const Rect& r) {
     return fields({r.left, r.top, r.right, r.bottom});
 }
 
-// What work gives, and whether it divided by zero on the way (a share without a price divides nothing).
+// What work gives, and whether it raised a fault asked about on the way (a share without a price divides
+// nothing, and a sale makes no number of nothing).
 template <class Work>
 std::string dividing(Work work, int faults = FE_DIVBYZERO) {
     std::feclearexcept(FE_ALL_EXCEPT);
