@@ -1,5 +1,5 @@
-// What the core tests build on: scratch market folders, a market made in memory, a new game on a
-// synthetic market, and the checks every account and every settlement must pass.
+// What the core tests and the case table's rows build on: scratch market folders, markets made in memory,
+// a new game on a synthetic market, and the checks every account and every settlement must pass.
 #pragma once
 
 #include <gtest/gtest.h>
