@@ -12,10 +12,12 @@
 #include "trading/BuyRules.h"
 #include "trading/Portfolio.h"
 #include "trading/EntryFields.h"
+#include "trading/SaleRules.h"
 #include "views/Graph.h"
 #include "views/ShareIndex.h"
-#include "views/Statement.h"
+#include "views/Ticker.h"
 
+#include <iterator>
 #include <map>
 #include <sstream>
 
@@ -71,12 +73,67 @@ std::string corners(const Rect& r) {
     return fields({r.left, r.top, r.right, r.bottom});
 }
 
-// What work gives, and whether it divided by zero on the way (a share without a price divides nothing).
+// What work gives, and whether it raised a fault asked about on the way (a share without a price divides
+// nothing, and a sale makes no number of nothing).
 template <class Work>
-std::string dividing(Work work) {
-    std::feclearexcept(FE_DIVBYZERO);
+std::string dividing(Work work, int faults = FE_DIVBYZERO) {
+    std::feclearexcept(FE_ALL_EXCEPT);
     const std::string text = work();
-    return text + (std::fetestexcept(FE_DIVBYZERO) ? " after a division by zero" : "");
+    return text + (std::fetestexcept(faults) ? " after a division by zero or an invalid operation" : "");
+}
+
+// Money to a millionth of a penny, and a refusal or "accepted".
+std::string money(double pounds) {
+    return formatFixed(pounds, 8);
+}
+std::string refusalOr(const std::string& refusal) {
+    return refusal.empty() ? "accepted" : refusal;
+}
+
+// A purchase step as booked: the quoted value and the pending balance after it, both balances kept apart
+// by exactly the order and its fee.
+std::string booked(GameModel& model, int share, const BuyStep& step) {
+    if (step.refused()) return refusalOr(step.refusal);
+    EXPECT_TRUE(bookPurchase(model, share, step.quantity).booked());
+    expectMoneyInvariant(model);
+    return joined({refusalOr(step.refusal), money(step.chargeValue), money(model.pendingBalance)});
+}
+
+// A sale as placed: its message, quantity and icon, then the quoted value, the fraction of the holding
+// left and the pending balance, or "unchanged" when nothing is booked and the account is as it was.
+std::string placed(GameModel& model, const SalePlan& plan) {
+    const GameModel before = model;
+    const std::string text = joined({refusalOr(plan.text), std::to_string(plan.quantity),
+                                     plan.icon == NoticeIcon::Information ? "information" : "exclamation"});
+    EXPECT_EQ(placeSale(model, kSoldShare, plan), plan.hasOrder());
+    if (!plan.hasOrder()) {
+        expectSameAccount(model, before);
+        return text + "\tunchanged";
+    }
+    expectMoneyInvariant(model);
+    EXPECT_EQ(model.holdings[1].pendingQuantity, plan.quantity);
+    return joined({text, money(plan.chargedValue), money(model.holdings[1].pendingAmount),
+                   money(model.pendingBalance)});
+}
+
+// The bytes of a DIB: a 40-byte header, the colour table and the pixels.
+std::vector<uint8_t> dibHeader(int width, int height, int bits, uint32_t coloursUsed,
+                               std::size_t colourEntries) {
+    const std::size_t stride = ((static_cast<std::size_t>(width) * bits + 31) / 32) * 4;
+    std::vector<uint8_t> bytes(40 + 4 * colourEntries +
+                               stride * static_cast<std::size_t>(height < 0 ? -height : height));
+    const uint32_t fields[][2] = {
+        {0, 40}, {4, static_cast<uint32_t>(width)}, {8, static_cast<uint32_t>(height)}, {32, coloursUsed}};
+    for (const auto& [at, value] : fields) std::memcpy(&bytes[at], &value, 4);
+    bytes[12] = 1;
+    bytes[14] = static_cast<uint8_t>(bits);
+    return bytes;
+}
+
+// Numbers written apart by spaces; "none" is none.
+std::vector<int> numbers(const std::string& text) {
+    std::istringstream in(text);
+    return {std::istream_iterator<int>(in), {}};
 }
 
 GraphRange rangeNamed(const std::string& name) {
@@ -183,6 +240,20 @@ const std::map<std::string, std::function<std::string(const Args&)>> kFunctions 
          const BitmapPlacement placed = placeBitmap(a.i(0), {10, 20, 110, 70}, a.i(1), a.i(2));
          return corners(placed.target) + "\t" + yesNo(placed.fillAround);
      }},
+    // A DIB of the width, height, bits a pixel, colours used and colour-table entries given, as written or
+    // with its header's size that of an old core header, its last byte cut, only 39 bytes or none at all:
+    // whether it is drawn as the game's pictures are, its width, height, palette colours and pixel offset.
+    {"readDibLayout",
+     [](const Args& a) {
+         std::vector<uint8_t> bytes = dibHeader(a.i(0), a.i(1), a.i(2), std::stoul(a[3]), std::stoul(a[4]));
+         if (a[5] == "core") bytes[0] = 12;
+         if (a[5] == "cut") bytes.pop_back();
+         if (a[5] == "39 bytes") bytes.resize(39);
+         const DibLayout dib =
+             a[5] == "none" ? readDibLayout(nullptr, 0) : readDibLayout(bytes.data(), bytes.size());
+         return yesNo(dib.valid) + "\t" +
+                fields({dib.width, dib.height, dib.paletteColours, static_cast<int>(dib.pixelOffset)});
+     }},
     // Share 5 at 1.50 held in the first slot for 1000 pounds: the figures, then whether each is red.
     {"accountFigures",
      [](const Args& a) {
@@ -217,12 +288,127 @@ const std::map<std::string, std::function<std::string(const Args&)>> kFunctions 
          return joined({formatFixed(spendableAmount(model), 11), yesNo(canAffordPurchase(model, a.n(1))),
                         yesNo(canFundSale(model, a.n(1)))});
      }},
-    // Buy Max on the pending balance given with every share at the price given.
-    {"buyMaxQuantity",
+    // A purchase in the buying market on the balance given: the share, the Quantity and Value fields.
+    {"decideBuy",
      [](const Args& a) {
-         GameModel model = fiftyShares([&](int) { return a.n(1); });
-         model.pendingBalance = a.n(0);
-         return dividing([&] { return std::to_string(decideBuyMax(model, 4).step.quantity); });
+         GameModel model = buyingMarket();
+         model.cashBalance = model.pendingBalance = a.n(0);
+         const BuyStep step = decideBuy(model, a.i(1), a[2], a[3]);
+         return std::to_string(step.quantity) + "\t" + booked(model, a.i(1), step);
+     }},
+    // Buy Max of Company 7 at the price given on the pending balance given: the quantity, the texts put in
+    // the two fields, then the step as booked.
+    {"decideBuyMax",
+     [](const Args& a) {
+         GameModel model = buyingMarket();
+         model.cashBalance = model.pendingBalance = a.n(0), model.shareTable[7].currentPrice = a.n(1);
+         return dividing([&] {
+             const BuyMaxStep max = decideBuyMax(model, 7);
+             return joined({std::to_string(max.step.quantity), max.quantityText.value_or("left alone"),
+                            max.valueText.value_or("left alone"), booked(model, 7, max.step)});
+         });
+     }},
+    // Selling from 100 shares of Pellinor at the price given on the balance given: the Value and Quantity
+    // fields; nothing may divide by a price of 0.
+    {"planSale",
+     [](const Args& a) {
+         GameModel model = saleHolding(100, a.n(0), a.n(1));
+         return dividing([&] { return placed(model, planSale(model, kSoldShare, a[2], a[3])); },
+                         FE_DIVBYZERO | FE_INVALID);
+     }},
+    // The Sell dialog's title, quantity held, price and holding's value for the holding and price given.
+    {"saleFigures",
+     [](const Args& a) {
+         const SaleFigures f = saleFigures(saleHolding(a.i(0), a.n(1)), kSoldShare);
+         return joined({f.title, f.available, f.price, f.totalValue});
+     }},
+    // Sell All from the holding given at the price given on the balance given: the two fields' texts, then
+    // the sale.
+    {"planSellAll",
+     [](const Args& a) {
+         GameModel model = saleHolding(a.i(0), a.n(1), a.n(2));
+         const EntryTexts texts = sellAllTexts(model, kSoldShare);
+         return dividing(
+             [&] {
+                 return joined({texts.quantity, texts.value, placed(model, planSellAll(model, kSoldShare))});
+             },
+             FE_DIVBYZERO | FE_INVALID);
+     }},
+    // A day's settlement of one purchase over the count given, share 0's file holding the records given,
+    // priced from the earliest day given (days count back from the end) but not on the days listed: the
+    // day, the previous day, whether the data ran out, share 0's price and the opening of each notice.
+    {"settleDay",
+     [](const Args& a) {
+         Game game;
+         GameModel& model = game.model;
+         std::vector<double> share0 = rampPrices(0, a.i(0));
+         for (int day = a.i(1) + 1; day <= a.i(0) - 3; ++day) share0[a.i(0) - 3 - day] = 0.0;
+         for (int day : numbers(a[2])) share0[recordOfDay(day)] = 0.0;
+         game.folder.writeHistory(0, share0);
+         order(model, 9, 20, OrderKind::Purchase);
+         const Settlement result = settleDay(model, std::stoll(a[3]));
+         expectSettled(model, model.dayIndex, model.previousDayIndex);
+         EXPECT_EQ(std::make_tuple(model.orderDayIndex, result.ordersSettled, model.holdings[0].heldQuantity),
+                   std::make_tuple(260, 1, 20));
+         std::vector<std::string> shown{std::to_string(model.dayIndex),
+                                        std::to_string(model.previousDayIndex), yesNo(result.noLaterPrices),
+                                        money(model.shareTable[0].currentPrice)};
+         for (const Notice& notice : settlementNotices(model, result))
+             shown.push_back(notice.text.substr(0, notice.text.find("\n\n")));
+         return joined(shown);
+     }},
+    // The statement of the records held (record i's quantity is i) for the count saved, newest page first:
+    // each page's quantities and its number, stepping back to the oldest page and forward again. A page
+    // without rows has no number.
+    {"statementPages",
+     [](const Args& a) {
+         MemorySource source(a.i(0));
+         StatementPaging paging = openStatement(a.i(1), source);
+         EXPECT_FALSE(nextPage(paging));
+         std::vector<std::string> pages;
+         for (int p = paging.pageCount; p >= 1; --p) {
+             const StatementPage page = buildStatementPage(paging, source);
+             std::string rows;
+             for (const std::string& quantity : quantities(page))
+                 rows += (rows.empty() ? "" : " ") + quantity;
+             pages.push_back(rows.empty() ? "none\tno number" : rows + "\t" + page.statementNumber);
+             EXPECT_FALSE(page.historyUnavailable);
+             EXPECT_EQ(hasNextPage(paging), p < paging.pageCount);
+             EXPECT_EQ(previousPage(paging), p > 1);
+         }
+         for (int p = 2; p <= paging.pageCount; ++p) EXPECT_TRUE(nextPage(paging));
+         EXPECT_EQ(paging.pageNumber, paging.pageCount);
+         return joined(pages);
+     }},
+    // The ticker of the moved market, share 1's name filling its field, in the rows and width given, each
+    // item its name at 6 pixels a character, 2 pixels, an 8-pixel mark and a 10-pixel gap: name,
+    // movement, row, name's and mark's x.
+    {"layTicker",
+     [](const Args& a) {
+         GameModel model = movedMarket();
+         std::memcpy(model.shareTable[1].name, "Twenty Characters Ok", kShareNameSize);  // no ending zero
+         std::vector<std::string> shown;
+         const auto sixEach = [](const std::string& text) { return 6 * static_cast<int>(text.size()); };
+         for (const TickerItem& item : layTicker(model, {a.i(0), a.i(1), 8, 2, 10}, sixEach)) {
+             const char* movement[] = {"fell", "unchanged", "rose"};
+             shown.push_back(joined({item.name, movement[static_cast<int>(item.movement)],
+                                     fields({item.row, item.nameX, item.markX})}));
+         }
+         return shown.empty() ? "none" : joined(shown);
+     }},
+    // Browsing the graphs through the whole table from the share given ("all") or through the list given,
+    // at the position given: whether Previous and Next work, the share shown after each and the position
+    // after Next.
+    {"graphStepping",
+     [](const Args& a) {
+         const GraphBrowse browse =
+             a[0] == "all" ? browseAllShares(a.i(1)) : GraphBrowse{numbers(a[0]), a.i(1)};
+         GraphBrowse previous = browse, next = browse;
+         const GraphStepping stepping = graphSteppingFor(browse);
+         EXPECT_EQ(std::make_pair(stepGraphPrevious(previous), stepGraphNext(next)),
+                   std::make_pair(stepping.previous, stepping.next));
+         return joined({yesNo(stepping.previous), yesNo(stepping.next)}) + "\t" +
+                fields({previous.shownShare(), next.shownShare(), next.position});
      }},
     {"plotColumnOf", [](const Args& a) { return std::to_string(plotColumnOf(rangeNamed(a[0]), a.i(1))); }},
     {"graphPriceLabels",
@@ -246,6 +432,7 @@ TEST(CaseTable, EveryRowGivesItsExpectedFields) {
         const auto equals = std::find(fields.begin(), fields.end(), "=");
         const auto function = kFunctions.find(fields[0]);
         ASSERT_TRUE(function != kFunctions.end() && equals != fields.end()) << "line " << lineNumber;
+        SCOPED_TRACE("cases.tsv line " + std::to_string(lineNumber));
         EXPECT_EQ(function->second(Args(fields.begin() + 1, equals)), joined(Args(equals + 1, fields.end())))
             << "cases.tsv line " << lineNumber << ": " << line;
         ++rows;

@@ -128,23 +128,4 @@ TEST(GraphHistoryBuffer, GapsTakeThePreviousPriceAndTodayHoldsTheModelsPrice) {
     EXPECT_EQ(loadGraphHistory(model, 50), GraphHistory{});
 }
 
-TEST(GraphStepping, PreviousAndNextThroughTheTableOrTheBrowseList) {
-    // The browse, whether each way works, and the share shown after each step; 60 is no share.
-    // clang-format off
-    const std::tuple<GraphBrowse, bool, bool, int, int> cases[] = {
-        {browseAllShares(0), false, true, 0, 1}, {browseAllShares(49), true, false, 48, 49},
-        {{{5, 7}, 0}, false, true, 5, 7}, {{{5, 7}, 1}, true, false, 5, 7}, {{{5, 60, 9}, 2}, false, false, 9, 9},
-        {{{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, 10}, true, false, 10, 11},
-        {{{5, 7, 9}, INT_MAX}, false, false, kEmptySlot, kEmptySlot}, {{{5, 7, 9}, INT_MIN}, false, false, kEmptySlot, kEmptySlot}};
-    // clang-format on
-    for (const auto& [browse, hasPrevious, hasNext, afterPrevious, afterNext] : cases) {
-        GraphBrowse previous = browse, next = browse;
-        const GraphStepping stepping = graphSteppingFor(browse);
-        EXPECT_EQ(std::make_tuple(stepping.previous, stepping.next, stepGraphPrevious(previous),
-                                  stepGraphNext(next)),
-                  std::make_tuple(hasPrevious, hasNext, hasPrevious, hasNext))
-            << browse.position << ' ' << browse.shownShare();
-        EXPECT_EQ(std::make_tuple(previous.shownShare(), next.shownShare(), next.position),
-                  std::make_tuple(afterPrevious, afterNext, browse.position + (hasNext ? 1 : 0)));
-    }
-}
+// Stepping through the table or a browse list is in the rows of cases.tsv.

@@ -1,23 +1,6 @@
 #include "tests/core/TestKit.h"
-#include "trading/BuyRules.h"
 
 namespace {
-GameModel market() {
-    return fiftyShares([](int i) { return 0.25 * (i + 1) + 0.005 * i; });
-}
-
-auto fieldsOf(const Holding& slot) {
-    return std::make_tuple(slot.shareNumber, slot.heldQuantity, slot.totalCost, slot.action,
-                           slot.pendingQuantity, slot.pendingAmount, slot.pendingCommission,
-                           slot.commissionToDate, slot.repeatPurchases, std::string(slot.dateBought));
-}
-
-void expectSameAccount(const GameModel& a, const GameModel& b) {
-    EXPECT_EQ(a.cashBalance, b.cashBalance);
-    EXPECT_EQ(a.pendingBalance, b.pendingBalance);
-    for (int i = 0; i < kHoldingCount; ++i) EXPECT_EQ(fieldsOf(a.holdings[i]), fieldsOf(b.holdings[i])) << i;
-}
-
 auto refusalOf(const Admission& admission) {
     return std::make_tuple(admission.refusal, admission.text, admission.caption);
 }
@@ -31,7 +14,7 @@ TEST(Admission, OnePendingOrderAShareAndTenHoldingsAtMost) {
                           "Message!"};
     const Refused full{Refusal::PortfolioFull, "You have exceeded your portfolio limit", "Tickerdell"},
         none{};
-    GameModel model = market();
+    GameModel model = buyingMarket();
     for (int i = 0; i < kHoldingCount; ++i) model.holdings[i] = heldShares(20 + i, 10 * (i + 1), 5.0 * i);
     ASSERT_EQ(bookPurchase(model, 25, 30).holding, 5);  // more of a held share: room enough
     ASSERT_TRUE(bookSale(model, 27, 80));
@@ -54,7 +37,7 @@ TEST(Admission, OnePendingOrderAShareAndTenHoldingsAtMost) {
 // A purchase opens the first empty holding whatever an earlier one left in it; a sale's pending amount is
 // the fraction of the holding that remains.
 TEST(Booking, PurchasesAndSalesToThePenny) {
-    GameModel model = market();
+    GameModel model = buyingMarket();
     model.holdings[0] = heldShares(11, 10, 30.0);
     model.holdings[2] = heldShares(2, 100, 80.0);
     model.holdings[3] = heldShares(4, 100, 80.0);
@@ -80,7 +63,7 @@ TEST(Booking, PurchasesAndSalesToThePenny) {
 }
 
 TEST(Booking, NothingForNoSharesTooManySharesOrAnUnknownShare) {
-    GameModel model = market();
+    GameModel model = buyingMarket();
     model.holdings[0] = heldShares(2, 100, 80.0);
     const GameModel before = model;
     const std::pair<int, int32_t> purchases[] = {{5, 0}, {5, -10}, {kShareCount, 10}, {kEmptySlot, 10}};
@@ -94,7 +77,7 @@ TEST(Booking, NothingForNoSharesTooManySharesOrAnUnknownShare) {
 
 // Hostile prices can make an order worth more than a double holds, or a holding larger than its type.
 TEST(Booking, NoOrderMakesTheAccountInfiniteOrAHoldingOverflow) {
-    GameModel model = market();
+    GameModel model = buyingMarket();
     model.shareTable[3].currentPrice = model.shareTable[5].currentPrice = 1e308;
     model.holdings[0] = heldShares(3, 1, 1.0);
     model.holdings[1] = heldShares(5, 1, 1.0);

@@ -1,5 +1,4 @@
 #include "tests/core/TestKit.h"
-#include "trading/BuyRules.h"
 #include "trading/Portfolio.h"
 
 TEST(Settling, EachKindOfOrderLeavesItsHoldingAndItsRecord) {
@@ -86,49 +85,7 @@ TEST(Settling, AnUnwritableHistoryStillSettlesAndBothNoticesComeInOrder) {
     }
 }
 
-// Share 0's history decides the trading days: a day without trading is walked over (towards the end of
-// the data for the day, towards its start for the previous day), and where there is no earlier trading
-// day the day is its own previous one. A count past the end stays on the last day and says so.
-const std::string kNoLaterPrices =
-    "The market data ends on D1397: there are no later prices. The market stays on that day; any pending "
-    "transactions have been settled.";
-
-TEST(Calendar, TheDayMovesByTheCountOverDaysWithoutTradingAndThePreviousDayFollowsIt) {
-    const auto closed = [](std::initializer_list<int> days) {
-        std::vector<double> share0 = rampPrices(0, kRecords);
-        for (int day : days) share0[recordOfDay(day)] = 0.0;
-        return share0;
-    };
-    std::vector<double> startsAt258(kRecords, 0.0);
-    for (int day = 258; day >= -2; --day) startsAt258[recordOfDay(day)] = 5.0;
-    // clang-format off
-    const struct { std::vector<double> share0; int64_t count; int day, previous; bool pastTheEnd; } cases[] = {
-        {closed({}), 1, 259, 260, false},            {closed({}), -5, 260, 261, false},
-        {closed({}), 260, 0, 1, false},              {closed({}), 261, 0, 1, true},
-        {closed({257, 258}), 3, 256, 259, false},    {closed({260}), 1, 259, 261, false},
-        {closed({2, 1, 0}), 258, 0, 3, false},       {startsAt258, 2, 258, 258, false},
-        {rampPrices(0, 200), 1, 197, 197, false}};  // a short file: nothing is read outside it
-    // clang-format on
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::to_string(c.count) + " to " + std::to_string(c.day));
-        Game game;
-        game.folder.writeHistory(0, c.share0);
-        order(game.model, 9, 20, OrderKind::Purchase);
-        const Settlement result = settleDay(game.model, c.count);
-        expectSettled(game.model, c.day, c.previous);
-        EXPECT_EQ(std::make_tuple(game.model.orderDayIndex, result.noLaterPrices, result.ordersSettled),
-                  std::make_tuple(260, c.pastTheEnd, 1));
-        EXPECT_EQ(game.model.holdings[0].heldQuantity, 20);
-        std::vector<std::string> openings;
-        for (const Notice& notice : settlementNotices(game.model, result))
-            openings.push_back(notice.text.substr(0, notice.text.find("\n\n")));
-        EXPECT_EQ(openings,
-                  c.pastTheEnd ? std::vector<std::string>{kNoLaterPrices} : std::vector<std::string>{});
-        const int record = static_cast<int>(c.share0.size()) - 3 - c.day;
-        EXPECT_EQ(game.model.shareTable[0].currentPrice, record < 0 ? 0.0 : c.share0[record]);
-    }
-}
-
+// How the day moves over days without trading is in the rows of cases.tsv.
 TEST(Calendar, AShortPriceFileReadsAsNoPriceAndAnUnreadableShare0MovesByTheCountAlone) {
     Game game({259});
     game.folder.writeHistory(5, rampPrices(5, 200));  // covers day indexes 197 to -2 only

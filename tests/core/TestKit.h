@@ -1,5 +1,5 @@
-// What the core tests build on: scratch market folders, a market made in memory, a new game on a
-// synthetic market, and the checks every account and every settlement must pass.
+// What the core tests and the case table's rows build on: scratch market folders, markets made in memory,
+// a new game on a synthetic market, and the checks every account and every settlement must pass.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -22,6 +22,7 @@
 #include "model/Settlement.h"
 #include "model/TransactionHistory.h"
 #include "trading/OrderRules.h"
+#include "views/Statement.h"
 
 namespace fs = std::filesystem;
 constexpr double kMillionthOfAPenny = 1e-8;  // in pounds
@@ -132,6 +133,42 @@ inline Holding heldShares(int share, int quantity, double cost, double fees = 0.
     return slot;
 }
 
+// The dealing room the buy rules are tried on: share 4 at 1.00, 7 at 2.50 and "Harbour Lights plc" (9)
+// at 30.00, the rest from 0.50 up in steps of 0.25.
+inline GameModel buyingMarket() {
+    GameModel model = fiftyShares([](int i) { return 0.5 + 0.25 * i; });
+    model.shareTable[4].currentPrice = 1.0;
+    model.shareTable[7].currentPrice = 2.5;
+    model.shareTable[9].currentPrice = 30.0;
+    std::strcpy(model.shareTable[9].name, "Harbour Lights plc");
+    return model;
+}
+
+// `held` shares of "Pellinor \xC9tain" (share 7) in the second holding, behind five of share 3.
+constexpr int kSoldShare = 7;
+inline GameModel saleHolding(int held, double price, double balance = kStartingCash) {
+    GameModel model = fiftyShares([](int i) { return 1.0 + i; });
+    std::strcpy(model.shareTable[kSoldShare].name, "Pellinor \xC9tain");
+    model.shareTable[kSoldShare].currentPrice = price;
+    model.holdings[0] = heldShares(3, 5, 5.0);
+    model.holdings[1] = heldShares(kSoldShare, held, held * 0.5);
+    model.cashBalance = model.pendingBalance = balance;
+    return model;
+}
+
+inline auto fieldsOf(const Holding& slot) {
+    return std::make_tuple(slot.shareNumber, slot.heldQuantity, slot.totalCost, slot.action,
+                           slot.pendingQuantity, slot.pendingAmount, slot.pendingCommission,
+                           slot.commissionToDate, slot.repeatPurchases, std::string(slot.dateBought));
+}
+
+// What a refused order must leave as it was: both balances and every holding.
+inline void expectSameAccount(const GameModel& a, const GameModel& b) {
+    EXPECT_EQ(a.cashBalance, b.cashBalance);
+    EXPECT_EQ(a.pendingBalance, b.pendingBalance);
+    for (int i = 0; i < kHoldingCount; ++i) EXPECT_EQ(fieldsOf(a.holdings[i]), fieldsOf(b.holdings[i])) << i;
+}
+
 inline void order(GameModel& model, int share, int quantity, OrderKind kind) {
     ASSERT_TRUE(kind == OrderKind::Purchase ? bookPurchase(model, share, quantity).booked()
                                             : bookSale(model, share, quantity));
@@ -183,4 +220,40 @@ inline void expectSettled(const GameModel& model, int dayIndex, int previousDayI
         EXPECT_EQ(model.shareTable[s].currentPrice, priceOn(s, dayIndex)) << s;
         EXPECT_EQ(model.shareTable[s].previousPrice, priceOn(s, previousDayIndex)) << s;
     }
+}
+
+// Record i's quantity is i, so a page's rows say which records it holds; reading fails from unreadableFrom.
+struct MemorySource : TransactionSource {
+    std::vector<TransactionRecord> records;
+    int unreadableFrom;
+    explicit MemorySource(int count, int unreadable = INT_MAX) : unreadableFrom(unreadable) {
+        for (int i = 0; i < count; ++i) records.push_back(deal('B', i, 1.0, 10.0));
+    }
+    int recordCount() override { return static_cast<int>(records.size()); }
+    std::optional<TransactionRecord> record(int i) override {
+        if (i < 0 || i >= std::min(unreadableFrom, recordCount())) return std::nullopt;
+        return records[i];
+    }
+};
+
+inline std::vector<std::string> quantities(const StatementPage& page) {
+    std::vector<std::string> result;
+    for (const StatementRow& row : page.rows)
+        result.push_back(row[static_cast<int>(StatementColumn::Quantity)]);
+    return result;
+}
+
+// The ticker's market: shares 3 and 20 rose a tenth, 7 fell a quarter, 9 has no price yesterday, 11 none
+// today and 30 no number; the rest are unchanged.
+inline GameModel movedMarket() {
+    GameModel model = fiftyShares([](int) { return 1.0; });
+    // clang-format off
+    const struct { int share; double previous, current; } moves[] = {{3, 1.0, 1.1},  {7, 2.0, 1.5},   {9, 0.0, 1.5},
+                 {11, 1.5, 0.0}, {20, 0.5, 0.55}, {30, 1.0, NAN}};
+    // clang-format on
+    for (const auto& m : moves) {
+        model.shareTable[m.share].previousPrice = m.previous;
+        model.shareTable[m.share].currentPrice = m.current;
+    }
+    return model;
 }

@@ -1,5 +1,4 @@
 #include "tests/core/TestKit.h"
-#include "model/TransactionHistory.h"
 
 #ifdef __linux__
 #include <sys/resource.h>

@@ -1,38 +1,17 @@
 // The files the game ships: the market files and their generator, the pictures, the help's refusals.
 // Layout numbers are written out rather than taken from the generator, so one change cannot move both ends.
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <bit>
-#include <chrono>
-#include <cmath>
-#include <cstdint>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <set>
-#include <sstream>
-#include <string>
-#include <tuple>
-#include <vector>
-
-#include "model/MarketFiles.h"
+#include "tests/core/TestKit.h"
 #include "tools/marketgen/MarketGenerator.h"
 #include "trading/BuyRules.h"
 #include "views/ShareIndex.h"
 #include "views/Statement.h"
 
+#include <bit>
+#include <set>
+#include <sstream>
+
 namespace {
-namespace fs = std::filesystem;
 const fs::path kGameDir{TICKERDELL_GAME_DIR}, kResources = fs::path(TICKERDELL_SOURCE_DIR) / "resources";
-
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-constexpr int kShares = 50;
-constexpr int kRecords = 1400;
 constexpr std::uint64_t kExpectedChecksum = 0xA40257231C5268FCULL;  // FNV-1a over the default seed's files
 
 fs::path historyPath(const fs::path& dir, int share) {
@@ -43,11 +22,11 @@ fs::path historyPath(const fs::path& dir, int share) {
 
 std::uint64_t marketChecksum(const fs::path& dir) {
     std::vector<fs::path> files{dir / "SHARES.NMS"};
-    for (int share = 0; share < kShares; ++share) files.push_back(historyPath(dir, share));
+    for (int share = 0; share < kShareCount; ++share) files.push_back(historyPath(dir, share));
     files.push_back(dir / "SHistory" / "dates");
     std::uint64_t hash = 0xCBF29CE484222325ULL;
     for (const fs::path& file : files)
-        for (char byte : readFile(file)) hash = (hash ^ static_cast<unsigned char>(byte)) * 0x100000001B3ULL;
+        for (char byte : fileBytes(file)) hash = (hash ^ static_cast<unsigned char>(byte)) * 0x100000001B3ULL;
     return hash;
 }
 
@@ -60,18 +39,18 @@ std::uint32_t u32(const std::string& b, std::size_t at) {
 
 // The index's order is the table's: the miner suspended four days into the game keeps its own history.
 TEST(ShippedMarket, NamesInTheIndexsOrderDatesAndQuarterPennyPricesWithHolidaysAndSuspensions) {
-    std::istringstream names(readFile(kGameDir / "SHARES.NMS"));
+    std::istringstream names(fileBytes(kGameDir / "SHARES.NMS"));
     std::set<std::string> unique;
     for (std::string line; std::getline(names, line); unique.insert(line))
         EXPECT_TRUE(line.size() >= 2 && line.size() <= 19 && line.back() == '\r') << line;  // 18 and CR LF
-    EXPECT_EQ(unique.size(), static_cast<std::size_t>(kShares));
-    std::istringstream dates(readFile(kGameDir / "SHistory" / "dates"));
+    EXPECT_EQ(unique.size(), static_cast<std::size_t>(kShareCount));
+    std::istringstream dates(fileBytes(kGameDir / "SHistory" / "dates"));
     const std::set<std::string> tokens{std::istream_iterator<std::string>(dates), {}};
     EXPECT_EQ(tokens.size(), static_cast<std::size_t>(kRecords - 1)) << "one date a record, none repeated";
 
-    std::vector<std::vector<double>> table(kShares);
-    for (int share = 0; share < kShares; ++share) {
-        const std::string bytes = readFile(historyPath(kGameDir, share));
+    std::vector<std::vector<double>> table(kShareCount);
+    for (int share = 0; share < kShareCount; ++share) {
+        const std::string bytes = fileBytes(historyPath(kGameDir, share));
         for (std::size_t at = 0; at + 8 <= bytes.size(); at += 8)
             table[share].push_back(
                 std::bit_cast<double>(u32(bytes, at) | std::uint64_t{u32(bytes, at + 4)} << 32));
@@ -81,7 +60,7 @@ TEST(ShippedMarket, NamesInTheIndexsOrderDatesAndQuarterPennyPricesWithHolidaysA
     for (int record = 0; record < kRecords; ++record) {
         const bool holiday = table[0][record] == 0.0;
         holidays += holiday;
-        for (int share = 0; share < kShares; ++share) {
+        for (int share = 0; share < kShareCount; ++share) {
             const double price = table[share][record];
             EXPECT_TRUE(price == 0.0 || (price >= 0.01 && price < 100.0)) << share << " " << record;
             EXPECT_EQ(std::round(price * 400.0) / 400.0, price) << share << " " << record;
@@ -121,26 +100,23 @@ TEST(ShippedMarket, NamesInTheIndexsOrderDatesAndQuarterPennyPricesWithHolidaysA
     sortShares(sorted, ShareOrder::ByName);
     EXPECT_EQ(namesOf(model.shareTable), namesOf(sorted));
     int suspended = -1;
-    for (int share = 0; share < kShares; ++share)
+    for (int share = 0; share < kShareCount; ++share)
         if (table[share][1142] == 0.0 && table[share][1141] != 0.0) suspended = share;
     ASSERT_NE(suspended, -1);
     EXPECT_STREQ(model.shareTable[suspended].name, "Pellinor Gold");
 }
 
 TEST(MarketGenerator, SameSeedGivesTheShippedBytesAndAnotherSeedOthers) {
-    const fs::path scratch =
-        fs::temp_directory_path() /
-        ("marketgen_" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
+    MarketFolder scratch;  // the generated folders go in a scratch folder, current for the test
     std::string error;
-    ASSERT_TRUE(marketgen::writeMarketFiles(scratch / "a", marketgen::kDefaultSeed, error)) << error;
-    ASSERT_TRUE(marketgen::writeMarketFiles(scratch / "b", marketgen::kDefaultSeed + 1, error)) << error;
-    EXPECT_EQ(marketChecksum(scratch / "a"), kExpectedChecksum);
+    ASSERT_TRUE(marketgen::writeMarketFiles("a", marketgen::kDefaultSeed, error)) << error;
+    ASSERT_TRUE(marketgen::writeMarketFiles("b", marketgen::kDefaultSeed + 1, error)) << error;
+    EXPECT_EQ(marketChecksum("a"), kExpectedChecksum);
     EXPECT_EQ(marketChecksum(kGameDir), kExpectedChecksum) << "the shipped files are not the default seed's";
-    EXPECT_NE(marketChecksum(scratch / "b"), kExpectedChecksum) << "the seed has no effect";
-    EXPECT_TRUE(fs::is_directory(scratch / "a" / "THistory") && fs::is_empty(scratch / "a" / "THistory"));
-    std::ofstream(scratch / "plain-file") << "not a folder";
-    EXPECT_FALSE(marketgen::writeMarketFiles(scratch / "plain-file" / "g", marketgen::kDefaultSeed, error));
-    fs::remove_all(scratch);
+    EXPECT_NE(marketChecksum("b"), kExpectedChecksum) << "the seed has no effect";
+    EXPECT_TRUE(fs::is_directory("a/THistory") && fs::is_empty("a/THistory"));
+    std::ofstream("plain-file") << "not a folder";
+    EXPECT_FALSE(marketgen::writeMarketFiles("plain-file/g", marketgen::kDefaultSeed, error));
 }
 
 constexpr std::size_t kPixelOffset = 14 + 40 + 256 * 4;  // file header, info header, colour table
@@ -156,7 +132,7 @@ TEST(BitmapFiles, EveryPictureIsAnUncompressed256ColourBitmapOfItsSize) {
         ASSERT_TRUE(row >> name >> width >> height) << line;
         listed.insert(name + ".bmp");
         SCOPED_TRACE(name);
-        const std::string b = readFile(kResources / "bitmaps" / (name + ".bmp"));
+        const std::string b = fileBytes(kResources / "bitmaps" / (name + ".bmp"));
         ASSERT_GE(b.size(), kPixelOffset);
         const std::size_t image = (std::size_t{width} + 3) / 4 * 4 * height;
         EXPECT_EQ(std::make_tuple(b[0], b[1], u32(b, 2), u32(b, 10)),
@@ -176,7 +152,7 @@ TEST(BitmapFiles, EveryPictureIsAnUncompressed256ColourBitmapOfItsSize) {
 
 // The heading band and the total's box end exactly where the statement's layout keeps its texts inside.
 TEST(BitmapFiles, TheStatementPictureDrawsTheTableAndTheTotalBoxWhereThePageTextsStand) {
-    const std::string b = readFile(kResources / "bitmaps" / "STATE.bmp");
+    const std::string b = fileBytes(kResources / "bitmaps" / "STATE.bmp");
     ASSERT_EQ(b.size(), kPixelOffset + 640 * 480);
     const auto colour = [&b](int x, int y) {
         return u32(b, 54 + 4 * static_cast<unsigned char>(b[kPixelOffset + std::size_t(479 - y) * 640 + x]));
@@ -195,7 +171,7 @@ TEST(BitmapFiles, TheStatementPictureDrawsTheTableAndTheTotalBoxWhereThePageText
 
 // The paper's last rows, its edge and the shadow under it are each one colour: no text runs off the page.
 TEST(BitmapFiles, TheNewspapersTextStaysOnThePaper) {
-    const std::string b = readFile(kResources / "bitmaps" / "X_TRADTR.bmp");
+    const std::string b = fileBytes(kResources / "bitmaps" / "X_TRADTR.bmp");
     ASSERT_EQ(b.size(), kPixelOffset + 640 * 480);
     for (int row = 0; row < 8; ++row) {  // stored bottom-up: the picture's last row comes first
         const char* pixels = b.data() + kPixelOffset + 640 * row;
@@ -214,19 +190,16 @@ std::string helpItemFor(const std::string& refusal) {
 }
 
 TEST(HelpText, EachBuyRefusalIsExplainedByTheCaseThatGivesIt) {
-    GameModel model;
-    model.shareTable[0].currentPrice = model.shareTable[0].previousPrice = 2.5;
-    const struct {
-        const char *quantity, *value, *helpWords;
-    } cases[] = {{"", "", "both boxes empty"},
-                 {"9", "22.50", "below ten"},
-                 {"10", "", "ten or more but the Value box is empty"},
-                 {"10", "2.49", "worth less than one share"}};
-    for (const auto& c : cases) {
-        const std::string refusal = decideBuy(model, 0, c.quantity, c.value).refusal;
-        ASSERT_FALSE(refusal.empty()) << c.quantity << " / " << c.value;
-        EXPECT_NE(helpItemFor(refusal).find(c.helpWords), std::string::npos)
-            << refusal << ": " << c.helpWords;
+    const GameModel model = buyingMarket();  // share 7 at 2.50
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"", "", "both boxes empty"},
+        {"9", "22.50", "below ten"},
+        {"10", "", "ten or more but the Value box is empty"},
+        {"10", "2.49", "worth less than one share"}};
+    for (const auto& [quantity, value, helpWords] : cases) {
+        const std::string refusal = decideBuy(model, 7, quantity, value).refusal;
+        ASSERT_FALSE(refusal.empty()) << quantity << " / " << value;
+        EXPECT_NE(helpItemFor(refusal).find(helpWords), std::string::npos) << refusal << ": " << helpWords;
     }
 }
 }  // namespace
