@@ -174,18 +174,15 @@ TEST_F(Valuation, ListsTheHeldHoldingsWithTotalsAndRuleGraphsThemAndShowsAPurcha
         saveWindowPicture(screen, "valuation");
         clickRow(list, 1);
         waitUntil([&] { return listSelection(list) == 1; });
-        const auto browse = [&](HWND graph) {
+        const auto browseAndBuy = [&](HWND graph) {
             for (int id : {0, IDC_GRAPH_NEXT, IDC_GRAPH_PREVIOUS, IDC_GRAPH_PREVIOUS, IDC_GRAPH_NEXT}) {
                 if (id) press(graph, id);  // a greyed button's command does nothing
                 seen += textOf(graph) + (IsWindowEnabled(GetDlgItem(graph, IDC_GRAPH_PREVIOUS)) ? " <" : "") +
                         (IsWindowEnabled(GetDlgItem(graph, IDC_GRAPH_NEXT)) ? " >" : "") + "\n";
             }
-        };
-        runScreen([&] { pressLater(screen, IDC_VAL_GRAPH); }, browse, IDCANCEL);
-        const auto buyTwenty = [](HWND graph) {
             buyThrough([&] { pressLater(graph, IDC_GRAPH_BUY); }, "20");
         };
-        runScreen([&] { pressLater(screen, IDC_VAL_GRAPH); }, buyTwenty, IDCANCEL);
+        runScreen([&] { pressLater(screen, IDC_VAL_GRAPH); }, browseAndBuy, IDCANCEL);
         waitUntil([&] { return showing() != opening; });
         seen += "after buying 20 from the graph:\n" + showing();
     };
