@@ -14,7 +14,6 @@
 #include "views/Statement.h"
 #include "views/win32/GraphPainting.h"
 #include "trading/win32/BuyScreen.h"
-#include "views/win32/GraphScreen.h"
 #include "views/win32/ShareIndexScreen.h"
 #include "views/win32/ValuationScreen.h"
 
@@ -24,18 +23,6 @@ using Valuation = GameWindowTest;
 using Statement = GameWindowTest;
 
 const auto capture = [](HWND dialog) { return shownPicture(dialog, kGraphPaintArea); };
-
-// Charts the index's row for `work`; answers whether the index closed after a purchase.
-bool graphFromIndex(HWND owner, int row, const std::function<void(HWND)>& work) {
-    bool purchased = false;
-    runScreen([&] { purchased = runShareIndex(owner, gGame, runBuyScreen); },
-              [&](HWND index) {
-                  SendMessageA(GetDlgItem(index, IDC_INDEX_LIST), LB_SETCURSEL, row, 0);
-                  runScreen([&] { pressLater(index, IDC_INDEX_GRAPH); }, work, IDC_GRAPH_EXIT);
-              },
-              IDC_CANCEL_BUTTON);
-    return purchased;
-}
 
 constexpr int kPriceLabelIds[] = {IDC_GRAPH_PRICE_TOP, IDC_GRAPH_PRICE_THREE_QUARTERS, IDC_GRAPH_PRICE_MIDDLE,
                                   IDC_GRAPH_PRICE_ONE_QUARTER, IDC_GRAPH_PRICE_BOTTOM};
@@ -104,7 +91,7 @@ void expectPageButtons(HWND statement, bool previous, bool next) {
 
 // The widest labels are the lowest and highest prices' (those of the widest index line behind the graph).
 TEST_F(GraphScreen, EachRangeShowsAndFitsThePlainBackgroundAppliesOnOkAndBuyingClosesTheGraphAndTheIndex) {
-    const bool purchased = graphFromIndex(window_, 12, [&](HWND dialog) {
+    const auto walk = [&](HWND dialog) {
         EXPECT_EQ(textOf(dialog), std::string("History of ") + gGame.shareTable[12].name);
         EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_GRAPH_ONE_YEAR), BST_CHECKED);
         expectDrawn(dialog, 12, GraphRange::OneYear, "graph_one_year");
@@ -143,7 +130,14 @@ TEST_F(GraphScreen, EachRangeShowsAndFitsThePlainBackgroundAppliesOnOkAndBuyingC
         press(dialog, IDC_GRAPH_NEXT);
         buyThrough([&] { pressLater(dialog, IDC_GRAPH_BUY); }, "10");
         EXPECT_TRUE(waitUntil([&] { return !IsWindow(dialog); })) << "the graph closes itself";
-    });
+    };
+    bool purchased = false;
+    const auto chartTheRow = [&](HWND index) {
+        SendMessageA(GetDlgItem(index, IDC_INDEX_LIST), LB_SETCURSEL, 12, 0);
+        runScreen([&] { pressLater(index, IDC_INDEX_GRAPH); }, walk, IDC_GRAPH_EXIT);
+    };
+    runScreen([&] { purchased = runShareIndex(window_, gGame, runBuyScreen); }, chartTheRow,
+              IDC_CANCEL_BUTTON);
     EXPECT_TRUE(purchased);
     EXPECT_EQ(gGame.holdings[0].shareNumber, 13);  // the share Next went on to
     EXPECT_EQ(gGame.holdings[0].pendingQuantity, 10);
