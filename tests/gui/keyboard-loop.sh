@@ -23,15 +23,6 @@ if [ "${1:-}" != --steps ]; then
 fi
 shots="${2:-}"
 
-# Polls the condition (a command) until it holds or the seconds run out.
-within() {
-    local deadline=$((SECONDS + $1))
-    shift
-    until "$@"; do
-        [ "$SECONDS" -lt "$deadline" ] || return 1
-        sleep 0.1
-    done
-}
 active_id() { xdotool getactivewindow 2>/dev/null; }
 active_title() { xdotool getwindowname "$(active_id)" 2>/dev/null; }
 main=""  # the first step waits for it
@@ -43,13 +34,6 @@ is_active() {
         *) [[ "$(active_title)" =~ $1 ]] ;;
     esac
 }
-failed() {
-    echo "FAILED: $1; active window: $(active_id) '$(active_title)'," \
-        "input focus: $(xdotool getwindowfocus 2>/dev/null)" >&2
-    [ -z "$shots" ] || import -window root "$shots/failed.png" 2>/dev/null
-    exit 1
-}
-
 step=0
 while IFS='|' read -r expected what keys; do
     [[ -z "$expected" || "$expected" == \#* ]] && continue
@@ -59,7 +43,16 @@ while IFS='|' read -r expected what keys; do
             *) xdotool key "$key" ;;
         esac
     done
-    within 60 is_active "$expected" || failed "$what: expected '$expected' active after keys $keys"
+    deadline=$((SECONDS + 60))
+    until is_active "$expected"; do
+        if [ "$SECONDS" -ge "$deadline" ]; then
+            echo "FAILED: $what: expected '$expected' active after keys $keys; active window: $(active_id)" \
+                "'$(active_title)', input focus: $(xdotool getwindowfocus 2>/dev/null)" >&2
+            [ -z "$shots" ] || import -window root "$shots/failed.png" 2>/dev/null
+            exit 1
+        fi
+        sleep 0.1
+    done
     step=$((step + 1))
     echo "ok $step - $what: '$(active_title)' is active"
     [ -z "$shots" ] || import -window root "$shots/$(printf %02d $step)-${what// /-}.png"
