@@ -22,12 +22,12 @@ using MainScreen = GameWindowTest;
 using RingBroker = GameWindowTest;
 constexpr RECT kMarkerBand = {18, 10, 200, 34}, kDateBand = {468, 10, 640, 34};
 
-// Where the bright pixels of today's date line lie: drawn over its shadow, one pixel down and right.
+// Where the bright pixels of today's date line lie: drawn at (471, 15) over its shadow at (470, 14).
 Pixels expectedDatePixels() {
     const std::string text = dateLineText(gGame);
     const auto draw = [&](HDC dc) {
         SetTextColor(dc, kBrightText);
-        TextOutA(dc, kDateAt.x + 1, kDateAt.y + 1, text.c_str(), static_cast<int>(text.size()));
+        TextOutA(dc, 471, 15, text.c_str(), static_cast<int>(text.size()));
     };
     return pixelsOfColour(drawnPicture(kDateBand, draw), kDateBand, kBrightText);
 }
