@@ -27,10 +27,6 @@ const auto capture = [](HWND dialog) { return shownPicture(dialog, kGraphPaintAr
 constexpr int kPriceLabelIds[] = {IDC_GRAPH_PRICE_TOP, IDC_GRAPH_PRICE_THREE_QUARTERS, IDC_GRAPH_PRICE_MIDDLE,
                                   IDC_GRAPH_PRICE_ONE_QUARTER, IDC_GRAPH_PRICE_BOTTOM};
 
-void click(HWND dialog, int id) {
-    SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
-}
-
 // Every point of the line the core computes (on a copy of the model) is yellow on the screen.
 void expectDrawn(HWND dialog, int share, GraphRange range, const std::string& name) {
     SCOPED_TRACE(name);
@@ -95,13 +91,14 @@ TEST_F(GraphScreen, EachRangeShowsAndFitsThePlainBackgroundAppliesOnOkAndBuyingC
         EXPECT_EQ(textOf(dialog), std::string("History of ") + gGame.shareTable[12].name);
         EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_GRAPH_ONE_YEAR), BST_CHECKED);
         expectDrawn(dialog, 12, GraphRange::OneYear, "graph_one_year");
-        click(dialog, IDC_GRAPH_FOUR_YEARS);
+        SendDlgItemMessageA(dialog, IDC_GRAPH_FOUR_YEARS, BM_CLICK, 0, 0);
         expectDrawn(dialog, 12, GraphRange::FourYears, "graph_four_years");
-        click(dialog, IDC_GRAPH_ONE_MONTH);
+        SendDlgItemMessageA(dialog, IDC_GRAPH_ONE_MONTH, BM_CLICK, 0, 0);
         expectDrawn(dialog, 12, GraphRange::OneMonth, "graph_one_month");
         const auto toggle = [&](int closeWith) {
             runScreen([&] { pressLater(dialog, IDC_GRAPH_OPTIONS); },
-                      [&](HWND form) { click(form, IDC_GOPT_BACKGROUND); }, closeWith);
+                      [&](HWND form) { SendDlgItemMessageA(form, IDC_GOPT_BACKGROUND, BM_CLICK, 0, 0); },
+                      closeWith);
         };
         const int32_t before = gGame.graphBackground;
         const Picture original = capture(dialog);
