@@ -69,20 +69,6 @@ std::vector<bool> expectedPage(const StatementPage& page) {
     }));
 }
 
-// Previous and Next enabled, or disabled and showing the faded face (below the row kept for focus).
-void expectPageButtons(HWND statement, bool previous, bool next) {
-    constexpr RECT kFace = {0, 1, 98, 52};
-    for (const auto& [id, fadedFace, active] :
-         {std::tuple{IDC_STATE_PREVIOUS, RES_BMP_STATE_PREVIOUS_DISABLED, previous},
-          {IDC_STATE_NEXT, RES_BMP_STATE_NEXT_DISABLED, next}}) {
-        const Picture faded = drawnPicture(
-            kFace, [&](HDC dc) { drawBitmapResource(dc, fadedFace, 0, 1, 0, 0, SRCCOPY, kNaturalSize); });
-        HWND button = GetDlgItem(statement, id);
-        EXPECT_EQ(IsWindowEnabled(button) != FALSE, active) << id;
-        EXPECT_EQ(shownPicture(button, kFace) == faded, !active) << id;
-    }
-}
-
 }  // namespace
 
 // The widest labels are the lowest and highest prices' (those of the widest index line behind the graph).
@@ -199,7 +185,16 @@ TEST_F(Statement, TwelveDealsPageByButtonsAndKeysAndAnUnreadableHistorySaysSo) {
     const auto read = [&](HWND statement) {
         const std::vector<bool> shown = blackOf(shownPicture(statement, kPageTextBand));
         pages += shown == newer ? 'n' : shown == older ? 'o' : shown == unavailable ? 'u' : '?';
-        expectPageButtons(statement, shown == newer, shown == older);
+        // Previous and Next enabled, or disabled and showing the faded face (below the row kept for focus).
+        constexpr RECT kFace = {0, 1, 98, 52};
+        for (const auto& [id, fadedFace, active] :
+             {std::tuple{IDC_STATE_PREVIOUS, RES_BMP_STATE_PREVIOUS_DISABLED, shown == newer},
+              {IDC_STATE_NEXT, RES_BMP_STATE_NEXT_DISABLED, shown == older}}) {
+            const Picture faded = drawnPicture(
+                kFace, [&](HDC dc) { drawBitmapResource(dc, fadedFace, 0, 1, 0, 0, SRCCOPY, kNaturalSize); });
+            EXPECT_EQ(IsWindowEnabled(GetDlgItem(statement, id)) != FALSE, active) << id;
+            EXPECT_EQ(shownPicture(GetDlgItem(statement, id), kFace) == faded, !active) << id;
+        }
     };
     const auto play = [&](HWND statement) {
         read(statement);
