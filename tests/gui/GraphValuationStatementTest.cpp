@@ -14,7 +14,6 @@
 #include "views/Statement.h"
 #include "views/win32/GraphPainting.h"
 #include "trading/win32/BuyScreen.h"
-#include "views/win32/GraphScreen.h"
 #include "views/win32/ShareIndexScreen.h"
 #include "views/win32/ValuationScreen.h"
 
@@ -25,24 +24,8 @@ using Statement = GameWindowTest;
 
 const auto capture = [](HWND dialog) { return shownPicture(dialog, kGraphPaintArea); };
 
-// Charts the index's row for `work`; answers whether the index closed after a purchase.
-bool graphFromIndex(HWND owner, int row, const std::function<void(HWND)>& work) {
-    bool purchased = false;
-    runScreen([&] { purchased = runShareIndex(owner, gGame, runBuyScreen); },
-              [&](HWND index) {
-                  SendMessageA(GetDlgItem(index, IDC_INDEX_LIST), LB_SETCURSEL, row, 0);
-                  runScreen([&] { pressLater(index, IDC_INDEX_GRAPH); }, work, IDC_GRAPH_EXIT);
-              },
-              IDC_CANCEL_BUTTON);
-    return purchased;
-}
-
 constexpr int kPriceLabelIds[] = {IDC_GRAPH_PRICE_TOP, IDC_GRAPH_PRICE_THREE_QUARTERS, IDC_GRAPH_PRICE_MIDDLE,
                                   IDC_GRAPH_PRICE_ONE_QUARTER, IDC_GRAPH_PRICE_BOTTOM};
-
-void click(HWND dialog, int id) {
-    SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
-}
 
 // Every point of the line the core computes (on a copy of the model) is yellow on the screen.
 void expectDrawn(HWND dialog, int share, GraphRange range, const std::string& name) {
@@ -63,25 +46,6 @@ void expectDrawn(HWND dialog, int share, GraphRange range, const std::string& na
     for (int i = 0; i < kPriceLabelCount; ++i)
         EXPECT_EQ(textOf(dialog, kPriceLabelIds[i]), picture.priceLabels[i]);
     saveWindowPicture(dialog, name);
-}
-
-// The widest price labels, and the widest index line (the lowest price to the highest) behind the graph.
-std::vector<std::string> widestFaults(HWND graph) {
-    const auto labels = graphPriceLabels({true, kLowestPrice / 1.01, kHighestPrice * 1.01});
-    std::vector<std::string> faults;
-    for (int i = 0; i < kPriceLabelCount; ++i) {
-        SetDlgItemTextA(graph, kPriceLabelIds[i], labels[i].c_str());
-        if (!fitsItsControl(GetDlgItem(graph, kPriceLabelIds[i]))) faults.push_back(labels[i] + " is cut");
-    }
-    ShareRecord widest{};
-    std::snprintf(widest.name, kShareNameSize, "Northern Consolidat");
-    widest.previousPrice = kLowestPrice, widest.currentPrice = kHighestPrice;
-    HWND index = GetParent(graph);
-    SendDlgItemMessageA(index, IDC_INDEX_LIST, LB_INSERTSTRING, 0,
-                        reinterpret_cast<LPARAM>(shareIndexLine(widest).c_str()));
-    for (const std::string& fault : layoutFaults(index, IDC_INDEX_LIST, 0, {}, {})) faults.push_back(fault);
-    saveWindowPicture(graph, "graph_widest_labels");
-    return faults;
 }
 
 constexpr RECT kPageTextBand = {0, 15, 640, 400};
@@ -105,52 +69,22 @@ std::vector<bool> expectedPage(const StatementPage& page) {
     }));
 }
 
-// Previous and Next enabled, or disabled and showing the faded face (below the row kept for focus).
-void expectPageButtons(HWND statement, bool previous, bool next) {
-    constexpr RECT kFace = {0, 1, 98, 52};
-    for (const auto& [id, fadedFace, active] :
-         {std::tuple{IDC_STATE_PREVIOUS, RES_BMP_STATE_PREVIOUS_DISABLED, previous},
-          {IDC_STATE_NEXT, RES_BMP_STATE_NEXT_DISABLED, next}}) {
-        const Picture faded = drawnPicture(
-            kFace, [&](HDC dc) { drawBitmapResource(dc, fadedFace, 0, 1, 0, 0, SRCCOPY, kNaturalSize); });
-        HWND button = GetDlgItem(statement, id);
-        EXPECT_EQ(IsWindowEnabled(button) != FALSE, active) << id;
-        EXPECT_EQ(shownPicture(button, kFace) == faded, !active) << id;
-    }
-}
-
 }  // namespace
 
-TEST_F(GraphScreen, TheLineAndLabelsOfEachRangeShowAndFitAndBuyingClosesTheGraphAndTheIndex) {
-    std::string caption;
-    std::vector<std::string> widest;
-    bool oneYearChecked = false, graphClosedItself = false;
-    const bool purchased = graphFromIndex(window_, 12, [&](HWND dialog) {
-        caption = textOf(dialog);
-        oneYearChecked = IsDlgButtonChecked(dialog, IDC_GRAPH_ONE_YEAR) == BST_CHECKED;
+// The widest labels are the lowest and highest prices' (those of the widest index line behind the graph).
+TEST_F(GraphScreen, EachRangeShowsAndFitsThePlainBackgroundAppliesOnOkAndBuyingClosesTheGraphAndTheIndex) {
+    const auto walk = [&](HWND dialog) {
+        EXPECT_EQ(textOf(dialog), std::string("History of ") + gGame.shareTable[12].name);
+        EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_GRAPH_ONE_YEAR), BST_CHECKED);
         expectDrawn(dialog, 12, GraphRange::OneYear, "graph_one_year");
-        click(dialog, IDC_GRAPH_FOUR_YEARS);
+        SendDlgItemMessageA(dialog, IDC_GRAPH_FOUR_YEARS, BM_CLICK, 0, 0);
         expectDrawn(dialog, 12, GraphRange::FourYears, "graph_four_years");
-        click(dialog, IDC_GRAPH_ONE_MONTH);
+        SendDlgItemMessageA(dialog, IDC_GRAPH_ONE_MONTH, BM_CLICK, 0, 0);
         expectDrawn(dialog, 12, GraphRange::OneMonth, "graph_one_month");
-        widest = widestFaults(dialog);
-        press(dialog, IDC_GRAPH_NEXT);
-        buyThrough([&] { pressLater(dialog, IDC_GRAPH_BUY); }, "10");
-        graphClosedItself = waitUntil([&] { return !IsWindow(dialog); });
-    });
-    EXPECT_EQ(caption, std::string("History of ") + gGame.shareTable[12].name);
-    EXPECT_TRUE(oneYearChecked);
-    EXPECT_EQ(widest, std::vector<std::string>{});
-    EXPECT_TRUE(graphClosedItself && purchased);
-    EXPECT_EQ(gGame.holdings[0].shareNumber, 13);  // the share Next went on to
-    EXPECT_EQ(gGame.holdings[0].pendingQuantity, 10);
-}
-
-TEST_F(GraphScreen, ThePlainBackgroundOptionChangesTheDrawingOnlyOnOkAndTurnsBackOff) {
-    graphFromIndex(window_, 20, [&](HWND dialog) {
         const auto toggle = [&](int closeWith) {
             runScreen([&] { pressLater(dialog, IDC_GRAPH_OPTIONS); },
-                      [&](HWND form) { click(form, IDC_GOPT_BACKGROUND); }, closeWith);
+                      [&](HWND form) { SendDlgItemMessageA(form, IDC_GOPT_BACKGROUND, BM_CLICK, 0, 0); },
+                      closeWith);
         };
         const int32_t before = gGame.graphBackground;
         const Picture original = capture(dialog);
@@ -160,11 +94,36 @@ TEST_F(GraphScreen, ThePlainBackgroundOptionChangesTheDrawingOnlyOnOkAndTurnsBac
         toggle(IDC_GOPT_OK);
         EXPECT_EQ(gGame.graphBackground, 1 - before);
         const std::vector<DWORD> changed = capture(dialog).pixels;  // the plain fill is navy, 0x000080
-        EXPECT_GT(std::count(changed.begin(), changed.end(), 0x000080u), std::ssize(changed) * 3 / 4);
+        EXPECT_GT(std::ranges::count(changed, 0x000080u), std::ssize(changed) * 3 / 4);
         saveWindowPicture(dialog, "graph_plain_background");
         toggle(IDC_GOPT_OK);
         EXPECT_EQ(capture(dialog), original);
-    });
+        const auto labels = graphPriceLabels({true, kLowestPrice / 1.01, kHighestPrice * 1.01});
+        for (int i = 0; i < kPriceLabelCount; ++i) {
+            SetDlgItemTextA(dialog, kPriceLabelIds[i], labels[i].c_str());
+            EXPECT_TRUE(fitsItsControl(GetDlgItem(dialog, kPriceLabelIds[i]))) << labels[i] << " is cut";
+        }
+        ShareRecord widest{};
+        std::snprintf(widest.name, kShareNameSize, "Northern Consolidat");
+        widest.previousPrice = kLowestPrice, widest.currentPrice = kHighestPrice;
+        SendDlgItemMessageA(GetParent(dialog), IDC_INDEX_LIST, LB_INSERTSTRING, 0,
+                            reinterpret_cast<LPARAM>(shareIndexLine(widest).c_str()));
+        EXPECT_EQ(layoutFaults(GetParent(dialog), IDC_INDEX_LIST, 0, {}, {}), std::vector<std::string>{});
+        saveWindowPicture(dialog, "graph_widest_labels");
+        press(dialog, IDC_GRAPH_NEXT);
+        buyThrough([&] { pressLater(dialog, IDC_GRAPH_BUY); }, "10");
+        EXPECT_TRUE(waitUntil([&] { return !IsWindow(dialog); })) << "the graph closes itself";
+    };
+    bool purchased = false;
+    const auto chartTheRow = [&](HWND index) {
+        SendMessageA(GetDlgItem(index, IDC_INDEX_LIST), LB_SETCURSEL, 12, 0);
+        runScreen([&] { pressLater(index, IDC_INDEX_GRAPH); }, walk, IDC_GRAPH_EXIT);
+    };
+    runScreen([&] { purchased = runShareIndex(window_, gGame, runBuyScreen); }, chartTheRow,
+              IDC_CANCEL_BUTTON);
+    EXPECT_TRUE(purchased);
+    EXPECT_EQ(gGame.holdings[0].shareNumber, 13);  // the share Next went on to
+    EXPECT_EQ(gGame.holdings[0].pendingQuantity, 10);
 }
 
 // What the screen and its graph showed, before and after buying there, is as valuation.expected records.
@@ -192,18 +151,15 @@ TEST_F(Valuation, ListsTheHeldHoldingsWithTotalsAndRuleGraphsThemAndShowsAPurcha
         saveWindowPicture(screen, "valuation");
         clickRow(list, 1);
         waitUntil([&] { return listSelection(list) == 1; });
-        const auto browse = [&](HWND graph) {
+        const auto browseAndBuy = [&](HWND graph) {
             for (int id : {0, IDC_GRAPH_NEXT, IDC_GRAPH_PREVIOUS, IDC_GRAPH_PREVIOUS, IDC_GRAPH_NEXT}) {
                 if (id) press(graph, id);  // a greyed button's command does nothing
                 seen += textOf(graph) + (IsWindowEnabled(GetDlgItem(graph, IDC_GRAPH_PREVIOUS)) ? " <" : "") +
                         (IsWindowEnabled(GetDlgItem(graph, IDC_GRAPH_NEXT)) ? " >" : "") + "\n";
             }
-        };
-        runScreen([&] { pressLater(screen, IDC_VAL_GRAPH); }, browse, IDCANCEL);
-        const auto buyTwenty = [](HWND graph) {
             buyThrough([&] { pressLater(graph, IDC_GRAPH_BUY); }, "20");
         };
-        runScreen([&] { pressLater(screen, IDC_VAL_GRAPH); }, buyTwenty, IDCANCEL);
+        runScreen([&] { pressLater(screen, IDC_VAL_GRAPH); }, browseAndBuy, IDCANCEL);
         waitUntil([&] { return showing() != opening; });
         seen += "after buying 20 from the graph:\n" + showing();
     };
@@ -224,12 +180,21 @@ TEST_F(Statement, TwelveDealsPageByButtonsAndKeysAndAnUnreadableHistorySaysSo) {
     const std::vector<bool> newer = expectedPage(buildStatementPage(paging, source));
     ASSERT_TRUE(previousPage(paging));
     const std::vector<bool> older = expectedPage(buildStatementPage(paging, source));
-    std::vector<bool> pages;  // for each page read, whether it was the newer one
+    const std::vector<bool> unavailable = expectedPage({.historyUnavailable = true});
+    std::string pages;  // n for the newer page, o for the older, u for the unavailable history
     const auto read = [&](HWND statement) {
         const std::vector<bool> shown = blackOf(shownPicture(statement, kPageTextBand));
-        EXPECT_TRUE(shown == older || shown == newer) << pages.size();
-        pages.push_back(shown == newer);
-        expectPageButtons(statement, shown == newer, shown == older);
+        pages += shown == newer ? 'n' : shown == older ? 'o' : shown == unavailable ? 'u' : '?';
+        // Previous and Next enabled, or disabled and showing the faded face (below the row kept for focus).
+        constexpr RECT kFace = {0, 1, 98, 52};
+        for (const auto& [id, fadedFace, active] :
+             {std::tuple{IDC_STATE_PREVIOUS, RES_BMP_STATE_PREVIOUS_DISABLED, shown == newer},
+              {IDC_STATE_NEXT, RES_BMP_STATE_NEXT_DISABLED, shown == older}}) {
+            const Picture faded = drawnPicture(
+                kFace, [&](HDC dc) { drawBitmapResource(dc, fadedFace, 0, 1, 0, 0, SRCCOPY, kNaturalSize); });
+            EXPECT_EQ(IsWindowEnabled(GetDlgItem(statement, id)) != FALSE, active) << id;
+            EXPECT_EQ(shownPicture(GetDlgItem(statement, id), kFace) == faded, !active) << id;
+        }
     };
     const auto play = [&](HWND statement) {
         read(statement);
@@ -249,31 +214,18 @@ TEST_F(Statement, TwelveDealsPageByButtonsAndKeysAndAnUnreadableHistorySaysSo) {
         }
     };
     runScreen([&] { chooseMenuCommand(IDM_TRANSACTION_HISTORY); }, play, IDC_STATE_EXIT);
-    EXPECT_EQ(pages, (std::vector<bool>{true, false, false, true, true, false, false, true}));
     ASSERT_TRUE(DeleteFileA(transactionsFilePath().c_str()));
-    std::vector<bool> unreadable;
-    runScreen([&] { chooseMenuCommand(IDM_TRANSACTION_HISTORY); },
-              [&](HWND statement) {
-                  unreadable = blackOf(shownPicture(statement, kPageTextBand));
-                  expectPageButtons(statement, false, false);
-              },
-              IDCANCEL);
-    StatementPage unavailable;
-    unavailable.historyUnavailable = true;
-    EXPECT_TRUE(unreadable == expectedPage(unavailable));
+    runScreen([&] { chooseMenuCommand(IDM_TRANSACTION_HISTORY); }, read, IDCANCEL);
+    EXPECT_EQ(pages, "noonnoonu");
 }
 
 // The kept canvas keeps its picture, pens and axes between paints and copies only what changed: the
 // pixels must be a new canvas's. The grid shows grey on the plain fill; a thicker line takes more yellow.
 TEST_F(GraphScreen, TheKeptCanvasShowsEveryRangeAndOptionAsANewCanvasWould) {
     WindowDc screen(window_);
-    const auto surface = [&] {
-        return OwnedBitmap(
-            CreateCompatibleBitmap(screen.get(), kGraphPaintArea.right, kGraphPaintArea.bottom));
-    };
-    MemoryDc kept(CreateCompatibleDC(screen.get())), fresh(CreateCompatibleDC(screen.get()));
-    OwnedBitmap keptSurface = surface(), freshSurface = surface();
-    Selected onKept(kept.get(), keptSurface.get()), onFresh(fresh.get(), freshSurface.get());
+    MemoryDc kept(CreateCompatibleDC(screen.get()));
+    OwnedBitmap surface(CreateCompatibleBitmap(screen.get(), kGraphPaintArea.right, kGraphPaintArea.bottom));
+    Selected onKept(kept.get(), surface.get());
     GraphCanvas canvas(screen.get());
     std::pair<int, std::ptrdiff_t> widthAndYellow[3][8];  // of each range and options
     for (const GraphHistory& history : {loadGraphHistory(gGame, 12), GraphHistory{}})
@@ -287,10 +239,11 @@ TEST_F(GraphScreen, TheKeptCanvasShowsEveryRangeAndOptionAsANewCanvasWould) {
                 const RECT changed = canvas.partChangedBy(picture);
                 canvas.draw(picture);
                 canvas.copyTo(kept.get(), changed);
-                GraphCanvas once(screen.get());
-                once.draw(picture);
-                once.copyTo(fresh.get());
-                const Picture shown = pictureOf(fresh.get(), kGraphPaintArea);
+                const Picture shown = drawnPicture(kGraphPaintArea, [&](HDC fresh) {
+                    GraphCanvas once(screen.get());
+                    once.draw(picture);
+                    once.copyTo(fresh);
+                });
                 EXPECT_EQ(pictureOf(kept.get(), kGraphPaintArea), shown);
                 const auto count = [&](DWORD colour) { return std::ranges::count(shown.pixels, colour); };
                 EXPECT_TRUE(picture.pictureBackground || (count(0x808080) > 0) == !picture.gridLines.empty());

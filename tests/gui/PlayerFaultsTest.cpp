@@ -2,7 +2,6 @@
 // symbols, quarters that looked alike and a missing picture.
 
 #include <memory>
-#include <tuple>
 
 #include "runtime/win32/BitmapDisplay.h"
 #include "runtime/win32/MessageBoxes.h"
@@ -25,20 +24,6 @@ int differencesFromTitle(HWND button) {
     return differences;
 }
 
-// How far right the text's ink reaches in the control's font.
-int inkWidthOf(HWND control) {
-    const std::string text = textOf(control);
-    const Picture ink = drawnPicture({0, 0, 1000, 60}, [&](HDC dc) {
-        Selected font(dc, reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
-        TextOutA(dc, 0, 0, text.c_str(), static_cast<int>(text.size()));
-    });
-    int right = 0;
-    for (int y = 0; y < 60; ++y)
-        for (int x = right; x < 1000; ++x)
-            if (ink.at(x, y) != 0xFFFFFF) right = x + 1;
-    return right;
-}
-
 // "169¼ 169¾" as the face draws it at the lists' height.
 Picture quartersIn(const char* face) {
     Owned<HFONT, deleteGdiObject> font(
@@ -51,15 +36,15 @@ Picture quartersIn(const char* face) {
 }  // namespace
 
 TEST_F(PlayerFaults, APictureButtonThatLosesTheFocusShowsTheTitleAgainAndEnterPressesTheFocusedOne) {
-    for (int id :
-         {IDC_MAIN_RING_BROKER, IDC_MAIN_PORTFOLIO, IDC_MAIN_DISCOVER, IDC_MAIN_ABOUT, IDC_MAIN_EXIT}) {
+    const int buttons[] = {IDC_MAIN_RING_BROKER, IDC_MAIN_PORTFOLIO, IDC_MAIN_DISCOVER, IDC_MAIN_ABOUT,
+                           IDC_MAIN_EXIT};
+    for (int id : buttons) {
         moveFocus(mainScreenWindow(), id);
         pumpMessagesUntilIdle();
     }
-    for (int id : {IDC_MAIN_RING_BROKER, IDC_MAIN_PORTFOLIO, IDC_MAIN_DISCOVER, IDC_MAIN_ABOUT})
-        EXPECT_EQ(differencesFromTitle(GetDlgItem(mainScreenWindow(), id)), 0) << id;
-    // The one with the focus shows its focus image, which is not the title.
-    EXPECT_GT(differencesFromTitle(GetDlgItem(mainScreenWindow(), IDC_MAIN_EXIT)), 0);
+    // Only the one with the focus, the last, shows its focus image instead of the title.
+    for (int id : buttons)
+        EXPECT_EQ(differencesFromTitle(GetDlgItem(mainScreenWindow(), id)) > 0, id == IDC_MAIN_EXIT) << id;
     saveWindowPicture(window_, "main_screen_after_tabbing");
 
     moveFocus(mainScreenWindow(), IDC_MAIN_PORTFOLIO);
@@ -72,13 +57,20 @@ TEST_F(PlayerFaults, APictureButtonThatLosesTheFocusShowsTheTitleAgainAndEnterPr
 TEST_F(PlayerFaults, TheLongestRefusalFitsItsMessageBox) {
     const std::string longest = "You don`t have that quantity of shares to sell";
     int ink = 0, room = -1;
+    // How far right the text's ink reaches, drawn in the box's font, against the room the box gave it.
     const auto measure = [&](HWND box) {
         for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
             if (textOf(child) != longest) continue;
             RECT client;
             GetClientRect(child, &client);
             room = client.right;
-            ink = inkWidthOf(child);
+            const Picture drawn = drawnPicture({0, 0, 1000, 60}, [&](HDC dc) {
+                Selected font(dc, reinterpret_cast<HFONT>(SendMessageA(child, WM_GETFONT, 0, 0)));
+                TextOutA(dc, 0, 0, longest.c_str(), static_cast<int>(longest.size()));
+            });
+            for (int y = 0; y < 60; ++y)
+                for (int x = ink; x < 1000; ++x)
+                    if (drawn.at(x, y) != 0xFFFFFF) ink = x + 1;
             saveWindowPicture(box, "longest_refusal");
         }
     };
@@ -92,11 +84,9 @@ TEST_F(PlayerFaults, TheLongestRefusalFitsItsMessageBox) {
 // pixels; Liberation Mono, which stood for them before, draws ¼ and ¾ alike there.
 TEST_F(PlayerFaults, TheCaptionButtonsHaveTheirSymbolFaceAndTheFixedPitchFacesQuartersThatReadApart) {
     for (const char* face : {"Marlett", "Tahoma"}) {
-        LOGFONTA wanted = {.lfCharSet = DEFAULT_CHARSET};
-        lstrcpynA(wanted.lfFaceName, face, LF_FACESIZE);
         // The enumeration answers what the callback last answered: 0 stops it at the first font of the face.
         const auto stop = [](const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM) { return 0; };
-        EXPECT_EQ(EnumFontFamiliesExA(WindowDc(window_).get(), &wanted, stop, 0, 0), 0)
+        EXPECT_EQ(EnumFontFamiliesA(WindowDc(window_).get(), face, stop, 0), 0)
             << face << " is missing from the Wine prefix";
     }
     const Picture dejaVu = quartersIn("DejaVu Sans Mono");
@@ -109,21 +99,18 @@ TEST_F(PlayerFaults, TheCaptionButtonsHaveTheirSymbolFaceAndTheFixedPitchFacesQu
 TEST_F(PlayerFaults, AMissingPictureIsReportedOnceAsItsScreenOpens) {
     setBitmapResourceModule(GetModuleHandleA("kernel32.dll"));  // a module with no bitmaps at all
     std::unique_ptr<DialogAnswerer> screen;
-    std::size_t openAfterRepaint = 0;
     DialogAnswerer report(IDOK, [&](HWND) {
         screen = std::make_unique<DialogAnswerer>(IDCANCEL, [&](HWND shown) {
             RedrawWindow(shown, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
             DWORD_PTR ignored = 0;  // the screen's thread has finished the paint once it answers
             SendMessageTimeoutA(shown, WM_NULL, 0, 0, SMTO_NORMAL, 2000, &ignored);
-            openAfterRepaint = visibleDialogsOf(GetCurrentProcessId()).size();
+            EXPECT_EQ(visibleDialogsOf(GetCurrentProcessId()).size(), 1u) << "the screen alone";
         });
     });
     runTopEarnersScreen(window_);
     setBitmapResourceModule(nullptr);
     const SeenDialog seen = report.seen();
-    EXPECT_EQ(
-        std::make_tuple(seen.caption, seen.text, seen.icon),
-        std::make_tuple(std::string("Tickerdell"), std::string("Cannot load bitmap  EARNER"), IDI_ASTERISK));
-    ASSERT_TRUE(screen && screen->seen().found);
-    EXPECT_EQ(openAfterRepaint, 1u);  // the screen alone
+    EXPECT_EQ(seen.caption + ": " + seen.text, "Tickerdell: Cannot load bitmap  EARNER");
+    EXPECT_EQ(seen.icon, IDI_ASTERISK);
+    EXPECT_TRUE(screen && screen->seen().found);
 }

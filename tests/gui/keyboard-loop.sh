@@ -23,37 +23,17 @@ if [ "${1:-}" != --steps ]; then
 fi
 shots="${2:-}"
 
-# Polls the condition (a command) until it holds or the seconds run out.
-within() {
-    local deadline=$((SECONDS + $1))
-    shift
-    until "$@"; do
-        [ "$SECONDS" -lt "$deadline" ] || return 1
-        sleep 0.1
-    done
-}
 active_id() { xdotool getactivewindow 2>/dev/null; }
 active_title() { xdotool getwindowname "$(active_id)" 2>/dev/null; }
-main_window=""
+main=""  # the first step waits for it
 is_active() {
+    [ -n "$main" ] || main=$(xdotool search --limit 1 --onlyvisible --name '^Tickerdell$' 2>/dev/null)
     case "$1" in
-        main) [ "$(active_id)" = "$main_window" ] ;;
-        box) [ "$(active_title)" = Tickerdell ] && [ "$(active_id)" != "$main_window" ] ;;
+        main) [ -n "$main" ] && [ "$(active_id)" = "$main" ] ;;
+        box) [ "$(active_title)" = Tickerdell ] && [ "$(active_id)" != "$main" ] ;;
         *) [[ "$(active_title)" =~ $1 ]] ;;
     esac
 }
-failed() {
-    echo "FAILED: $1; active window: $(active_id) '$(active_title)'," \
-        "input focus: $(xdotool getwindowfocus 2>/dev/null)" >&2
-    [ -z "$shots" ] || import -window root "$shots/failed.png" 2>/dev/null
-    exit 1
-}
-
-find_main_window() {
-    main_window=$(xdotool search --onlyvisible --name '^Tickerdell$' 2>/dev/null | head -n1)
-    [ -n "$main_window" ] && is_active main
-}
-within 60 find_main_window || failed "the main window did not appear and become active"
 step=0
 while IFS='|' read -r expected what keys; do
     [[ -z "$expected" || "$expected" == \#* ]] && continue
@@ -63,7 +43,16 @@ while IFS='|' read -r expected what keys; do
             *) xdotool key "$key" ;;
         esac
     done
-    within 20 is_active "$expected" || failed "$what: expected '$expected' active after keys $keys"
+    deadline=$((SECONDS + 60))
+    until is_active "$expected"; do
+        if [ "$SECONDS" -ge "$deadline" ]; then
+            echo "FAILED: $what: expected '$expected' active after keys $keys; active window: $(active_id)" \
+                "'$(active_title)', input focus: $(xdotool getwindowfocus 2>/dev/null)" >&2
+            [ -z "$shots" ] || import -window root "$shots/failed.png" 2>/dev/null
+            exit 1
+        fi
+        sleep 0.1
+    done
     step=$((step + 1))
     echo "ok $step - $what: '$(active_title)' is active"
     [ -z "$shots" ] || import -window root "$shots/$(printf %02d $step)-${what// /-}.png"
