@@ -193,7 +193,10 @@ TEST_F(Statement, TwelveDealsPageByButtonsAndKeysAndAnUnreadableHistorySaysSo) {
             const Picture faded = drawnPicture(
                 kFace, [&](HDC dc) { drawBitmapResource(dc, fadedFace, 0, 1, 0, 0, SRCCOPY, kNaturalSize); });
             EXPECT_EQ(IsWindowEnabled(GetDlgItem(statement, id)) != FALSE, active) << id;
-            EXPECT_EQ(shownPicture(GetDlgItem(statement, id), kFace) == faded, !active) << id;
+            // Waited for: the focus that leaves a disabled button comes by a posted message.
+            EXPECT_TRUE(waitUntil([&] {
+                return (shownPicture(GetDlgItem(statement, id), kFace) == faded) != active;
+            })) << id;
         }
     };
     const auto play = [&](HWND statement) {
