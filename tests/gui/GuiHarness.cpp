@@ -7,7 +7,6 @@
 #include <fstream>
 #include <memory>
 
-#include "runtime/BitmapGeometry.h"
 #include "runtime/win32/DialogHost.h"
 #include "shell/win32/Startup.h"
 
@@ -279,13 +278,11 @@ Picture shownPicture(HWND window, const RECT& band) {
 }
 
 COLORREF titlePixel(int x, int y) {
-    HRSRC resource = FindResourceA(nullptr, RES_BMP_TITLE, MAKEINTRESOURCEA(2));
-    const auto* bytes = static_cast<const uint8_t*>(LockResource(LoadResource(nullptr, resource)));
-    const DibLayout dib = readDibLayout(bytes, SizeofResource(nullptr, resource));
-    const std::size_t stride = (static_cast<std::size_t>(dib.width) + 3) & ~std::size_t{3};
-    const uint8_t index = bytes[dib.pixelOffset + stride * static_cast<std::size_t>(dib.height - 1 - y) + x];
-    const uint8_t* colour = bytes + kInfoHeaderSize + 4 * static_cast<std::size_t>(index);
-    return RGB(colour[2], colour[1], colour[0]);
+    static const OwnedBitmap title(static_cast<HBITMAP>(
+        LoadImageA(GetModuleHandleA(nullptr), RES_BMP_TITLE, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    MemoryDc memory(CreateCompatibleDC(nullptr));
+    Selected onTitle(memory.get(), title.get());
+    return GetPixel(memory.get(), x, y);
 }
 
 void saveWindowPicture(HWND window, const std::string& name) {

@@ -105,6 +105,14 @@ std::vector<std::string> layoutFaults(HWND dialog, int listId, int nameEnd,
 // Expects what a test read (in code page 1252) to be as tests/gui/NAME.expected records it (built in as
 // the resource NAME_EXPECTED); when not, leaves NAME.shown in the game folder the failed run keeps.
 void expectAsRecorded(const std::string& windowsText, const std::string& name);
+// What a walk saw, a line for each thing, for expectAsRecorded.
+struct Transcript {
+    std::string text;
+    void operator()(const std::string& what, const std::string& value) { text += what + ": " + value + "\n"; }
+};
+inline std::string yes(bool seen) {
+    return seen ? "yes" : "no";
+}
 
 // Saves the window, redrawn, as FOLDER\name.bmp when TICKERDELL_SCREENSHOTS names a folder.
 void saveWindowPicture(HWND window, const std::string& name);
