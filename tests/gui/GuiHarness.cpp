@@ -40,13 +40,6 @@ std::string textOf(HWND window, int id) {
     return text;
 }
 
-std::string fontOf(HWND control) {
-    LOGFONTA font = {};
-    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)), sizeof font, &font);
-    return std::string(font.lfFaceName) + " " + std::to_string(font.lfHeight) + " " +
-           std::to_string(font.lfWeight);
-}
-
 void type(HWND dialog, int id, const std::string& text) {
     for (unsigned char c : text) SendMessageA(GetDlgItem(dialog, id), WM_CHAR, c, 1);
 }

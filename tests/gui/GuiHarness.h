@@ -22,7 +22,6 @@
 inline std::string gameProgramPath;
 
 std::string textOf(HWND window, int id = 0);
-std::string fontOf(HWND control);  // as "face height weight"
 void type(HWND dialog, int id, const std::string& text);
 void moveFocus(HWND dialog, int toId);
 // A click on the button, waiting for what it opens (press) or not (pressLater).

@@ -61,7 +61,10 @@ std::string dumpOf(HWND screen) {
     RECT client, common;
     GetClientRect(screen, &client);
     for (HWND c = GetWindow(screen, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-        std::string line = std::to_string(GetDlgCtrlID(c)) + " " + textOf(c) + "|" + fontOf(c);
+        LOGFONTA font = {};
+        GetObjectA(reinterpret_cast<HFONT>(SendMessageA(c, WM_GETFONT, 0, 0)), sizeof font, &font);
+        std::string line = std::to_string(GetDlgCtrlID(c)) + " " + textOf(c) + "|" + font.lfFaceName + " " +
+                           std::to_string(font.lfHeight) + " " + std::to_string(font.lfWeight);
         const RECT box = placeInDialog(screen, c);
         if (SendMessageA(c, BM_GETCHECK, 0, 0) == BST_CHECKED) line += "|checked";
         if (SendMessageA(c, EM_GETPASSWORDCHAR, 0, 0)) line += "|hidden";
@@ -241,17 +244,16 @@ std::string pixelsOf(HWND dialog, std::initializer_list<int> ids) {
 // when pressed, the focused one's dotted frame and the greyed one's dithered face.
 TEST_F(Forms, ThreeDButtonsAreDrawnRaisedPressedFocusedAndGreyed) {
     std::string shown;
-    DialogAnswerer answer(IDCANCEL, [&](HWND dialog) {
+    const auto look = [&](HWND dialog) {
         moveFocus(dialog, IDC_TEST_3D_FOCUSED);
         SendDlgItemMessageA(dialog, IDC_TEST_3D_PRESSED, BM_SETSTATE, TRUE, 0);
         RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         saveWindowPicture(dialog, "three-d-buttons");
         shown = pixelsOf(dialog,
                          {IDC_TEST_3D_RAISED, IDC_TEST_3D_PRESSED, IDC_TEST_3D_FOCUSED, IDC_TEST_3D_GREYED});
-    });
-    runModalScreen(
-        window_,
-        {.name = "TEST3DBUTTONS", .helpNumber = 0, .handlers = {}, .placement = ScreenPlacement::AsLaidOut});
-    answer.seen();
+    };
+    const ScreenTemplate<> buttons = {
+        .name = "TEST3DBUTTONS", .helpNumber = 0, .handlers = {}, .placement = ScreenPlacement::AsLaidOut};
+    runScreen([&] { runModalScreen(window_, buttons); }, look, IDCANCEL);
     expectAsRecorded(shown, "buttons");
 }

@@ -95,14 +95,11 @@ TEST_F(Portfolio, FiguresColoursTheChosenLineAndTheKeysDriveWhatItShowsAndOpens)
             if (line > 0) chooseLine(screen, line);
             note("buttons on line " + std::to_string(line), enabledButtons(screen));
         }
-        int askedOver = -1;
-        DialogAnswerer question(IDNO, [&](HWND) {
-            askedOver = listSelection(list);
+        const auto question = [&](HWND) {
+            note("Remove asks over line", std::to_string(listSelection(list)));
             saveWindowPicture(GetDesktopWindow(), "remove_question");
-        });
-        press(screen, IDC_PORT_REMOVE);
-        question.seen();
-        note("Remove asks over line", std::to_string(askedOver));
+        };
+        runScreen([&] { press(screen, IDC_PORT_REMOVE); }, question, IDNO);
         const SeenDialog refusal = runScreen([&] { clickRow(list, 2, true); }, {}, IDOK).screen;
         note("a double click on the order", refusal.caption + " asking " + yes(refusal.icon == IDI_QUESTION));
         chooseLine(screen, 0);
