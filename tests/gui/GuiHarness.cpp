@@ -124,18 +124,17 @@ std::vector<HWND> visibleWindows(const char* className, DWORD processId, bool of
 }
 
 DialogAnswerer::DialogAnswerer(int buttonId, Inspection inspect, DWORD timeoutMs)
-    : inspect_(std::move(inspect)),
-      before_(visibleDialogsOf(GetCurrentProcessId())),
-      thread_([this, buttonId, timeoutMs] {
+    : thread_([this, buttonId, timeoutMs, inspect = std::move(inspect),
+               before = visibleDialogsOf(GetCurrentProcessId())] {
           HWND dialog = nullptr;
           const auto appeared = [&] {
               for (HWND open : visibleDialogsOf(GetCurrentProcessId()))
-                  if (std::find(before_.begin(), before_.end(), open) == before_.end()) dialog = open;
+                  if (std::ranges::find(before, open) == before.end()) dialog = open;
               return dialog != nullptr;
           };
           if (!waitUntil(appeared, timeoutMs)) return;
           seen_ = readDialog(dialog);
-          if (inspect_) inspect_(dialog);
+          if (inspect) inspect(dialog);
           pressLater(dialog, buttonId);
       }) {}
 

@@ -64,8 +64,6 @@ public:
     }
 
 private:
-    Inspection inspect_;
-    std::vector<HWND> before_;
     SeenDialog seen_;
     std::thread thread_;
 };
