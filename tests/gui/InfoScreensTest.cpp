@@ -10,7 +10,9 @@
 #include "shell/win32/SettingsForms.h"
 #include "tests/gui/GuiHarness.h"
 #include "tests/gui/TestDialogs.h"
+#include "trading/win32/BuyScreen.h"
 #include "trading/win32/PortfolioSelectScreen.h"
+#include "trading/win32/SellScreen.h"
 #include "views/win32/NewsScreen.h"
 
 namespace {
@@ -104,6 +106,13 @@ TEST_F(InfoScreens, EachScreenAndFormShowsTheTextsAndFontsOnRecord) {
     // A window manager cuts a caption short, so Buy and Sell show the name inside, even the widest.
     std::snprintf(gGame.shareTable[0].name, kShareNameSize, "WWWWWWWWWWWWWWWWWWW");
     holdShares(0, 0, 100, 100.0);
+    const auto dealing = [this](bool buying) -> Opening {
+        return [=, this](const Action& look) {
+            runScreen(
+                [=, this] { buying ? runBuyScreen(window_, gGame, 0) : runSellScreen(window_, gGame, 0); },
+                look, IDC_CANCEL_BUTTON);
+        };
+    };
     const std::pair<const char*, Opening> screens[] = {
         {"news", menuItem(IDM_NEWS, IDCANCEL)},
         {"top earners", menuItem(IDM_TOP_EARNERS, IDCANCEL)},
@@ -117,8 +126,8 @@ TEST_F(InfoScreens, EachScreenAndFormShowsTheTextsAndFontsOnRecord) {
         {"message", menuItem(IDM_MESSAGE_TO_ADMIN, IDC_ADMIN_CANCEL)},
         // The Select Portfolio button is greyed, yet its command opens the selection.
         {"portfolio selection", from(portfolio, IDC_PORT_SELECT_PORTFOLIO, IDC_CANCEL_BUTTON)},
-        {"buy", from(portfolio, IDC_PORT_BUY, IDC_CANCEL_BUTTON)},
-        {"sell", from(portfolio, IDC_PORT_SELL, IDC_CANCEL_BUTTON)},
+        {"buy", dealing(true)},
+        {"sell", dealing(false)},
     };
     std::string shown;
     for (const auto& [name, open] : screens) {
