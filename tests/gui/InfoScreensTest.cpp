@@ -85,11 +85,11 @@ TEST_F(InfoScreens, EachScreenAndFormShowsTheTextsAndFontsOnRecord) {
     HMENU menu = GetMenu(window_);
     for (int greyed : {IDM_TOP_EARNERS, IDM_POPULAR_SHARES, IDM_OPTIONS, IDM_MESSAGE_TO_ADMIN})
         EXPECT_TRUE(GetMenuState(menu, greyed, MF_BYCOMMAND) & MF_GRAYED) << greyed;
-    const auto menuItem = [this](int command, int close) -> Opening {
-        return [=, this](const Action& look) { runScreen([&] { chooseMenuCommand(command); }, look, close); };
+    const auto opening = [](const std::function<void()>& open, int close) -> Opening {
+        return [=](const Action& look) { runScreen(open, look, close); };
     };
-    const auto mainButton = [](int id, int close) -> Opening {
-        return [=](const Action& look) { runScreen([=] { press(mainScreenWindow(), id); }, look, close); };
+    const auto menuItem = [&](int command, int close) {
+        return opening([=, this] { chooseMenuCommand(command); }, close);
     };
     // Opened from a button of the screen behind, which waits there, open, until it closes.
     const auto from = [](Opening behind, int id, int close) -> Opening {
@@ -100,19 +100,12 @@ TEST_F(InfoScreens, EachScreenAndFormShowsTheTextsAndFontsOnRecord) {
             });
         };
     };
-    const Opening about = mainButton(IDC_MAIN_ABOUT, IDCANCEL),
+    const Opening about = opening([] { press(mainScreenWindow(), IDC_MAIN_ABOUT); }, IDCANCEL),
                   options = menuItem(IDM_OPTIONS, IDC_OPT_MAIN_MENU);
     const Opening portfolio = menuItem(IDM_PORTFOLIO, IDC_PORT_MAIN_MENU);
     // A window manager cuts a caption short, so Buy and Sell show the name inside, even the widest.
     std::snprintf(gGame.shareTable[0].name, kShareNameSize, "WWWWWWWWWWWWWWWWWWW");
     holdShares(0, 0, 100, 100.0);
-    const auto dealing = [this](bool buying) -> Opening {
-        return [=, this](const Action& look) {
-            runScreen(
-                [=, this] { buying ? runBuyScreen(window_, gGame, 0) : runSellScreen(window_, gGame, 0); },
-                look, IDC_CANCEL_BUTTON);
-        };
-    };
     const std::pair<const char*, Opening> screens[] = {
         {"news", menuItem(IDM_NEWS, IDCANCEL)},
         {"top earners", menuItem(IDM_TOP_EARNERS, IDCANCEL)},
@@ -120,14 +113,14 @@ TEST_F(InfoScreens, EachScreenAndFormShowsTheTextsAndFontsOnRecord) {
         {"about", menuItem(IDM_ABOUT, IDCANCEL)},
         {"credits", from(about, IDC_ABOUT_CREDITS, IDCANCEL)},
         {"other games", from(about, IDC_ABOUT_OTHER_GAMES, IDCANCEL)},
-        {"discover", mainButton(IDC_MAIN_DISCOVER, IDCANCEL)},
+        {"discover", opening([] { press(mainScreenWindow(), IDC_MAIN_DISCOVER); }, IDCANCEL)},
         {"options", options},
         {"details", from(options, IDC_OPT_PAYMENT_DETAILS, IDC_DET_SAVE)},
         {"message", menuItem(IDM_MESSAGE_TO_ADMIN, IDC_ADMIN_CANCEL)},
         // The Select Portfolio button is greyed, yet its command opens the selection.
         {"portfolio selection", from(portfolio, IDC_PORT_SELECT_PORTFOLIO, IDC_CANCEL_BUTTON)},
-        {"buy", dealing(true)},
-        {"sell", dealing(false)},
+        {"buy", opening([this] { runBuyScreen(window_, gGame, 0); }, IDC_CANCEL_BUTTON)},
+        {"sell", opening([this] { runSellScreen(window_, gGame, 0); }, IDC_CANCEL_BUTTON)},
     };
     std::string shown;
     for (const auto& [name, open] : screens) {
