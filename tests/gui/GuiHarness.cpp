@@ -32,6 +32,15 @@ BOOL CALLBACK collectChild(HWND child, LPARAM context) {
     return TRUE;
 }
 
+// How wide the first n characters of the text are in the control's font.
+LONG widthIn(HWND control, const std::string& text, std::size_t n) {
+    WindowDc dc(control);
+    Selected font(dc.get(), reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
+    SIZE size = {};
+    GetTextExtentPoint32A(dc.get(), text.c_str(), static_cast<int>(n), &size);
+    return size.cx;
+}
+
 }  // namespace
 
 std::string textOf(HWND window, int id) {
@@ -178,13 +187,8 @@ bool fitsItsControl(HWND control) {
 bool ruleSpansTheWidest(HWND dialog, const RECT& band, std::initializer_list<int> figureIds) {
     LONG widest = 0;
     for (int id : figureIds) {
-        HWND figure = GetDlgItem(dialog, id);
-        WindowDc dc(figure);
-        Selected font(dc.get(), reinterpret_cast<HFONT>(SendMessageA(figure, WM_GETFONT, 0, 0)));
-        const std::string text = textOf(figure);
-        SIZE size = {};
-        GetTextExtentPoint32A(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
-        widest = std::max(widest, size.cx);
+        const std::string text = textOf(dialog, id);
+        widest = std::max(widest, widthIn(GetDlgItem(dialog, id), text, text.size()));
     }
     return pixelsOfColour(dialog, band, RGB(0, 0, 0)).size() == static_cast<std::size_t>(widest);
 }
@@ -194,14 +198,7 @@ std::vector<std::string> layoutFaults(HWND dialog, int listId, int nameEnd,
                                       const std::vector<std::pair<int, int>>& labelsAndFigures) {
     HWND list = GetDlgItem(dialog, listId);
     const std::string line = listLine(list, 0);
-    WindowDc dc(list);
-    Selected font(dc.get(), reinterpret_cast<HFONT>(SendMessageA(list, WM_GETFONT, 0, 0)));
-    // Where the first n characters end: the list draws its text a pixel in.
-    const auto at = [&](int n) {
-        SIZE size = {};
-        GetTextExtentPoint32A(dc.get(), line.c_str(), n, &size);
-        return 1 + size.cx;
-    };
+    const auto at = [&](int n) { return 1 + widthIn(list, line, n); };  // the list draws its text a pixel in
     std::vector<std::string> faults;
     RECT client;
     GetClientRect(list, &client);
