@@ -99,7 +99,7 @@ if(TICKERDELL_TESTS)
         ${GAME_RESOURCES})
     target_link_libraries(gui_tests PRIVATE tickerdell_win32 GTest::gtest)
     # windres does not see the files the test resources take in whole, so editing one rebuilds them.
-    set(recorded screens buttons help portfolio valuation)
+    set(recorded screens buttons help portfolio valuation buy orders shareindex)
     list(TRANSFORM recorded REPLACE "(.+)" "${CMAKE_SOURCE_DIR}/tests/gui/\\1.expected")
     set_source_files_properties(tests/gui/TestDialogs.rc PROPERTIES OBJECT_DEPENDS "${recorded}")
 endif()

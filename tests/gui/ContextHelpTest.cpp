@@ -66,12 +66,11 @@ protected:
 
 void fOneIn(const std::string& name, const std::function<void()>& open) {
     nextStep("F1 on " + name);
-    DialogAnswerer close(IDCANCEL, [](HWND dialog) {
+    const auto fOne = [](HWND dialog) {
         postKey(settledFocus(dialog), VK_F1);
         waitUntil([] { return requested.load(); });
-    });
-    open();
-    close.seen();
+    };
+    runScreen(open, fOne, IDCANCEL);
 }
 
 // Shift+F1, then `leave`: help mode ends without carrying out the button, and the next click does.
@@ -87,9 +86,8 @@ void helpModeLeftBy(const std::string& name, const std::function<void()>& leave)
     pumpMessagesUntilIdle();
     EXPECT_FALSE(notOpened.seen().found) << "the button was carried out";
     EXPECT_FALSE(inHelpMode());
-    DialogAnswerer opened(IDC_PORT_MAIN_MENU);
-    press(mainScreenWindow(), IDC_MAIN_PORTFOLIO);
-    EXPECT_EQ(opened.seen().caption, "Portfolio");
+    const auto portfolio = [] { press(mainScreenWindow(), IDC_MAIN_PORTFOLIO); };
+    EXPECT_EQ(runScreen(portfolio, {}, IDC_PORT_MAIN_MENU).screen.caption, "Portfolio");
 }
 
 // What the viewer got at each step is compared with help.expected.
@@ -112,8 +110,7 @@ TEST_F(ContextHelp, EachWayOfAskingGivesTheViewerItsTopicOnceAndTheGameGoesOn) {
     helpModeLeftBy("an activation", [this] { SendMessageA(window_, WM_ACTIVATE, WA_ACTIVE, 0); });
 
     nextStep("Buy Max in help mode");
-    bool stillOpen = false;
-    DialogAnswerer buy(IDCANCEL, [&](HWND dialog) {
+    const auto buyMax = [](HWND dialog) {
         HWND focus = settledFocus(dialog);
         SendMessageA(dialog, WM_NULL, 0, 0);  // the dialog's loop is running
         postKey(focus, VK_F1);
@@ -122,13 +119,11 @@ TEST_F(ContextHelp, EachWayOfAskingGivesTheViewerItsTopicOnceAndTheGameGoesOn) {
         pressLater(dialog, IDC_BUY_MAX);
         waitUntil([] { return requested.load(); });
         EXPECT_FALSE(noQuestion.seen().found) << "Buy Max was carried out";
-        stillOpen = IsWindow(dialog) != FALSE;
-    });
+        EXPECT_TRUE(IsWindow(dialog));
+    };
     setShift(true);
-    runBuyScreen(window_, gGame, 5);
+    runScreen([this] { runBuyScreen(window_, gGame, 5); }, buyMax, IDCANCEL);
     setShift(false);
-    buy.seen();
-    EXPECT_TRUE(stillOpen);
     EXPECT_FALSE(anyPendingOrder(gGame));
 
     nextStep("F1 on a highlighted menu item");  // the menu closes and the game goes on
@@ -148,9 +143,8 @@ TEST_F(ContextHelp, EachWayOfAskingGivesTheViewerItsTopicOnceAndTheGameGoesOn) {
     player.join();
     pumpMessagesUntilIdle();
     EXPECT_TRUE(closed) << "the menu stayed open";
-    DialogAnswerer opened(IDC_PORT_MAIN_MENU);
-    chooseMenuCommand(IDM_PORTFOLIO);
-    EXPECT_EQ(opened.seen().caption, "Portfolio");
+    const auto portfolio = [this] { chooseMenuCommand(IDM_PORTFOLIO); };
+    EXPECT_EQ(runScreen(portfolio, {}, IDC_PORT_MAIN_MENU).screen.caption, "Portfolio");
 
     nextStep("the Help menu's two items, then the window's end");
     chooseMenuCommand(IDM_HELP_CONTENTS);
@@ -184,14 +178,11 @@ using HelpViewer = GameWindowTest;
 
 TEST_F(HelpViewer, FOneOnThePortfolioAndUsingHelpOpenTheirTopicsInTheViewer) {
     setHelpViewer(nullptr);
-    bool portfolioTopic = false;
-    DialogAnswerer portfolio(IDC_PORT_MAIN_MENU, [&](HWND dialog) {
+    const auto fOne = [](HWND dialog) {
         postKey(settledFocus(dialog), VK_F1);
-        portfolioTopic = viewerShows("The Portfolio Screen");
-    });
-    openPortfolio(window_, gGame);
-    portfolio.seen();
-    EXPECT_TRUE(portfolioTopic) << viewerTexts();
+        EXPECT_TRUE(viewerShows("The Portfolio Screen")) << viewerTexts();
+    };
+    runScreen([this] { openPortfolio(window_, gGame); }, fOne, IDC_PORT_MAIN_MENU);
     chooseMenuCommand(IDM_HELP_ON_HELP);
     EXPECT_TRUE(viewerShows("How to Use Help")) << viewerTexts();
     EXPECT_TRUE(visibleWindows("#32770", GetCurrentProcessId(), false).empty())

@@ -62,18 +62,15 @@ TEST_F(GameProcess, AnUnusableMarketFileIsNamedAndTheGameEndsWithAnErrorCode) {
 
 TEST_F(GameProcess, TheShippedMarketStartsTheGameAndExitWithYesEndsItWithCodeZero) {
     start();
-    HWND exitButton = nullptr;
-    waitUntil(
-        [&] {
-            HWND main = FindWindowA("BLDPROJECT", "Tickerdell");
-            HWND screen = main ? FindWindowExA(main, nullptr, "#32770", nullptr) : nullptr;
-            return (exitButton = screen ? FindWindowExA(screen, nullptr, "Button", "&Exit") : nullptr) !=
-                   nullptr;
-        },
-        10000);
-    ASSERT_NE(exitButton, nullptr) << "the main screen never appeared";
+    const auto exitButton = [] {
+        HWND main = FindWindowA("BLDPROJECT", "Tickerdell");
+        HWND screen = main ? FindWindowExA(main, nullptr, "#32770", nullptr) : nullptr;
+        return screen ? FindWindowExA(screen, nullptr, "Button", "&Exit") : nullptr;
+    };
+    ASSERT_TRUE(waitUntil([&] { return exitButton() != nullptr; }, 10000))
+        << "the main screen never appeared";
     EXPECT_TRUE(visibleDialogsOf(process_.dwProcessId).empty()) << "no message at start-up";
-    PostMessageA(exitButton, BM_CLICK, 0, 0);
+    PostMessageA(exitButton(), BM_CLICK, 0, 0);
     EXPECT_EQ(answerDialog(IDYES).text, "Are you sure you want to Quit ?");
     EXPECT_EQ(exitCode(), 0u);
 }

@@ -7,7 +7,6 @@
 #include <fstream>
 #include <memory>
 
-#include "runtime/BitmapGeometry.h"
 #include "runtime/win32/DialogHost.h"
 #include "shell/win32/Startup.h"
 
@@ -33,19 +32,21 @@ BOOL CALLBACK collectChild(HWND child, LPARAM context) {
     return TRUE;
 }
 
+// How wide the first n characters of the text are in the control's font.
+LONG widthIn(HWND control, const std::string& text, std::size_t n) {
+    WindowDc dc(control);
+    Selected font(dc.get(), reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
+    SIZE size = {};
+    GetTextExtentPoint32A(dc.get(), text.c_str(), static_cast<int>(n), &size);
+    return size.cx;
+}
+
 }  // namespace
 
 std::string textOf(HWND window, int id) {
     char text[1024] = "";
     GetWindowTextA(id ? GetDlgItem(window, id) : window, text, sizeof text);
     return text;
-}
-
-std::string fontOf(HWND control) {
-    LOGFONTA font = {};
-    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)), sizeof font, &font);
-    return std::string(font.lfFaceName) + " " + std::to_string(font.lfHeight) + " " +
-           std::to_string(font.lfWeight);
 }
 
 void type(HWND dialog, int id, const std::string& text) {
@@ -132,18 +133,17 @@ std::vector<HWND> visibleWindows(const char* className, DWORD processId, bool of
 }
 
 DialogAnswerer::DialogAnswerer(int buttonId, Inspection inspect, DWORD timeoutMs)
-    : inspect_(std::move(inspect)),
-      before_(visibleDialogsOf(GetCurrentProcessId())),
-      thread_([this, buttonId, timeoutMs] {
+    : thread_([this, buttonId, timeoutMs, inspect = std::move(inspect),
+               before = visibleDialogsOf(GetCurrentProcessId())] {
           HWND dialog = nullptr;
           const auto appeared = [&] {
               for (HWND open : visibleDialogsOf(GetCurrentProcessId()))
-                  if (std::find(before_.begin(), before_.end(), open) == before_.end()) dialog = open;
+                  if (std::ranges::find(before, open) == before.end()) dialog = open;
               return dialog != nullptr;
           };
           if (!waitUntil(appeared, timeoutMs)) return;
           seen_ = readDialog(dialog);
-          if (inspect_) inspect_(dialog);
+          if (inspect) inspect(dialog);
           pressLater(dialog, buttonId);
       }) {}
 
@@ -187,13 +187,8 @@ bool fitsItsControl(HWND control) {
 bool ruleSpansTheWidest(HWND dialog, const RECT& band, std::initializer_list<int> figureIds) {
     LONG widest = 0;
     for (int id : figureIds) {
-        HWND figure = GetDlgItem(dialog, id);
-        WindowDc dc(figure);
-        Selected font(dc.get(), reinterpret_cast<HFONT>(SendMessageA(figure, WM_GETFONT, 0, 0)));
-        const std::string text = textOf(figure);
-        SIZE size = {};
-        GetTextExtentPoint32A(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
-        widest = std::max(widest, size.cx);
+        const std::string text = textOf(dialog, id);
+        widest = std::max(widest, widthIn(GetDlgItem(dialog, id), text, text.size()));
     }
     return pixelsOfColour(dialog, band, RGB(0, 0, 0)).size() == static_cast<std::size_t>(widest);
 }
@@ -203,14 +198,7 @@ std::vector<std::string> layoutFaults(HWND dialog, int listId, int nameEnd,
                                       const std::vector<std::pair<int, int>>& labelsAndFigures) {
     HWND list = GetDlgItem(dialog, listId);
     const std::string line = listLine(list, 0);
-    WindowDc dc(list);
-    Selected font(dc.get(), reinterpret_cast<HFONT>(SendMessageA(list, WM_GETFONT, 0, 0)));
-    // Where the first n characters end: the list draws its text a pixel in.
-    const auto at = [&](int n) {
-        SIZE size = {};
-        GetTextExtentPoint32A(dc.get(), line.c_str(), n, &size);
-        return 1 + size.cx;
-    };
+    const auto at = [&](int n) { return 1 + widthIn(list, line, n); };  // the list draws its text a pixel in
     std::vector<std::string> faults;
     RECT client;
     GetClientRect(list, &client);
@@ -279,13 +267,11 @@ Picture shownPicture(HWND window, const RECT& band) {
 }
 
 COLORREF titlePixel(int x, int y) {
-    HRSRC resource = FindResourceA(nullptr, RES_BMP_TITLE, MAKEINTRESOURCEA(2));
-    const auto* bytes = static_cast<const uint8_t*>(LockResource(LoadResource(nullptr, resource)));
-    const DibLayout dib = readDibLayout(bytes, SizeofResource(nullptr, resource));
-    const std::size_t stride = (static_cast<std::size_t>(dib.width) + 3) & ~std::size_t{3};
-    const uint8_t index = bytes[dib.pixelOffset + stride * static_cast<std::size_t>(dib.height - 1 - y) + x];
-    const uint8_t* colour = bytes + kInfoHeaderSize + 4 * static_cast<std::size_t>(index);
-    return RGB(colour[2], colour[1], colour[0]);
+    static const OwnedBitmap title(static_cast<HBITMAP>(
+        LoadImageA(GetModuleHandleA(nullptr), RES_BMP_TITLE, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    MemoryDc memory(CreateCompatibleDC(nullptr));
+    Selected onTitle(memory.get(), title.get());
+    return GetPixel(memory.get(), x, y);
 }
 
 void saveWindowPicture(HWND window, const std::string& name) {

@@ -22,7 +22,6 @@
 inline std::string gameProgramPath;
 
 std::string textOf(HWND window, int id = 0);
-std::string fontOf(HWND control);  // as "face height weight"
 void type(HWND dialog, int id, const std::string& text);
 void moveFocus(HWND dialog, int toId);
 // A click on the button, waiting for what it opens (press) or not (pressLater).
@@ -65,8 +64,6 @@ public:
     }
 
 private:
-    Inspection inspect_;
-    std::vector<HWND> before_;
     SeenDialog seen_;
     std::thread thread_;
 };
@@ -105,6 +102,14 @@ std::vector<std::string> layoutFaults(HWND dialog, int listId, int nameEnd,
 // Expects what a test read (in code page 1252) to be as tests/gui/NAME.expected records it (built in as
 // the resource NAME_EXPECTED); when not, leaves NAME.shown in the game folder the failed run keeps.
 void expectAsRecorded(const std::string& windowsText, const std::string& name);
+// What a walk saw, a line for each thing, for expectAsRecorded.
+struct Transcript {
+    std::string text;
+    void operator()(const std::string& what, const std::string& value) { text += what + ": " + value + "\n"; }
+};
+inline std::string yes(bool seen) {
+    return seen ? "yes" : "no";
+}
 
 // Saves the window, redrawn, as FOLDER\name.bmp when TICKERDELL_SCREENSHOTS names a folder.
 void saveWindowPicture(HWND window, const std::string& name);

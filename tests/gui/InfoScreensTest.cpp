@@ -61,7 +61,10 @@ std::string dumpOf(HWND screen) {
     RECT client, common;
     GetClientRect(screen, &client);
     for (HWND c = GetWindow(screen, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-        std::string line = std::to_string(GetDlgCtrlID(c)) + " " + textOf(c) + "|" + fontOf(c);
+        LOGFONTA font = {};
+        GetObjectA(reinterpret_cast<HFONT>(SendMessageA(c, WM_GETFONT, 0, 0)), sizeof font, &font);
+        std::string line = std::to_string(GetDlgCtrlID(c)) + " " + textOf(c) + "|" + font.lfFaceName + " " +
+                           std::to_string(font.lfHeight) + " " + std::to_string(font.lfWeight);
         const RECT box = placeInDialog(screen, c);
         if (SendMessageA(c, BM_GETCHECK, 0, 0) == BST_CHECKED) line += "|checked";
         if (SendMessageA(c, EM_GETPASSWORDCHAR, 0, 0)) line += "|hidden";
@@ -82,11 +85,11 @@ TEST_F(InfoScreens, EachScreenAndFormShowsTheTextsAndFontsOnRecord) {
     HMENU menu = GetMenu(window_);
     for (int greyed : {IDM_TOP_EARNERS, IDM_POPULAR_SHARES, IDM_OPTIONS, IDM_MESSAGE_TO_ADMIN})
         EXPECT_TRUE(GetMenuState(menu, greyed, MF_BYCOMMAND) & MF_GRAYED) << greyed;
-    const auto menuItem = [this](int command, int close) -> Opening {
-        return [=, this](const Action& look) { runScreen([&] { chooseMenuCommand(command); }, look, close); };
+    const auto opening = [](const std::function<void()>& open, int close) -> Opening {
+        return [=](const Action& look) { runScreen(open, look, close); };
     };
-    const auto mainButton = [](int id, int close) -> Opening {
-        return [=](const Action& look) { runScreen([=] { press(mainScreenWindow(), id); }, look, close); };
+    const auto menuItem = [&](int command, int close) {
+        return opening([=, this] { chooseMenuCommand(command); }, close);
     };
     // Opened from a button of the screen behind, which waits there, open, until it closes.
     const auto from = [](Opening behind, int id, int close) -> Opening {
@@ -97,19 +100,12 @@ TEST_F(InfoScreens, EachScreenAndFormShowsTheTextsAndFontsOnRecord) {
             });
         };
     };
-    const Opening about = mainButton(IDC_MAIN_ABOUT, IDCANCEL),
+    const Opening about = opening([] { press(mainScreenWindow(), IDC_MAIN_ABOUT); }, IDCANCEL),
                   options = menuItem(IDM_OPTIONS, IDC_OPT_MAIN_MENU);
     const Opening portfolio = menuItem(IDM_PORTFOLIO, IDC_PORT_MAIN_MENU);
     // A window manager cuts a caption short, so Buy and Sell show the name inside, even the widest.
     std::snprintf(gGame.shareTable[0].name, kShareNameSize, "WWWWWWWWWWWWWWWWWWW");
     holdShares(0, 0, 100, 100.0);
-    const auto dealing = [this](bool buying) -> Opening {
-        return [=, this](const Action& look) {
-            runScreen(
-                [=, this] { buying ? runBuyScreen(window_, gGame, 0) : runSellScreen(window_, gGame, 0); },
-                look, IDC_CANCEL_BUTTON);
-        };
-    };
     const std::pair<const char*, Opening> screens[] = {
         {"news", menuItem(IDM_NEWS, IDCANCEL)},
         {"top earners", menuItem(IDM_TOP_EARNERS, IDCANCEL)},
@@ -117,14 +113,14 @@ TEST_F(InfoScreens, EachScreenAndFormShowsTheTextsAndFontsOnRecord) {
         {"about", menuItem(IDM_ABOUT, IDCANCEL)},
         {"credits", from(about, IDC_ABOUT_CREDITS, IDCANCEL)},
         {"other games", from(about, IDC_ABOUT_OTHER_GAMES, IDCANCEL)},
-        {"discover", mainButton(IDC_MAIN_DISCOVER, IDCANCEL)},
+        {"discover", opening([] { press(mainScreenWindow(), IDC_MAIN_DISCOVER); }, IDCANCEL)},
         {"options", options},
         {"details", from(options, IDC_OPT_PAYMENT_DETAILS, IDC_DET_SAVE)},
         {"message", menuItem(IDM_MESSAGE_TO_ADMIN, IDC_ADMIN_CANCEL)},
         // The Select Portfolio button is greyed, yet its command opens the selection.
         {"portfolio selection", from(portfolio, IDC_PORT_SELECT_PORTFOLIO, IDC_CANCEL_BUTTON)},
-        {"buy", dealing(true)},
-        {"sell", dealing(false)},
+        {"buy", opening([this] { runBuyScreen(window_, gGame, 0); }, IDC_CANCEL_BUTTON)},
+        {"sell", opening([this] { runSellScreen(window_, gGame, 0); }, IDC_CANCEL_BUTTON)},
     };
     std::string shown;
     for (const auto& [name, open] : screens) {
@@ -241,17 +237,16 @@ std::string pixelsOf(HWND dialog, std::initializer_list<int> ids) {
 // when pressed, the focused one's dotted frame and the greyed one's dithered face.
 TEST_F(Forms, ThreeDButtonsAreDrawnRaisedPressedFocusedAndGreyed) {
     std::string shown;
-    DialogAnswerer answer(IDCANCEL, [&](HWND dialog) {
+    const auto look = [&](HWND dialog) {
         moveFocus(dialog, IDC_TEST_3D_FOCUSED);
         SendDlgItemMessageA(dialog, IDC_TEST_3D_PRESSED, BM_SETSTATE, TRUE, 0);
         RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         saveWindowPicture(dialog, "three-d-buttons");
         shown = pixelsOf(dialog,
                          {IDC_TEST_3D_RAISED, IDC_TEST_3D_PRESSED, IDC_TEST_3D_FOCUSED, IDC_TEST_3D_GREYED});
-    });
-    runModalScreen(
-        window_,
-        {.name = "TEST3DBUTTONS", .helpNumber = 0, .handlers = {}, .placement = ScreenPlacement::AsLaidOut});
-    answer.seen();
+    };
+    const ScreenTemplate<> buttons = {
+        .name = "TEST3DBUTTONS", .helpNumber = 0, .handlers = {}, .placement = ScreenPlacement::AsLaidOut};
+    runScreen([&] { runModalScreen(window_, buttons); }, look, IDCANCEL);
     expectAsRecorded(shown, "buttons");
 }

@@ -1,11 +1,8 @@
 // The Buy and Sell dialogs: their paired fields, the keys, and what each answer books.
 
 #include "tests/gui/GuiHarness.h"
-#include "trading/BuyRules.h"
-#include "trading/SaleRules.h"
 #include "trading/win32/BuyScreen.h"
 #include "trading/win32/SellScreen.h"
-#include "runtime/Formats.h"
 
 namespace {
 using BuyDialog = GameWindowTest;
@@ -20,78 +17,69 @@ std::function<void(HWND)> enter(int field, const std::string& text, int button) 
         moveFocus(dialog, button);
     };
 }
-
-std::string priced(int quantity) {
-    return formatFixed(gGame.shareTable[kShare].currentPrice * quantity, 2);
-}
 }  // namespace
 
-// The dialog also carries the game's icon, and the keyboard comes back to it after a message.
+// The dialog also carries the game's icon, and the keyboard comes back to it after a message. What it
+// showed is compared with buy.expected.
 TEST_F(BuyDialog, FiltersTypingFillsTheOtherFieldAndEnterMovesToBuy) {
     const DWORD uiThread = GetCurrentThreadId();
-    std::vector<std::string> seen;
+    Transcript note;
     const auto play = [&](HWND dialog) {
         HWND field = GetDlgItem(dialog, IDC_BUY_QUANTITY);
-        seen.push_back(SendMessageA(dialog, WM_GETICON, ICON_SMALL, 0) ? "icon" : "no icon");
-        waitUntil([&] { return focusOfThread(uiThread) == field; });
+        const auto focusOn = [&](HWND control) {
+            return yes(waitUntil([&] { return focusOfThread(uiThread) == control; }));
+        };
+        note("icon", yes(SendMessageA(dialog, WM_GETICON, ICON_SMALL, 0) != 0));
+        focusOn(field);
         DialogAnswerer refusal(IDOK);  // a menu command answered by a refusal the dialog owns
         SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDM_DELETE_PENDING, 0), 0);
-        seen.push_back(refusal.seen().text);
-        seen.push_back(waitUntil([&] { return focusOfThread(uiThread) == field; }) ? "focus" : "no");
+        note("a menu command's refusal", refusal.seen().text);
+        note("then the focus on Quantity", focusOn(field));
         type(dialog, IDC_BUY_QUANTITY, "1a2.-x ");
-        seen.push_back(textOf(dialog, IDC_BUY_QUANTITY));
+        note("Quantity typed as 1a2.-x", textOf(dialog, IDC_BUY_QUANTITY));
         moveFocus(dialog, IDC_BUY_VALUE);
-        seen.push_back(textOf(dialog, IDC_BUY_VALUE));
+        note("its Value", textOf(dialog, IDC_BUY_VALUE));
         SetDlgItemTextA(dialog, IDC_BUY_VALUE, "");
-        type(dialog, IDC_BUY_VALUE, "x" + priced(20) + "q");
+        type(dialog, IDC_BUY_VALUE, "x1000.00q");
         moveFocus(dialog, IDC_BUY_QUANTITY);
-        seen.push_back(textOf(dialog, IDC_BUY_QUANTITY));
+        note("the Quantity of a Value typed as x1000.00q", textOf(dialog, IDC_BUY_QUANTITY));
         // An Enter still held from the screen before (the was-down bit) is let pass; the digit posted
         // after it shows when the field has handled both.
         SetDlgItemTextA(dialog, IDC_BUY_QUANTITY, "");
         PostMessageA(field, WM_KEYDOWN, VK_RETURN, 0x40000001);
         PostMessageA(field, WM_CHAR, '3', 1);
         waitUntil([&] { return textOf(dialog, IDC_BUY_QUANTITY) == "3"; });
-        seen.push_back(focusOfThread(uiThread) == field ? "focus" : "no");
+        note("a held Enter leaves the focus on Quantity", yes(focusOfThread(uiThread) == field));
         type(dialog, IDC_BUY_QUANTITY, "0");
         PostMessageA(field, WM_KEYDOWN, VK_RETURN, 1);
-        waitUntil([&] { return focusOfThread(uiThread) == GetDlgItem(dialog, IDC_BUY_BUY); });
-        seen.push_back(focusOfThread(uiThread) == GetDlgItem(dialog, IDC_BUY_BUY) ? "on Buy" : "no");
-        seen.push_back(textOf(dialog, IDC_BUY_VALUE));
+        note("an Enter moves it to Buy", focusOn(GetDlgItem(dialog, IDC_BUY_BUY)));
+        note("the Value of 30", textOf(dialog, IDC_BUY_VALUE));
     };
     runScreen([&] { runBuyScreen(window_, gGame, kShare); }, play, IDC_CANCEL_BUTTON);
-    EXPECT_EQ(seen, (std::vector<std::string>{"icon", "There are no pending transactions to delete", "focus",
-                                              "12 ", priced(12), "20", "focus", "on Buy", priced(30)}));
     EXPECT_FALSE(anyPendingOrder(gGame));
+    expectAsRecorded(note.text, "buy");
 }
 
 // Buying share 12 with the game's cash, and selling from a settled holding of 1000 shares at three pounds:
-// the order stands behind the box in both fields, only Yes books it, and a refusal books nothing.
+// the order stands behind the box in both fields, only Yes books it, and a refusal books nothing. What
+// each showed and booked is compared with orders.expected.
 TEST_F(SellDialog, BuyAndSellShowTheOrderBehindTheirBoxAndOnlyYesBooksIt) {
-    const BuyStep max = decideBuyMax(gGame, kShare).step;
-    const std::string maxBehind = std::to_string(max.quantity) + "|" + priced(max.quantity);
     const struct {
+        const char* name;
         std::function<void(HWND)> fill;
         int button, reply;
-        std::string behind, text;
-        int booked;
     } cases[] = {
-        {enter(IDC_BUY_QUANTITY, "9", IDC_BUY_BUY), IDC_BUY_BUY, IDOK, "9|" + priced(9), kMinimumPurchaseText,
-         0},
-        {enter(IDC_BUY_QUANTITY, "10", IDC_BUY_BUY), IDC_BUY_BUY, IDNO, "10|" + priced(10),
-         brokerChargeMessage(gGame, std::stod(priced(10))), 0},
-        {{}, IDC_BUY_MAX, IDYES, maxBehind, brokerChargeMessage(gGame, max.chargeValue), max.quantity},
-        {enter(IDC_SELL_QUANTITY, "40", IDC_SELL_SELL), IDC_SELL_SELL, IDYES, "40|120.00",
-         brokerChargeMessage(gGame, 120.0), 40},
-        {enter(IDC_SELL_VALUE, "250.00", IDC_SELL_SELL), IDC_SELL_SELL, IDYES, "83|249.00",
-         brokerChargeMessage(gGame, 249.0), 83},
-        {{}, IDC_SELL_ALL, IDYES, "1000|3000.00", brokerChargeMessage(gGame, 3000.0), 1000},
-        {enter(IDC_SELL_QUANTITY, "1001", IDC_SELL_SELL), IDC_SELL_SELL, IDOK, "1001|3003.00",
-         kNotEnoughSharesText, 0},
+        {"Buy 9, OK", enter(IDC_BUY_QUANTITY, "9", IDC_BUY_BUY), IDC_BUY_BUY, IDOK},
+        {"Buy 10, No", enter(IDC_BUY_QUANTITY, "10", IDC_BUY_BUY), IDC_BUY_BUY, IDNO},
+        {"Buy Max, Yes", {}, IDC_BUY_MAX, IDYES},
+        {"Sell 40, Yes", enter(IDC_SELL_QUANTITY, "40", IDC_SELL_SELL), IDC_SELL_SELL, IDYES},
+        {"Sell a Value of 250.00, Yes", enter(IDC_SELL_VALUE, "250.00", IDC_SELL_SELL), IDC_SELL_SELL, IDYES},
+        {"Sell All, Yes", {}, IDC_SELL_ALL, IDYES},
+        {"Sell 1001, OK", enter(IDC_SELL_QUANTITY, "1001", IDC_SELL_SELL), IDC_SELL_SELL, IDOK},
     };
     const GameModel fresh = gGame;
+    Transcript note;
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.behind);
         gGame = fresh;
         const bool buying = c.button == IDC_BUY_BUY || c.button == IDC_BUY_MAX;
         gGame.shareTable[17].currentPrice = 3.0;
@@ -105,13 +93,12 @@ TEST_F(SellDialog, BuyAndSellShowTheOrderBehindTheirBoxAndOnlyYesBooksIt) {
                 accepted = buying ? runBuyScreen(window_, gGame, kShare) : runSellScreen(window_, gGame, 0);
             },
             c.fill, c.button, c.reply,
-            [&](HWND dialog) { behind = textOf(dialog, quantity) + "|" + textOf(dialog, value); });
-        EXPECT_EQ(run.screen.caption, (buying ? "Buy Shares In " : "Sell Shares In ") +
-                                          std::string(gGame.shareTable[buying ? kShare : 17].name));
-        EXPECT_EQ(behind, c.behind);
-        EXPECT_EQ(run.message.text, c.text);
-        EXPECT_TRUE(run.closed);
-        EXPECT_EQ(accepted, c.booked > 0);
-        EXPECT_EQ(gGame.holdings[0].pendingQuantity, c.booked);
+            [&](HWND dialog) { behind = textOf(dialog, quantity) + " for " + textOf(dialog, value); });
+        note(c.name, run.screen.caption);
+        note("behind the box", behind);
+        note("the box", run.message.text);
+        note("closed, accepted, booked", yes(run.closed) + ", " + yes(accepted) + ", " +
+                                             std::to_string(gGame.holdings[0].pendingQuantity));
     }
+    expectAsRecorded(note.text, "orders");
 }
