@@ -22,11 +22,12 @@
 #include <sstream>
 
 namespace {
-// A row's arguments, read as text, as a number or as a whole number.
+// A row's arguments, read as text, as a number, as a whole number or as a C string ("none" is none).
 struct Args : std::vector<std::string> {
     using std::vector<std::string>::vector;
     double n(std::size_t k) const { return std::stod(at(k)); }
     int i(std::size_t k) const { return std::stoi(at(k)); }
+    const char* text(std::size_t k) const { return at(k) == "none" ? nullptr : at(k).c_str(); }
 };
 
 std::string unescaped(const std::string& field) {
@@ -193,11 +194,9 @@ const std::map<std::string, std::function<std::string(const Args&)>> kFunctions 
          return joined(looked);
      }},
     {"helpPageAddress", [](const Args& a) { return helpPageAddress(a[0], a.i(1)); }},
-    {"isThreeDButtonCaption",
-     [](const Args& a) { return yesNo(isThreeDButtonCaption(a[0] == "none" ? nullptr : a[0].c_str())); }},
+    {"isThreeDButtonCaption", [](const Args& a) { return yesNo(isThreeDButtonCaption(a.text(0))); }},
     {"raisedFaceRedrawsFor", [](const Args& a) { return yesNo(raisedFaceRedrawsFor(std::stoul(a[0]))); }},
-    {"greySchemeBitFor",
-     [](const Args& a) { return std::to_string(greySchemeBitFor(a[0] == "none" ? nullptr : a[0].c_str())); }},
+    {"greySchemeBitFor", [](const Args& a) { return std::to_string(greySchemeBitFor(a.text(0))); }},
     // Options as a number, or "game" for the game's own.
     {"greySchemeApplies",
      [](const Args& a) {

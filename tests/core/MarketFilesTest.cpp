@@ -3,20 +3,17 @@
 TEST(Holdings, CompactionMovesOccupiedSlotsForwardInOrderAndLeavesNothingBehind) {
     GameModel model;
     EXPECT_EQ(std::make_tuple(findFreeSlot(model), findShareSlot(model, 5)), std::make_tuple(0, -1));
-    model.holdings[1] = heldShares(7, 100, 250.0);
-    model.holdings[3] = Holding{12, 40, 80.0, kSellAction, 10, 20.0, 10.04, 12.5, 2, "D1"};
-    model.holdings[9] = heldShares(5, 1, 1.0);
+    const Holding kept[] = {heldShares(7, 100, 250.0),
+                            {12, 40, 80.0, kSellAction, 10, 20.0, 10.04, 12.5, 2, "D1"},
+                            heldShares(5, 1, 1.0)};
+    model.holdings[1] = kept[0];
+    model.holdings[3] = kept[1];
+    model.holdings[9] = kept[2];
     EXPECT_EQ(std::make_tuple(findShareSlot(model, 5), findFreeSlot(model), anyPendingOrder(model)),
               std::make_tuple(9, 0, true));
     compactHoldings(model);
-    EXPECT_EQ(std::make_tuple(model.holdings[0].shareNumber, model.holdings[1].commissionToDate,
-                              std::string(model.holdings[1].dateBought), model.holdings[2].shareNumber),
-              std::make_tuple(7, 12.5, std::string("D1"), 5));
-    for (int i = 3; i < kHoldingCount; ++i)
-        EXPECT_EQ(std::make_tuple(model.holdings[i].shareNumber, model.holdings[i].heldQuantity,
-                                  model.holdings[i].action, model.holdings[i].repeatPurchases),
-                  std::make_tuple(kEmptySlot, 0, kNoAction, 0))
-            << i;
+    for (int i = 0; i < kHoldingCount; ++i)
+        EXPECT_EQ(fieldsOf(model.holdings[i]), fieldsOf(i < 3 ? kept[i] : Holding{})) << i;
     for (int i = 0; i < kHoldingCount; ++i) model.holdings[i] = heldShares(40 - i, 1, 1.0);
     EXPECT_EQ(std::make_tuple(findFreeSlot(model), anyPendingOrder(model)), std::make_tuple(-1, false));
 }
@@ -80,8 +77,7 @@ TEST(LoadMarketData, StartsTheGameOnDay260FromTheLeastDataAGameNeedsWithAnEmptyH
                                       s == 5 ? 0.0 : marketPrice(s, firstRecord + 1),
                                       s == 5 ? 0.0 : marketPrice(s, firstRecord)));
         }
-        for (const Holding& slot : model.holdings)
-            EXPECT_EQ(std::make_tuple(slot.shareNumber, slot.action), std::make_tuple(kEmptySlot, kNoAction));
+        for (const Holding& slot : model.holdings) EXPECT_EQ(fieldsOf(slot), fieldsOf(Holding{}));
         EXPECT_EQ(std::make_tuple(model.cashBalance, model.pendingBalance, model.portfolioValue,
                                   model.commissionFlatFee, model.commissionRate, model.transactionCount,
                                   model.dateCount),

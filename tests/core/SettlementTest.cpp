@@ -47,9 +47,8 @@ TEST(Settling, EachKindOfOrderLeavesItsHoldingAndItsRecord) {
     model.holdings[0] = {4, 2000000000, 10.0, kBuyAction, 2000000000, 20.0, 10.04};
     model.pendingBalance -= 30.04;
     settleDay(model, 1);
-    EXPECT_EQ(std::make_tuple(model.holdings[0].shareNumber, model.holdings[0].heldQuantity,
-                              model.holdings[0].totalCost, model.holdings[0].commissionToDate),
-              std::make_tuple(4, INT32_MAX, 30.0, 10.04));
+    EXPECT_EQ(fieldsOf(model.holdings[0]),
+              fieldsOf(Holding{4, INT32_MAX, 30.0, kNoAction, 0, 0.0, 0.0, 10.04}));
 }
 
 // A history that cannot be opened, or that takes no byte when flushed (/dev/full), counts nothing but
