@@ -48,9 +48,9 @@ std::string unescaped(const std::string& field) {
 std::string yesNo(bool answer) {
     return answer ? "yes" : "no";
 }
-std::string joined(const std::vector<std::string>& fields) {
+std::string joined(const std::vector<std::string>& fields, const std::string& between = "\t") {
     std::string text;
-    for (const std::string& field : fields) text += (text.empty() ? "" : "\t") + field;
+    for (const std::string& field : fields) text += (text.empty() ? "" : between) + field;
     return text;
 }
 
@@ -267,10 +267,7 @@ const std::map<std::string, std::function<std::string(const Args&)>> kFunctions 
     // Company 4 at 2.50 and Company 7 at the price given, the quantity given of each, on the last day.
     {"endOfDataNotice",
      [](const Args& a) {
-         const double price7 = a.n(2);
-         GameModel model = fiftyShares([&](int share) {
-             return share == 4 ? 2.50 : share == 7 ? price7 : 1.0;
-         });
+         GameModel model = fiftyShares([&](int s) { return s == 4 ? 2.50 : s == 7 ? a.n(2) : 1.0; });
          model.dayIndex = 0;
          model.cashBalance = model.pendingBalance = a.n(0);
          for (int slot = 0; slot < 2 && a.i(1) > 0; ++slot)
@@ -367,9 +364,7 @@ const std::map<std::string, std::function<std::string(const Args&)>> kFunctions 
          std::vector<std::string> pages;
          for (int p = paging.pageCount; p >= 1; --p) {
              const StatementPage page = buildStatementPage(paging, source);
-             std::string rows;
-             for (const std::string& quantity : quantities(page))
-                 rows += (rows.empty() ? "" : " ") + quantity;
+             const std::string rows = joined(quantities(page), " ");
              pages.push_back(rows.empty() ? "none\tno number" : rows + "\t" + page.statementNumber);
              EXPECT_FALSE(page.historyUnavailable);
              EXPECT_EQ(hasNextPage(paging), p < paging.pageCount);
