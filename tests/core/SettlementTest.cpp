@@ -16,19 +16,10 @@ TEST(Settling, EachKindOfOrderLeavesItsHoldingAndItsRecord) {
               std::make_tuple(3, HistoryWrite::Written, 3));
     expectSettled(model, 257, 258);
     EXPECT_EQ(model.cashBalance, cashAfter);
-    const std::tuple<int, int, double, double> expected[] = {
-        {6, 700, 1750.0, 15.0 + commissionFor(model, sold)},
-        {12, 250, bought, commissionFor(model, bought)},
-        {kEmptySlot, 0, 0.0, 0.0}};
-    for (int i = 0; i < 3; ++i) {
-        const Holding& slot = model.holdings[i];
-        const auto& [share, held, cost, fees] = expected[i];
-        EXPECT_EQ(std::make_tuple(slot.shareNumber, slot.heldQuantity, slot.action, slot.pendingQuantity),
-                  std::make_tuple(share, held, kNoAction, 0))
-            << i;
-        EXPECT_NEAR(slot.totalCost, cost, kMillionthOfAPenny) << i;
-        EXPECT_NEAR(slot.commissionToDate, fees, kMillionthOfAPenny) << i;
-    }
+    const Holding expected[] = {heldShares(6, 700, 1750.0, 15.0 + commissionFor(model, sold)),
+                                heldShares(12, 250, bought, commissionFor(model, bought), "D1137"),
+                                {}};
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(fieldsOf(model.holdings[i]), fieldsOf(expected[i])) << i;
     // Records in slot order, dated and priced by the order day; the whole holding sold keeps nothing.
     const auto first = readTransaction(0), whole = readTransaction(1);
     ASSERT_TRUE(first && whole);
