@@ -48,11 +48,6 @@ std::string unescaped(const std::string& field) {
 std::string yesNo(bool answer) {
     return answer ? "yes" : "no";
 }
-std::string joined(const std::vector<std::string>& fields, const std::string& between = "\t") {
-    std::string text;
-    for (const std::string& field : fields) text += (text.empty() ? "" : between) + field;
-    return text;
-}
 
 // A row's deal: action, quantity, price, commission and, where given, an amount of its own.
 TransactionRecord deal(const Args& a) {
@@ -179,8 +174,7 @@ const std::map<std::string, std::function<std::string(const Args&)>> kFunctions 
     {"statementRow",
      [](const Args& a) {
          const StatementRow row = statementRow(deal(a));
-         return joined(row[1].empty() ? std::vector<std::string>{row[0]}
-                                      : std::vector(row.begin(), row.end()));
+         return row[1].empty() ? row[0] : joined(row);
      }},
     // The program's path and whether a help file is beside it: the path chosen, then every path looked at.
     {"helpFilePathFor",
@@ -407,8 +401,7 @@ const std::map<std::string, std::function<std::string(const Args&)>> kFunctions 
     {"plotColumnOf", [](const Args& a) { return std::to_string(plotColumnOf(rangeNamed(a[0]), a.i(1))); }},
     {"graphPriceLabels",
      [](const Args& a) {
-         const auto labels = graphPriceLabels({true, a.n(0), a.n(1)});
-         return joined(std::vector<std::string>(labels.begin(), labels.end()));
+         return joined(graphPriceLabels({true, a.n(0), a.n(1)}));
      }},
 };
 }  // namespace

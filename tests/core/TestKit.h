@@ -40,6 +40,14 @@ inline std::string fileBytes(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
+// Texts one after another with `between` between each two, so an empty text still counts as a field.
+template <class Texts = std::vector<std::string>>
+std::string joined(const Texts& texts, const std::string& between = "\t") {
+    std::string text;
+    for (const std::string& each : texts) text += each + between;
+    return text.substr(0, text.size() - std::min(text.size(), between.size()));
+}
+
 inline double marketPrice(int share, int record) {
     return share + 1 + record / 1000.0;
 }

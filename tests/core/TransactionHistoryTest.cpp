@@ -47,14 +47,13 @@ TEST(TransactionRecordBytes, EveryFieldAtItsOffsetWithZeroPaddingAndTextsCutToTh
     EXPECT_EQ(asText(bytes).substr(64, 24), std::string("12345") + std::string(19, '\0'));
     bytes[20] = 'x';  // after the name's terminator
     bytes[80] = 'y';  // after the date's terminator
-    EXPECT_EQ(std::make_tuple(decodeTransaction(bytes).name, decodeTransaction(bytes).date,
-                              decodeTransaction(bytes).quantity),
-              std::make_tuple("Twenty-four charact", "12345", -2));
+    EXPECT_EQ(fieldsOf(decodeTransaction(bytes)),
+              fieldsOf({"Twenty-four charact", 0.1, 'S', -2, 0.7, 10.74, "12345"}));
     // A field filled to its end without a terminator still reads as at most its limit.
     std::memset(bytes.data(), 'N', 24);
     std::memset(bytes.data() + 64, 'D', 24);
-    EXPECT_EQ(std::make_tuple(decodeTransaction(bytes).name, decodeTransaction(bytes).date),
-              std::make_tuple(std::string(19, 'N'), std::string(9, 'D')));
+    EXPECT_EQ(fieldsOf(decodeTransaction(bytes)),
+              fieldsOf({std::string(19, 'N'), 0.1, 'S', -2, 0.7, 10.74, std::string(9, 'D')}));
 }
 
 TEST(TransactionHistoryFile, RecordsFollowSlotOrderWithTheirNamesCutToTheirField) {
