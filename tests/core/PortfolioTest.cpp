@@ -9,14 +9,9 @@ GameModel market() {
     return model;
 }
 
-std::string enabled(const PortfolioButtons& buttons) {
-    std::string names;
-    for (auto [on, name] : {std::pair{buttons.remove, "Remove "},
-                            {buttons.sell, "Sell "},
-                            {buttons.buy, "Buy "},
-                            {buttons.valuation, "Valuation "}})
-        if (on) names += name;
-    return names;
+std::string enabled(const PortfolioButtons& on) {
+    return std::string(on.remove ? "Remove " : "") + (on.sell ? "Sell " : "") + (on.buy ? "Buy " : "") +
+           (on.valuation ? "Valuation " : "");
 }
 
 auto detailsOf(const ShareDetails& d) {
