@@ -112,20 +112,6 @@ std::string placed(GameModel& model, const SalePlan& plan) {
                    money(model.pendingBalance)});
 }
 
-// The bytes of a DIB: a 40-byte header, the colour table and the pixels.
-std::vector<uint8_t> dibHeader(int width, int height, int bits, uint32_t coloursUsed,
-                               std::size_t colourEntries) {
-    const std::size_t stride = ((static_cast<std::size_t>(width) * bits + 31) / 32) * 4;
-    std::vector<uint8_t> bytes(40 + 4 * colourEntries +
-                               stride * static_cast<std::size_t>(height < 0 ? -height : height));
-    const uint32_t fields[][2] = {
-        {0, 40}, {4, static_cast<uint32_t>(width)}, {8, static_cast<uint32_t>(height)}, {32, coloursUsed}};
-    for (const auto& [at, value] : fields) std::memcpy(&bytes[at], &value, 4);
-    bytes[12] = 1;
-    bytes[14] = static_cast<uint8_t>(bits);
-    return bytes;
-}
-
 // Numbers written apart by spaces; "none" is none.
 std::vector<int> numbers(const std::string& text) {
     std::istringstream in(text);
@@ -233,12 +219,18 @@ const std::map<std::string, std::function<std::string(const Args&)>> kFunctions 
          const BitmapPlacement placed = placeBitmap(a.i(0), {10, 20, 110, 70}, a.i(1), a.i(2));
          return corners(placed.target) + "\t" + yesNo(placed.fillAround);
      }},
-    // A DIB of the width, height, bits a pixel, colours used and colour-table entries given, as written or
-    // with its header's size that of an old core header, its last byte cut, only 39 bytes or none at all:
-    // whether it is drawn as the game's pictures are, its width, height, palette colours and pixel offset.
+    // A DIB (a 40-byte header, the colour table and the pixels) of the width, height, bits a pixel, colours
+    // used and colour-table entries given, as written or with its header's size that of an old core header,
+    // its last byte cut, only 39 bytes or none at all: whether it is drawn as the game's pictures are, its
+    // width, height, palette colours and pixel offset.
     {"readDibLayout",
      [](const Args& a) {
-         std::vector<uint8_t> bytes = dibHeader(a.i(0), a.i(1), a.i(2), std::stoul(a[3]), std::stoul(a[4]));
+         const uint32_t width = a.i(0), height = a.i(1), bits = a.i(2), used = a.i(3);
+         const uint32_t header[][2] = {{0, 40}, {4, width}, {8, height}, {32, used}};
+         std::vector<uint8_t> bytes(40 + 4 * a.i(4) + (width * bits + 31) / 32 * 4 * std::abs(a.i(1)));
+         for (const auto& [at, value] : header) std::memcpy(&bytes[at], &value, 4);
+         bytes[12] = 1;
+         bytes[14] = static_cast<uint8_t>(bits);
          if (a[5] == "core") bytes[0] = 12;
          if (a[5] == "cut") bytes.pop_back();
          if (a[5] == "39 bytes") bytes.resize(39);
