@@ -1,10 +1,7 @@
 #include "tests/core/TestKit.h"
 
-namespace {
 constexpr int kCharWidth = 8;  // "Courier New" 15
 using Texts = std::vector<std::string>;
-
-}  // namespace
 
 // How the pages open and step is in the rows of cases.tsv.
 TEST(StatementPaging, AnUnreadableHistoryIsSaidAndNeverShowsStaleRows) {

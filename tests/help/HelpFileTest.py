@@ -114,9 +114,7 @@ class HelpFile:
     def paragraph(record, length1):
         at = compressed(record, 21, True)[1]
         length, at = compressed(record, at, False)
-        at += 4
-        bits = unpack("H", record, at)[0]
-        at += 2
+        bits, at = unpack("H", record, at + 4)[0], at + 6
         for bit in (0x0002, 0x0004, 0x0008, 0x0010, 0x0020, 0x0040):
             if bits & bit:
                 at = compressed(record, at, False)[1]
