@@ -29,7 +29,7 @@ protected:
     }
     SeenDialog answerDialog(int buttonId) const {
         std::vector<HWND> open;
-        if (!waitUntil([&] { return !(open = visibleDialogsOf(process_.dwProcessId)).empty(); }, 10000))
+        if (!waitUntil([&] { return !(open = visibleWindows(process_.dwProcessId)).empty(); }, 10000))
             return {};
         const SeenDialog seen = readDialog(open.front());
         SendMessageA(GetDlgItem(open.front(), buttonId), BM_CLICK, 0, 0);
@@ -69,7 +69,7 @@ TEST_F(GameProcess, TheShippedMarketStartsTheGameAndExitWithYesEndsItWithCodeZer
     };
     ASSERT_TRUE(waitUntil([&] { return exitButton() != nullptr; }, 10000))
         << "the main screen never appeared";
-    EXPECT_TRUE(visibleDialogsOf(process_.dwProcessId).empty()) << "no message at start-up";
+    EXPECT_TRUE(visibleWindows(process_.dwProcessId).empty()) << "no message at start-up";
     PostMessageA(exitButton(), BM_CLICK, 0, 0);
     EXPECT_EQ(answerDialog(IDYES).text, "Are you sure you want to Quit ?");
     EXPECT_EQ(exitCode(), 0u);

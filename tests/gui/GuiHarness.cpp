@@ -121,10 +121,10 @@ SeenDialog readDialog(HWND dialog) {
     return seen;
 }
 
-std::vector<HWND> visibleWindows(const char* className, DWORD processId, bool ofThatProcess) {
+std::vector<HWND> visibleWindows(DWORD processId, const char* kind, bool ofThatProcess) {
     std::vector<HWND> found;
-    for (HWND w = FindWindowExA(nullptr, nullptr, className, nullptr); w;
-         w = FindWindowExA(nullptr, w, className, nullptr)) {
+    for (HWND w = FindWindowExA(nullptr, nullptr, kind, nullptr); w;
+         w = FindWindowExA(nullptr, w, kind, nullptr)) {
         DWORD process = 0;
         GetWindowThreadProcessId(w, &process);
         if ((process == processId) == ofThatProcess && IsWindowVisible(w)) found.push_back(w);
@@ -134,10 +134,10 @@ std::vector<HWND> visibleWindows(const char* className, DWORD processId, bool of
 
 DialogAnswerer::DialogAnswerer(int buttonId, Inspection inspect, DWORD timeoutMs)
     : thread_([this, buttonId, timeoutMs, inspect = std::move(inspect),
-               before = visibleDialogsOf(GetCurrentProcessId())] {
+               before = visibleWindows(GetCurrentProcessId())] {
           HWND dialog = nullptr;
           const auto appeared = [&] {
-              for (HWND open : visibleDialogsOf(GetCurrentProcessId()))
+              for (HWND open : visibleWindows(GetCurrentProcessId()))
                   if (std::ranges::find(before, open) == before.end()) dialog = open;
               return dialog != nullptr;
           };
@@ -313,9 +313,8 @@ Pixels pixelsOfColour(const Picture& picture, const RECT& band, COLORREF colour)
 }
 
 Pixels pixelsOfColour(HWND window, const RECT& band, COLORREF colour) {
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     pumpMessagesUntilIdle();
-    return pixelsOfColour(pictureOf(WindowDc(window).get(), band), band, colour);
+    return pixelsOfColour(shownPicture(window, band), band, colour);
 }
 
 bool pumpMessagesUntilIdle() {
@@ -348,10 +347,6 @@ void GameWindowTest::TearDown() {
     if (window_ && IsWindow(window_)) DestroyWindow(window_);
     // The quit message the main window posts as it goes must not end the next test's loops.
     pumpMessagesUntilIdle();
-}
-
-LRESULT GameWindowTest::chooseMenuCommand(int commandId) {
-    return SendMessageA(window_, WM_COMMAND, MAKEWPARAM(commandId, 0), 0);
 }
 
 int main(int argc, char** argv) {
