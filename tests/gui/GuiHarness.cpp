@@ -12,20 +12,16 @@
 
 namespace {
 
-LPCSTR standardIconOf(HICON icon) {
-    for (LPCSTR id : {IDI_QUESTION, IDI_EXCLAMATION, IDI_HAND, IDI_ASTERISK})
-        if (icon && icon == LoadIconA(nullptr, id)) return id;
-    return nullptr;
-}
-
 BOOL CALLBACK collectChild(HWND child, LPARAM context) {
     auto& seen = *reinterpret_cast<SeenDialog*>(context);
     char name[64] = "";
     GetClassNameA(child, name, sizeof name);
     const std::string kind = name, text = textOf(child);
-    if (kind == "Static" && (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
-        seen.icon = standardIconOf(reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0)));
-    else if (kind == "Static" && !text.empty())
+    if (kind == "Static" && (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+        const auto icon = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
+        for (LPCSTR id : {IDI_QUESTION, IDI_EXCLAMATION, IDI_HAND, IDI_ASTERISK})
+            if (icon && icon == LoadIconA(nullptr, id)) seen.icon = id;
+    } else if (kind == "Static" && !text.empty())
         seen.text += (seen.text.empty() ? "" : "\n") + text;
     else if (kind == "Button" && IsWindowVisible(child))
         seen.buttonIds.push_back(GetDlgCtrlID(child));
@@ -113,14 +109,6 @@ HWND settledFocus(HWND dialog) {
     return focusOfThread(thread);
 }
 
-SeenDialog readDialog(HWND dialog) {
-    SeenDialog seen;
-    seen.found = true;
-    seen.caption = textOf(dialog);
-    EnumChildWindows(dialog, collectChild, reinterpret_cast<LPARAM>(&seen));
-    return seen;
-}
-
 std::vector<HWND> visibleWindows(DWORD processId, const char* kind, bool ofThatProcess) {
     std::vector<HWND> found;
     for (HWND w = FindWindowExA(nullptr, nullptr, kind, nullptr); w;
@@ -132,17 +120,18 @@ std::vector<HWND> visibleWindows(DWORD processId, const char* kind, bool ofThatP
     return found;
 }
 
-DialogAnswerer::DialogAnswerer(int buttonId, Inspection inspect, DWORD timeoutMs)
-    : thread_([this, buttonId, timeoutMs, inspect = std::move(inspect),
-               before = visibleWindows(GetCurrentProcessId())] {
+DialogAnswerer::DialogAnswerer(int buttonId, Inspection inspect, DWORD timeoutMs, DWORD processId)
+    : thread_([this, buttonId, timeoutMs, processId, inspect = std::move(inspect),
+               before = visibleWindows(processId)] {
           HWND dialog = nullptr;
           const auto appeared = [&] {
-              for (HWND open : visibleWindows(GetCurrentProcessId()))
+              for (HWND open : visibleWindows(processId))
                   if (std::ranges::find(before, open) == before.end()) dialog = open;
               return dialog != nullptr;
           };
           if (!waitUntil(appeared, timeoutMs)) return;
-          seen_ = readDialog(dialog);
+          seen_ = {.found = true, .caption = textOf(dialog)};
+          EnumChildWindows(dialog, collectChild, reinterpret_cast<LPARAM>(&seen_));
           if (inspect) inspect(dialog);
           pressLater(dialog, buttonId);
       }) {}
