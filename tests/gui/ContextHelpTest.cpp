@@ -41,7 +41,7 @@ void pressKey(WORD key) {
 }
 
 bool menuOpen() {
-    return !visibleWindows("#32768", GetCurrentProcessId()).empty();
+    return !visibleWindows(GetCurrentProcessId(), "#32768").empty();
 }
 
 // A recording viewer stands in for WinHelpA.
@@ -164,7 +164,7 @@ BOOL CALLBACK addText(HWND window, LPARAM texts) {
 }
 std::string viewerTexts() {
     std::string text;
-    for (HWND viewer : visibleWindows("MS_WINHELP", GetCurrentProcessId(), false)) {
+    for (HWND viewer : visibleWindows(GetCurrentProcessId(), "MS_WINHELP", false)) {
         addText(viewer, reinterpret_cast<LPARAM>(&text));
         EnumChildWindows(viewer, addText, reinterpret_cast<LPARAM>(&text));
     }
@@ -185,7 +185,7 @@ TEST_F(HelpViewer, FOneOnThePortfolioAndUsingHelpOpenTheirTopicsInTheViewer) {
     runScreen([this] { openPortfolio(window_, gGame); }, fOne, IDC_PORT_MAIN_MENU);
     chooseMenuCommand(IDM_HELP_ON_HELP);
     EXPECT_TRUE(viewerShows("How to Use Help")) << viewerTexts();
-    EXPECT_TRUE(visibleWindows("#32770", GetCurrentProcessId(), false).empty())
+    EXPECT_TRUE(visibleWindows(GetCurrentProcessId(), "#32770", false).empty())
         << "the viewer asked a question";
     saveWindowPicture(GetDesktopWindow(), "help_viewer_how_to");
     openHelp(window_, kHelpQuit, 0);

@@ -27,14 +27,6 @@ protected:
         std::error_code ignored;
         fs::remove_all(folder_, ignored);
     }
-    SeenDialog answerDialog(int buttonId) const {
-        std::vector<HWND> open;
-        if (!waitUntil([&] { return !(open = visibleDialogsOf(process_.dwProcessId)).empty(); }, 10000))
-            return {};
-        const SeenDialog seen = readDialog(open.front());
-        SendMessageA(GetDlgItem(open.front(), buttonId), BM_CLICK, 0, 0);
-        return seen;
-    }
     // The exit code once the game has ended; STILL_ACTIVE when it has not within ten seconds.
     DWORD exitCode() const {
         DWORD code = STILL_ACTIVE;
@@ -51,7 +43,7 @@ protected:
 
 TEST_F(GameProcess, AnUnusableMarketFileIsNamedAndTheGameEndsWithAnErrorCode) {
     start([](const fs::path& folder) { fs::remove(folder / "SHARES.NMS"); });
-    const SeenDialog message = answerDialog(IDOK);
+    const SeenDialog message = DialogAnswerer(IDOK, {}, 10000, process_.dwProcessId).seen();
     ASSERT_TRUE(message.found) << "no message box appeared";
     EXPECT_EQ(message.caption, "Tickerdell");
     // Icon handles are not shared between processes, so the icon is checked in-process elsewhere.
@@ -69,8 +61,9 @@ TEST_F(GameProcess, TheShippedMarketStartsTheGameAndExitWithYesEndsItWithCodeZer
     };
     ASSERT_TRUE(waitUntil([&] { return exitButton() != nullptr; }, 10000))
         << "the main screen never appeared";
-    EXPECT_TRUE(visibleDialogsOf(process_.dwProcessId).empty()) << "no message at start-up";
+    EXPECT_TRUE(visibleWindows(process_.dwProcessId).empty()) << "no message at start-up";
+    DialogAnswerer quit(IDYES, {}, 10000, process_.dwProcessId);
     PostMessageA(exitButton(), BM_CLICK, 0, 0);
-    EXPECT_EQ(answerDialog(IDYES).text, "Are you sure you want to Quit ?");
+    EXPECT_EQ(quit.seen().text, "Are you sure you want to Quit ?");
     EXPECT_EQ(exitCode(), 0u);
 }

@@ -12,20 +12,16 @@
 
 namespace {
 
-LPCSTR standardIconOf(HICON icon) {
-    for (LPCSTR id : {IDI_QUESTION, IDI_EXCLAMATION, IDI_HAND, IDI_ASTERISK})
-        if (icon && icon == LoadIconA(nullptr, id)) return id;
-    return nullptr;
-}
-
 BOOL CALLBACK collectChild(HWND child, LPARAM context) {
     auto& seen = *reinterpret_cast<SeenDialog*>(context);
     char name[64] = "";
     GetClassNameA(child, name, sizeof name);
     const std::string kind = name, text = textOf(child);
-    if (kind == "Static" && (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
-        seen.icon = standardIconOf(reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0)));
-    else if (kind == "Static" && !text.empty())
+    if (kind == "Static" && (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+        const auto icon = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
+        for (LPCSTR id : {IDI_QUESTION, IDI_EXCLAMATION, IDI_HAND, IDI_ASTERISK})
+            if (icon && icon == LoadIconA(nullptr, id)) seen.icon = id;
+    } else if (kind == "Static" && !text.empty())
         seen.text += (seen.text.empty() ? "" : "\n") + text;
     else if (kind == "Button" && IsWindowVisible(child))
         seen.buttonIds.push_back(GetDlgCtrlID(child));
@@ -113,18 +109,10 @@ HWND settledFocus(HWND dialog) {
     return focusOfThread(thread);
 }
 
-SeenDialog readDialog(HWND dialog) {
-    SeenDialog seen;
-    seen.found = true;
-    seen.caption = textOf(dialog);
-    EnumChildWindows(dialog, collectChild, reinterpret_cast<LPARAM>(&seen));
-    return seen;
-}
-
-std::vector<HWND> visibleWindows(const char* className, DWORD processId, bool ofThatProcess) {
+std::vector<HWND> visibleWindows(DWORD processId, const char* kind, bool ofThatProcess) {
     std::vector<HWND> found;
-    for (HWND w = FindWindowExA(nullptr, nullptr, className, nullptr); w;
-         w = FindWindowExA(nullptr, w, className, nullptr)) {
+    for (HWND w = FindWindowExA(nullptr, nullptr, kind, nullptr); w;
+         w = FindWindowExA(nullptr, w, kind, nullptr)) {
         DWORD process = 0;
         GetWindowThreadProcessId(w, &process);
         if ((process == processId) == ofThatProcess && IsWindowVisible(w)) found.push_back(w);
@@ -132,17 +120,18 @@ std::vector<HWND> visibleWindows(const char* className, DWORD processId, bool of
     return found;
 }
 
-DialogAnswerer::DialogAnswerer(int buttonId, Inspection inspect, DWORD timeoutMs)
-    : thread_([this, buttonId, timeoutMs, inspect = std::move(inspect),
-               before = visibleDialogsOf(GetCurrentProcessId())] {
+DialogAnswerer::DialogAnswerer(int buttonId, Inspection inspect, DWORD timeoutMs, DWORD processId)
+    : thread_([this, buttonId, timeoutMs, processId, inspect = std::move(inspect),
+               before = visibleWindows(processId)] {
           HWND dialog = nullptr;
           const auto appeared = [&] {
-              for (HWND open : visibleDialogsOf(GetCurrentProcessId()))
+              for (HWND open : visibleWindows(processId))
                   if (std::ranges::find(before, open) == before.end()) dialog = open;
               return dialog != nullptr;
           };
           if (!waitUntil(appeared, timeoutMs)) return;
-          seen_ = readDialog(dialog);
+          seen_ = {.found = true, .caption = textOf(dialog)};
+          EnumChildWindows(dialog, collectChild, reinterpret_cast<LPARAM>(&seen_));
           if (inspect) inspect(dialog);
           pressLater(dialog, buttonId);
       }) {}
@@ -313,9 +302,8 @@ Pixels pixelsOfColour(const Picture& picture, const RECT& band, COLORREF colour)
 }
 
 Pixels pixelsOfColour(HWND window, const RECT& band, COLORREF colour) {
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     pumpMessagesUntilIdle();
-    return pixelsOfColour(pictureOf(WindowDc(window).get(), band), band, colour);
+    return pixelsOfColour(shownPicture(window, band), band, colour);
 }
 
 bool pumpMessagesUntilIdle() {
@@ -348,10 +336,6 @@ void GameWindowTest::TearDown() {
     if (window_ && IsWindow(window_)) DestroyWindow(window_);
     // The quit message the main window posts as it goes must not end the next test's loops.
     pumpMessagesUntilIdle();
-}
-
-LRESULT GameWindowTest::chooseMenuCommand(int commandId) {
-    return SendMessageA(window_, WM_COMMAND, MAKEWPARAM(commandId, 0), 0);
 }
 
 int main(int argc, char** argv) {

@@ -43,21 +43,17 @@ struct SeenDialog {
     std::vector<int> buttonIds;  // the push buttons it offered
 };
 
-SeenDialog readDialog(HWND dialog);
-std::vector<HWND> visibleWindows(const char* className, DWORD processId, bool ofThatProcess = true);
-inline std::vector<HWND> visibleDialogsOf(DWORD processId) {
-    return visibleWindows("#32770", processId);
-}
+// The visible top-level windows of the class (dialogs unless told) of the process, or of every other one.
+std::vector<HWND> visibleWindows(DWORD processId, const char* kind = "#32770", bool ofThatProcess = true);
 
-// On a second thread, reads the next new dialog of this process, lets `inspect` look and presses the
-// button, while the test's thread sits in the modal loop that opened it.
+// On a second thread, reads the next new dialog of the process (this one unless told), lets `inspect`
+// look and presses the button, while the test's thread sits in the modal loop that opened it.
 class DialogAnswerer {
 public:
     using Inspection = std::function<void(HWND dialog)>;
-    explicit DialogAnswerer(int buttonId, Inspection inspect = {}, DWORD timeoutMs = 10000);
+    explicit DialogAnswerer(int buttonId, Inspection inspect = {}, DWORD timeoutMs = 10000,
+                            DWORD processId = GetCurrentProcessId());
     ~DialogAnswerer() { seen(); }
-    DialogAnswerer(const DialogAnswerer&) = delete;
-    DialogAnswerer& operator=(const DialogAnswerer&) = delete;
     SeenDialog seen() {  // waits for the answering thread
         if (thread_.joinable()) thread_.join();
         return seen_;
@@ -148,7 +144,7 @@ class GameWindowTest : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
-    LRESULT chooseMenuCommand(int commandId);
+    LRESULT chooseMenuCommand(int id) { return SendMessageA(window_, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
 
     HWND window_ = nullptr;
 };

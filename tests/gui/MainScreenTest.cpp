@@ -193,7 +193,7 @@ TEST_F(RingBroker, CancelLeavesAndDoneSettlesAndShowsTheNewDayAndMoversAndWhatWe
     EXPECT_TRUE(ring("3", IDCANCEL).closed);
     EXPECT_EQ(gGame.dayIndex, 260);
     EXPECT_TRUE(ring("1", IDC_RING_DONE).closed);
-    EXPECT_TRUE(visibleDialogsOf(GetCurrentProcessId()).empty()) << "no box for a plain day";
+    EXPECT_TRUE(visibleWindows(GetCurrentProcessId()).empty()) << "no box for a plain day";
     EXPECT_EQ(gGame.dayIndex, 259);
     EXPECT_EQ(gGame.holdings[0].heldQuantity, 100);
     EXPECT_EQ(pixelsOfColour(mainScreenWindow(), kDateBand), expectedDatePixels());

@@ -59,20 +59,19 @@ TEST_F(PlayerFaults, TheLongestRefusalFitsItsMessageBox) {
     int ink = 0, room = -1;
     // How far right the text's ink reaches, drawn in the box's font, against the room the box gave it.
     const auto measure = [&](HWND box) {
-        for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-            if (textOf(child) != longest) continue;
-            RECT client;
-            GetClientRect(child, &client);
-            room = client.right;
-            const Picture drawn = drawnPicture({0, 0, 1000, 60}, [&](HDC dc) {
-                Selected font(dc, reinterpret_cast<HFONT>(SendMessageA(child, WM_GETFONT, 0, 0)));
-                TextOutA(dc, 0, 0, longest.c_str(), static_cast<int>(longest.size()));
-            });
-            for (int y = 0; y < 60; ++y)
-                for (int x = ink; x < 1000; ++x)
-                    if (drawn.at(x, y) != 0xFFFFFF) ink = x + 1;
-            saveWindowPicture(box, "longest_refusal");
-        }
+        HWND text = FindWindowExA(box, nullptr, "Static", longest.c_str());
+        ASSERT_NE(text, nullptr);
+        RECT client;
+        GetClientRect(text, &client);
+        room = client.right;
+        const Picture drawn = drawnPicture({0, 0, 1000, 60}, [&](HDC dc) {
+            Selected font(dc, reinterpret_cast<HFONT>(SendMessageA(text, WM_GETFONT, 0, 0)));
+            TextOutA(dc, 0, 0, longest.c_str(), static_cast<int>(longest.size()));
+        });
+        for (int y = 0; y < 60; ++y)
+            for (int x = ink; x < 1000; ++x)
+                if (drawn.at(x, y) != 0xFFFFFF) ink = x + 1;
+        saveWindowPicture(box, "longest_refusal");
     };
     runScreen([&] { refuse(window_, longest); }, measure, IDOK);
     EXPECT_GT(ink, 0);
@@ -104,7 +103,7 @@ TEST_F(PlayerFaults, AMissingPictureIsReportedOnceAsItsScreenOpens) {
             RedrawWindow(shown, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
             DWORD_PTR ignored = 0;  // the screen's thread has finished the paint once it answers
             SendMessageTimeoutA(shown, WM_NULL, 0, 0, SMTO_NORMAL, 2000, &ignored);
-            EXPECT_EQ(visibleDialogsOf(GetCurrentProcessId()).size(), 1u) << "the screen alone";
+            EXPECT_EQ(visibleWindows(GetCurrentProcessId()).size(), 1u) << "the screen alone";
         });
     });
     runTopEarnersScreen(window_);
