@@ -7,6 +7,7 @@
 #include "tests/gui/GuiHarness.h"
 #include "trading/Portfolio.h"
 #include "trading/win32/BuyScreen.h"
+#include "views/ShareIndex.h"
 #include "views/win32/ShareIndexScreen.h"
 #include "views/win32/ValuationScreen.h"
 
@@ -193,6 +194,12 @@ TEST_F(ShareIndex, OpensInTableOrderSortsOntoTheFirstRowAndBuyOrADoubleClickBuys
         record("opened", "");
         clickRow(list, 7);
         note("a click chooses row 7", yes(waitUntil([&] { return listSelection(list) == 7; })));
+        ShareRecord widest{};  // a sort fills the list again
+        std::snprintf(widest.name, kShareNameSize, "Northern Consolidat");
+        widest.previousPrice = kLowestPrice, widest.currentPrice = kHighestPrice;
+        SendMessageA(list, LB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(shareIndexLine(widest).c_str()));
+        EXPECT_EQ(layoutFaults(dialog, IDC_INDEX_LIST, 0, {}, {}), std::vector<std::string>{});
+        saveWindowPicture(dialog, "index_widest_line");
         for (int button : kSortButtons) {
             SendMessageA(GetDlgItem(dialog, button), BM_CLICK, 0, 0);
             record("sorted by " + textOf(dialog, button),
