@@ -122,7 +122,6 @@ TEST_F(Portfolio, TheWidestFiguresShowWholeApartAndUnderTheirHeadingsThereAndInT
         std::snprintf(gGame.holdings[slot].dateBought, kDateBoughtSize, "21-May-97");
     }
     gGame.cashBalance = gGame.pendingBalance = 997000000000000.0;  // a total of fifteen digits
-    // The characters the widest figures take: a quantity, a date, a marked price, a cost, a price, a value.
     std::vector<HeadedColumn> columns = {
         {IDC_VAL_HELD_HEADING, 20, 29},      {IDC_VAL_DATE_HEADING, 31, 39},
         {IDC_VAL_PRICE_HEADING, 41, 46},     {IDC_VAL_COST_HEADING, 48, 62},
