@@ -1,7 +1,6 @@
 // The graph, the valuation and the statement, read back from their pixels.
 
 #include <algorithm>
-#include <cstdio>
 #include <memory>
 #include <tuple>
 
@@ -10,11 +9,9 @@
 #include "runtime/win32/BitmapDisplay.h"
 #include "tests/gui/GuiHarness.h"
 #include "views/Graph.h"
-#include "views/ShareIndex.h"
 #include "views/Statement.h"
 #include "views/win32/GraphPainting.h"
 #include "trading/win32/BuyScreen.h"
-#include "views/win32/ShareIndexScreen.h"
 #include "views/win32/ValuationScreen.h"
 
 namespace {
@@ -71,61 +68,6 @@ std::vector<bool> expectedPage(const StatementPage& page) {
 
 }  // namespace
 
-// The widest labels are the lowest and highest prices' (those of the widest index line behind the graph).
-TEST_F(GraphScreen, EachRangeShowsAndFitsThePlainBackgroundAppliesOnOkAndBuyingClosesTheGraphAndTheIndex) {
-    const auto walk = [&](HWND dialog) {
-        EXPECT_EQ(textOf(dialog), std::string("History of ") + gGame.shareTable[12].name);
-        EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_GRAPH_ONE_YEAR), BST_CHECKED);
-        expectDrawn(dialog, 12, GraphRange::OneYear, "graph_one_year");
-        SendDlgItemMessageA(dialog, IDC_GRAPH_FOUR_YEARS, BM_CLICK, 0, 0);
-        expectDrawn(dialog, 12, GraphRange::FourYears, "graph_four_years");
-        SendDlgItemMessageA(dialog, IDC_GRAPH_ONE_MONTH, BM_CLICK, 0, 0);
-        expectDrawn(dialog, 12, GraphRange::OneMonth, "graph_one_month");
-        const auto toggle = [&](int closeWith) {
-            runScreen([&] { pressLater(dialog, IDC_GRAPH_OPTIONS); },
-                      [&](HWND form) { SendDlgItemMessageA(form, IDC_GOPT_BACKGROUND, BM_CLICK, 0, 0); },
-                      closeWith);
-        };
-        const int32_t before = gGame.graphBackground;
-        const Picture original = capture(dialog);
-        toggle(IDC_CANCEL_BUTTON);
-        EXPECT_EQ(gGame.graphBackground, before) << "Cancel keeps the flag";
-        EXPECT_EQ(capture(dialog), original);
-        toggle(IDC_GOPT_OK);
-        EXPECT_EQ(gGame.graphBackground, 1 - before);
-        const std::vector<DWORD> changed = capture(dialog).pixels;  // the plain fill is navy, 0x000080
-        EXPECT_GT(std::ranges::count(changed, 0x000080u), std::ssize(changed) * 3 / 4);
-        saveWindowPicture(dialog, "graph_plain_background");
-        toggle(IDC_GOPT_OK);
-        EXPECT_EQ(capture(dialog), original);
-        const auto labels = graphPriceLabels({true, kLowestPrice / 1.01, kHighestPrice * 1.01});
-        for (int i = 0; i < kPriceLabelCount; ++i) {
-            SetDlgItemTextA(dialog, kPriceLabelIds[i], labels[i].c_str());
-            EXPECT_TRUE(fitsItsControl(GetDlgItem(dialog, kPriceLabelIds[i]))) << labels[i] << " is cut";
-        }
-        ShareRecord widest{};
-        std::snprintf(widest.name, kShareNameSize, "Northern Consolidat");
-        widest.previousPrice = kLowestPrice, widest.currentPrice = kHighestPrice;
-        SendDlgItemMessageA(GetParent(dialog), IDC_INDEX_LIST, LB_INSERTSTRING, 0,
-                            reinterpret_cast<LPARAM>(shareIndexLine(widest).c_str()));
-        EXPECT_EQ(layoutFaults(GetParent(dialog), IDC_INDEX_LIST, 0, {}, {}), std::vector<std::string>{});
-        saveWindowPicture(dialog, "graph_widest_labels");
-        press(dialog, IDC_GRAPH_NEXT);
-        buyThrough([&] { pressLater(dialog, IDC_GRAPH_BUY); }, "10");
-        EXPECT_TRUE(waitUntil([&] { return !IsWindow(dialog); })) << "the graph closes itself";
-    };
-    bool purchased = false;
-    const auto chartTheRow = [&](HWND index) {
-        SendMessageA(GetDlgItem(index, IDC_INDEX_LIST), LB_SETCURSEL, 12, 0);
-        runScreen([&] { pressLater(index, IDC_INDEX_GRAPH); }, walk, IDC_GRAPH_EXIT);
-    };
-    runScreen([&] { purchased = runShareIndex(window_, gGame, runBuyScreen); }, chartTheRow,
-              IDC_CANCEL_BUTTON);
-    EXPECT_TRUE(purchased);
-    EXPECT_EQ(gGame.holdings[0].shareNumber, 13);  // the share Next went on to
-    EXPECT_EQ(gGame.holdings[0].pendingQuantity, 10);
-}
-
 // What the screen and its graph showed, before and after buying there, is as valuation.expected records.
 // The core pins every browse's stepping; the graph shows it, greyed at the ends.
 TEST_F(Valuation, ListsTheHeldHoldingsWithTotalsAndRuleGraphsThemAndShowsAPurchaseMadeThere) {
@@ -149,19 +91,51 @@ TEST_F(Valuation, ListsTheHeldHoldingsWithTotalsAndRuleGraphsThemAndShowsAPurcha
         if (ruleSpansTheWidest(screen, {400, 280, 628, 285}, {IDC_VAL_VALUE, IDC_VAL_CASH, IDC_VAL_TOTAL}))
             seen += "the rule spans the widest figure it adds\n";
         saveWindowPicture(screen, "valuation");
-        clickRow(list, 1);
-        waitUntil([&] { return listSelection(list) == 1; });
-        const auto browseAndBuy = [&](HWND graph) {
-            for (int id : {0, IDC_GRAPH_NEXT, IDC_GRAPH_PREVIOUS, IDC_GRAPH_PREVIOUS, IDC_GRAPH_NEXT}) {
+        clickRow(list, 0);
+        waitUntil([&] { return listSelection(list) == 0; });
+        const auto walk = [&](HWND graph) {
+            if (IsDlgButtonChecked(graph, IDC_GRAPH_ONE_YEAR) == BST_CHECKED) seen += "one year checked\n";
+            for (int id : {0, IDC_GRAPH_PREVIOUS, IDC_GRAPH_NEXT, IDC_GRAPH_NEXT, IDC_GRAPH_PREVIOUS,
+                           IDC_GRAPH_NEXT}) {
                 if (id) press(graph, id);  // a greyed button's command does nothing
                 seen += textOf(graph) + (IsWindowEnabled(GetDlgItem(graph, IDC_GRAPH_PREVIOUS)) ? " <" : "") +
                         (IsWindowEnabled(GetDlgItem(graph, IDC_GRAPH_NEXT)) ? " >" : "") + "\n";
             }
+            expectDrawn(graph, 9, GraphRange::OneYear, "graph_one_year");
+            SendDlgItemMessageA(graph, IDC_GRAPH_FOUR_YEARS, BM_CLICK, 0, 0);
+            expectDrawn(graph, 9, GraphRange::FourYears, "graph_four_years");
+            SendDlgItemMessageA(graph, IDC_GRAPH_ONE_MONTH, BM_CLICK, 0, 0);
+            expectDrawn(graph, 9, GraphRange::OneMonth, "graph_one_month");
+            const auto toggle = [&](int closeWith) {
+                runScreen([&] { pressLater(graph, IDC_GRAPH_OPTIONS); },
+                          [&](HWND form) { SendDlgItemMessageA(form, IDC_GOPT_BACKGROUND, BM_CLICK, 0, 0); },
+                          closeWith);
+            };
+            const int32_t before = gGame.graphBackground;
+            const Picture original = capture(graph);
+            toggle(IDC_CANCEL_BUTTON);
+            EXPECT_EQ(gGame.graphBackground, before) << "Cancel keeps the flag";
+            EXPECT_EQ(capture(graph), original);
+            toggle(IDC_GOPT_OK);
+            EXPECT_EQ(gGame.graphBackground, 1 - before);
+            const std::vector<DWORD> changed = capture(graph).pixels;  // the plain fill is navy, 0x000080
+            EXPECT_GT(std::ranges::count(changed, 0x000080u), std::ssize(changed) * 3 / 4);
+            saveWindowPicture(graph, "graph_plain_background");
+            toggle(IDC_GOPT_OK);
+            EXPECT_EQ(capture(graph), original);
+            // The widest labels are the lowest and highest prices'.
+            const auto labels = graphPriceLabels({true, kLowestPrice / 1.01, kHighestPrice * 1.01});
+            for (int i = 0; i < kPriceLabelCount; ++i) {
+                SetDlgItemTextA(graph, kPriceLabelIds[i], labels[i].c_str());
+                EXPECT_TRUE(fitsItsControl(GetDlgItem(graph, kPriceLabelIds[i]))) << labels[i] << " is cut";
+            }
+            saveWindowPicture(graph, "graph_widest_labels");
             buyThrough([&] { pressLater(graph, IDC_GRAPH_BUY); }, "20");
+            seen += "the graph closed itself: " + yes(waitUntil([&] { return !IsWindow(graph); })) + "\n";
         };
-        runScreen([&] { pressLater(screen, IDC_VAL_GRAPH); }, browseAndBuy, IDCANCEL);
+        runScreen([&] { pressLater(screen, IDC_VAL_GRAPH); }, walk, IDCANCEL);
         waitUntil([&] { return showing() != opening; });
-        seen += "after buying 20 from the graph:\n" + showing();
+        seen += "after buying 20 of the share browsed to:\n" + showing();
     };
     runScreen([&] { runValuationScreen(window_, gGame, runBuyScreen); }, play, IDC_VAL_EXIT);
     EXPECT_EQ(gGame.holdings[1].pendingQuantity, 20);

@@ -7,24 +7,13 @@
 #include "tests/gui/GuiHarness.h"
 #include "trading/Portfolio.h"
 #include "trading/win32/BuyScreen.h"
-#include "trading/win32/PortfolioScreen.h"
-#include "views/Valuation.h"
+#include "views/ShareIndex.h"
 #include "views/win32/ShareIndexScreen.h"
 #include "views/win32/ValuationScreen.h"
 
 namespace {
 using Portfolio = GameWindowTest;
 using ShareIndex = GameWindowTest;
-
-std::string enabledButtons(HWND screen) {
-    std::string names;
-    for (auto [id, name] : {std::pair{IDC_PORT_REMOVE, "Remove "},
-                            {IDC_PORT_SELL, "Sell "},
-                            {IDC_PORT_BUY, "Buy "},
-                            {IDC_PORT_VALUATION, "Valuation "}})
-        if (IsWindowEnabled(GetDlgItem(screen, id))) names += name;
-    return names;
-}
 
 // Clicks the line and waits until the details show its share, with each "&" doubled for the group box.
 void chooseLine(HWND screen, int line) {
@@ -34,14 +23,8 @@ void chooseLine(HWND screen, int line) {
     EXPECT_TRUE(waitUntil([&] { return textOf(screen, IDC_PORT_SHARE_DETAILS) == caption; })) << line;
 }
 
-constexpr std::pair<int, const char*> kSorts[] = {
-    {IDC_INDEX_ALPHABETICAL, "name"}, {IDC_INDEX_CLIMBERS, "climbers"}, {IDC_INDEX_FALLERS, "fallers"}};
-std::string checkedSorts(HWND dialog) {
-    std::string checked;
-    for (const auto& [button, name] : kSorts)
-        if (IsDlgButtonChecked(dialog, button) == BST_CHECKED) checked += std::string("by ") + name + " ";
-    return checked + "checked";
-}
+constexpr int kSortButtons[] = {IDC_INDEX_ALPHABETICAL, IDC_INDEX_CLIMBERS, IDC_INDEX_FALLERS};
+
 // Tabs from Main Menu round to it again, naming the stops a player cannot see or use.
 std::string tabRound(HWND screen) {
     const DWORD thread = GetWindowThreadProcessId(screen, nullptr);
@@ -93,7 +76,10 @@ TEST_F(Portfolio, FiguresColoursTheChosenLineAndTheKeysDriveWhatItShowsAndOpens)
         note("Tab", tabRound(screen));
         for (int line = 0; line < 3; ++line) {
             if (line > 0) chooseLine(screen, line);
-            note("buttons on line " + std::to_string(line), enabledButtons(screen));
+            std::string enabled;
+            for (int id : {IDC_PORT_REMOVE, IDC_PORT_SELL, IDC_PORT_BUY, IDC_PORT_VALUATION})
+                if (IsWindowEnabled(GetDlgItem(screen, id))) enabled += textOf(screen, id) + " ";
+            note("buttons on line " + std::to_string(line), enabled);
         }
         const auto question = [&](HWND) {
             note("Remove asks over line", std::to_string(listSelection(list)));
@@ -136,12 +122,10 @@ TEST_F(Portfolio, TheWidestFiguresShowWholeApartAndUnderTheirHeadingsThereAndInT
         std::snprintf(gGame.holdings[slot].dateBought, kDateBoughtSize, "21-May-97");
     }
     gGame.cashBalance = gGame.pendingBalance = 997000000000000.0;  // a total of fifteen digits
-    constexpr int kHeadingIds[] = {IDC_VAL_HELD_HEADING,      IDC_VAL_DATE_HEADING,
-                                   IDC_VAL_PRICE_HEADING,     IDC_VAL_COST_HEADING,
-                                   IDC_VAL_PRICE_NOW_HEADING, IDC_VAL_VALUE_NOW_HEADING};
-    std::vector<HeadedColumn> columns;
-    for (int c = 0; c < 6; ++c)
-        columns.push_back({kHeadingIds[c], kValuationColumns[c].first, kValuationColumns[c].last});
+    std::vector<HeadedColumn> columns = {
+        {IDC_VAL_HELD_HEADING, 20, 29},      {IDC_VAL_DATE_HEADING, 31, 39},
+        {IDC_VAL_PRICE_HEADING, 41, 46},     {IDC_VAL_COST_HEADING, 48, 62},
+        {IDC_VAL_PRICE_NOW_HEADING, 64, 68}, {IDC_VAL_VALUE_NOW_HEADING, 70, 84}};
     std::vector<std::string> lines, faults;
     const auto measure = [&](HWND screen) {
         lines = listLines(GetDlgItem(screen, IDC_VAL_LIST));
@@ -199,15 +183,25 @@ TEST_F(ShareIndex, OpensInTableOrderSortsOntoTheFirstRowAndBuyOrADoubleClickBuys
     const auto play = [&](HWND dialog) {
         HWND list = GetDlgItem(dialog, IDC_INDEX_LIST);
         const auto record = [&](const std::string& step, const std::string& focus) {
-            note(step, checkedSorts(dialog) + ", row " + std::to_string(listSelection(list)) + focus);
+            std::string checked;
+            for (int button : kSortButtons)
+                if (IsDlgButtonChecked(dialog, button) == BST_CHECKED)
+                    checked += textOf(dialog, button) + " ";
+            note(step, checked + "checked, row " + std::to_string(listSelection(list)) + focus);
             for (const std::string& line : listLines(list)) note.text += line + "\n";
         };
         record("opened", "");
         clickRow(list, 7);
         note("a click chooses row 7", yes(waitUntil([&] { return listSelection(list) == 7; })));
-        for (const auto& [button, name] : kSorts) {
+        ShareRecord widest{};  // a sort fills the list again
+        std::snprintf(widest.name, kShareNameSize, "Northern Consolidat");
+        widest.previousPrice = kLowestPrice, widest.currentPrice = kHighestPrice;
+        SendMessageA(list, LB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(shareIndexLine(widest).c_str()));
+        EXPECT_EQ(layoutFaults(dialog, IDC_INDEX_LIST, 0, {}, {}), std::vector<std::string>{});
+        saveWindowPicture(dialog, "index_widest_line");
+        for (int button : kSortButtons) {
             SendMessageA(GetDlgItem(dialog, button), BM_CLICK, 0, 0);
-            record(std::string("sorted by ") + name,
+            record("sorted by " + textOf(dialog, button),
                    focusOfThread(uiThread) == list ? ", focus on the list" : ", focus elsewhere");
         }
         clickRow(list, 3);
