@@ -20,7 +20,7 @@ GameModel datedModel(int dates) {
     GameModel model;
     model.dayIndex = kToday;
     model.dateCount = dates;
-    for (int i = 0; i < dates; ++i) std::snprintf(model.dateTable[i], kDateTextSize, "D%d", i);
+    for (int i = 0; i < dates; ++i) ("D" + std::to_string(i)).copy(model.dateTable[i], kDateTextSize - 1);
     return model;
 }
 

@@ -154,7 +154,9 @@ TEST_F(Statement, TwelveDealsPageByButtonsAndKeysAndAnUnreadableHistorySaysSo) {
     const std::vector<bool> newer = expectedPage(buildStatementPage(paging, source));
     ASSERT_TRUE(previousPage(paging));
     const std::vector<bool> older = expectedPage(buildStatementPage(paging, source));
-    const std::vector<bool> unavailable = expectedPage({.historyUnavailable = true});
+    StatementPage unreadable;
+    unreadable.historyUnavailable = true;
+    const std::vector<bool> unavailable = expectedPage(unreadable);
     std::string pages;  // n for the newer page, o for the older, u for the unavailable history
     const auto read = [&](HWND statement) {
         const std::vector<bool> shown = blackOf(shownPicture(statement, kPageTextBand));

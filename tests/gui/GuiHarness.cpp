@@ -130,7 +130,8 @@ DialogAnswerer::DialogAnswerer(int buttonId, Inspection inspect, DWORD timeoutMs
               return dialog != nullptr;
           };
           if (!waitUntil(appeared, timeoutMs)) return;
-          seen_ = {.found = true, .caption = textOf(dialog)};
+          seen_.found = true;
+          seen_.caption = textOf(dialog);
           EnumChildWindows(dialog, collectChild, reinterpret_cast<LPARAM>(&seen_));
           if (inspect) inspect(dialog);
           pressLater(dialog, buttonId);
