@@ -88,11 +88,7 @@ bool settleSlot(Holding& slot) {
     slot.pendingQuantity = 0;
     slot.pendingAmount = 0.0;
     slot.pendingCommission = 0.0;
-    if (slot.heldQuantity <= 0) {
-        slot.heldQuantity = 0;
-        slot.totalCost = 0.0;
-        slot.shareNumber = kEmptySlot;
-    }
+    if (slot.heldQuantity <= 0) slot = Holding{};  // sold out: the slot is free, and keeps nothing
     return true;
 }
 
