@@ -12,6 +12,8 @@
 
 namespace {
 const fs::path kGameDir{TICKERDELL_GAME_DIR}, kResources = fs::path(TICKERDELL_SOURCE_DIR) / "resources";
+constexpr int kShippedShares = 50;
+constexpr int kShippedRecords = 1400;
 constexpr std::uint64_t kExpectedChecksum = 0xA40257231C5268FCULL;  // FNV-1a over the default seed's files
 
 fs::path historyPath(const fs::path& dir, int share) {
@@ -22,7 +24,7 @@ fs::path historyPath(const fs::path& dir, int share) {
 
 std::uint64_t marketChecksum(const fs::path& dir) {
     std::vector<fs::path> files{dir / "SHARES.NMS"};
-    for (int share = 0; share < kShareCount; ++share) files.push_back(historyPath(dir, share));
+    for (int share = 0; share < kShippedShares; ++share) files.push_back(historyPath(dir, share));
     files.push_back(dir / "SHistory" / "dates");
     std::uint64_t hash = 0xCBF29CE484222325ULL;
     for (const fs::path& file : files)
@@ -43,27 +45,28 @@ TEST(ShippedMarket, NamesInTheIndexsOrderDatesAndQuarterPennyPricesWithHolidaysA
     std::set<std::string> unique;
     for (std::string line; std::getline(names, line); unique.insert(line))
         EXPECT_TRUE(line.size() >= 2 && line.size() <= 19 && line.back() == '\r') << line;  // 18 and CR LF
-    EXPECT_EQ(unique.size(), static_cast<std::size_t>(kShareCount));
+    EXPECT_EQ(unique.size(), static_cast<std::size_t>(kShippedShares));
     std::istringstream dates(fileBytes(kGameDir / "SHistory" / "dates"));
     const std::set<std::string> tokens{std::istream_iterator<std::string>(dates), {}};
-    EXPECT_EQ(tokens.size(), static_cast<std::size_t>(kRecords - 1)) << "one date a record, none repeated";
+    EXPECT_EQ(tokens.size(), static_cast<std::size_t>(kShippedRecords - 1))
+        << "one date a record, none repeated";
 
-    std::vector<std::vector<double>> table(kShareCount);
-    for (int share = 0; share < kShareCount; ++share) {
+    std::vector<std::vector<double>> table(kShippedShares);
+    for (int share = 0; share < kShippedShares; ++share) {
         const std::string bytes = fileBytes(historyPath(kGameDir, share));
         for (std::size_t at = 0; at + 8 <= bytes.size(); at += 8)
             table[share].push_back(
                 std::bit_cast<double>(u32(bytes, at) | std::uint64_t{u32(bytes, at + 4)} << 32));
-        ASSERT_EQ(table[share].size(), static_cast<std::size_t>(kRecords));
+        ASSERT_EQ(table[share].size(), static_cast<std::size_t>(kShippedRecords));
     }
     int holidays = 0, suspensions = 0;
     std::vector<double> market;  // the mean of the priced shares' logarithms, each day that trades
-    for (int record = 0; record < kRecords; ++record) {
+    for (int record = 0; record < kShippedRecords; ++record) {
         const bool holiday = table[0][record] == 0.0;
         holidays += holiday;
         double logs = 0.0;
         int priced = 0;
-        for (int share = 0; share < kShareCount; ++share) {
+        for (int share = 0; share < kShippedShares; ++share) {
             const double price = table[share][record];
             EXPECT_TRUE(price == 0.0 || (price >= 0.01 && price < 100.0)) << share << " " << record;
             EXPECT_EQ(std::round(price * 400.0) / 400.0, price) << share << " " << record;
@@ -90,9 +93,9 @@ TEST(ShippedMarket, NamesInTheIndexsOrderDatesAndQuarterPennyPricesWithHolidaysA
     ASSERT_EQ(loaded, 1);
     ShareList sorted = sortedSharesOf(model);
     sortShares(sorted, ShareOrder::ByName);
-    for (int share = 0; share < kShareCount; ++share) EXPECT_EQ(sorted[share].shareNumber, share);
+    for (int share = 0; share < kShippedShares; ++share) EXPECT_EQ(sorted[share].shareNumber, share);
     int suspended = -1;
-    for (int share = 0; share < kShareCount; ++share)
+    for (int share = 0; share < kShippedShares; ++share)
         if (table[share][1142] == 0.0 && table[share][1141] != 0.0) suspended = share;
     ASSERT_NE(suspended, -1);
     EXPECT_STREQ(model.shareTable[suspended].name, "Pellinor Gold");
